@@ -1,0 +1,31 @@
+# The two everyday commands (see README):
+#   make demo   builds everything and runs the wizard against the development server
+#   make test   builds everything and runs the whole test suite headless
+PRESET ?= $(if $(CI),ci,dev)
+BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
+
+.PHONY: deps configure build test demo bench clean format
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET) --timeout 300
+
+demo: build
+	@bash scripts/demo.sh $(BUILD_DIR)
+
+bench: build
+	@bash scripts/bench.sh $(BUILD_DIR)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf build build-asan
