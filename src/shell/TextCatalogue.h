@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace kitbench {
+
+// Every visible text of the wizard comes from the language pack by numeric text id.
+
+// The text of one id: from the chosen language pack, else the built-in English pack.
+QString GetLocalizedText(int id);
+
+// A caption split over consecutive ids: each piece but the last ends in "_", which is dropped.
+QString GetJoinedText(int id);
+
+} // namespace kitbench
