@@ -15,6 +15,8 @@ namespace kitbench {
 
 inline constexpr char kTextIdProperty[] = "textId";
 inline constexpr char kToolTipTextIdProperty[] = "toolTipTextId";
+// On list views (QTreeWidget): a QVariantList of text ids, one per column header.
+inline constexpr char kColumnTextIdsProperty[] = "columnTextIds";
 
 // Item data roles shared by list views, tree views and list boxes.
 enum ItemRole {
