@@ -1,7 +1,80 @@
+// kitbench: the Orvello Kitbench wizard.
+#include "platform/Message.h"
+#include "shell/AnswerFile.h"
+#include "shell/CommandLine.h"
+#include "shell/UnattendedRun.h"
+#include "shell/frmWizard.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+
+#include <memory>
+
+using namespace kitbench;
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+std::optional<AnswerFile> readAnswerFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageService::instance().show(Message::fromId(9100).append(path));
+        return std::nullopt;
+    }
+    AnswerFileError error;
+    auto answers = parseAnswerFile(path, QString::fromUtf8(file.readAll()), &error);
+    if (!answers)
+        MessageService::instance().show(
+            Message::fromId(9103).append(QStringLiteral("%1:%2: %3").arg(path).arg(error.lineNumber).arg(error.what)));
+    return answers;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // The shell has split the command line already; the wizard reads it as one text.
+    const CommandLineRequest request = parseCommandLine(joinArguments(argumentsOf(argc, argv)));
+    const bool unattended = !request.answerFile.isEmpty();
+    if (unattended && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("Harlowe"));
+    QApplication::setApplicationName(QStringLiteral("Orvello Kitbench"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/bitmap_5000.svg")));
+
+    // Read before the window exists: a broken answer file is reported on standard error, not in a box.
+    std::optional<AnswerFile> answers;
+    if (unattended) {
+        answers = readAnswerFile(request.answerFile);
+        if (!answers)
+            return 1;
+    }
+    frmWizard wizard;
+    std::unique_ptr<UnattendedRun> run;
+    if (answers)
+        run = std::make_unique<UnattendedRun>(wizard, std::move(*answers), request.screenshotDir);
+    wizard.Form_Load(request);
+    wizard.show();
+    const int status = QApplication::exec();
+    if (!run)
+        return status;
+    if (!run->finished())
+        MessageService::instance().show(Message::fromId(9105));
+    return run->exitCode();
 }

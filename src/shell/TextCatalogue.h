@@ -13,3 +13,8 @@ QString GetLocalizedText(int id);
 QString GetJoinedText(int id);
 
 } // namespace kitbench
+
+namespace kitbench {
+// Drops the pack in use so that the next lookup reads the language choice again (tests, a changed choice).
+void ForgetLanguagePack();
+} // namespace kitbench

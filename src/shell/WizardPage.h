@@ -5,6 +5,8 @@
 
 namespace kitbench {
 
+struct WizardState;
+
 // One page of the wizard: the frame fraStep_<step>. Subclasses create their controls as public
 // members named like the operations name them; the window reads and fills them.
 class WizardPage : public QFrame
@@ -26,6 +28,10 @@ public:
 
     // Puts the page back into the state of a fresh job (Continue on the final page).
     virtual void resetPage() {}
+
+    // Page-entry preparation: captions and states that depend on the job, set each time the page
+    // is entered (direction: 0 initial, 1 Back, 2 Next).
+    virtual void prepareEntry(const WizardState& /*state*/, int /*direction*/) {}
 
 protected:
     // The controls the page lock disables. By default every input control of the page.

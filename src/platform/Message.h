@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace kitbench {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+enum class MessageIcon { Information, Warning, Critical, Question };
+
+// One message box: its text and the id of its first text (0 when it starts with words that are not
+// from the language pack, such as a transport error or the server's own text).
+struct Message
+{
+    int textId = 0;
+    QString text;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Information;
+
+    // A message that starts with the text of `id`.
+    static Message fromId(int id, MessageButtons buttons = MessageButtons::Ok);
+    // A message of words that are not from the language pack.
+    static Message fromText(const QString& text, MessageButtons buttons = MessageButtons::Ok);
+
+    Message& append(const QString& more);
+    Message& appendId(int id);
+    bool needsAnswer() const { return buttons != MessageButtons::Ok; }
+};
+
+// The one way the program shows a message box (title text 10). The window installs a presenter
+// that shows a real box; unattended runs install one that answers from the answer file; tests queue
+// answers with pushAnswer.
+class MessageService
+{
+public:
+    using Presenter = std::function<MessageAnswer(const Message&)>;
+
+    static MessageService& instance();
+
+    MessageAnswer show(const Message& message);
+
+    void setPresenter(Presenter presenter);
+    // Test seam: the next show() returns this answer without presenting anything.
+    void pushAnswer(MessageAnswer answer);
+    // Every message shown since the last clear, queued answers included.
+    const QList<Message>& history() const { return m_history; }
+    void clearHistory();
+
+private:
+    Presenter m_presenter;
+    QList<MessageAnswer> m_queuedAnswers;
+    QList<Message> m_history;
+};
+
+// Shorthands: a message of one text id with an OK button, and a question with Yes and No.
+MessageAnswer showMessage(int textId);
+MessageAnswer askYesNo(int textId);
+
+} // namespace kitbench

@@ -1,0 +1,37 @@
+#include "platform/SettingsStore.h"
+
+#include <QSettings>
+
+namespace kitbench {
+
+namespace {
+
+// Opened per access: QSettings caches the file, and nothing is held between moments of the navigation.
+QSettings& openStore(QSettings& settings)
+{
+    settings.setFallbacksEnabled(false);
+    settings.beginGroup(QStringLiteral("Orvello Kitbench Wizard"));
+    return settings;
+}
+
+} // namespace
+
+QString SettingsStore::read(const QString& key, const QString& defaultValue) const
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
+                       QStringLiteral("Harlowe"));
+    const QVariant value = openStore(settings).value(key);
+    // A value of another type (hand-edited file) is damaged: read the default instead.
+    if (!value.isValid() || !value.canConvert<QString>() || value.typeId() == QMetaType::QStringList)
+        return defaultValue;
+    return value.toString();
+}
+
+void SettingsStore::write(const QString& key, const QString& value)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
+                       QStringLiteral("Harlowe"));
+    openStore(settings).setValue(key, value);
+}
+
+} // namespace kitbench

@@ -1,0 +1,84 @@
+#include "shell/TextCatalogue.h"
+
+#include "platform/LanguagePacks.h"
+
+#include <QTranslator>
+
+#include <memory>
+
+namespace kitbench {
+
+namespace {
+
+class TextCatalogue
+{
+public:
+    static TextCatalogue& instance()
+    {
+        static TextCatalogue catalogue;
+        return catalogue;
+    }
+
+    QString text(int id)
+    {
+        if (!m_pack)
+            m_pack = loadChosenPack();
+        const QByteArray key = "T" + QByteArray::number(id);
+        if (m_pack) {
+            QString found = m_pack->translate("", key.constData());
+            if (!found.isEmpty())
+                return found;
+        }
+        // No pack, or an id the chosen pack lacks: the built-in English text.
+        if (!m_english)
+            m_english = LanguagePacks::loadBuiltInEnglish();
+        return m_english ? m_english->translate("", key.constData()) : QString();
+    }
+
+    void forgetPack() { m_pack.reset(); }
+
+private:
+    // The user's choice wins over the machine's; a pack that cannot be loaded is not kept, so the
+    // next lookup tries again.
+    static std::unique_ptr<QTranslator> loadChosenPack()
+    {
+        for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            if (const auto code = LanguagePacks::languageCode(scope)) {
+                if (auto pack = LanguagePacks::load(*code))
+                    return pack;
+            }
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<QTranslator> m_pack;
+    std::unique_ptr<QTranslator> m_english;
+};
+
+} // namespace
+
+QString GetLocalizedText(int id)
+{
+    return TextCatalogue::instance().text(id);
+}
+
+QString GetJoinedText(int id)
+{
+    QString result;
+    for (;;) {
+        const QString piece = GetLocalizedText(id);
+        if (!piece.endsWith(QLatin1Char('_'))) {
+            result += piece;
+            return result;
+        }
+        result += piece.chopped(1);
+        ++id;
+    }
+}
+
+void ForgetLanguagePack()
+{
+    TextCatalogue::instance().forgetPack();
+}
+
+} // namespace kitbench

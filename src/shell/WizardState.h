@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace kitbench {
+
+// The state of the main form that the subsystems share.
+struct WizardState
+{
+    qint16 RunMode = 0;
+    bool StartedWithRunMode = false;
+    QString ImportFilePath;
+    QList<qint32> ResourceUserIds{0};
+    qint16 CurrentStep = 0;
+    bool FocusPending = false;
+    bool HelpShown = false;
+    qint16 LocalTimeZoneOffset = 0; // minutes, taken once at start
+    bool FinishEnabled = false;
+    bool IsBusy = false;
+    bool CancelRequested = false;
+    bool ImportNewProject = false;
+    QString ServerVersion;
+    qint32 CreatedObjectId = 0;
+    qint32 FilesPublished = 0;
+    qint32 FilesToPublish = 0;
+    QString PublishingLog;
+    QString DownloadedFilePath;
+    QString ExportedProjectName; // the project opened in MS Project
+    // Outcome of the last server step of the MS Project import and export, for the final report.
+    QString LastErrorText;
+    bool LastStepFailed = false;
+};
+
+} // namespace kitbench

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "platform/HelpSystem.h"
+#include "platform/SettingsStore.h"
+#include "shell/JobHooks.h"
+#include "shell/WizardState.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+
+namespace kitbench {
+
+struct CommandLineRequest;
+class DesktopShell;
+class WizardPage;
+class IntroductionPage;
+class LoginPage;
+class ProjectPage;
+class ImportOptionPage;
+class ListImportOptionPage;
+class DocumentsPage;
+class FinalPage;
+
+// The wizard window: owns the pages, the state of the session and the services, and moves between
+// the pages. The jobs' server work lives behind JobHooks.
+class frmWizard : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmWizard(QWidget* parent = nullptr);
+    ~frmWizard() override;
+
+    // The start-up sequence: texts, command line, stored connection, first page.
+    void Form_Load(const CommandLineRequest& request);
+
+    WizardState& state() { return m_state; }
+    const WizardState& state() const { return m_state; }
+    WizardPage* page(int step) const;
+    QProgressBar* progressBar() const { return ProgressBar; }
+    void setJobHooks(std::unique_ptr<JobHooks> hooks);
+    void setDesktopShell(std::unique_ptr<DesktopShell> shell);
+    DesktopShell& desktopShell() const { return *m_shell; }
+
+    void ShowStep(int step, int direction);
+    void SetStep(int step);
+    void SetWindowTitle();
+    // The page lock of a page: freezes its inputs and Back/Next while its server work runs.
+    void LockPage(int step, bool busy);
+    void cmdNav_Click(int index);
+
+    // Files given on the command line or added later, for the documents page.
+    void addPublishedFile(const QString& path);
+
+Q_SIGNALS:
+    // A page has been entered (the end of ShowStep).
+    void pageEntered(int step);
+    void busyChanged(bool busy);
+    // Finish was pressed on the final page (after its action ran).
+    void finishPressed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void restoreConnection(const CommandLineRequest& request);
+    void saveConnection();
+    void focusFirstField();
+
+    void onNext();
+    void onBack();
+    void onCancel();
+    void onFinish();
+    void onHelp();
+    void connectAndStart();
+    void afterObjectCreated();
+    void moveOnAfter(StepResult result, int target);
+    void unload();
+
+    WizardState m_state;
+    SettingsStore m_settings;
+    HelpSystem m_help;
+    std::unique_ptr<JobHooks> m_hooks;
+    std::unique_ptr<DesktopShell> m_shell;
+    bool m_unloading = false;
+
+    QStackedWidget* m_stack = nullptr;
+    std::array<WizardPage*, 22> m_pages{};
+    IntroductionPage* m_intro = nullptr;
+    LoginPage* m_login = nullptr;
+    ProjectPage* m_project = nullptr;
+    ImportOptionPage* m_importOption = nullptr;
+    ListImportOptionPage* m_listImportOption = nullptr;
+    DocumentsPage* m_documents = nullptr;
+    FinalPage* m_final = nullptr;
+
+public:
+    QWidget* picNav = nullptr;
+    std::array<QPushButton*, 5> cmdNav{};
+    QProgressBar* ProgressBar = nullptr;
+    QLabel* lblStep_1 = nullptr;
+    QLabel* Label5 = nullptr;
+};
+
+} // namespace kitbench

@@ -1,0 +1,170 @@
+#include "TempSettings.h"
+
+#include "shell/FinalReport.h"
+#include "shell/PageGraph.h"
+#include "shell/RunMode.h"
+#include "shell/TextCatalogue.h"
+
+#include <QTest>
+
+using namespace kitbench;
+
+class TestPageGraph : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { m_temp = std::make_unique<TempSettings>(); }
+
+    void back_data();
+    void back();
+    void firstPage_data();
+    void firstPage();
+    void buttons();
+    void connectionSaveOnEntry();
+    void helpContexts();
+    void report_data();
+    void report();
+
+private:
+    std::unique_ptr<TempSettings> m_temp;
+};
+
+void TestPageGraph::back_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("newProject");
+    QTest::addColumn<int>("templateIndex");
+    QTest::addColumn<int>("target");
+    QTest::newRow("page 1 to 0") << 1 << 1 << false << 0 << 0;
+    QTest::newRow("upload folder page to documents") << 6 << 6 << false << 0 << 20;
+    QTest::newRow("download asset page to login") << 7 << 7 << false << 0 << 1;
+    QTest::newRow("incident page to login") << 2 << 1 << false << 0 << 1;
+    QTest::newRow("project page, new imported project") << 8 << 9 << true << 0 << 11;
+    QTest::newRow("project page, create project") << 8 << 8 << false << 0 << 1;
+    QTest::newRow("description to project page") << 9 << 8 << false << 0 << 8;
+    QTest::newRow("templates to description") << 19 << 8 << false << 1 << 9;
+    QTest::newRow("team, create project") << 18 << 8 << false << 0 << 9;
+    QTest::newRow("team, import project") << 18 << 9 << true << 0 << 9;
+    QTest::newRow("team, task") << 18 << 2 << false << 0 << 3;
+    QTest::newRow("team, to-do") << 18 << 4 << false << 0 << 5;
+    QTest::newRow("documents, incident") << 20 << 1 << false << 0 << 2;
+    QTest::newRow("documents, upload") << 20 << 6 << false << 0 << 1;
+    QTest::newRow("documents, project with template") << 20 << 8 << false << 2 << 19;
+    QTest::newRow("documents, project without template") << 20 << 9 << true << 0 << 18;
+    QTest::newRow("documents, event") << 20 << 3 << false << 0 << 18;
+    QTest::newRow("project list, import") << 10 << 9 << false << 0 << 11;
+    QTest::newRow("project list, export") << 10 << 10 << false << 0 << 1;
+    QTest::newRow("import option") << 11 << 9 << false << 0 << 1;
+    QTest::newRow("assignments, import") << 12 << 9 << false << 0 << 11;
+    QTest::newRow("calendar") << 13 << 11 << false << 0 << 1;
+    QTest::newRow("create list") << 14 << 5 << false << 0 << 1;
+    QTest::newRow("list page of a list import") << 14 << 12 << false << 0 << 16;
+    QTest::newRow("list import option") << 16 << 12 << false << 0 << 1;
+    QTest::newRow("sheet fields") << 17 << 12 << false << 0 << 14;
+    QTest::newRow("any other: final page") << 21 << 1 << false << 0 << 20;
+}
+
+void TestPageGraph::back()
+{
+    QFETCH(int, step);
+    QFETCH(int, mode);
+    QFETCH(bool, newProject);
+    QFETCH(int, templateIndex);
+    QFETCH(int, target);
+    QCOMPARE(backTarget(step, mode, newProject, templateIndex), target);
+}
+
+void TestPageGraph::firstPage_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("page");
+    const int pages[] = {0, 2, 3, 4, 5, 14, 20, 7, 8, 11, 10, 13, 16};
+    for (int mode = 1; mode <= kRunModeCount; ++mode)
+        QTest::newRow(runModeInfo(mode).keyword) << mode << pages[mode];
+}
+
+void TestPageGraph::firstPage()
+{
+    QFETCH(int, mode);
+    QFETCH(int, page);
+    QCOMPARE(firstPageAfterConnect(mode), page);
+}
+
+void TestPageGraph::buttons()
+{
+    const NavButtonState intro = navButtonState(0, 0, false);
+    QVERIFY(!intro.back && intro.next && intro.cancel && !intro.finish);
+    const NavButtonState documents = navButtonState(20, CREATETASK, false);
+    QCOMPARE(documents.nextTextId, 105);
+    QCOMPARE(documents.beforePublishTextId, 1402);
+    const NavButtonState upload = navButtonState(20, UPLOAD, false);
+    QCOMPARE(upload.nextTextId, 103);
+    QCOMPARE(upload.beforePublishTextId, 1403);
+    const NavButtonState final = navButtonState(21, UPLOAD, true);
+    QVERIFY(!final.back && !final.next && !final.cancel && final.finish);
+}
+
+void TestPageGraph::connectionSaveOnEntry()
+{
+    for (int step = 0; step < kPageCount; ++step) {
+        const bool byNext = (step >= 2 && step <= 8) || step == 10 || step == 13 || step == 14;
+        QCOMPARE(savesConnectionOnEntry(step, NavNext), byNext);
+        QCOMPARE(savesConnectionOnEntry(step, NavBack), step == 14);
+        QCOMPARE(savesConnectionOnEntry(step, NavInitial), step == 14);
+    }
+}
+
+void TestPageGraph::helpContexts()
+{
+    QCOMPARE(helpContextId(0), 1010);
+    QCOMPARE(helpContextId(13), 1140);
+    QCOMPARE(helpContextId(20), 1210);
+    QCOMPARE(helpContextId(21), 1220);
+}
+
+void TestPageGraph::report_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("published");
+    QTest::addColumn<int>("toPublish");
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QString>("expected");
+    const QString nl = QStringLiteral("\n");
+    const auto t = [](int id) { return GetLocalizedText(id); };
+    const QString log = QStringLiteral("a.txt - OK\n");
+    QTest::newRow("incident, no files") << 1 << 0 << 0 << false << t(3001) + t(5027) + nl + log;
+    QTest::newRow("task with files")
+        << 2 << 1 << 2 << false << t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log;
+    QTest::newRow("list has no result sentence") << 5 << 0 << 0 << false << t(3001) + nl + log;
+    QTest::newRow("download counts one file")
+        << 7 << 0 << 0 << false << t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log;
+    QTest::newRow("calendar") << 11 << 0 << 0 << false << t(3001) + t(5064) + nl + log;
+    QTest::newRow("list from Excel") << 12 << 0 << 0 << false << t(3001) + t(5068) + nl + log;
+    QTest::newRow("import succeeded") << 9 << 0 << 0 << false << t(5050);
+    QTest::newRow("import failed") << 9 << 0 << 0 << true << t(5053) + "boom" + t(5056);
+    QTest::newRow("export succeeded") << 10 << 0 << 0 << false << t(5051) + " ''Apollo'' " + t(5052);
+    QTest::newRow("export failed") << 10 << 0 << 0 << true << t(5054) + "boom" + t(5056);
+}
+
+void TestPageGraph::report()
+{
+    QFETCH(int, mode);
+    QFETCH(int, published);
+    QFETCH(int, toPublish);
+    QFETCH(bool, failed);
+    QFETCH(QString, expected);
+    JobOutcome outcome;
+    outcome.runMode = mode;
+    outcome.filesPublished = published;
+    outcome.filesToPublish = toPublish;
+    outcome.publishingLog = QStringLiteral("a.txt - OK\n");
+    outcome.failed = failed;
+    outcome.errorText = QStringLiteral("boom");
+    outcome.projectName = QStringLiteral("Apollo");
+    QCOMPARE(finalReportText(outcome), expected);
+    QVERIFY(!expected.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPageGraph)
+#include "tst_pagegraph.moc"
