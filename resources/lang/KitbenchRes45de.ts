@@ -1582,5 +1582,70 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>rename dialog, button cmdRewrite (replace the existing file)</extracomment>
         <translation>&amp;Ersetzen</translation>
     </message>
+    <message id="T9100">
+        <source>The answer file cannot be read: </source>
+        <extracomment>unattended run, answer file missing</extracomment>
+        <translation>Die Antwortdatei kann nicht gelesen werden: </translation>
+    </message>
+    <message id="T9101">
+        <source>The answer file names a control that does not exist: </source>
+        <extracomment>unattended run</extracomment>
+        <translation>Die Antwortdatei nennt ein Steuerelement, das es nicht gibt: </translation>
+    </message>
+    <message id="T9102">
+        <source>The answer file gives a value the control does not take: </source>
+        <extracomment>unattended run</extracomment>
+        <translation>Die Antwortdatei nennt einen Wert, den das Steuerelement nicht annimmt: </translation>
+    </message>
+    <message id="T9103">
+        <source>The answer file is not valid: </source>
+        <extracomment>unattended run, syntax</extracomment>
+        <translation>Die Antwortdatei ist ungültig: </translation>
+    </message>
+    <message id="T9104">
+        <source>Next did not leave the page and no message explains why: </source>
+        <extracomment>unattended run, stuck page</extracomment>
+        <translation>Weiter hat die Seite nicht verlassen, und keine Meldung erklärt den Grund: </translation>
+    </message>
+    <message id="T9105">
+        <source>The wizard was closed before the job was finished.</source>
+        <extracomment>unattended run, closed without Finish</extracomment>
+        <translation>Der Assistent wurde geschlossen, bevor der Auftrag beendet war.</translation>
+    </message>
+    <message id="T9200">
+        <source>Reminder:</source>
+        <extracomment>page 4, label of EventReminderCombo</extracomment>
+        <translation>Erinnerung:</translation>
+    </message>
+    <message id="T9201">
+        <source>Category:</source>
+        <extracomment>page 4, label of EventCategoryListView</extracomment>
+        <translation>Kategorie:</translation>
+    </message>
+    <message id="T9202">
+        <source>Add</source>
+        <extracomment>pages 18 and 19, add buttons</extracomment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="T9203">
+        <source>Remove</source>
+        <extracomment>pages 18 and 19, remove buttons</extracomment>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="T9204">
+        <source>Add Group</source>
+        <extracomment>pages 18 and 19, add group buttons</extracomment>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message id="T9205">
+        <source>Edit categories</source>
+        <extracomment>tool tip of the category buttons</extracomment>
+        <translation>Kategorien bearbeiten</translation>
+    </message>
+    <message id="T9206">
+        <source>Edit clients</source>
+        <extracomment>tool tip of the client button</extracomment>
+        <translation>Kunden bearbeiten</translation>
+    </message>
 </context>
 </TS>

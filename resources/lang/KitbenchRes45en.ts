@@ -1582,5 +1582,70 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>rename dialog, button cmdRewrite (replace the existing file)</extracomment>
         <translation>Re&amp;place</translation>
     </message>
+    <message id="T9100">
+        <source>The answer file cannot be read: </source>
+        <extracomment>unattended run, answer file missing</extracomment>
+        <translation>The answer file cannot be read: </translation>
+    </message>
+    <message id="T9101">
+        <source>The answer file names a control that does not exist: </source>
+        <extracomment>unattended run</extracomment>
+        <translation>The answer file names a control that does not exist: </translation>
+    </message>
+    <message id="T9102">
+        <source>The answer file gives a value the control does not take: </source>
+        <extracomment>unattended run</extracomment>
+        <translation>The answer file gives a value the control does not take: </translation>
+    </message>
+    <message id="T9103">
+        <source>The answer file is not valid: </source>
+        <extracomment>unattended run, syntax</extracomment>
+        <translation>The answer file is not valid: </translation>
+    </message>
+    <message id="T9104">
+        <source>Next did not leave the page and no message explains why: </source>
+        <extracomment>unattended run, stuck page</extracomment>
+        <translation>Next did not leave the page and no message explains why: </translation>
+    </message>
+    <message id="T9105">
+        <source>The wizard was closed before the job was finished.</source>
+        <extracomment>unattended run, closed without Finish</extracomment>
+        <translation>The wizard was closed before the job was finished.</translation>
+    </message>
+    <message id="T9200">
+        <source>Reminder:</source>
+        <extracomment>page 4, label of EventReminderCombo</extracomment>
+        <translation>Reminder:</translation>
+    </message>
+    <message id="T9201">
+        <source>Category:</source>
+        <extracomment>page 4, label of EventCategoryListView</extracomment>
+        <translation>Category:</translation>
+    </message>
+    <message id="T9202">
+        <source>Add</source>
+        <extracomment>pages 18 and 19, add buttons</extracomment>
+        <translation>Add</translation>
+    </message>
+    <message id="T9203">
+        <source>Remove</source>
+        <extracomment>pages 18 and 19, remove buttons</extracomment>
+        <translation>Remove</translation>
+    </message>
+    <message id="T9204">
+        <source>Add Group</source>
+        <extracomment>pages 18 and 19, add group buttons</extracomment>
+        <translation>Add Group</translation>
+    </message>
+    <message id="T9205">
+        <source>Edit categories</source>
+        <extracomment>tool tip of the category buttons</extracomment>
+        <translation>Edit categories</translation>
+    </message>
+    <message id="T9206">
+        <source>Edit clients</source>
+        <extracomment>tool tip of the client button</extracomment>
+        <translation>Edit clients</translation>
+    </message>
 </context>
 </TS>

@@ -266,8 +266,7 @@ void frmWizard::onFinish()
         m_listImportOption->txtExcelFilePath->clear();
         m_hooks->dropTransfers();
         // The pages of the job start afresh: the project pages for the MS Project jobs, else the item pages.
-        const std::initializer_list<int> resetSteps =
-            projectJob ? std::initializer_list<int>{8, 9} : std::initializer_list<int>{2, 3, 4, 5};
+        const QList<int> resetSteps = projectJob ? QList<int>{8, 9} : QList<int>{2, 3, 4, 5};
         for (int step : resetSteps)
             page(step)->resetPage();
         Q_EMIT finishPressed();
