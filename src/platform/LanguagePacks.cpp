@@ -1,16 +1,31 @@
 #include "platform/LanguagePacks.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTranslator>
 
 namespace kitbench::LanguagePacks {
 
-std::optional<QString> languageCode(QSettings::Scope scope)
+LanguageChoice::LanguageChoice()
+    : m_user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"), QStringLiteral("Orvello")),
+      m_system(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Harlowe"), QStringLiteral("Orvello"))
 {
-    QSettings settings(QSettings::NativeFormat, scope, QStringLiteral("Harlowe"), QStringLiteral("Orvello"));
-    settings.setFallbacksEnabled(false);
+    m_user.setFallbacksEnabled(false);
+}
+
+std::optional<QString> LanguageChoice::code(QSettings::Scope scope)
+{
+    QSettings& settings = scope == QSettings::UserScope ? m_user : m_system;
+    QDateTime& seen = scope == QSettings::UserScope ? m_userSeen : m_systemSeen;
+    // A choice written since the last lookup (by another program, too) is picked up; a full re-read
+    // costs far more than looking at the file's time, and lookups are frequent.
+    const QDateTime modified = QFileInfo(settings.fileName()).lastModified();
+    if (modified != seen) {
+        seen = modified;
+        settings.sync();
+    }
     const QVariant value = settings.value(QStringLiteral("4.5/ClientTools/Language"));
     if (!value.isValid())
         return std::nullopt;

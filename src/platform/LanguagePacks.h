@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSettings>
 #include <QString>
 
@@ -14,8 +15,21 @@ namespace kitbench {
 namespace LanguagePacks {
 
 // The "Language" value of the client tools (organization "Harlowe", application "Orvello",
-// key 4.5/ClientTools/Language) in one scope only; nullopt when that scope has none.
-std::optional<QString> languageCode(QSettings::Scope scope);
+// key 4.5/ClientTools/Language), per scope. The stores stay open, so asking again after a failed
+// pack load (every lookup does) costs a file-change check, not a new parse.
+class LanguageChoice
+{
+public:
+    LanguageChoice();
+    // nullopt when the scope has no value.
+    std::optional<QString> code(QSettings::Scope scope);
+
+private:
+    QSettings m_user;
+    QSettings m_system;
+    QDateTime m_userSeen;
+    QDateTime m_systemSeen;
+};
 
 // Loads the pack KitbenchRes45<code>; nullptr when it does not exist or cannot be read.
 std::unique_ptr<QTranslator> load(const QString& code);

@@ -35,15 +35,21 @@ public:
         return m_english ? m_english->translate("", key.constData()) : QString();
     }
 
-    void forgetPack() { m_pack.reset(); }
+    void forgetPack()
+    {
+        m_pack.reset();
+        m_choice.reset();
+    }
 
 private:
     // The user's choice wins over the machine's; a pack that cannot be loaded is not kept, so the
     // next lookup tries again.
-    static std::unique_ptr<QTranslator> loadChosenPack()
+    std::unique_ptr<QTranslator> loadChosenPack()
     {
+        if (!m_choice)
+            m_choice = std::make_unique<LanguagePacks::LanguageChoice>();
         for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
-            if (const auto code = LanguagePacks::languageCode(scope)) {
+            if (const auto code = m_choice->code(scope)) {
                 if (auto pack = LanguagePacks::load(*code))
                     return pack;
             }
@@ -51,6 +57,7 @@ private:
         return nullptr;
     }
 
+    std::unique_ptr<LanguagePacks::LanguageChoice> m_choice;
     std::unique_ptr<QTranslator> m_pack;
     std::unique_ptr<QTranslator> m_english;
 };
