@@ -16,13 +16,13 @@ build: configure
 	@cmake --build --preset $(PRESET)
 
 test: build
-	@QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET) --timeout 300
+	@ctest --preset $(PRESET) --timeout 300
 
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
 bench: build
-	@bash scripts/bench.sh $(BUILD_DIR)
+	@$(BUILD_DIR)/bin/bench_startup
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
