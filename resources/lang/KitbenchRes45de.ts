@@ -1647,5 +1647,15 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>tool tip of the client button</extracomment>
         <translation>Kunden bearbeiten</translation>
     </message>
+    <message id="T9300">
+        <source>New Folder</source>
+        <extracomment>tool tip of the new-folder buttons (pages 6 and 14)</extracomment>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message id="T9301">
+        <source>&amp;Browse...</source>
+        <extracomment>browse buttons of pages 11 and 16</extracomment>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
 </context>
 </TS>

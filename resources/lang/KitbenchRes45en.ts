@@ -1647,5 +1647,15 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>tool tip of the client button</extracomment>
         <translation>Edit clients</translation>
     </message>
+    <message id="T9300">
+        <source>New Folder</source>
+        <extracomment>tool tip of the new-folder buttons (pages 6 and 14)</extracomment>
+        <translation>New Folder</translation>
+    </message>
+    <message id="T9301">
+        <source>&amp;Browse...</source>
+        <extracomment>browse buttons of pages 11 and 16</extracomment>
+        <translation>&amp;Browse...</translation>
+    </message>
 </context>
 </TS>

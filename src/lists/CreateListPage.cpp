@@ -1,3 +1,5 @@
+#include "shell/RunMode.h"
+#include "shell/WizardState.h"
 #include "lists/CreateListPage.h"
 
 #include "shell/Controls.h"
@@ -151,6 +153,11 @@ QList<QWidget*> CreateListPage::lockableControls() const
 {
     return {ListTitleText, ListDescriptionText, ListFolderTreeView,
             ListTypeCombo, ListStatusCombo,     ListTemplateCombo};
+}
+
+void CreateListPage::prepareEntry(const WizardState& state, int /*direction*/)
+{
+    ListTemplateCombo->setEnabled(state.RunMode != IMPORTLIST);
 }
 
 } // namespace kitbench

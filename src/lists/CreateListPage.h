@@ -18,6 +18,9 @@ class CreateListPage : public WizardPage
 public:
     explicit CreateListPage(QWidget* parent = nullptr);
 
+    // Page entry: a list made from a workbook takes no template.
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* Label52 = nullptr;
     QLabel* lblListTitle = nullptr;
     QLineEdit* ListTitleText = nullptr;

@@ -70,4 +70,10 @@ QList<QWidget*> ExcelSheetPage::lockableControls() const
     return {ExcelSheetList, ExcelSheetFieldList};
 }
 
+void ExcelSheetPage::prepareEntry(const WizardState& /*state*/, int /*direction*/)
+{
+    if (ExcelSheetList->topLevelItemCount() > 0)
+        ExcelSheetList->setCurrentItem(ExcelSheetList->topLevelItem(0));
+}
+
 } // namespace kitbench

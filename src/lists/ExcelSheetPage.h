@@ -15,6 +15,9 @@ class ExcelSheetPage : public WizardPage
 public:
     explicit ExcelSheetPage(QWidget* parent = nullptr);
 
+    // Page entry: the first sheet is selected (its fields are then filled by the list job).
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* lblExcelSheetHeading = nullptr;
     QLabel* lblExcelSheetHint = nullptr;
     QLabel* lblExcelSheets = nullptr;

@@ -1,3 +1,4 @@
+#include "shell/TextCatalogue.h"
 #include "lists/ListImportOptionPage.h"
 
 #include "shell/Controls.h"
@@ -63,6 +64,11 @@ ListImportOptionPage::ListImportOptionPage(QWidget* parent)
 QList<QWidget*> ListImportOptionPage::lockableControls() const
 {
     return {OptionListNew, OptionListExisting, cmdBrowseFile, txtExcelFilePath};
+}
+
+void ListImportOptionPage::prepareEntry(const WizardState& /*state*/, int /*direction*/)
+{
+    lblListOption->setText(GetLocalizedText(3301));
 }
 
 } // namespace kitbench

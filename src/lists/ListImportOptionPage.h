@@ -16,6 +16,8 @@ class ListImportOptionPage : public WizardPage
 public:
     explicit ListImportOptionPage(QWidget* parent = nullptr);
 
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* ImageImportList = nullptr;
     QLabel* lblListOption = nullptr;
     QLabel* lblListQuestion = nullptr;

@@ -1,3 +1,4 @@
+#include "shell/TextCatalogue.h"
 #include "msproject/AssignmentsPage.h"
 
 #include "shell/Controls.h"
@@ -41,6 +42,13 @@ AssignmentsPage::AssignmentsPage(QWidget* parent)
 QList<QWidget*> AssignmentsPage::lockableControls() const
 {
     return {ListViewAssignments};
+}
+
+void AssignmentsPage::prepareEntry(const WizardState& /*state*/, int /*direction*/)
+{
+    lblAssignments->setText(GetLocalizedText(2615));
+    lblAssignmentsDescription->setText(GetLocalizedText(2616));
+    lblAssignmentsHint->setText(GetLocalizedText(2614));
 }
 
 } // namespace kitbench

@@ -14,6 +14,9 @@ class AssignmentsPage : public WizardPage
 public:
     explicit AssignmentsPage(QWidget* parent = nullptr);
 
+    // Page entry: the captions of the resource assignment step.
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* lblAssignments = nullptr;
     QLabel* lblAssignmentsDescription = nullptr;
     // Column 0: the plan resource (key "a" + resource id); column 1: the server user (key "a" + user id).

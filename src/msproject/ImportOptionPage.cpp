@@ -1,3 +1,6 @@
+#include "shell/RunMode.h"
+#include "shell/TextCatalogue.h"
+#include "shell/WizardState.h"
 #include "msproject/ImportOptionPage.h"
 
 #include "shell/Controls.h"
@@ -82,6 +85,25 @@ void ImportOptionPage::setLocked(bool busy)
 QList<QWidget*> ImportOptionPage::lockableControls() const
 {
     return {txtFilePath, SelectProjectCombo, CheckUseMsProjectSync, cmdBrowse};
+}
+
+void ImportOptionPage::prepareEntry(const WizardState& state, int /*direction*/)
+{
+    lblProjectOption->setText(GetLocalizedText(2633));
+    lblProjectQuestion->setText(GetLocalizedText(2634));
+    lblProjectOptionHint->setText(GetLocalizedText(2614));
+    CheckUseMsProjectSync->setText(GetLocalizedText(2644));
+    CheckUseMsProjectSync->setEnabled(state.ServerVersion == QLatin1String("4.7"));
+    bool fileRowShown = false;
+    if (state.RunMode == IMPORTPROJECT) {
+        lblSelectXMLFile->setText(GetLocalizedText(2613));
+        fileRowShown = state.ImportFilePath.isEmpty();
+    }
+    for (QWidget* control : {static_cast<QWidget*>(lblSelectXMLFile), static_cast<QWidget*>(txtFilePath),
+                             static_cast<QWidget*>(cmdBrowse)}) {
+        control->setVisible(fileRowShown);
+        control->setEnabled(fileRowShown);
+    }
 }
 
 } // namespace kitbench

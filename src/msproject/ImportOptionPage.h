@@ -17,6 +17,10 @@ class ImportOptionPage : public WizardPage
 public:
     explicit ImportOptionPage(QWidget* parent = nullptr);
 
+    // Page entry: captions, the synchronization choice (4.7 servers only) and the file row, which
+    // only the plan import without a known file shows.
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* ImageImport = nullptr;
     QLabel* lblProjectOption = nullptr;
     QLabel* lblProjectQuestion = nullptr;

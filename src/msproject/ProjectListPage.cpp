@@ -1,3 +1,6 @@
+#include "shell/RunMode.h"
+#include "shell/TextCatalogue.h"
+#include "shell/WizardState.h"
 #include "msproject/ProjectListPage.h"
 
 #include "shell/Controls.h"
@@ -58,6 +61,15 @@ ProjectListPage::ProjectListPage(QWidget* parent)
 QList<QWidget*> ProjectListPage::lockableControls() const
 {
     return {ListProjects, txtProjectDetails};
+}
+
+void ProjectListPage::prepareEntry(const WizardState& state, int /*direction*/)
+{
+    const bool import = state.RunMode == IMPORTPROJECT;
+    lblImportProjectList->setText(GetLocalizedText(import ? 2609 : 2610));
+    Label69->setText(GetLocalizedText(import ? 2640 : 2639));
+    lblProjectsList->setText(GetLocalizedText(2611));
+    lblProjectDescription->setText(GetLocalizedText(2612));
 }
 
 } // namespace kitbench

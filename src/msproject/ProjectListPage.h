@@ -15,6 +15,9 @@ class ProjectListPage : public WizardPage
 public:
     explicit ProjectListPage(QWidget* parent = nullptr);
 
+    // Page entry: the wording of the labels follows the job (import into or open from MS Project).
+    void prepareEntry(const WizardState& state, int direction) override;
+
     QLabel* lblImportProjectList = nullptr;
     QLabel* Label69 = nullptr;
     QLabel* lblProjectsList = nullptr;

@@ -1,6 +1,8 @@
 #include "shell/frmWizard.h"
 
 #include "files/DocumentsPage.h"
+#include "files/FolderPage.h"
+#include "items/IncidentPage.h"
 #include "lists/ListImportOptionPage.h"
 #include "msproject/ImportOptionPage.h"
 #include "items/ProjectPage.h"
@@ -10,6 +12,7 @@
 #include "session/LoginPage.h"
 #include "shell/CommandLine.h"
 #include "shell/ConnectionSettings.h"
+#include "shell/Artwork.h"
 #include "shell/Controls.h"
 #include "shell/FinalPage.h"
 #include "shell/FinalReport.h"
@@ -26,6 +29,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,6 +188,7 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
         m_state.ResourceUserIds = ParseResourceIds(request.resourceIdsText);
 
     restoreConnection(request);
+    placeBitmaps();
 
     if (m_state.RunMode != RunModeNone &&
         m_settings.read(QStringLiteral("IntroductionScreen"), QString()) == QLatin1String("ShowIntro")) {
@@ -195,6 +200,18 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
     m_intro->prepare(m_state.RunMode);
     if (m_state.RunMode == RunModeNone)
         cmdNav[kNext]->setEnabled(false);
+}
+
+// The pictures of the option pages and the small button pictures.
+void frmWizard::placeBitmaps()
+{
+    m_importOption->ImageImport->setPixmap(bitmapResource(5003, QSize(96, 96)));
+    m_listImportOption->ImageImportList->setPixmap(bitmapResource(5008, QSize(96, 96)));
+    const QIcon edit(QStringLiteral(":/images/bitmap_5004.svg"));
+    static_cast<IncidentPage*>(page(2))->CommandIssueCategory->setIcon(edit);
+    m_project->CommandAddClient->setIcon(edit);
+    m_project->CommandAddProjectCategory->setIcon(edit);
+    static_cast<FolderPage*>(page(6))->NewOrvFolderCommand->setIcon(QIcon(QStringLiteral(":/images/bitmap_5005.svg")));
 }
 
 void frmWizard::restoreConnection(const CommandLineRequest& request)

@@ -71,6 +71,7 @@ protected:
 
 private:
     void buildWindow();
+    void placeBitmaps();
     void restoreConnection(const CommandLineRequest& request);
     void saveConnection();
     void focusFirstField();
