@@ -1,0 +1,106 @@
+#include "cli/ServerOptions.h"
+
+#include <stdexcept>
+
+namespace orvdev {
+namespace {
+
+long long number(const std::string& option, const std::string& text, long long min, long long max)
+{
+    std::size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || value < min || value > max)
+        throw std::invalid_argument(option + " expects a number from " + std::to_string(min) + " to " +
+                                    std::to_string(max) + ", got '" + text + "'");
+    return value;
+}
+
+} // namespace
+
+ServerOptions ServerOptions::parse(const std::vector<std::string>& args)
+{
+    ServerOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw std::invalid_argument(arg + " needs a value");
+            return args[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--listen") {
+            const std::string& listen = value();
+            auto colon = listen.rfind(':');
+            if (colon == std::string::npos || colon == 0)
+                throw std::invalid_argument("--listen expects HOST:PORT, got '" + listen + "'");
+            options.host = listen.substr(0, colon);
+            options.port = static_cast<int>(number("--listen", listen.substr(colon + 1), 0, 65535));
+        } else if (arg == "--data") {
+            options.dataDir = value();
+        } else if (arg == "--server-version") {
+            const std::string& text = value();
+            auto version = ServerVersion::parse(text);
+            if (!version)
+                throw std::invalid_argument("--server-version expects 3.0, 3.5, 4.0, 4.1, 4.5 or 4.7, got '" +
+                                            text + "'");
+            options.version = *version;
+        } else if (arg == "--seed") {
+            options.seed = value();
+            if (options.seed != "demo" && options.seed != "empty")
+                throw std::invalid_argument("--seed expects demo or empty, got '" + options.seed + "'");
+        } else if (arg == "--journal") {
+            options.journalPath = value();
+        } else if (arg == "--delay-ms") {
+            options.delayMs = static_cast<int>(number("--delay-ms", value(), 0, 600000));
+        } else if (arg == "--fault") {
+            options.faults.add(value());
+        } else if (arg == "--max-body") {
+            options.maxBodyBytes = static_cast<std::size_t>(number("--max-body", value(), 1024, 1LL << 31));
+        } else {
+            throw std::invalid_argument("unknown option '" + arg + "' (see --help)");
+        }
+    }
+    return options;
+}
+
+std::string ServerOptions::usage()
+{
+    return R"(orvello-devserver: a development Orvello server (SOAP web service, web views, SQLite store)
+
+usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] [--seed demo|empty]
+                         [--journal FILE] [--delay-ms N] [--fault METHOD=KIND]... [--max-body BYTES]
+
+  --listen HOST:PORT    address to serve on (default 127.0.0.1:8080; port 0 picks a free port).
+                        The first line on standard output is "listening on http://HOST:PORT".
+  --data DIR            folder of the SQLite database orvello.db (default ./orvello-data); it is
+                        created when missing and survives restarts.
+  --server-version V    the server release to play: 3.0, 3.5, 4.0, 4.1, 4.5 or 4.7 (default 4.7).
+                        GetServerVersion answers V; methods V lacks answer with the fault such a
+                        server sends; answers take V's shape.
+  --seed demo|empty     what a new database starts with (default demo): the demo company (users
+                        admin/admin, pm/pm, user/user and more, projects, dictionaries, folders,
+                        files) or only the administrator admin/admin. An existing database is kept.
+  --journal FILE        append one JSON line per request:
+                        {"method": NAME, "args": [..], "user": LOGIN, "status": TEXT[, "warnings": [..]]}
+                        for SOAP calls, {"page": NAME, "fields": {..}, "status": HTTP} for pages.
+  --delay-ms N          wait N milliseconds before answering every SOAP call.
+  --fault METHOD=KIND   make METHOD fail (repeatable). KIND: soap-fault (500 with a soap:Server
+                        fault), http-500 (500, empty body), disconnect (connection closed before an
+                        answer), bad-xml (200 with a body that is not XML), status:TEXT (the method
+                        runs; its response header says TEXT instead of "OK").
+  --max-body BYTES      largest request body accepted (default 4194304); larger ones get 413.
+  --help                this text.
+
+Service: POST /portals/<any portal>/WebServices/OrvProject.asmx (SOAP 1.1, namespace
+http://orvello.com/webservices/); its description at the same address with ?WSDL.
+Pages: /default.aspx?login=..&password=..&redirect=.. and the object views under /portals/<portal>/.
+)";
+}
+
+} // namespace orvdev

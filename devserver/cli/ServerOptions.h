@@ -1,0 +1,31 @@
+#pragma once
+
+#include "http/FaultPlan.h"
+#include "services/ServerVersion.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvdev {
+
+// The command line of orvello-devserver.
+struct ServerOptions
+{
+    std::string host = "127.0.0.1";
+    int port = 8080;
+    std::string dataDir = "orvello-data";
+    ServerVersion version = ServerVersion::latest();
+    std::string seed = "demo"; // "demo" or "empty"
+    std::string journalPath;
+    int delayMs = 0;
+    FaultPlan faults;
+    std::size_t maxBodyBytes = 4 * 1024 * 1024;
+    bool help = false;
+
+    // Throws std::invalid_argument with a message for the user.
+    static ServerOptions parse(const std::vector<std::string>& args);
+    static std::string usage();
+};
+
+} // namespace orvdev

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/ServerOptions.h"
+#include "http/Journal.h"
+#include "http/SoapEndpoint.h"
+#include "pages/WebPages.h"
+#include "services/ServiceDispatcher.h"
+#include "soap/ServiceContract.h"
+#include "store/Database.h"
+
+#include <httplib.h>
+
+#include <memory>
+
+namespace orvdev {
+
+// The whole server: store, contract, journal, the SOAP endpoint and the web pages behind one
+// HTTP listener.
+class DevServer
+{
+public:
+    explicit DevServer(const ServerOptions& options);
+
+    int bind(); // the port bound; throws std::runtime_error when the address cannot be used
+    void run(); // serves until stop()
+    void stop() { m_http.stop(); }
+
+private:
+    void route(const httplib::Request& request, httplib::Response& response);
+    void serveWsdl(const std::string& portal, const httplib::Request& request, httplib::Response& response);
+
+    ServerOptions m_options;
+    std::unique_ptr<Database> m_db;
+    ServiceContract m_contract;
+    Journal m_journal;
+    ServiceDispatcher m_dispatcher;
+    SoapEndpoint m_soap;
+    WebPages m_pages;
+    httplib::Server m_http;
+    int m_port = 0;
+};
+
+} // namespace orvdev

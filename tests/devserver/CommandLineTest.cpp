@@ -1,0 +1,67 @@
+// The server's command line.
+#include "cli/ServerOptions.h"
+#include "support/ServerProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+using namespace orvdev;
+
+TEST(CommandLine, ReadsEveryOption)
+{
+    auto options = ServerOptions::parse({"--listen", "0.0.0.0:0", "--data", "/tmp/x", "--server-version",
+                                         "4.1", "--seed", "empty", "--journal", "j.jsonl", "--delay-ms",
+                                         "250", "--fault", "GetGroupList=status:Busy", "--max-body", "2048"});
+    EXPECT_EQ(options.host, "0.0.0.0");
+    EXPECT_EQ(options.port, 0);
+    EXPECT_EQ(options.dataDir, "/tmp/x");
+    EXPECT_EQ(options.version.text(), "4.1");
+    EXPECT_EQ(options.seed, "empty");
+    EXPECT_EQ(options.journalPath, "j.jsonl");
+    EXPECT_EQ(options.delayMs, 250);
+    EXPECT_EQ(options.faults.forMethod("GetGroupList")->statusText, "Busy");
+    EXPECT_FALSE(options.faults.forMethod("LoadDictionaries"));
+    EXPECT_EQ(options.maxBodyBytes, 2048u);
+    auto defaults = ServerOptions::parse({});
+    EXPECT_EQ(defaults.version.text(), "4.7");
+    EXPECT_EQ(defaults.seed, "demo");
+}
+
+TEST(CommandLine, RefusesBadValues)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--listen", "8080"},
+        {"--listen", "h:99999"},
+        {"--listen", "h:x"},
+        {"--server-version", "4.2"},
+        {"--server-version", " 4.5"},
+        {"--seed", "full"},
+        {"--delay-ms", "-1"},
+        {"--delay-ms"},
+        {"--fault", "X=boom"},
+        {"--max-body", "10"},
+        {"--verbose"},
+    };
+    for (const auto& args : bad)
+        EXPECT_THROW(ServerOptions::parse(args), std::invalid_argument) << args[0];
+}
+
+TEST(CommandLine, HelpDocumentsEveryOption)
+{
+    const std::string command = test::ServerProcess::binary() + " --help";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[512];
+    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+        out.append(buffer, n);
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
+    for (const char* option : {"--listen", "--data", "--server-version", "--seed", "--journal", "--delay-ms",
+                               "--fault", "--max-body", "soap-fault", "http-500", "disconnect", "bad-xml",
+                               "status:TEXT", "listening on http://HOST:PORT"})
+        EXPECT_NE(out.find(option), std::string::npos) << option;
+    const std::string bad = test::ServerProcess::binary() + " --server-version 9.9 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(system(bad.c_str())), 2);
+}

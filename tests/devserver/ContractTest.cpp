@@ -1,0 +1,199 @@
+// The service contract: every method the wizard calls, its parameters in the callers' order and
+// types, and the shape an ASP.NET service gives its description.
+#include "support/SoapCall.h"
+
+#include "soap/EmbeddedWsdl.h"
+#include "soap/ServiceContract.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+using namespace orvdev;
+
+namespace {
+
+// s string, i int, h short (16-bit), b boolean, d dateTime, ai ArrayOfInt, as ArrayOfString;
+// "&" marks a by-reference parameter (echoed in the response). The result type comes first.
+const std::map<std::string, std::string> expectedSignatures = {
+    {"GetServerVersion", "s |"},
+    {"LoadDictionaries", "s | language:s objectTypeId:h"},
+    {"GetCategoryList2", "s | objectTypeId:h"},
+    {"UpdateCategoryList", "i | objectTypeId:h categoriesXml:s"},
+    {"UpdateDictionaries", "i | dictionariesXml:s"},
+    {"GetOrvProjectList", "s |"},
+    {"GetOrvProjectList2", "s | objectTypeId:h"},
+    {"CreateIncident",
+     "i | title:s description:s projectId:i typeId:i priorityId:i severityId:i categories:ai&"},
+    {"CreateIncident45",
+     "i | title:s description:s projectId:i typeId:i priorityId:i severityId:i categories:ai& "
+     "incidentBoxId:i contactId:i& organizationId:i&"},
+    {"CreateTask",
+     "i | title:s description:s projectId:i startDate:d finishDate:d isMilestone:b priorityId:i "
+     "completionTypeId:i mustBeConfirmed:b participants:ai&"},
+    {"CreateEvent", "i | title:s location:s description:s projectId:i managerId:i startDate:d endDate:d "
+                    "priorityId:i typeId:i reminder:i participants:ai&"},
+    {"CreateEvent45", "i | title:s location:s description:s projectId:i managerId:i startDate:d endDate:d "
+                      "priorityId:i typeId:i reminder:i contactId:i& organizationId:i& participants:ai&"},
+    {"CreateToDo", "i | title:s description:s projectId:i managerId:i startDate:d finishDate:d dateFlags:h& "
+                   "priorityId:i completionTypeId:i mustBeConfirmed:b participants:ai&"},
+    {"CreateToDo45",
+     "i | title:s description:s projectId:i managerId:i startDate:d finishDate:d dateFlags:h& "
+     "priorityId:i completionTypeId:i mustBeConfirmed:b contactId:i& organizationId:i& "
+     "participants:ai&"},
+    {"CreateProject",
+     "i | title:s description:s goals:s scope:s deliverables:s managerId:i executiveManagerId:i "
+     "startDate:d finishDate:d statusId:i typeId:i calendarId:i clientId:i currencyId:i "
+     "categories:ai& participants:ai&"},
+    {"CreateProject40",
+     "i | title:s description:s goals:s scope:s deliverables:s managerId:i executiveManagerId:i "
+     "startDate:d finishDate:d statusId:i typeId:i calendarId:i clientId:i currencyId:i "
+     "priorityId:i phaseId:i categories:ai& participants:ai& portfolios:ai&"},
+    {"CreateProject45",
+     "i | title:s description:s goals:s scope:s deliverables:s managerId:i executiveManagerId:i "
+     "startDate:d finishDate:d statusId:i typeId:i calendarId:i contactId:i& organizationId:i& "
+     "currencyId:i priorityId:i phaseId:i categories:ai& participants:ai& portfolios:ai&"},
+    {"updateProjectFromTemplate", "i | projectId:i& templateId:i& assignments:as&"},
+    {"CreateList", "i | templateId:h title:s description:s folderId:i typeId:i statusId:i categories:ai&"},
+    {"GetResourceListBySubstring", "s | substring:s&"},
+    {"GetResourceListByGroup", "s | groupId:h&"},
+    {"GetGroupList", "s |"},
+    {"GetResourceListByOrvUsers", "s | userIds:ai&"},
+    {"GetResourceListByProject", "s | projectId:h&"},
+    {"GetRoleList", "s | templateId:i&"},
+    {"GetListFolders", "s | parentFolderId:h depth:h"},
+    {"CreateListFolder", "i | parentFolderId:h folderName:s"},
+    {"GetCalendarEvents", "s | startDate:d finishDate:d includeEvents:b includeTasks:b includeToDos:b"},
+    {"FileLibraryDir", "s | folderId:h recursive:b projectId:h"},
+    {"CreateFolder", "i | parentFolderId:h folderName:s"},
+    {"CheckFileName", "i | objectTypeId:h objectId:i fileName:s"},
+    {"ImportMsProjectStep1", "s | projectId:i& projectXml:s&"},
+    {"ImportMsProjectStep2", "i | projectId:h& importConfig:s&"},
+    {"ExportOrvProject", "s | projectId:i&"},
+    {"CreateListFromExcel",
+     "i | fileName:s& sheetName:s title:s description:s folderId:i typeId:i statusId:i "
+     "categories:ai& columns:as& ignoreErrorRows:h"},
+};
+
+std::string code(XsdType type)
+{
+    switch (type) {
+    case XsdType::String:
+        return "s";
+    case XsdType::Int:
+        return "i";
+    case XsdType::Short:
+        return "h";
+    case XsdType::Boolean:
+        return "b";
+    case XsdType::DateTime:
+        return "d";
+    case XsdType::ArrayOfInt:
+        return "ai";
+    case XsdType::ArrayOfString:
+        return "as";
+    }
+    return "?";
+}
+
+std::string signatureOf(const Operation& op)
+{
+    std::string s = (op.resultType ? code(*op.resultType) : "void") + " |";
+    for (const auto& p : op.parameters)
+        s += " " + p.name + ":" + code(p.type) + (p.byRef ? "&" : "");
+    return s;
+}
+
+std::string wsdlFile()
+{
+    std::ifstream in(ORVDEV_WSDL_FILE);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST(Contract, NamesEveryMethodWithTheCallersParameters)
+{
+    auto contract = ServiceContract::load(wsdlFile());
+    EXPECT_EQ(contract.targetNamespace(), "http://orvello.com/webservices/");
+    EXPECT_EQ(contract.operations().size(), expectedSignatures.size());
+    for (const auto& [name, signature] : expectedSignatures) {
+        const Operation* op = contract.find(name);
+        ASSERT_NE(op, nullptr) << name;
+        EXPECT_EQ(signatureOf(*op), signature) << name;
+        EXPECT_EQ(op->soapAction, "http://orvello.com/webservices/" + name);
+    }
+}
+
+TEST(Contract, HasTheShapeOfAnAspNetServiceDescription)
+{
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string(wsdlFile().c_str()));
+    auto schema = doc.select_node("/wsdl:definitions/wsdl:types/s:schema").node();
+    EXPECT_STREQ(schema.attribute("elementFormDefault").value(), "qualified");
+    // Value types are required, strings and arrays optional.
+    for (auto el : schema.select_nodes(".//s:element[@type]")) {
+        std::string type = el.node().attribute("type").value();
+        std::string minOccurs = el.node().attribute("minOccurs").value();
+        const bool parameter = std::string(el.node().parent().parent().parent().name()) == "s:element";
+        if (!parameter)
+            continue; // array items and header fields
+        if (type == "s:int" || type == "s:short" || type == "s:boolean" || type == "s:dateTime") {
+            EXPECT_EQ(minOccurs, "1") << el.node().attribute("name").value();
+        } else {
+            EXPECT_EQ(minOccurs, "0") << el.node().attribute("name").value();
+        }
+    }
+    EXPECT_TRUE(schema.select_node("s:complexType[@name='ArrayOfInt']/s:sequence/s:element[@name='int' and "
+                                   "@type='s:int' and @maxOccurs='unbounded']"));
+    EXPECT_TRUE(
+        schema.select_node("s:complexType[@name='ArrayOfString']/s:sequence/s:element[@name='string' and "
+                           "@nillable='true']"));
+    EXPECT_TRUE(schema.select_node("s:complexType[@name='Authenticator']/s:anyAttribute"));
+    EXPECT_EQ(schema.select_nodes("s:complexType[@name='Authenticator']/s:sequence/s:element").size(), 2u);
+    EXPECT_EQ(schema.select_nodes("s:complexType[@name='ConnectionState']/s:sequence/s:element").size(), 1u);
+    // Every operation: wrapped input part, request header in, status header out.
+    auto binding = doc.select_node("/wsdl:definitions/wsdl:binding[soap:binding]").node();
+    for (auto op : binding.children("wsdl:operation")) {
+        std::string name = op.attribute("name").value();
+        EXPECT_TRUE(op.select_node(("wsdl:input/soap:header[@message='tns:" + name +
+                                    "Authenticator' and @part='Authenticator' and @use='literal']")
+                                       .c_str()))
+            << name;
+        EXPECT_TRUE(op.select_node(("wsdl:output/soap:header[@message='tns:" + name +
+                                    "ConnectionState' and @part='ConnectionState']")
+                                       .c_str()))
+            << name;
+        EXPECT_TRUE(doc.select_node(("/wsdl:definitions/wsdl:message[@name='" + name +
+                                     "SoapIn']/wsdl:part[@name='parameters' and @element='tns:" + name + "']")
+                                        .c_str()))
+            << name;
+    }
+}
+
+TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
+{
+    EXPECT_EQ(std::string(embeddedWsdl()), wsdlFile());
+    test::ServerProcess server;
+    test::SoapClient client(server);
+    for (const char* query : {"?WSDL", "?wsdl"}) {
+        auto res = client.http().Get(
+            (std::string("/portals/my_portal/WebServices/OrvProject.asmx") + query).c_str());
+        ASSERT_TRUE(res);
+        EXPECT_EQ(res->status, 200);
+        pugi::xml_document doc;
+        ASSERT_TRUE(doc.load_string(res->body.c_str()));
+        EXPECT_EQ(std::string(doc.select_node("//wsdl:port[@name='OrvProjectSoap']/soap:address")
+                                  .node()
+                                  .attribute("location")
+                                  .value()),
+                  "http://127.0.0.1:" + std::to_string(server.port()) +
+                      "/portals/my_portal/WebServices/OrvProject.asmx");
+        EXPECT_NO_THROW(ServiceContract::load(res->body));
+        EXPECT_EQ(test::jsonField(server.lastJournalLine(), "page"), "WebServices/OrvProject.asmx");
+    }
+}

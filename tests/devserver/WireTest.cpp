@@ -1,0 +1,167 @@
+// Requests an ASP.NET web service refuses, and how: status, fault code and text, and the journal.
+#include "support/SoapCall.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvdev::test;
+
+namespace {
+
+const std::string action = "\"http://orvello.com/webservices/GetCategoryList2\"";
+
+struct WireCase
+{
+    const char* name;
+    std::string body;
+    std::string soapAction;
+    std::string contentType;
+    int http;
+    std::string faultCode;
+    std::string faultStart; // the fault string starts with this
+};
+
+void PrintTo(const WireCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+std::string env(const std::string& header, const std::string& body,
+                const std::string& ns = "http://schemas.xmlsoap.org/soap/envelope/")
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope xmlns:soap=\"" + ns +
+           "\"><soap:Header>" + header + "</soap:Header><soap:Body>" + body + "</soap:Body></soap:Envelope>";
+}
+
+const std::string auth =
+    "<Authenticator xmlns=\"http://orvello.com/webservices/\"><userName>admin@h</userName>"
+    "<userPassword>admin</userPassword></Authenticator>";
+
+std::string call(const std::string& inner)
+{
+    return "<GetCategoryList2 xmlns=\"http://orvello.com/webservices/\">" + inner + "</GetCategoryList2>";
+}
+
+std::vector<WireCase> cases()
+{
+    const std::string xml = "text/xml; charset=utf-8";
+    return {
+        {"UnknownAction", env(auth, call("<objectTypeId>7</objectTypeId>")),
+         "\"http://orvello.com/webservices/Nope\"", xml, 500, "soap:Client",
+         "Server did not recognize the value of HTTP Header SOAPAction: "
+         "http://orvello.com/webservices/Nope."},
+        {"MissingAction", env(auth, call("<objectTypeId>7</objectTypeId>")), "", xml, 500, "soap:Client",
+         "Server did not recognize the value of HTTP Header SOAPAction: ."},
+        {"WrongContentType", env(auth, call("<objectTypeId>7</objectTypeId>")), action,
+         "application/soap+xml", 415, "", ""},
+        {"MalformedXml", "<soap:Envelope><unclosed>", action, xml, 400, "", ""},
+        {"NotXmlAtAll", "hello", action, xml, 400, "", ""},
+        {"EmptyBody", "", action, xml, 400, "", ""},
+        {"WrongEnvelopeNamespace",
+         env(auth, call("<objectTypeId>7</objectTypeId>"), "http://www.w3.org/2003/05/soap-envelope"), action,
+         xml, 500, "soap:VersionMismatch",
+         "Possible SOAP version mismatch: Envelope namespace http://www.w3.org/2003/05/soap-envelope was "
+         "unexpected."},
+        {"MissingHeader", env("", call("<objectTypeId>7</objectTypeId>")), action, xml, 500,
+         "soap:MustUnderstand", "Missing required header 'Authenticator'."},
+        {"HeaderInWrongNamespace",
+         env("<Authenticator xmlns=\"http://example.com/\"><userName>admin</userName></Authenticator>",
+             call("<objectTypeId>7</objectTypeId>")),
+         action, xml, 500, "soap:MustUnderstand", "Missing required header 'Authenticator'."},
+        {"ShortOverflow", env(auth, call("<objectTypeId>40000</objectTypeId>")), action, xml, 500,
+         "soap:Client", "Server was unable to read request. ---> There is an error in XML document ("},
+        {"ShortNotANumber", env(auth, call("<objectTypeId>seven</objectTypeId>")), action, xml, 500,
+         "soap:Client", "Server was unable to read request. ---> There is an error in XML document ("},
+        {"WrongWrapper", env(auth, "<LoadDictionaries xmlns=\"http://orvello.com/webservices/\"/>"), action,
+         xml, 500, "soap:Client",
+         "Server was unable to read request. ---> There is an error in XML document ("},
+        {"EmptyBodyElement", env(auth, ""), action, xml, 500, "soap:Client",
+         "Server was unable to read request. ---> There is an error in XML document ("},
+    };
+}
+
+class Wire : public ::testing::TestWithParam<WireCase>
+{
+protected:
+    static inline ServerProcess* server = nullptr;
+    static void SetUpTestSuite() { server = new ServerProcess(); }
+    static void TearDownTestSuite()
+    {
+        delete server;
+        server = nullptr;
+    }
+};
+
+} // namespace
+
+TEST_P(Wire, RefusesTheWayTheFrameworkDoes)
+{
+    const WireCase& c = GetParam();
+    SoapClient client(*server);
+    auto answer = client.post(c.body, c.soapAction, c.contentType);
+    EXPECT_EQ(answer.http, c.http);
+    EXPECT_EQ(answer.faultCode, c.faultCode);
+    EXPECT_EQ(answer.faultString.substr(0, c.faultStart.size()), c.faultStart) << answer.faultString;
+    if (c.http != 500) {
+        EXPECT_TRUE(answer.body.empty()) << answer.body;
+    }
+    // Every refused request is journaled with its reason.
+    std::string status = jsonField(server->lastJournalLine(), "status");
+    if (c.http == 500) {
+        EXPECT_EQ(status.substr(0, c.faultCode.size()), c.faultCode) << status;
+    } else {
+        EXPECT_EQ(status.substr(0, 8), "HTTP " + std::to_string(c.http)) << status;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, Wire, ::testing::ValuesIn(cases()),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST(WireValues, BooleanMustBeLowerCase)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    auto answer =
+        client.call("GetCalendarEvents",
+                    {text("startDate", "2026-01-01T00:00:00"), text("finishDate", "2026-12-31T23:59:59"),
+                     text("includeEvents", "True"), text("includeTasks", "true"), text("includeToDos", "1")});
+    EXPECT_EQ(answer.http, 500);
+    EXPECT_EQ(answer.faultCode, "soap:Client");
+    EXPECT_NE(answer.faultString.find("The string 'True' is not a valid Boolean value."), std::string::npos);
+}
+
+TEST(WireValues, ChildrenInNoNamespaceAreIgnoredButJournaledAsWarnings)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    // The classic interop bug: the wrapper declares no default namespace, so the children are in none.
+    std::string body =
+        "<?xml version=\"1.0\"?><soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+        "<soap:Header>" +
+        auth +
+        "</soap:Header><soap:Body><o:GetCategoryList2 "
+        "xmlns:o=\"http://orvello.com/webservices/\"><objectTypeId>7</objectTypeId></o:GetCategoryList2>"
+        "</soap:Body></soap:Envelope>";
+    auto answer = client.post(body, action);
+    EXPECT_EQ(answer.http, 200);
+    EXPECT_EQ(answer.state, "OK");
+    // The parameter arrived as 0: there are no categories of object type 0.
+    EXPECT_TRUE(select(answer.answer(), "Categories/Category").empty());
+    std::string line = server.lastJournalLine();
+    EXPECT_EQ(jsonField(line, "args"), "[0]");
+    EXPECT_NE(jsonField(line, "warnings").find("'objectTypeId' in no namespace ignored"), std::string::npos)
+        << line;
+}
+
+TEST(WireValues, ByReferenceParametersComeBackAfterTheResult)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    auto answer = client.call("GetResourceListBySubstring", {text("substring", "Marsh")});
+    ASSERT_EQ(answer.http, 200);
+    EXPECT_EQ(answer.echo("substring"), "Marsh");
+    auto pos = answer.body.find("<GetResourceListBySubstringResult>");
+    ASSERT_NE(pos, std::string::npos);
+    EXPECT_LT(pos, answer.body.find("<substring>"));
+    EXPECT_NE(answer.body.find("<?xml version=\"1.0\" encoding=\"utf-8\"?>"), std::string::npos);
+    EXPECT_NE(answer.body.find("xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\""), std::string::npos);
+}

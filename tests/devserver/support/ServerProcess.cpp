@@ -1,0 +1,126 @@
+#include "support/ServerProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace orvdev::test {
+
+std::string ServerProcess::binary()
+{
+    return ORVDEV_SERVER_BINARY;
+}
+
+ServerProcess::ServerProcess(std::vector<std::string> extraArgs)
+{
+    char pattern[] = "/tmp/orvdev-test-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("mkdtemp failed");
+    m_root = pattern;
+    m_dataDir = m_root + "/data";
+    m_journalPath = m_root + "/journal.jsonl";
+    try {
+        start(extraArgs);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_root, ignored);
+        throw;
+    }
+}
+
+ServerProcess::~ServerProcess()
+{
+    stop();
+    std::error_code ignored;
+    std::filesystem::remove_all(m_root, ignored);
+}
+
+void ServerProcess::start(const std::vector<std::string>& extraArgs)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw std::runtime_error("pipe failed");
+    std::vector<std::string> args = {binary(),  "--listen",  "127.0.0.1:0", "--data",
+                                     m_dataDir, "--journal", m_journalPath};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    m_pid = fork();
+    if (m_pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string line;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    close(fds[0]);
+    m_firstLine = line;
+    auto colon = line.rfind(':');
+    if (line.rfind("listening on http://", 0) != 0 || colon == std::string::npos) {
+        stop();
+        throw std::runtime_error("server did not start: '" + line + "'");
+    }
+    m_port = std::atoi(line.c_str() + colon + 1);
+}
+
+bool ServerProcess::running() const
+{
+    if (m_pid <= 0)
+        return false;
+    int status = 0;
+    return waitpid(m_pid, &status, WNOHANG) == 0;
+}
+
+void ServerProcess::stop()
+{
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    for (int i = 0; i < 100; ++i) {
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(m_pid, SIGKILL);
+    waitpid(m_pid, nullptr, 0);
+    m_pid = -1;
+}
+
+void ServerProcess::restart(std::vector<std::string> extraArgs)
+{
+    stop();
+    start(extraArgs);
+}
+
+std::vector<std::string> ServerProcess::journal() const
+{
+    std::vector<std::string> lines;
+    std::ifstream in(m_journalPath);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string ServerProcess::lastJournalLine() const
+{
+    auto lines = journal();
+    return lines.empty() ? std::string() : lines.back();
+}
+
+} // namespace orvdev::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace orvdev::test {
+
+// A started orvello-devserver (port 0, its own temporary data folder and journal), stopped by the
+// destructor. The data folder survives restart() so that persistence can be checked.
+class ServerProcess
+{
+public:
+    explicit ServerProcess(std::vector<std::string> extraArgs = {});
+    ~ServerProcess();
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    int port() const { return m_port; }
+    std::string host() const { return "127.0.0.1"; }
+    std::string firstLine() const { return m_firstLine; }
+    const std::string& dataDir() const { return m_dataDir; }
+    bool running() const;
+    void stop();
+    void restart(std::vector<std::string> extraArgs = {});
+
+    // The journal as lines (each a JSON object).
+    std::vector<std::string> journal() const;
+    std::string lastJournalLine() const;
+
+    static std::string binary();
+
+private:
+    void start(const std::vector<std::string>& extraArgs);
+    std::string m_root;
+    std::string m_dataDir;
+    std::string m_journalPath;
+    std::string m_firstLine;
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
+
+} // namespace orvdev::test

@@ -1,0 +1,185 @@
+#include "support/SoapCall.h"
+
+#include "soap/XmlConvert.h"
+
+#include <sstream>
+
+namespace orvdev::test {
+
+Arg text(const std::string& name, const std::string& value)
+{
+    return {name, XmlConvert::escape(value)};
+}
+Arg num(const std::string& name, long long value)
+{
+    return {name, std::to_string(value)};
+}
+
+Arg ints(const std::string& name, const std::vector<long long>& values)
+{
+    std::string xml;
+    for (auto v : values)
+        xml += "<int>" + std::to_string(v) + "</int>";
+    return {name, xml};
+}
+
+Arg strings(const std::string& name, const std::vector<std::string>& values)
+{
+    std::string xml;
+    for (const auto& v : values)
+        xml += "<string>" + XmlConvert::escape(v) + "</string>";
+    return {name, xml};
+}
+
+Arg raw(const std::string& name, const std::string& innerXml)
+{
+    return {name, innerXml};
+}
+
+std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath)
+{
+    std::vector<std::string> out;
+    for (auto node : doc.select_nodes(xpath.c_str()))
+        out.push_back(node.node().child_value());
+    return out;
+}
+
+std::string selectOne(const pugi::xml_document& doc, const std::string& xpath)
+{
+    auto node = doc.select_node(xpath.c_str());
+    if (!node)
+        return "<missing>";
+    if (node.attribute())
+        return node.attribute().value();
+    // All descendant text, as the wizard's DOM reads a node's text.
+    std::string text;
+    for (auto n : node.node().select_nodes(".//text()"))
+        text += n.node().value();
+    return text;
+}
+
+std::string SoapAnswer::echo(const std::string& name) const
+{
+    pugi::xml_document doc;
+    doc.load_string(body.c_str());
+    auto node = doc.select_node(
+        ("//*[local-name()='" + name + "' and not(ancestor::*[local-name()='" + name + "'])]").c_str());
+    if (!node)
+        return "<missing>";
+    std::ostringstream out;
+    for (auto child : node.node().children())
+        child.print(out, "", pugi::format_raw);
+    return out.str();
+}
+
+pugi::xml_document SoapAnswer::answer() const
+{
+    pugi::xml_document doc;
+    doc.load_string(result.c_str());
+    return doc;
+}
+
+SoapClient::SoapClient(const ServerProcess& server, std::string login, std::string password)
+    : m_http(std::make_unique<httplib::Client>(server.host(), server.port())), m_login(std::move(login)),
+      m_password(std::move(password))
+{
+    m_http->set_keep_alive(true);
+    m_http->set_tcp_nodelay(true);
+    m_http->set_read_timeout(30, 0);
+}
+
+std::string SoapClient::envelope(const std::string& method, const std::vector<Arg>& args) const
+{
+    std::string body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                       "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
+                       "<soap:Header><Authenticator xmlns=\"" +
+                       serviceNs + "\"><userName>" + XmlConvert::escape(m_login) +
+                       "</userName><userPassword>" + XmlConvert::escape(m_password) +
+                       "</userPassword></Authenticator></soap:Header><soap:Body><" + method + " xmlns=\"" +
+                       serviceNs + "\">";
+    for (const auto& a : args)
+        body +=
+            a.innerXml.empty() ? "<" + a.name + " />" : "<" + a.name + ">" + a.innerXml + "</" + a.name + ">";
+    return body + "</" + method + "></soap:Body></soap:Envelope>";
+}
+
+SoapAnswer SoapClient::post(const std::string& body, const std::string& soapAction,
+                            const std::string& contentType)
+{
+    httplib::Headers headers;
+    if (!soapAction.empty())
+        headers.emplace("SOAPAction", soapAction);
+    auto res = m_http->Post(servicePath().c_str(), headers, body, contentType.c_str());
+    SoapAnswer answer;
+    if (!res)
+        return answer; // http 0: no answer at all
+    answer.http = res->status;
+    answer.body = res->body;
+    pugi::xml_document doc;
+    if (!doc.load_string(res->body.c_str()))
+        return answer;
+    auto state = doc.select_node(
+        "/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='ConnectionState']");
+    answer.state = state ? selectOne(doc, "//*[local-name()='ConnectionState']") : "<none>";
+    auto body2 = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]");
+    if (body2 && std::string(body2.node().name()).size() > 6 &&
+        std::string(body2.node().name()).find("Result") != std::string::npos) {
+        answer.hasResult = true;
+        answer.result = body2.node().child_value();
+    }
+    answer.faultCode =
+        doc.select_node("//faultcode") ? doc.select_node("//faultcode").node().child_value() : "";
+    answer.faultString =
+        doc.select_node("//faultstring") ? doc.select_node("//faultstring").node().child_value() : "";
+    return answer;
+}
+
+SoapAnswer SoapClient::call(const std::string& method, const std::vector<Arg>& args)
+{
+    return post(envelope(method, args), "\"" + serviceNs + method + "\"");
+}
+
+std::string jsonField(const std::string& line, const std::string& key)
+{
+    const std::string marker = "\"" + key + "\": ";
+    auto pos = line.find(marker);
+    if (pos == std::string::npos)
+        return "<missing>";
+    pos += marker.size();
+    if (line[pos] == '"') {
+        std::string out;
+        for (++pos; pos < line.size() && line[pos] != '"'; ++pos) {
+            if (line[pos] == '\\' && pos + 1 < line.size())
+                ++pos;
+            out += line[pos];
+        }
+        return out;
+    }
+    if (line[pos] == '[' || line[pos] == '{') {
+        char open = line[pos], close = open == '[' ? ']' : '}';
+        int depth = 0;
+        bool inString = false;
+        std::size_t start = pos;
+        for (; pos < line.size(); ++pos) {
+            char c = line[pos];
+            if (inString) {
+                if (c == '\\')
+                    ++pos;
+                else if (c == '"')
+                    inString = false;
+            } else if (c == '"') {
+                inString = true;
+            } else if (c == open) {
+                ++depth;
+            } else if (c == close && --depth == 0) {
+                return line.substr(start, pos - start + 1);
+            }
+        }
+        return "<unterminated>";
+    }
+    auto end = line.find_first_of(",}", pos);
+    return line.substr(pos, end - pos);
+}
+
+} // namespace orvdev::test

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "support/ServerProcess.h"
+
+#include <pugixml.hpp>
+
+#include <httplib.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvdev::test {
+
+inline const std::string serviceNs = "http://orvello.com/webservices/";
+
+// One parameter element of a request: its name and its inner XML.
+struct Arg
+{
+    std::string name;
+    std::string innerXml;
+};
+Arg text(const std::string& name, const std::string& value); // escaped
+Arg num(const std::string& name, long long value);
+Arg ints(const std::string& name, const std::vector<long long>& values);
+Arg strings(const std::string& name, const std::vector<std::string>& values);
+Arg raw(const std::string& name, const std::string& innerXml);
+
+struct SoapAnswer
+{
+    int http = 0;
+    std::string body;
+    std::string state;  // text of the ConnectionState header; "<none>" without one
+    std::string result; // text of <Method>Result
+    bool hasResult = false;
+    std::string faultCode; // empty unless a fault came back
+    std::string faultString;
+    std::string echo(const std::string& name) const; // text of a by-reference element of the response
+    pugi::xml_document answer() const;               // the result parsed as the XML text the wizard loads
+};
+
+// Texts of the nodes an XPath expression selects.
+std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath);
+std::string selectOne(const pugi::xml_document& doc, const std::string& xpath);
+
+// Speaks SOAP to a started server over one keep-alive connection.
+class SoapClient
+{
+public:
+    explicit SoapClient(const ServerProcess& server, std::string login = "admin@127.0.0.1",
+                        std::string password = "admin");
+
+    SoapAnswer call(const std::string& method, const std::vector<Arg>& args = {});
+    SoapAnswer post(const std::string& body, const std::string& soapAction,
+                    const std::string& contentType = "text/xml; charset=utf-8");
+    std::string envelope(const std::string& method, const std::vector<Arg>& args) const;
+    httplib::Client& http() { return *m_http; }
+    static std::string servicePath() { return "/portals/127_0_0_1/WebServices/OrvProject.asmx"; }
+
+private:
+    std::unique_ptr<httplib::Client> m_http;
+    std::string m_login;
+    std::string m_password;
+};
+
+// The journal line of a request decoded far enough for tests: "method", "user", "status" as
+// texts, "args" as the raw JSON array text.
+std::string jsonField(const std::string& line, const std::string& key);
+
+} // namespace orvdev::test
