@@ -1,0 +1,249 @@
+#include "directory/CategoryEditList.h"
+#include "directory/CategoryList.h"
+#include "directory/DirectoryRequests.h"
+#include "shell/RunMode.h"
+
+#include <QTest>
+
+using namespace kitbench;
+
+namespace {
+
+const QString kCategories = QStringLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
+<Categories>
+  <Category><CategoryId>4</CategoryId><CategoryName>Hardware</CategoryName></Category>
+  <Category><CategoryId>9</CategoryId><CategoryName>Software &amp; tools</CategoryName></Category>
+  <Category><CategoryId>12</CategoryId><CategoryName>Network</CategoryName></Category>
+</Categories>)");
+
+QList<CategoryEditorEntry> existingCategories()
+{
+    return {{"C4", "Hardware"}, {"C9", "Software"}, {"C12", "Network"}};
+}
+
+QList<CategoryEditorEntry> existingClients()
+{
+    return {{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}, {"C40", "Tom Poe"}};
+}
+
+// One editing step: add (text, organization), rename (index, text) or remove (indices).
+struct Step
+{
+    enum Kind
+    {
+        Add,
+        AddOrganization,
+        Rename,
+        Remove
+    } kind;
+    QString text;
+    QList<int> indices;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Step>)
+Q_DECLARE_METATYPE(QList<CategoryEditorEntry>)
+
+class TestCategories : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void rowsOfTheAnswer();
+    void fillByRunMode_data();
+    void fillByRunMode();
+    void unreadableAnswerOnlyClears();
+    void updateDocument_data();
+    void updateDocument();
+    void blankRenameIsRefused();
+    void emptyTextAddsNothing();
+    void requests();
+};
+
+void TestCategories::rowsOfTheAnswer()
+{
+    QCOMPARE(categoryRows(kCategories),
+             (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
+    QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
+}
+
+void TestCategories::fillByRunMode_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<bool>("importNewProject");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("incident") << int(CREATEINCIDENT) << false << "IncidentCategoryListView";
+    QTest::newRow("task") << int(CREATETASK) << false << "TaskCategoryListView";
+    QTest::newRow("event") << int(CREATEEVENT) << false << "EventCategoryListView";
+    QTest::newRow("list") << int(CREATELIST) << false << "ListCategoriesListView";
+    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << "ListCategoriesListView";
+    QTest::newRow("project") << int(CREATEPROJECT) << false << "ProjectCatagoryListView";
+    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << "ProjectCatagoryListView";
+    QTest::newRow("import into existing project") << int(IMPORTPROJECT) << false << "";
+    QTest::newRow("to-do has no categories") << int(CREATETODO) << false << "";
+    QTest::newRow("upload") << int(UPLOAD) << false << "";
+}
+
+void TestCategories::fillByRunMode()
+{
+    QFETCH(int, runMode);
+    QFETCH(bool, importNewProject);
+    QFETCH(QString, target);
+    const CategoryFill fill = categoryEntriesForRunMode(kCategories, runMode, importNewProject);
+    QCOMPARE(fill.clearedListViews, (QStringList{"IncidentCategoryListView", "EventCategoryListView",
+                                                 "TaskCategoryListView", "ProjectCatagoryListView"}));
+    QCOMPARE(fill.targetListView, target);
+    QCOMPARE(fill.rows.size(), target.isEmpty() ? 0 : 3);
+}
+
+void TestCategories::unreadableAnswerOnlyClears()
+{
+    const CategoryFill fill =
+        categoryEntriesForRunMode(QStringLiteral("<Categories>"), CREATEINCIDENT, false);
+    QCOMPARE(fill.clearedListViews.size(), 4);
+    QVERIFY(fill.rows.isEmpty());
+}
+
+void TestCategories::updateDocument_data()
+{
+    QTest::addColumn<int>("catId");
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::addColumn<bool>("changes");
+    QTest::addColumn<QString>("xml");
+
+    const QList<Step> none;
+    QTest::newRow("no change") << 7 << none << false << "<Categories/>";
+    QTest::newRow("add, rename, delete in that order")
+        << 7
+        << QList<Step>{{Step::Remove, {}, {2}},
+                       {Step::Rename, "Hardware & parts", {0}},
+                       {Step::Add, "Printers", {}}}
+        << true
+        << "<Categories>"
+           "<Category State=\"Added\"><CategoryId/><CategoryName>Printers</CategoryName></Category>"
+           "<Category State=\"Modified\"><CategoryId>4</CategoryId><CategoryName>Hardware &amp; "
+           "parts</CategoryName></Category>"
+           "<Category State=\"Deleted\"><CategoryId>12</CategoryId><CategoryName/></Category>"
+           "</Categories>";
+    QTest::newRow("renaming twice records the id once")
+        << 5 << QList<Step>{{Step::Rename, "A", {1}}, {Step::Rename, "B", {1}}} << true
+        << "<Categories><Category State=\"Modified\"><CategoryId>9</CategoryId><CategoryName>B</CategoryName>"
+           "</Category></Categories>";
+    QTest::newRow("renamed then deleted sends only the deletion")
+        << 4 << QList<Step>{{Step::Rename, "A", {1}}, {Step::Remove, {}, {1}}} << true
+        << "<Categories><Category State=\"Deleted\"><CategoryId>9</CategoryId><CategoryName/></Category>"
+           "</Categories>";
+    QTest::newRow("added then deleted sends nothing")
+        << 3 << QList<Step>{{Step::Add, "Temp", {}}, {Step::Remove, {}, {3}}} << false << "<Categories/>";
+    QTest::newRow("several deleted at once, in list order")
+        << 7 << QList<Step>{{Step::Remove, {}, {2, 0}}} << true
+        << "<Categories><Category State=\"Deleted\"><CategoryId>4</CategoryId><CategoryName/></Category>"
+           "<Category State=\"Deleted\"><CategoryId>12</CategoryId><CategoryName/></Category></Categories>";
+    QTest::newRow("renamed new entry stays an addition")
+        << 7 << QList<Step>{{Step::Add, "Tmp", {}}, {Step::Rename, "Final", {3}}} << true
+        << "<Categories><Category State=\"Added\"><CategoryId/><CategoryName>Final</CategoryName></Category>"
+           "</Categories>";
+
+    QTest::newRow("clients: organization, contact, rename, delete")
+        << 0
+        << QList<Step>{{Step::AddOrganization, "Umbrella", {}},
+                       {Step::Add, "Kim Orr", {}},
+                       {Step::Rename, "Acme Group", {0}},
+                       {Step::Remove, {}, {2}}}
+        << true
+        << "<Dictionaries><ProjectClient>"
+           "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
+           "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
+           "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
+           "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
+           "</ProjectClient></Dictionaries>";
+    QTest::newRow("clients: no change")
+        << 0 << none << false << "<Dictionaries><ProjectClient/></Dictionaries>";
+}
+
+void TestCategories::updateDocument()
+{
+    QFETCH(int, catId);
+    QFETCH(QList<Step>, steps);
+    QFETCH(bool, changes);
+    QFETCH(QString, xml);
+    CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Add:
+            list.add(step.text);
+            break;
+        case Step::AddOrganization:
+            list.add(step.text, true);
+            break;
+        case Step::Rename:
+            QVERIFY(list.rename(step.indices.first(), step.text));
+            break;
+        case Step::Remove:
+            list.remove(step.indices);
+            break;
+        }
+    }
+    QCOMPARE(list.hasChanges(), changes);
+    QCOMPARE(MakeUpdateXml(list), xml);
+}
+
+void TestCategories::blankRenameIsRefused()
+{
+    CategoryEditList list(7, existingCategories());
+    QVERIFY(!list.rename(0, QStringLiteral("   ")));
+    QVERIFY(!list.rename(5, QStringLiteral("x")));
+    QCOMPARE(list.entries(), existingCategories());
+    QVERIFY(!list.hasChanges());
+}
+
+void TestCategories::emptyTextAddsNothing()
+{
+    CategoryEditList list(0, existingClients());
+    list.add(QString());
+    QCOMPARE(list.entries().size(), 3);
+    list.add(QStringLiteral("New"), true);
+    list.add(QStringLiteral("Next"));
+    QCOMPARE(list.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
+    // Categories know no organizations: the same add gives a plain new entry.
+    CategoryEditList categories(7, {});
+    categories.add(QStringLiteral("X"), true);
+    QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
+}
+
+void TestCategories::requests()
+{
+    const ServerCall update = categoryUpdateCall(5, QStringLiteral("<Categories />"));
+    QCOMPARE(update.method, QStringLiteral("UpdateCategoryList"));
+    QCOMPARE(update.arguments.size(), 2);
+    QCOMPARE(update.arguments[0].metaType(), QMetaType::fromType<qint16>());
+    QCOMPARE(update.arguments[0].value<qint16>(), qint16(5));
+    QCOMPARE(update.arguments[1].toString(), QStringLiteral("<Categories />"));
+
+    const ServerCall clients = categoryUpdateCall(0, QStringLiteral("<Dictionaries />"));
+    QCOMPARE(clients.method, QStringLiteral("UpdateDictionaries"));
+    QCOMPARE(clients.arguments, QVariantList{QStringLiteral("<Dictionaries />")});
+
+    const struct
+    {
+        int runMode;
+        bool importNewProject;
+        int code; // -99: no call
+    } cases[] = {{CREATEINCIDENT, false, 7}, {CREATETASK, false, 5},   {CREATEEVENT, false, 4},
+                 {CREATETODO, false, 6},     {CREATELIST, false, 15},  {IMPORTLIST, false, 15},
+                 {CREATEPROJECT, false, 3},  {IMPORTPROJECT, true, 3}, {IMPORTPROJECT, false, -99},
+                 {EXPORTCALENDAR, false, 0}, {DOWNLOAD, false, 0}};
+    for (const auto& c : cases) {
+        const std::optional<ServerCall> call = categoryListCall(c.runMode, c.importNewProject);
+        QCOMPARE(call.has_value(), c.code != -99);
+        if (!call)
+            continue;
+        QCOMPARE(call->method, QStringLiteral("GetCategoryList2"));
+        QCOMPARE(call->arguments.size(), 1);
+        QCOMPARE(call->arguments[0].metaType(), QMetaType::fromType<qint16>());
+        QCOMPARE(int(call->arguments[0].value<qint16>()), c.code);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCategories)
+#include "tst_categories.moc"

@@ -1,0 +1,234 @@
+#include "directory/DirectoryRequests.h"
+#include "directory/ProjectList.h"
+#include "shell/RunMode.h"
+
+#include <QTest>
+
+using namespace kitbench;
+
+Q_DECLARE_METATYPE(QList<ComboEntry>)
+
+namespace {
+
+// A project list as GetOrvProjectList2 answers: one project synchronized with MS Project (negative
+// id), one ordinary project with its manager, one without a manager, and the possible managers.
+const QString kProjects = QStringLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
+<Projects>
+  <Project>
+    <Title>Office move</Title><ObjectID>-17</ObjectID><IsMSProject>True</IsMSProject>
+    <DateCreated>2024-02-01T09:30:00</DateCreated><StartDate>2024-03-01T08:00:00</StartDate>
+    <EndDate>2024-06-28T17:00:00</EndDate><Creator>Anna Berg</Creator>
+    <ManagerCanonName>Berg, Anna</ManagerCanonName><Description>New premises</Description>
+    <Manager><User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User></Manager>
+  </Project>
+  <Project>
+    <Title>Website</Title><ObjectID>23</ObjectID><IsMSProject>False</IsMSProject>
+    <DateCreated>2024-01-10T10:00:00</DateCreated><StartDate>2024-01-15T00:00:00</StartDate>
+    <EndDate>2024-04-30T00:00:00</EndDate><Creator>Carl Dahl</Creator>
+    <ManagerCanonName>Dahl, Carl</ManagerCanonName><Description>Relaunch</Description>
+    <Manager><User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User></Manager>
+  </Project>
+  <Project><Title>Orphan</Title><ObjectID>31</ObjectID></Project>
+  <Managers>
+    <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
+    <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
+    <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
+  </Managers>
+</Projects>)");
+
+ComboEntry entry(const char* text, qint32 data)
+{
+    return ComboEntry{QString::fromUtf8(text), 0, data};
+}
+
+QString label(int id)
+{
+    return QStringLiteral("<%1>").arg(id);
+}
+
+} // namespace
+
+class TestProjectLists : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void projectRows();
+    void itemComboByRunMode_data();
+    void itemComboByRunMode();
+    void importAndExportListsMarkMsProjects();
+    void detailsBox_data();
+    void detailsBox();
+    void toDoManagers_data();
+    void toDoManagers();
+    void msProjectSyncCheckBox_data();
+    void msProjectSyncCheckBox();
+    void projectListRequest_data();
+    void projectListRequest();
+};
+
+void TestProjectLists::projectRows()
+{
+    const std::optional<ProjectList> list = ProjectList::parse(kProjects);
+    QVERIFY(list);
+    const QList<ProjectRow> rows = list->projects();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0].objectId, -17);
+    QVERIFY(rows[0].isMsProject);
+    QCOMPARE(rows[0].markedTitle(), QStringLiteral("Office move (*)"));
+    QVERIFY(!rows[1].isMsProject);
+    QCOMPARE(rows[1].markedTitle(), QStringLiteral("Website"));
+    QCOMPARE(rows[1].manager->displayName(), QStringLiteral("Carl Dahl"));
+    QVERIFY(!rows[2].manager.has_value());
+    QCOMPARE(list->managers().size(), 3);
+    QVERIFY(!ProjectList::parse(QStringLiteral("<Projects>")).has_value());
+
+    // Only the exact text "True" marks an MS Project project.
+    const std::optional<ProjectList> lower = ProjectList::parse(QStringLiteral(
+        "<Projects><Project><Title>A</Title><ObjectID>1</ObjectID><IsMSProject>true</IsMSProject>"
+        "</Project></Projects>"));
+    QVERIFY(!lower->projects().first().isMsProject);
+}
+
+void TestProjectLists::itemComboByRunMode_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<QList<ComboEntry>>("entries");
+    const ComboEntry none{QString(), 5038, 0};
+    const QList<ComboEntry> all{none, entry("Office move", -17), entry("Website", 23), entry("Orphan", 31)};
+    QTest::newRow("incident") << int(CREATEINCIDENT) << kProjects << "IncidentProjectCombo" << all;
+    QTest::newRow("task") << int(CREATETASK) << kProjects << "TaskProjectCombo" << all;
+    QTest::newRow("event") << int(CREATEEVENT) << kProjects << "EventProjectCombo" << all;
+    QTest::newRow("to-do") << int(CREATETODO) << kProjects << "ToDoProjectCombo" << all;
+    QTest::newRow("unreadable answer keeps the first entry") << int(CREATETASK) << "Server error"
+                                                             << "TaskProjectCombo" << QList<ComboEntry>{none};
+    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << "" << QList<ComboEntry>();
+}
+
+void TestProjectLists::itemComboByRunMode()
+{
+    QFETCH(int, runMode);
+    QFETCH(QString, answer);
+    QFETCH(QString, combo);
+    QFETCH(QList<ComboEntry>, entries);
+    QCOMPARE(itemProjectComboFor(runMode), combo);
+    QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
+}
+
+void TestProjectLists::importAndExportListsMarkMsProjects()
+{
+    const QList<ComboEntry> projects{entry("Office move (*)", -17), entry("Website", 23),
+                                     entry("Orphan", 31)};
+    QCOMPARE(importExportProjectEntries(kProjects), projects);
+    const ComboFill select = selectProjectEntries(kProjects);
+    const ComboEntry newProject{QString(), 2645, 0};
+    QCOMPARE(select.entries, QList<ComboEntry>{newProject} + projects);
+    QCOMPARE(select.selectedIndex, 0);
+    QCOMPARE(selectProjectEntries(QString()).entries, QList<ComboEntry>{newProject});
+}
+
+void TestProjectLists::detailsBox_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("details");
+    QTest::newRow("MS Project project")
+        << 0
+        << "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
+           "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
+           "<2622>: New premises\r\n";
+    QTest::newRow("ordinary project")
+        << 1
+        << "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
+           "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n";
+    QTest::newRow("no such project") << 5 << "";
+}
+
+void TestProjectLists::detailsBox()
+{
+    QFETCH(int, position);
+    QFETCH(QString, details);
+    QCOMPARE(projectDetailsText(kProjects, position, label), details);
+}
+
+void TestProjectLists::toDoManagers_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("projectId");
+    QTest::addColumn<QList<ComboEntry>>("entries");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("no project: every manager, current user chosen")
+        << 0 << 0
+        << QList<ComboEntry>{entry("Anna Berg", 101), entry("Carl Dahl", 102), entry("Eva Falk", 103)} << 1;
+    QTest::newRow("project: its manager") << 2 << 23 << QList<ComboEntry>{entry("Carl Dahl", 102)} << 0;
+    QTest::newRow("MS Project project found by negative id")
+        << 1 << -17 << QList<ComboEntry>{entry("Anna Berg", 101)} << 0;
+    QTest::newRow("project without manager: empty") << 3 << 31 << QList<ComboEntry>() << -1;
+}
+
+void TestProjectLists::toDoManagers()
+{
+    QFETCH(int, index);
+    QFETCH(int, projectId);
+    QFETCH(QList<ComboEntry>, entries);
+    QFETCH(int, selected);
+    const std::optional<ProjectList> list = ProjectList::parse(kProjects);
+    QVERIFY(list);
+    const ComboFill fill = toDoManagerEntries(*list, index, projectId);
+    QCOMPARE(fill.entries, entries);
+    QCOMPARE(fill.selectedIndex, selected);
+}
+
+void TestProjectLists::msProjectSyncCheckBox_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("projectId");
+    QTest::addColumn<int>("state"); // -1 untouched, 0 disabled, 1 enabled
+    QTest::newRow("4.7 new project") << "4.7" << 0 << 1;
+    QTest::newRow("4.7 ordinary project") << "4.7" << 23 << 1;
+    QTest::newRow("4.7 synchronized project") << "4.7" << -17 << 0;
+    QTest::newRow("4.5 untouched") << "4.5" << -17 << -1;
+    QTest::newRow("4.1 untouched") << "4.1" << 23 << -1;
+}
+
+void TestProjectLists::msProjectSyncCheckBox()
+{
+    QFETCH(QString, version);
+    QFETCH(int, projectId);
+    QFETCH(int, state);
+    const std::optional<bool> enabled = msProjectSyncEnabled(version, projectId);
+    QCOMPARE(enabled.has_value() ? int(*enabled) : -1, state);
+}
+
+void TestProjectLists::projectListRequest_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<int>("code"); // -99: no argument
+    QTest::newRow("incident") << int(CREATEINCIDENT) << "GetOrvProjectList2" << 7;
+    QTest::newRow("task") << int(CREATETASK) << "GetOrvProjectList2" << 5;
+    QTest::newRow("event") << int(CREATEEVENT) << "GetOrvProjectList2" << 4;
+    QTest::newRow("to-do") << int(CREATETODO) << "GetOrvProjectList2" << 6;
+    QTest::newRow("import") << int(IMPORTPROJECT) << "GetOrvProjectList" << -99;
+    QTest::newRow("export") << int(EXPORTPROJECT) << "GetOrvProjectList" << -99;
+    QTest::newRow("project") << int(CREATEPROJECT) << "GetOrvProjectList2" << 0;
+}
+
+void TestProjectLists::projectListRequest()
+{
+    QFETCH(int, runMode);
+    QFETCH(QString, method);
+    QFETCH(int, code);
+    const ServerCall call = projectListCall(runMode);
+    QCOMPARE(call.method, method);
+    if (code == -99) {
+        QVERIFY(call.arguments.isEmpty());
+        return;
+    }
+    QCOMPARE(call.arguments.size(), 1);
+    QCOMPARE(call.arguments[0].metaType(), QMetaType::fromType<qint16>());
+    QCOMPARE(int(call.arguments[0].value<qint16>()), code);
+}
+
+QTEST_GUILESS_MAIN(TestProjectLists)
+#include "tst_projectlists.moc"
