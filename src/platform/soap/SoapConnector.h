@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class QNetworkAccessManager;
+
+namespace kitbench {
+
+class IAsyncSOAPCall;
+
+// Carries SOAP requests over HTTP(S): one network manager per connector, so the calls of a session
+// reuse one kept-alive connection. A call blocks its caller and keeps the window alive meanwhile.
+class SoapConnector : public QObject
+{
+    Q_OBJECT
+public:
+    enum ErrorType
+    {
+        NetworkError = 1,
+        HttpError = 2,
+        CancelledError = 3
+    };
+
+    struct Proxy
+    {
+        enum class Mode
+        {
+            None,
+            System,
+            Explicit
+        };
+        Mode mode = Mode::None;
+        QString server; // "host:port" for Explicit
+        QString user;
+        QString password;
+    };
+
+    struct Reply
+    {
+        enum class Outcome
+        {
+            Answered,
+            TransportError,
+            Cancelled,
+            Refused
+        };
+        Outcome outcome = Outcome::Answered;
+        int httpStatus = 0;
+        QByteArray body;
+        QString description;    // why it failed, readable
+        bool ownerGone = false; // the connector was destroyed during the call: touch nothing of it
+    };
+
+    explicit SoapConnector(QObject* parent = nullptr);
+    ~SoapConnector() override;
+
+    // 0 means no limit, which is what the wizard uses: a large project may take long to answer.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // False, with the reason in `error`, when an explicit proxy server cannot be understood.
+    bool setProxy(const Proxy& proxy, QString* error);
+
+    void setCallback(IAsyncSOAPCall* callback) { m_callback = callback; }
+    IAsyncSOAPCall* callback() const { return m_callback; }
+
+    // Posts the request and waits for the answer in a local event loop. Calls do not nest: a call made
+    // while another one waits (from any connector) is refused at once.
+    Reply post(const QUrl& url, const QByteArray& soapAction, const QByteArray& body);
+
+    static bool callRunning();
+
+private:
+    struct ActiveCall;
+    bool advance(ActiveCall& call, int step);
+
+    QNetworkAccessManager* m_manager;
+    IAsyncSOAPCall* m_callback = nullptr;
+    int m_timeoutMs = 0;
+    ActiveCall* m_active = nullptr;
+};
+
+} // namespace kitbench
