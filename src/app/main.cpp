@@ -1,5 +1,6 @@
 // kitbench: the Orvello Kitbench wizard.
 #include "platform/Message.h"
+#include "session/ServerJobs.h"
 #include "shell/AnswerFile.h"
 #include "shell/CommandLine.h"
 #include "shell/UnattendedRun.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
             return 1;
     }
     frmWizard wizard;
+    wizard.setJobHooks(std::make_unique<ServerJobs>(wizard));
     std::unique_ptr<UnattendedRun> run;
     if (answers)
         run = std::make_unique<UnattendedRun>(wizard, std::move(*answers), request.screenshotDir);

@@ -32,6 +32,7 @@ FolderPage::FolderPage(QWidget* parent)
     NewOrvFolderCommand->setProperty(kToolTipTextIdProperty, 9300);
     NewOrvFolderCommand->setAccessibleName(QStringLiteral("New Folder"));
     NewOrvFolderCommand->setEnabled(false);
+    NewOrvFolderCommand->hide(); // only 4.x servers have new library folders: shown after the version check
 
     auto* treeRow = new QHBoxLayout;
     treeRow->addWidget(FileListTreeView, 1);

@@ -102,7 +102,8 @@ QTreeWidgetItem* findPath(QTreeWidget* tree, const QString& value)
 bool isCheckList(const QTreeWidget* list)
 {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->flags() & Qt::ItemIsUserCheckable)
+        // Tree items are user-checkable by default; a check-box list is one whose items show a box.
+        if (list->topLevelItem(i)->data(0, Qt::CheckStateRole).isValid())
             return true;
     }
     return false;

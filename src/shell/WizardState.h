@@ -22,6 +22,8 @@ struct WizardState
     bool ImportNewProject = false;
     QString ServerVersion;
     qint32 CreatedObjectId = 0;
+    bool UploadToLibraryFolder = false; // UPLOAD: the chosen folder is a plain library folder
+    qint32 UploadProjectId = 0;         // UPLOAD: the project whose library holds the folder
     qint32 FilesPublished = 0;
     qint32 FilesToPublish = 0;
     QString PublishingLog;

@@ -52,6 +52,7 @@ frmWizard::frmWizard(QWidget* parent)
     setObjectName(QStringLiteral("frmWizard"));
     setTextId(this, 10);
     buildWindow();
+    m_session.setProgressSink(this);
     MessageService::instance().setPresenter([this](const Message& message) {
         return presentMessageBox(message, isVisible() ? this : nullptr);
     });
@@ -150,6 +151,21 @@ void frmWizard::buildWindow()
 WizardPage* frmWizard::page(int step) const
 {
     return step >= 0 && step < kPageCount ? m_pages[static_cast<std::size_t>(step)] : nullptr;
+}
+
+bool frmWizard::progressVisible() const
+{
+    return ProgressBar->isVisible();
+}
+
+int frmWizard::progressValue() const
+{
+    return ProgressBar->value();
+}
+
+void frmWizard::setProgressValue(int value)
+{
+    ProgressBar->setValue(value);
 }
 
 void frmWizard::setJobHooks(std::unique_ptr<JobHooks> hooks)
@@ -326,6 +342,8 @@ void frmWizard::LockPage(int step, bool busy)
         SetStep(m_state.CurrentStep);
     }
     Q_EMIT busyChanged(busy);
+    if (!busy && m_closeAfterCall)
+        unload();
 }
 
 void frmWizard::cmdNav_Click(int index)

@@ -2,6 +2,8 @@
 
 #include "platform/HelpSystem.h"
 #include "platform/SettingsStore.h"
+#include "session/SoapProgressSink.h"
+#include "session/SoapSession.h"
 #include "shell/JobHooks.h"
 #include "shell/WizardState.h"
 
@@ -30,7 +32,7 @@ class FinalPage;
 
 // The wizard window: owns the pages, the state of the session and the services, and moves between
 // the pages. The jobs' server work lives behind JobHooks.
-class frmWizard : public QWidget
+class frmWizard : public QWidget, public SoapProgressSink
 {
     Q_OBJECT
 public:
@@ -47,6 +49,13 @@ public:
     void setJobHooks(std::unique_ptr<JobHooks> hooks);
     void setDesktopShell(std::unique_ptr<DesktopShell> shell);
     DesktopShell& desktopShell() const { return *m_shell; }
+    SoapSession& session() { return m_session; }
+    LoginPage* loginPage() const { return m_login; }
+
+    // The progress bar that server calls advance.
+    bool progressVisible() const override;
+    int progressValue() const override;
+    void setProgressValue(int value) override;
 
     void ShowStep(int step, int direction);
     void SetStep(int step);
@@ -87,11 +96,13 @@ private:
     void unload();
 
     WizardState m_state;
+    SoapSession m_session{&m_state.CancelRequested};
     SettingsStore m_settings;
     HelpSystem m_help;
     std::unique_ptr<JobHooks> m_hooks;
     std::unique_ptr<DesktopShell> m_shell;
     bool m_unloading = false;
+    bool m_closeAfterCall = false; // the window was closed during a call: close when it returns
 
     QStackedWidget* m_stack = nullptr;
     std::array<WizardPage*, 22> m_pages{};

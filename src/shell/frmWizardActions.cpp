@@ -296,9 +296,18 @@ void frmWizard::unload()
 
 void frmWizard::closeEvent(QCloseEvent* event)
 {
-    // The window's close button is Cancel, except on the final page where the job is over.
+    // The window's close button is Cancel, except on the final page where the job is over. During
+    // a call it asks to cancel the call, and the window closes when the call has returned.
     if (!m_unloading && m_state.CurrentStep != kFinalPage) {
         event->ignore();
+        if (m_state.IsBusy) {
+            if (askYesNo(3006) == MessageAnswer::Yes) {
+                if (!m_hooks->cancelTransfers())
+                    m_state.CancelRequested = true;
+                m_closeAfterCall = true;
+            }
+            return;
+        }
         onCancel();
         return;
     }

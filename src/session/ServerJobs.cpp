@@ -1,0 +1,87 @@
+#include "session/ServerJobs.h"
+
+#include "files/FolderPage.h"
+#include "platform/DesktopShell.h"
+#include "session/LoginPage.h"
+#include "session/ServerAddress.h"
+#include "session/ServerVersion.h"
+#include "session/SoapSession.h"
+#include "session/WebLinks.h"
+#include "shell/ConnectionSettings.h"
+#include "shell/RunMode.h"
+#include "shell/frmWizard.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+namespace kitbench {
+
+ServerJobs::ServerJobs(frmWizard& wizard) : m_wizard(wizard) {}
+
+SoapSession& ServerJobs::session() const
+{
+    return m_wizard.session();
+}
+
+bool ServerJobs::InitSoapClient()
+{
+    const ConnectionValues page = m_wizard.loginPage()->values();
+    SoapLogin login;
+    login.login = page.login;
+    login.password = page.password;
+    login.useSsl = page.useSsl;
+    login.useProxy = page.useProxy;
+    login.proxyFromBrowser = page.proxyFromBrowser;
+    login.proxyServer = page.proxyServer;
+    login.proxyUser = page.proxyUser;
+    login.proxyPassword = page.proxyPassword;
+    return session().InitSoapClient(login);
+}
+
+bool ServerJobs::connectToServer()
+{
+    if (!InitSoapClient() || !CheckServerVersion())
+        return false;
+    return loadForRunMode(m_wizard.state().RunMode);
+}
+
+bool ServerJobs::CheckServerVersion()
+{
+    const SoapCallResult answer = session().call(QStringLiteral("GetServerVersion"));
+    if (!session().CheckSoapOutcome(answer))
+        return false;
+    WizardState& state = m_wizard.state();
+    state.ServerVersion = answer.result.toString();
+    if (const auto refusal = versionRefusal(state.ServerVersion, state.RunMode)) {
+        MessageService::instance().show(*refusal);
+        return false;
+    }
+    if (isServerVersion4(state.ServerVersion))
+        static_cast<FolderPage*>(m_wizard.page(6))->NewOrvFolderCommand->setVisible(true);
+    return true;
+}
+
+bool ServerJobs::loadForRunMode(int /*runMode*/)
+{
+    return true;
+}
+
+void ServerJobs::openResultWebView()
+{
+    const WizardState& state = m_wizard.state();
+    if (state.RunMode == DOWNLOAD) {
+        if (!state.DownloadedFilePath.isEmpty())
+            m_wizard.desktopShell().openFolder(DownloadFolder(state.DownloadedFilePath));
+        return;
+    }
+    const ConnectionValues page = m_wizard.loginPage()->values();
+    const QString redirect = WebRedirect(state);
+    const QString address =
+        state.RunMode >= 1 && state.RunMode <= kRunModeCount
+            ? BuildWebLoginUrl(page.login, page.password, redirect, page.useSsl)
+            : QString();
+    m_wizard.desktopShell().openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+} // namespace kitbench

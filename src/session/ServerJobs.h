@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/JobHooks.h"
+
+namespace kitbench {
+
+class SoapSession;
+class frmWizard;
+
+// The server side of the jobs: the connect sequence of the connection page and the web links of
+// the final page. The jobs' own server work builds on it.
+class ServerJobs : public JobHooks
+{
+public:
+    explicit ServerJobs(frmWizard& wizard);
+
+    // Lock, client, version check, the run mode's loads; the navigation then shows the first page.
+    bool connectToServer() override;
+    // LabelGotoWeb: the result's page in the web interface, signed in automatically; the download
+    // job opens the folder of the saved file instead. Nothing is reported on these paths.
+    void openResultWebView() override;
+
+protected:
+    // The loads the run mode needs before its first page, each begun by a fresh client and ended by
+    // the standard check. The jobs that load nothing yet succeed at once.
+    virtual bool loadForRunMode(int runMode);
+
+    frmWizard& wizard() const { return m_wizard; }
+    SoapSession& session() const;
+    // A fresh client for the login now on the connection page.
+    bool InitSoapClient();
+
+private:
+    bool CheckServerVersion();
+
+    frmWizard& m_wizard;
+};
+
+} // namespace kitbench

@@ -1,0 +1,79 @@
+#pragma once
+
+// A live orvello-devserver for end-to-end tests: port 0, a fresh data folder and journal, stopped
+// when the test ends.
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class DevServer
+{
+public:
+    // Starts the server; address() is empty when it did not come up (errorOutput() says why).
+    explicit DevServer(const QStringList& extraArguments = {})
+    {
+        m_process.setProgram(QStringLiteral(DEVSERVER_BINARY));
+        m_process.setArguments(QStringList{"--listen", "127.0.0.1:0", "--data", m_dir.filePath("data"), "--journal",
+                                           journalPath()} +
+                               extraArguments);
+        m_process.start();
+        if (!m_process.waitForStarted(10000))
+            return;
+        while (m_process.state() == QProcess::Running && !m_process.canReadLine())
+            m_process.waitForReadyRead(200);
+        const QString first = QString::fromUtf8(m_process.readLine()).trimmed();
+        const QString prefix = QStringLiteral("listening on http://");
+        if (first.startsWith(prefix))
+            m_address = first.mid(prefix.size());
+    }
+
+    ~DevServer()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(2000);
+    }
+
+    QString address() const { return m_address; } // "127.0.0.1:PORT"
+    QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
+    QString journalPath() const { return m_dir.filePath("journal.jsonl"); }
+    QString folder() const { return m_dir.path(); }
+
+    // Every journal entry so far, in order.
+    QList<QJsonObject> journal() const
+    {
+        QList<QJsonObject> entries;
+        QFile file(journalPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return entries;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (!line.isEmpty())
+                entries.append(QJsonDocument::fromJson(line).object());
+        }
+        return entries;
+    }
+
+    // The journal entries of one SOAP method.
+    QList<QJsonObject> calls(const QString& method) const
+    {
+        QList<QJsonObject> found;
+        const QList<QJsonObject> all = journal();
+        for (const QJsonObject& entry : all) {
+            if (entry.value("method").toString() == method)
+                found.append(entry);
+        }
+        return found;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QString m_address;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+// Runs the kitbench program unattended, as scripts and add-ins do, in a home of its own.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+struct KitbenchRun
+{
+    int exitCode = -1; // -1: did not finish in time
+    QString out;
+    QString err;
+    QStringList screenshots;
+
+    // The pages in the order they were shown (from the screenshot names NN-pageP.png).
+    QList<int> pages() const
+    {
+        QList<int> path;
+        for (const QString& name : screenshots)
+            path.append(name.section(QStringLiteral("page"), 1).section(QLatin1Char('.'), 0, 0).toInt());
+        return path;
+    }
+
+    static KitbenchRun start(const QStringList& arguments, const QString& answers, int timeoutMs = 60000)
+    {
+        KitbenchRun result;
+        QTemporaryDir dir;
+        const QString answerPath = dir.filePath("job.answers");
+        QFile file(answerPath);
+        if (!file.open(QIODevice::WriteOnly))
+            return result;
+        file.write(answers.toUtf8());
+        file.close();
+        const QString shots = dir.filePath("shots");
+
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir.path());
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM"); // the wizard picks the offscreen platform by itself
+        env.remove("http_proxy");
+        env.remove("HTTP_PROXY");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(KITBENCH_BINARY),
+                      arguments + QStringList{"/UNATTENDED", answerPath, "/SCREENSHOTS", shots});
+        if (!process.waitForFinished(timeoutMs)) {
+            process.kill();
+            process.waitForFinished(2000);
+            result.err = QString::fromLocal8Bit(process.readAllStandardError());
+            return result;
+        }
+        result.exitCode = process.exitCode();
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        result.screenshots = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
+        return result;
+    }
+};
