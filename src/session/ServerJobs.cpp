@@ -1,6 +1,8 @@
 #include "session/ServerJobs.h"
 
 #include "files/FolderPage.h"
+#include "items/ItemJobs.h"
+#include "people/PeopleJobs.h"
 #include "platform/DesktopShell.h"
 #include "session/LoginPage.h"
 #include "session/ServerAddress.h"
@@ -17,7 +19,32 @@
 
 namespace kitbench {
 
-ServerJobs::ServerJobs(frmWizard& wizard) : m_wizard(wizard) {}
+ServerJobs::ServerJobs(frmWizard& wizard)
+    : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)), m_people(std::make_unique<PeopleJobs>(wizard))
+{
+}
+
+ServerJobs::~ServerJobs() = default;
+
+bool ServerJobs::checkPageData(int step)
+{
+    return m_items->checkPageData(step);
+}
+
+bool ServerJobs::loadGroups()
+{
+    return m_people->LoadResourcesPage();
+}
+
+bool ServerJobs::createObjectOnServer()
+{
+    return m_items->createObjectOnServer();
+}
+
+void ServerJobs::resetItemPages()
+{
+    m_items->resetItemPages();
+}
 
 SoapSession& ServerJobs::session() const
 {
@@ -62,9 +89,9 @@ bool ServerJobs::CheckServerVersion()
     return true;
 }
 
-bool ServerJobs::loadForRunMode(int /*runMode*/)
+bool ServerJobs::loadForRunMode(int runMode)
 {
-    return true;
+    return m_items->loadForRunMode(runMode);
 }
 
 void ServerJobs::openResultWebView()

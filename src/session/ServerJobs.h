@@ -2,8 +2,12 @@
 
 #include "shell/JobHooks.h"
 
+#include <memory>
+
 namespace kitbench {
 
+class ItemJobs;
+class PeopleJobs;
 class SoapSession;
 class frmWizard;
 
@@ -13,12 +17,18 @@ class ServerJobs : public JobHooks
 {
 public:
     explicit ServerJobs(frmWizard& wizard);
+    ~ServerJobs() override;
 
     // Lock, client, version check, the run mode's loads; the navigation then shows the first page.
     bool connectToServer() override;
     // LabelGotoWeb: the result's page in the web interface, signed in automatically; the download
     // job opens the folder of the saved file instead. Nothing is reported on these paths.
     void openResultWebView() override;
+
+    bool checkPageData(int step) override;
+    bool loadGroups() override;
+    bool createObjectOnServer() override;
+    void resetItemPages() override;
 
 protected:
     // The loads the run mode needs before its first page, each begun by a fresh client and ended by
@@ -34,6 +44,8 @@ private:
     bool CheckServerVersion();
 
     frmWizard& m_wizard;
+    std::unique_ptr<ItemJobs> m_items;
+    std::unique_ptr<PeopleJobs> m_people;
 };
 
 } // namespace kitbench

@@ -22,6 +22,7 @@ inline constexpr char kColumnTextIdsProperty[] = "columnTextIds";
 enum ItemRole {
     ItemKeyRole = Qt::UserRole + 1, // "U12", "F7", "C3": a one-letter prefix and a server id
     ItemTagRole = Qt::UserRole + 2, // the design's Tag (a link address, a file id, ...)
+    ItemIconKeyRole = Qt::UserRole + 3, // the image list key of the item's icon ("<user>", "<user_must_be_confirmed>", ...)
 };
 
 inline void setTextId(QObject* control, int textId)

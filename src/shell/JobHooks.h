@@ -43,6 +43,8 @@ public:
     virtual bool createListFromSheet() { return true; }
     // Page 17 entry: the fields of the selected sheet.
     virtual void fillSheetFields() {}
+    // ResetItemPage of the item pages (Continue on the final page, outside the MS Project jobs).
+    virtual void resetItemPages() {}
     // The web view of the result (LabelGotoWeb).
     virtual void openResultWebView() {}
     // The user-choice dialog of the assignment pages, unloaded on Cancel and on the final page.

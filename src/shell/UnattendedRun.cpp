@@ -104,8 +104,8 @@ void UnattendedRun::applyPage(int step)
             fail(1, 9102, QStringLiteral("%1:%2: %3").arg(m_answers.fileName).arg(line.lineNumber).arg(problem));
             return;
         }
-        if (m_finished)
-            return;
+        if (m_finished || !m_wizard.isVisible())
+            return; // the run ended, or the wizard was closed (Cancel)
         if (m_wizard.state().CurrentStep != step)
             return; // a clicked button left the page; the new page brings its own block
     }

@@ -32,6 +32,13 @@ struct WizardState
     // Outcome of the last server step of the MS Project import and export, for the final report.
     QString LastErrorText;
     bool LastStepFailed = false;
+    // The profile's time zone after the dictionary load (bias convention, minutes): the dates sent to
+    // the server are shifted by ProfileTimeOffset - LocalTimeZoneOffset.
+    qint16 ProfileTimeOffset = 0;
+    // The user may edit categories and clients: the edit buttons are shown again after a page lock.
+    bool CanEditCategories = false;
+    // The last project list answer of the item jobs (the to-do page reads its managers from it).
+    QString ItemProjectsXml;
 };
 
 } // namespace kitbench

@@ -3,6 +3,7 @@
 #include "files/DocumentsPage.h"
 #include "files/FolderPage.h"
 #include "items/IncidentPage.h"
+#include "items/LocalTimeZone.h"
 #include "lists/ListImportOptionPage.h"
 #include "msproject/ImportOptionPage.h"
 #include "items/ProjectPage.h"
@@ -216,6 +217,8 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
     m_intro->prepare(m_state.RunMode);
     if (m_state.RunMode == RunModeNone)
         cmdNav[kNext]->setEnabled(false);
+    // The computer's time zone, taken once: the item dates are shifted from it into the profile's.
+    m_state.LocalTimeZoneOffset = static_cast<qint16>(GetLocalTimeZone());
 }
 
 // The pictures of the option pages and the small button pictures.

@@ -266,9 +266,12 @@ void frmWizard::onFinish()
         m_listImportOption->txtExcelFilePath->clear();
         m_hooks->dropTransfers();
         // The pages of the job start afresh: the project pages for the MS Project jobs, else the item pages.
-        const QList<int> resetSteps = projectJob ? QList<int>{8, 9} : QList<int>{2, 3, 4, 5};
-        for (int step : resetSteps)
-            page(step)->resetPage();
+        if (projectJob) {
+            page(8)->resetPage();
+            page(9)->resetPage();
+        } else {
+            m_hooks->resetItemPages();
+        }
         Q_EMIT finishPressed();
         const bool skipIntro =
             m_settings.read(QStringLiteral("IntroductionScreen"), QString()) == QLatin1String("ShowIntro");
