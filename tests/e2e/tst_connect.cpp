@@ -14,11 +14,14 @@ const int kFirstPage[] = {0, 2, 3, 4, 5, 14, 20, 7, 8, 11, 10, 13, 16};
 // What each job needs on its pages to get through an unattended run.
 QString answersFor(int mode)
 {
+    QString answers = "[page 2]\nIncidentTitleText = C\n[page 3]\nTaskTitleText = C\n[page 4]\nEventTitleText = C\n"
+                      "[page 5]\nToDoTitleText = C\n[page 8]\nProjectTitleText = C\n[page 14]\nListTitleText = C\nListFolderTreeView = key:F5\n"
+                      "[messages]\n5061 = Yes\n";
     if (mode == 6)
-        return "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n";
+        answers += "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n";
     if (mode == 12)
-        return "[page 16]\ntxtExcelFilePath = book.xlsx\n";
-    return {};
+        answers += "[page 16]\ntxtExcelFilePath = book.xlsx\n";
+    return answers;
 }
 } // namespace
 
