@@ -1,6 +1,7 @@
 // Filling the item and project pages from large server answers: 10,000 projects, 10,000 users and
 // 2,000 categories. Reports times; asserts nothing.
 #include "items/ItemPageFill.h"
+#include "people/ResourceLists.h"
 #include "platform/Message.h"
 #include "shell/RunMode.h"
 #include "shell/frmWizard.h"
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -150,5 +152,15 @@ int main(int argc, char** argv)
         [&] { fill.FillDictionaryControls(projectDictionaries); }, runs);
     report(
         "FillCategoryLists, 2,000 categories (project)", [&] { fill.FillCategoryLists(categories); }, runs);
+
+    // The team page: 10,000 users offered while 1,000 are already selected.
+    const QString everybody = QStringLiteral("<Resources>") + users(kUsers) + QStringLiteral("</Resources>");
+    const QString chosen = QStringLiteral("<Resources>") + users(1000) + QStringLiteral("</Resources>");
+    QTreeWidget available;
+    QTreeWidget selected;
+    FillSelectedUsers(&selected, chosen);
+    report(
+        "FillAvailableUsers, 10,000 users, 1,000 selected",
+        [&] { FillAvailableUsers(&available, &selected, everybody); }, runs);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "people/PeopleAnswers.h"
 
+#include <QSet>
+
 #include "directory/XmlAnswer.h"
 
 #include <optional>
@@ -105,10 +107,12 @@ QList<PeopleItem> userItems(const QString& answer)
 
 QList<PeopleItem> availableUserItems(const QString& answer, const QStringList& selectedKeys)
 {
+    // A set, so that thousands of selected users cost one look-up each, not a walk of the list.
+    const QSet<QString> selected(selectedKeys.cbegin(), selectedKeys.cend());
     QList<PeopleItem> items;
     for (const ResourceUser& user : resourceUsers(answer)) {
         PeopleItem item = people::userItem(user);
-        if (!selectedKeys.contains(item.key))
+        if (!selected.contains(item.key))
             items.append(std::move(item));
     }
     return items;

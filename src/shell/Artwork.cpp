@@ -1,5 +1,8 @@
 #include "shell/Artwork.h"
 
+#include <QCoreApplication>
+#include <QHash>
+
 namespace kitbench {
 
 QPixmap bitmapResource(int id, const QSize& logicalSize)
@@ -15,9 +18,18 @@ QIcon jobIcon(int runMode)
 
 QIcon imageListIcon(const QString& key)
 {
-    QString name = key;
-    name.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
-    return QIcon(QStringLiteral(":/images/key_%1.svg").arg(name));
+    // Lists of thousands of users share a handful of icons: each is made once, then shared. The
+    // cache is emptied while the application object still exists, before static destruction.
+    static QHash<QString, QIcon> icons;
+    if (icons.isEmpty())
+        qAddPostRoutine([] { icons.clear(); });
+    auto found = icons.constFind(key);
+    if (found == icons.constEnd()) {
+        QString name = key;
+        name.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
+        found = icons.insert(key, QIcon(QStringLiteral(":/images/key_%1.svg").arg(name)));
+    }
+    return *found;
 }
 
 } // namespace kitbench
