@@ -1,6 +1,7 @@
 #include "session/ServerJobs.h"
 
 #include "files/FolderPage.h"
+#include "directory/CategoryEditing.h"
 #include "items/ItemJobs.h"
 #include "people/PeopleJobs.h"
 #include "platform/DesktopShell.h"
@@ -22,6 +23,7 @@ namespace kitbench {
 ServerJobs::ServerJobs(frmWizard& wizard)
     : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)), m_people(std::make_unique<PeopleJobs>(wizard))
 {
+    CategoryEditing::attach(wizard);
 }
 
 ServerJobs::~ServerJobs() = default;
