@@ -64,17 +64,7 @@ ItemJobs::~ItemJobs() = default;
 
 bool ItemJobs::InitSoapClient()
 {
-    const ConnectionValues page = m_wizard.loginPage()->values();
-    SoapLogin login;
-    login.login = page.login;
-    login.password = page.password;
-    login.useSsl = page.useSsl;
-    login.useProxy = page.useProxy;
-    login.proxyFromBrowser = page.proxyFromBrowser;
-    login.proxyServer = page.proxyServer;
-    login.proxyUser = page.proxyUser;
-    login.proxyPassword = page.proxyPassword;
-    return m_wizard.session().InitSoapClient(login);
+    return m_wizard.session().InitSoapClient(m_wizard.loginPage()->soapLogin());
 }
 
 QString ItemJobs::loadText(const std::optional<ServerCall>& call)

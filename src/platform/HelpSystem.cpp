@@ -51,9 +51,5 @@ void HelpSystem::close()
         m_window->close();
 }
 
-bool HelpSystem::isShown() const
-{
-    return m_window && m_window->isVisible();
-}
 
 } // namespace kitbench

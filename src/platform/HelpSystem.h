@@ -15,7 +15,6 @@ public:
     // Shows the page of a context id; returns false when no page exists for it.
     bool showContext(int contextId, QWidget* owner);
     void close();
-    bool isShown() const;
 
     static bool hasPage(int contextId);
 

@@ -1,5 +1,6 @@
 #include "session/LoginPage.h"
 
+#include "session/SoapSession.h"
 #include "shell/Artwork.h"
 #include "shell/ConnectionSettings.h"
 #include "shell/Controls.h"
@@ -169,6 +170,20 @@ ConnectionValues LoginPage::values() const
     values.proxyUser = TextPrUser->text();
     values.proxyPassword = TextPrPassword->text();
     return values;
+}
+
+SoapLogin LoginPage::soapLogin() const
+{
+    SoapLogin login;
+    login.login = TextLogin->text();
+    login.password = TextPassword->text();
+    login.useSsl = CheckUseSSL->isChecked();
+    login.useProxy = CheckProxy->isChecked();
+    login.proxyFromBrowser = OptionFromBrowser->isChecked();
+    login.proxyServer = TextPrServer->text();
+    login.proxyUser = TextPrUser->text();
+    login.proxyPassword = TextPrPassword->text();
+    return login;
 }
 
 void LoginPage::setValues(const ConnectionValues& values)

@@ -10,6 +10,7 @@ class QRadioButton;
 namespace kitbench {
 
 struct ConnectionValues;
+struct SoapLogin;
 
 // Page 1, "Connect to Server": login, password, secure connection and proxy settings.
 class LoginPage : public WizardPage
@@ -24,6 +25,8 @@ public:
     void setLocked(bool busy) override;
 
     ConnectionValues values() const;
+    // The login and proxy settings the SOAP client is built with.
+    SoapLogin soapLogin() const;
     // Puts restored values on the page and runs the click logic of the proxy controls.
     void setValues(const ConnectionValues& values);
 

@@ -55,17 +55,7 @@ SoapSession& ServerJobs::session() const
 
 bool ServerJobs::InitSoapClient()
 {
-    const ConnectionValues page = m_wizard.loginPage()->values();
-    SoapLogin login;
-    login.login = page.login;
-    login.password = page.password;
-    login.useSsl = page.useSsl;
-    login.useProxy = page.useProxy;
-    login.proxyFromBrowser = page.proxyFromBrowser;
-    login.proxyServer = page.proxyServer;
-    login.proxyUser = page.proxyUser;
-    login.proxyPassword = page.proxyPassword;
-    return session().InitSoapClient(login);
+    return session().InitSoapClient(m_wizard.loginPage()->soapLogin());
 }
 
 bool ServerJobs::connectToServer()
