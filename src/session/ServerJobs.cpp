@@ -3,6 +3,7 @@
 #include "files/FolderPage.h"
 #include "directory/CategoryEditing.h"
 #include "items/ItemJobs.h"
+#include "msproject/ProjectChoice.h"
 #include "people/PeopleJobs.h"
 #include "platform/DesktopShell.h"
 #include "session/LoginPage.h"
@@ -21,7 +22,8 @@
 namespace kitbench {
 
 ServerJobs::ServerJobs(frmWizard& wizard)
-    : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)), m_people(std::make_unique<PeopleJobs>(wizard))
+    : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)), m_people(std::make_unique<PeopleJobs>(wizard)),
+      m_projects(std::make_unique<ProjectChoice>(wizard))
 {
     CategoryEditing::attach(wizard);
 }
@@ -30,6 +32,8 @@ ServerJobs::~ServerJobs() = default;
 
 bool ServerJobs::checkPageData(int step)
 {
+    if (step == 10)
+        return m_projects->checkProjectListPage();
     return m_items->checkPageData(step);
 }
 
@@ -83,7 +87,7 @@ bool ServerJobs::CheckServerVersion()
 
 bool ServerJobs::loadForRunMode(int runMode)
 {
-    return m_items->loadForRunMode(runMode);
+    return m_items->loadForRunMode(runMode) && m_projects->loadForRunMode(runMode);
 }
 
 void ServerJobs::openResultWebView()

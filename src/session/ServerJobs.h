@@ -8,6 +8,7 @@ namespace kitbench {
 
 class ItemJobs;
 class PeopleJobs;
+class ProjectChoice;
 class SoapSession;
 class frmWizard;
 
@@ -46,6 +47,7 @@ private:
     frmWizard& m_wizard;
     std::unique_ptr<ItemJobs> m_items;
     std::unique_ptr<PeopleJobs> m_people;
+    std::unique_ptr<ProjectChoice> m_projects;
 };
 
 } // namespace kitbench

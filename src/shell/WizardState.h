@@ -39,6 +39,8 @@ struct WizardState
     bool CanEditCategories = false;
     // The last project list answer of the item jobs (the to-do page reads its managers from it).
     QString ItemProjectsXml;
+    // The project list answer of the MS Project jobs (the export page's details box reads it).
+    QString ProjectsText;
 };
 
 } // namespace kitbench
