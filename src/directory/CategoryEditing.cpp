@@ -68,17 +68,6 @@ QString CategoryEditing::sourceListOf(int kind)
     return kind >= Clients && kind <= ProjectCategories ? QString::fromLatin1(names[kind]) : QString();
 }
 
-QStringList CategoryEditing::editorButtonsFor(int runMode, bool importNewProject, bool isAdmin, bool isPM,
-                                              bool isPPM, bool isHDM)
-{
-    if (runMode == CREATEINCIDENT && (isHDM || isAdmin || isPM || isPPM))
-        return {openerButtonOf(IncidentCategories)};
-    const bool newProject = runMode == CREATEPROJECT || (runMode == IMPORTPROJECT && importNewProject);
-    if (newProject && (isAdmin || isPPM || isPM))
-        return {openerButtonOf(Clients), openerButtonOf(ProjectCategories)};
-    return {};
-}
-
 int CategoryEditing::pageStepOf(int kind) const
 {
     switch (kind) {

@@ -37,11 +37,6 @@ public:
     // The opener button of a kind and the control whose entries it edits.
     static QString openerButtonOf(int kind);
     static QString sourceListOf(int kind);
-    // The opener buttons a user with these flags may use in a run mode: the incident button for help
-    // desk managers, administrators and (portfolio) project managers; the client and project category
-    // buttons of a new project for administrators and (portfolio) project managers; none otherwise.
-    static QStringList editorButtonsFor(int runMode, bool importNewProject, bool isAdmin, bool isPM,
-                                        bool isPPM, bool isHDM);
 
     // Opens the editor on a kind's list; reloads the list when changes were saved.
     void EditCategoryList(int kind);

@@ -80,8 +80,6 @@ private Q_SLOTS:
     void okWithoutChangesClosesWithoutCall();
     void okWithChangesAndFailedCallStaysOpen();
     void cancelClosesWithResultZero();
-    void editorButtons_data();
-    void editorButtons();
     void kindsAndCatIds();
 };
 
@@ -235,36 +233,6 @@ void TestDlgAddCategory::cancelClosesWithResultZero()
     QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
     QCOMPARE(dialog.dlgResult, qint16(0));
     QVERIFY(!dialog.isVisible());
-}
-
-void TestDlgAddCategory::editorButtons_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("newProject");
-    QTest::addColumn<QString>("flags"); // letters A(dmin) P(M) Q (PPM) H(DM)
-    QTest::addColumn<QStringList>("buttons");
-    const QStringList incident{"CommandIssueCategory"};
-    const QStringList project{"CommandAddClient", "CommandAddProjectCategory"};
-    QTest::newRow("incident, help desk manager") << int(CREATEINCIDENT) << false << "H" << incident;
-    QTest::newRow("incident, administrator") << int(CREATEINCIDENT) << false << "A" << incident;
-    QTest::newRow("incident, plain user") << int(CREATEINCIDENT) << false << "" << QStringList{};
-    QTest::newRow("task, administrator") << int(CREATETASK) << false << "A" << QStringList{};
-    QTest::newRow("project, project manager") << int(CREATEPROJECT) << false << "P" << project;
-    QTest::newRow("project, portfolio manager") << int(CREATEPROJECT) << false << "Q" << project;
-    QTest::newRow("project, help desk manager only") << int(CREATEPROJECT) << false << "H" << QStringList{};
-    QTest::newRow("import into a new project") << int(IMPORTPROJECT) << true << "A" << project;
-    QTest::newRow("import into an existing project") << int(IMPORTPROJECT) << false << "A" << QStringList{};
-}
-
-void TestDlgAddCategory::editorButtons()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, newProject);
-    QFETCH(QString, flags);
-    QFETCH(QStringList, buttons);
-    QCOMPARE(CategoryEditing::editorButtonsFor(runMode, newProject, flags.contains('A'), flags.contains('P'),
-                                               flags.contains('Q'), flags.contains('H')),
-             buttons);
 }
 
 void TestDlgAddCategory::kindsAndCatIds()

@@ -2,12 +2,9 @@
 // the journal must show the create call with the values the pages were given, in the release's order.
 #include "DevServer.h"
 #include "KitbenchRun.h"
+#include "ServiceCall.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -62,35 +59,6 @@ Node parseTree(const QString& xml)
         }
     }
     return root.children.isEmpty() ? Node{} : root.children.first();
-}
-
-// One call of the web service as any SOAP client makes it; the text of <MethodResult>.
-QString callService(const QString& address, const QString& method, const QString& parameters)
-{
-    const QString ns = "http://orvello.com/webservices/";
-    const QString body =
-        "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-        "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Header><Authenticator xmlns=\"" +
-        ns + "\"><userName>admin@" + address +
-        "</userName><userPassword>admin</userPassword></Authenticator>" + "</soap:Header><soap:Body><" +
-        method + " xmlns=\"" + ns + "\">" + parameters + "</" + method + "></soap:Body></soap:Envelope>";
-    QNetworkAccessManager network;
-    QNetworkRequest request(QUrl("http://" + address + "/portals/x/WebServices/OrvProject.asmx"));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "text/xml; charset=utf-8");
-    request.setRawHeader("SOAPAction", ("\"" + ns + method + "\"").toUtf8());
-    QNetworkReply* reply = network.post(request, body.toUtf8());
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    QXmlStreamReader reader(reply->readAll());
-    reply->deleteLater();
-    while (reader.readNextStartElement() || !reader.atEnd()) {
-        if (reader.isStartElement() && reader.name() == QString(method + "Result"))
-            return reader.readElementText();
-        if (!reader.isStartElement())
-            reader.readNext();
-    }
-    return {};
 }
 
 // What the demo server lists on the page of one object type, as the wizard's admin sees it.

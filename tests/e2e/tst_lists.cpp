@@ -3,12 +3,9 @@
 // folder, and CreateList receives the chosen folder's id with the page's values.
 #include "DevServer.h"
 #include "KitbenchRun.h"
+#include "ServiceCall.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -17,34 +14,6 @@
 #include <memory>
 
 namespace {
-
-// The text of <MethodResult> of one web service call made as admin.
-QString callService(const QString& address, const QString& method, const QString& parameters)
-{
-    const QString ns = "http://orvello.com/webservices/";
-    const QString body =
-        "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-        "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Header><Authenticator xmlns=\"" +
-        ns + "\"><userName>admin@" + address +
-        "</userName><userPassword>admin</userPassword></Authenticator>" + "</soap:Header><soap:Body><" +
-        method + " xmlns=\"" + ns + "\">" + parameters + "</" + method + "></soap:Body></soap:Envelope>";
-    QNetworkAccessManager network;
-    QNetworkRequest request(QUrl("http://" + address + "/portals/x/WebServices/OrvProject.asmx"));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "text/xml; charset=utf-8");
-    request.setRawHeader("SOAPAction", ("\"" + ns + method + "\"").toUtf8());
-    QNetworkReply* reply = network.post(request, body.toUtf8());
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    QXmlStreamReader reader(reply->readAll());
-    reply->deleteLater();
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QString(method + "Result"))
-            return reader.readElementText();
-    }
-    return {};
-}
 
 // The values of the elements `name` inside the elements `parent` of a document, in document order.
 QStringList valuesOf(const QString& xml, const QString& parent, const QString& name)
