@@ -13,8 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -70,7 +70,8 @@ void ProjectChoice::connectHandlers()
 {
     ProjectListPage* list = projectListPage(m_wizard);
     QObject::connect(list->ListProjects, &QListWidget::itemClicked, list, [this] { ListProjects_Click(); });
-    QObject::connect(list->ListProjects, &QListWidget::currentRowChanged, list, [this] { ListProjects_Click(); });
+    QObject::connect(list->ListProjects, &QListWidget::currentRowChanged, list,
+                     [this] { ListProjects_Click(); });
     new EntryToolTip(list->ListProjects);
     ImportOptionPage* option = importOptionPage(m_wizard);
     QObject::connect(option->SelectProjectCombo, &QComboBox::activated, option,

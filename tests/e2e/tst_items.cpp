@@ -109,6 +109,14 @@ struct Directory
     {
         return comboIndex == 0 ? 0 : projects.all("Project").value(comboIndex - 1)->value("ObjectID").toInt();
     }
+    // A possible manager by "FirstName LastName" ("Projects/Managers/User").
+    int userId(const QString& fullName) const
+    {
+        for (const Node* user : projects.child("Managers")->all("User"))
+            if (user->value("FirstName") + " " + user->value("LastName") == fullName)
+                return user->value("UserId").toInt();
+        return -999;
+    }
     int projectManager(int comboIndex) const
     {
         return projects.all("Project")
@@ -150,6 +158,24 @@ ClientChoice chooseClient(const Directory& d, const QString& combo, const QStrin
 QString isoDate(const QDateTime& value)
 {
     return value.toString("yyyy-MM-ddTHH:mm:ss");
+}
+
+// The team page: one plain participant, then one who must confirm (sent negated). With a project
+// chosen on a task or to-do the page offers the project's team only ("ERP Migration", the first
+// project, in the demo); otherwise the users are searched for.
+QString teamAnswers(const QString& plain, const QString& confirming, bool projectBound)
+{
+    auto pick = [projectBound](const QString& name) {
+        const QString search =
+            projectBound ? QString() : "SearchResourceText = " + name.section(' ', 1) + "\nFindCommand\n";
+        return search + "NewResourcesListView = " + name + "\nAddNewUsersCommand\n";
+    };
+    return "[page 18]\n" + pick(plain) + "MustConfirmedCheck = 1\n" + pick(confirming);
+}
+
+QJsonArray teamOf(const Directory& d, const QString& plain, const QString& confirming)
+{
+    return QJsonArray{d.userId(plain), -d.userId(confirming)};
 }
 
 bool hasClients(const QString& version)
@@ -279,9 +305,11 @@ void TestItems::createCalls_data()
                                   d.item("Priority", 2),
                                   d.item("CompletionType", 1),
                                   true,
-                                  QJsonArray{}};
-            QTest::newRow(qPrintable("task" + tag)) << v.version << "/createtask" << answers + messages
-                                                    << "CreateTask" << args << "The task has been created.";
+                                  teamOf(d, "Robert Kowalski", "Bhavesh Patel")};
+            QTest::newRow(qPrintable("task" + tag))
+                << v.version << "/createtask"
+                << answers + teamAnswers("Robert Kowalski", "Bhavesh Patel", true) + messages << "CreateTask"
+                << args << "The task has been created.";
         }
         { // event
             const Directory& d = *m_directories[v.version][4];
@@ -302,9 +330,10 @@ void TestItems::createCalls_data()
                             d.item("EventType", 2),   1440};
             if (rich)
                 args << client.contact << client.organization;
-            args << QJsonArray{};
+            args << teamOf(d, "Daniel Okafor", "Linh Nguyen");
             QTest::newRow(qPrintable("event" + tag))
-                << v.version << "/createevent" << answers + messages
+                << v.version << "/createevent"
+                << answers + teamAnswers("Daniel Okafor", "Linh Nguyen", false) + messages
                 << (rich ? "CreateEvent45" : "CreateEvent") << args << "The event has been created.";
         }
         { // to-do: both dates are set, then the check boxes say which of them count
@@ -334,10 +363,11 @@ void TestItems::createCalls_data()
                             true};
             if (rich)
                 args << client.contact << client.organization;
-            args << QJsonArray{};
+            args << teamOf(d, "Robert Kowalski", "Bhavesh Patel");
             QTest::newRow(qPrintable("to-do, date flags " + QString::number(v.toDoFlags) + tag))
-                << v.version << "/createtodo" << answers + messages << (rich ? "CreateToDo45" : "CreateToDo")
-                << args << "The to-do has been assigned.";
+                << v.version << "/createtodo"
+                << answers + teamAnswers("Robert Kowalski", "Bhavesh Patel", true) + messages
+                << (rich ? "CreateToDo45" : "CreateToDo") << args << "The to-do has been assigned.";
         }
         { // project: the description page's texts, the people, the client and, from 4.0 on, the portfolio
             const Directory& d = *m_directories[v.version][3];

@@ -11,12 +11,12 @@
 #include "shell/TextCatalogue.h"
 #include "shell/frmWizard.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -111,10 +111,14 @@ void TestProjectChoice::exportList_data()
     QStringList synchronized = demo, plain = demo;
     synchronized.insert(4, "Warehouse Automation (*)=-4");
     plain.insert(4, "Warehouse Automation (*)=4");
-    QTest::newRow("4.7: synchronized project negated") << "4.7" << "demo" << synchronized;
-    QTest::newRow("4.5: ids as they are") << "4.5" << "demo" << plain;
-    QTest::newRow("3.5") << "3.5" << "demo" << plain;
-    QTest::newRow("no projects") << "4.7" << "empty" << QStringList{};
+    QTest::newRow("4.7: synchronized project negated") << "4.7"
+                                                       << "demo" << synchronized;
+    QTest::newRow("4.5: ids as they are") << "4.5"
+                                          << "demo" << plain;
+    QTest::newRow("3.5") << "3.5"
+                         << "demo" << plain;
+    QTest::newRow("no projects") << "4.7"
+                                 << "empty" << QStringList{};
 }
 
 void TestProjectChoice::exportList()
@@ -164,7 +168,8 @@ void TestProjectChoice::detailsAndToolTip()
 
     // A plain project: no synchronization line; the keyboard moves the details along.
     list->setCurrentRow(0);
-    QCOMPARE(details->toPlainText().split('\n').value(1).trimmed().section(':', 0, 0), GetLocalizedText(2617));
+    QCOMPARE(details->toPlainText().split('\n').value(1).trimmed().section(':', 0, 0),
+             GetLocalizedText(2617));
     QCOMPARE(m_wizard->state().ProjectsText.isEmpty(), false);
 
     // The tooltip names the entry under the mouse pointer.
@@ -233,7 +238,8 @@ void TestProjectChoice::failedList()
     QCOMPARE(m_shown, messages);
     QVERIFY(m_wizard->state().ProjectsText.isEmpty());
     if (page == 11)
-        QCOMPARE(entries(control<QComboBox>("SelectProjectCombo")), QStringList{GetLocalizedText(2645) + "=0"});
+        QCOMPARE(entries(control<QComboBox>("SelectProjectCombo")),
+                 QStringList{GetLocalizedText(2645) + "=0"});
     else
         QCOMPARE(control<QListWidget>("ListProjects")->count(), 0);
 }
