@@ -6,17 +6,20 @@
 #include <QTest>
 
 namespace {
-const char* const kKeywords[] = {"", "/createincident", "/createtask", "/createevent", "/createtodo", "/createlist",
-                                 "/upload", "/download", "/createproject", "/importproject", "/exportproject",
-                                 "/exportcalendar", "/importlist"};
+const char* const kKeywords[] = {
+    "",           "/createincident", "/createtask",    "/createevent",   "/createtodo",    "/createlist",
+    "/upload",    "/download",       "/createproject", "/importproject", "/exportproject", "/exportcalendar",
+    "/importlist"};
 const int kFirstPage[] = {0, 2, 3, 4, 5, 14, 20, 7, 8, 11, 10, 13, 16};
 
 // What each job needs on its pages to get through an unattended run.
 QString answersFor(int mode)
 {
-    QString answers = "[page 2]\nIncidentTitleText = C\n[page 3]\nTaskTitleText = C\n[page 4]\nEventTitleText = C\n"
-                      "[page 5]\nToDoTitleText = C\n[page 8]\nProjectTitleText = C\n[page 14]\nListTitleText = C\nListFolderTreeView = key:F5\n"
-                      "[messages]\n5061 = Yes\n";
+    QString answers =
+        "[page 2]\nIncidentTitleText = C\n[page 3]\nTaskTitleText = C\n[page 4]\nEventTitleText = C\n"
+        "[page 5]\nToDoTitleText = C\n[page 8]\nProjectTitleText = C\n[page 10]\nListProjects = Website "
+        "Relaunch\n[page 14]\nListTitleText = C\nListFolderTreeView = key:F5\n"
+        "[messages]\n5061 = Yes\n";
     if (mode == 6)
         answers += "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n";
     if (mode == 12)
@@ -53,7 +56,8 @@ void TestConnect::versionChecks()
             arguments << "plan.xml";
         else if (mode == 12)
             arguments << "";
-        const KitbenchRun run = KitbenchRun::start(arguments + QStringList{"/L", login, "/P", "admin"}, answersFor(mode));
+        const KitbenchRun run =
+            KitbenchRun::start(arguments + QStringList{"/L", login, "/P", "admin"}, answersFor(mode));
 
         int refusal = 0;
         if (version == "3.0" && mode != 6 && mode != 7)

@@ -9,7 +9,8 @@ namespace {
 // when the demo profile's zone differs from this machine's.
 const QString kPageValues = "[page 2]\nIncidentTitleText = Walk\n[page 3]\nTaskTitleText = Walk\n"
                             "[page 4]\nEventTitleText = Walk\n[page 5]\nToDoTitleText = Walk\n"
-                            "[page 8]\nProjectTitleText = Walk\n[page 14]\nListTitleText = Walk\nListFolderTreeView = key:F5\n"
+                            "[page 8]\nProjectTitleText = Walk\n[page 10]\nListProjects = Website "
+                            "Relaunch\n[page 14]\nListTitleText = Walk\nListFolderTreeView = key:F5\n"
                             "[messages]\n5061 = Yes\n";
 } // namespace
 
@@ -45,11 +46,14 @@ void TestJobPaths::pagePath_data()
     QTest::newRow("CREATEEVENT") << QStringList{"/CREATEEVENT"} << "" << QList<int>{0, 1, 4, 18, 20, 21};
     QTest::newRow("CREATETODO") << QStringList{"-createtodo"} << "" << QList<int>{0, 1, 5, 18, 20, 21};
     QTest::newRow("CREATELIST") << QStringList{"/createlist"} << "" << QList<int>{0, 1, 14, 21};
-    QTest::newRow("UPLOAD") << QStringList{"/upload"} << "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n"
+    QTest::newRow("UPLOAD") << QStringList{"/upload"}
+                            << "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n"
                             << QList<int>{0, 1, 20, 6, 21};
     QTest::newRow("DOWNLOAD") << QStringList{"/download"} << "" << QList<int>{0, 1, 7, 21};
-    QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << "" << QList<int>{0, 1, 8, 9, 18, 20, 21};
-    QTest::newRow("IMPORTPROJECT") << QStringList{"/importproject", "plan.xml"} << "" << QList<int>{0, 1, 11, 12, 21};
+    QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << ""
+                                   << QList<int>{0, 1, 8, 9, 18, 20, 21};
+    QTest::newRow("IMPORTPROJECT") << QStringList{"/importproject", "plan.xml"} << ""
+                                   << QList<int>{0, 1, 11, 12, 21};
     QTest::newRow("EXPORTPROJECT") << QStringList{"/exportproject"} << "" << QList<int>{0, 1, 10, 21};
     QTest::newRow("EXPORTCALENDAR") << QStringList{"/exportcalendar"} << "" << QList<int>{0, 1, 13, 21};
     QTest::newRow("IMPORTLIST, workbook chosen on page 16")
@@ -58,7 +62,9 @@ void TestJobPaths::pagePath_data()
     QTest::newRow("IMPORTLIST, workbook named on the command line")
         << QStringList{"/importlist", "book.xlsx"} << "" << QList<int>{0, 1, 14, 17, 21};
     QTest::newRow("job picked on the introduction page")
-        << QStringList{} << "[page 0]\nactionListView = " + QStringLiteral("Create a new incident and attach documents to it") + "\n"
+        << QStringList{}
+        << "[page 0]\nactionListView = " +
+               QStringLiteral("Create a new incident and attach documents to it") + "\n"
         << QList<int>{0, 1, 2, 20, 21};
 }
 
@@ -79,17 +85,21 @@ void TestJobPaths::exitCodes_data()
     QTest::addColumn<QString>("answers");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stderrHas");
-    QTest::newRow("unknown control") << QStringList{"/createincident"} << "[page 1]\nTextLogn = x\n" << 1
-                                     << "job.answers:2: no control named \"TextLogn\" on page 1";
-    QTest::newRow("value that does not fit") << QStringList{"/createincident"} << "[page 1]\nCheckProxy = maybe\n"
-                                             << 1 << "job.answers:2: CheckProxy takes 1 or 0";
+    QTest::newRow("unknown control") << QStringList{"/createincident"} << "[page 1]\nTextLogn = x\n"
+                                     << 1 << "job.answers:2: no control named \"TextLogn\" on page 1";
+    QTest::newRow("value that does not fit")
+        << QStringList{"/createincident"} << "[page 1]\nCheckProxy = maybe\n"
+        << 1 << "job.answers:2: CheckProxy takes 1 or 0";
     QTest::newRow("syntax") << QStringList{"/createincident"} << "TextLogin = x\n" << 1 << "job.answers:1:";
     QTest::newRow("error message keeps the page") << QStringList{"/upload"} << "" << 2 << "[5048]";
-    QTest::newRow("unanswered question") << QStringList{"/createincident"} << "[page 1]\ncmdNav_1\n" << 3 << "[3005]";
-    QTest::newRow("answered question") << QStringList{"/createincident"} << "[page 1]\ncmdNav_1\n[messages]\n3005 = No\n"
-                                       << 0 << "[3005]";
+    QTest::newRow("unanswered question") << QStringList{"/createincident"} << "[page 1]\ncmdNav_1\n"
+                                         << 3 << "[3005]";
+    QTest::newRow("answered question")
+        << QStringList{"/createincident"} << "[page 1]\ncmdNav_1\n[messages]\n3005 = No\n"
+        << 0 << "[3005]";
     QTest::newRow("cancel with Yes closes before Finish")
-        << QStringList{"/createincident"} << "[page 2]\ncmdNav_1\n[messages]\n3005 = Yes\n" << 4 << "[9105]";
+        << QStringList{"/createincident"} << "[page 2]\ncmdNav_1\n[messages]\n3005 = Yes\n"
+        << 4 << "[9105]";
     QTest::newRow("no job chosen: Next disabled") << QStringList{} << "" << 4 << "Next is disabled";
 }
 
