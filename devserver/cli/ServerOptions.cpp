@@ -62,6 +62,9 @@ ServerOptions ServerOptions::parse(const std::vector<std::string>& args)
             options.faults.add(value());
         } else if (arg == "--max-body") {
             options.maxBodyBytes = static_cast<std::size_t>(number("--max-body", value(), 1024, 1LL << 31));
+        } else if (arg == "--max-upload") {
+            options.maxUploadBytes =
+                static_cast<std::uint64_t>(number("--max-upload", value(), 1024, 1LL << 40));
         } else {
             throw std::invalid_argument("unknown option '" + arg + "' (see --help)");
         }
@@ -74,7 +77,8 @@ std::string ServerOptions::usage()
     return R"(orvello-devserver: a development Orvello server (SOAP web service, web views, SQLite store)
 
 usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] [--seed demo|empty]
-                         [--journal FILE] [--delay-ms N] [--fault METHOD=KIND]... [--max-body BYTES]
+                         [--journal FILE] [--delay-ms N] [--fault NAME=KIND[#N]]...
+                         [--max-body BYTES] [--max-upload BYTES]
 
   --listen HOST:PORT    address to serve on (default 127.0.0.1:8080; port 0 picks a free port).
                         The first line on standard output is "listening on http://HOST:PORT".
@@ -88,18 +92,26 @@ usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] 
                         files) or only the administrator admin/admin. An existing database is kept.
   --journal FILE        append one JSON line per request:
                         {"method": NAME, "args": [..], "user": LOGIN, "status": TEXT[, "warnings": [..]]}
-                        for SOAP calls, {"page": NAME, "fields": {..}, "status": HTTP} for pages.
+                        for SOAP calls, {"page": NAME, "fields": {..}, "status": HTTP
+                        [, "file": {"name": .., "size": ..}]} for pages and form posts.
   --delay-ms N          wait N milliseconds before answering every SOAP call.
-  --fault METHOD=KIND   make METHOD fail (repeatable). KIND: soap-fault (500 with a soap:Server
-                        fault), http-500 (500, empty body), disconnect (connection closed before an
-                        answer), bad-xml (200 with a body that is not XML), status:TEXT (the method
-                        runs; its response header says TEXT instead of "OK").
-  --max-body BYTES      largest request body accepted (default 4194304); larger ones get 413.
+  --fault NAME=KIND[#N] make the SOAP method or page NAME fail (repeatable); with #N only its
+                        first N requests fail. NAME is a method (GetGroupList) or a form page
+                        (FilePublishing.aspx, FileDownload.aspx). KIND: soap-fault (500 with a
+                        soap:Server fault), http-NNN (status NNN, empty body; e.g. http-500,
+                        http-503), disconnect (connection closed before an answer), bad-xml (200
+                        with a body that is not XML), status:TEXT (the method runs; its response
+                        header says TEXT instead of "OK"). Pages take http-NNN, disconnect, bad-xml.
+  --max-body BYTES      largest SOAP request body accepted (default 4194304); larger ones get 413.
+  --max-upload BYTES    largest form post of the file pages (default 536870912); larger ones get
+                        413. Posted files are streamed to disk, never held in memory.
   --help                this text.
 
 Service: POST /portals/<any portal>/WebServices/OrvProject.asmx (SOAP 1.1, namespace
 http://orvello.com/webservices/); its description at the same address with ?WSDL.
-Pages: /default.aspx?login=..&password=..&redirect=.. and the object views under /portals/<portal>/.
+Pages: /default.aspx?login=..&password=..&redirect=.. and the object views under /portals/<portal>/;
+form posts to /portals/<portal>/FileLibrary/FilePublishing.aspx and FileLibrary/FileDownload.aspx
+(Library/FilePublishing.aspx and Library/FileDownload.aspx on 3.0).
 )";
 }
 

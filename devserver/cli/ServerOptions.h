@@ -3,6 +3,7 @@
 #include "http/FaultPlan.h"
 #include "services/ServerVersion.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +21,8 @@ struct ServerOptions
     std::string journalPath;
     int delayMs = 0;
     FaultPlan faults;
-    std::size_t maxBodyBytes = 4 * 1024 * 1024;
+    std::size_t maxBodyBytes = 4 * 1024 * 1024;          // SOAP requests
+    std::uint64_t maxUploadBytes = 512ull * 1024 * 1024; // form posts of the file pages
     bool help = false;
 
     // Throws std::invalid_argument with a message for the user.

@@ -31,27 +31,37 @@ std::string lower(std::string s)
 } // namespace
 
 DevServer::DevServer(const ServerOptions& options)
-    : m_options(options), m_db(openStore(options)), m_contract(ServiceContract::load(embeddedWsdl())),
-      m_journal(options.journalPath), m_dispatcher(*m_db, MethodRegistry::standard(), options.version),
+    : m_options(options), m_db(openStore(options)), m_files(options.dataDir),
+      m_contract(ServiceContract::load(embeddedWsdl())), m_journal(options.journalPath),
+      m_dispatcher(*m_db, MethodRegistry::standard(), options.version),
       m_soap(m_contract, m_dispatcher, m_journal, m_options.faults, options.delayMs),
-      m_pages(*m_db, m_dispatcher.storeMutex(), m_journal)
+      m_pages(*m_db, m_dispatcher.storeMutex(), m_journal),
+      m_publishing({*m_db, m_dispatcher, m_journal, m_options.faults, m_files, options.maxUploadBytes}),
+      m_download({*m_db, m_dispatcher, m_journal, m_options.faults, m_files, options.maxUploadBytes})
 {
-    m_http.set_payload_max_length(options.maxBodyBytes);
+    m_files.moveContentsOutOfDatabase(*m_db);
+    // The SOAP limit (--max-body) is applied while reading; httplib's own limit is the larger one.
+    m_http.set_payload_max_length(
+        static_cast<std::size_t>(std::max<std::uint64_t>(options.maxBodyBytes, options.maxUploadBytes)));
     m_http.set_keep_alive_max_count(1000);
     m_http.set_tcp_nodelay(true); // headers and body go out in two writes; no Nagle wait between them
     auto handler = [this](const httplib::Request& request, httplib::Response& response) {
         route(request, response);
     };
+    auto bodyHandler = [this](const httplib::Request& request, httplib::Response& response,
+                              const httplib::ContentReader& reader) { receive(request, response, reader); };
     m_http.Get(".*", handler);
-    m_http.Post(".*", handler);
-    m_http.Put(".*", handler);
-    m_http.Delete(".*", handler);
+    m_http.Post(".*", bodyHandler);
+    m_http.Put(".*", bodyHandler);
+    m_http.Delete(".*", bodyHandler);
     // Requests httplib refuses itself (too large, malformed HTTP) never reach a handler; they are
     // journaled here, before the answer goes out. Our own 400/415 answers were journaled already.
     httplib::Server::HandlerWithResponse journalRefused =
         [this](const httplib::Request& request,
                httplib::Response& response) -> httplib::Server::HandlerResponse {
-        if (response.status == 413 || response.status == 414 || response.status == 431 ||
+        // (The file pages journal their own refusals, which carry a body.)
+        if (((response.status == 413 || response.status == 414 || response.status == 431) &&
+             response.body.empty()) ||
             (response.status == 400 && request.method.empty()))
             m_journal.soapCall("", {}, "",
                                "HTTP " + std::to_string(response.status) + ": refused " + request.path, {});
@@ -89,6 +99,49 @@ void DevServer::serveWsdl(const std::string& portal, const httplib::Request& req
          pos = wsdl.find(wsdlStandInAddress, pos + address.size()))
         wsdl.replace(pos, std::string(wsdlStandInAddress).size(), address);
     response.set_content(wsdl, "text/xml; charset=utf-8");
+}
+
+void DevServer::receive(const httplib::Request& request, httplib::Response& response,
+                        const httplib::ContentReader& reader)
+{
+    const std::string lowered = lower(request.path);
+    if (request.method == "POST" && lowered.rfind("/portals/", 0) == 0) {
+        auto slash = lowered.find('/', 9);
+        const std::string page = slash == std::string::npos || slash == 9 ? "" : lowered.substr(slash + 1);
+        // A release has the pages of its own generation only; the other path is unknown to it.
+        const std::string folder = m_dispatcher.version().atLeast(35) ? "filelibrary/" : "library/";
+        if (page == folder + "filepublishing.aspx") {
+            m_publishing.handle(request, response, reader);
+            return;
+        }
+        if (page == folder + "filedownload.aspx") {
+            m_download.handle(request, response, reader);
+            return;
+        }
+    }
+    httplib::Request whole = request;
+    std::uint64_t total = 0;
+    auto keep = [&](const char* data, std::size_t length) {
+        total += length;
+        // Past the limit the body is still read (and dropped), so the connection stays usable.
+        if (total <= m_options.maxBodyBytes)
+            whole.body.append(data, length);
+        return true;
+    };
+    const bool read = request.is_multipart_form_data()
+                          ? reader([](const httplib::MultipartFormData&) { return true; }, keep)
+                          : reader(keep);
+    if (response.status == 413 || total > m_options.maxBodyBytes) {
+        response.status = 413; // journaled by the error handler
+        return;
+    }
+    if (!read) {
+        response.status = 400;
+        return;
+    }
+    if (request.is_multipart_form_data())
+        whole.body.clear(); // only the file pages read forms
+    route(whole, response);
 }
 
 void DevServer::route(const httplib::Request& request, httplib::Response& response)

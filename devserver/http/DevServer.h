@@ -3,10 +3,13 @@
 #include "cli/ServerOptions.h"
 #include "http/Journal.h"
 #include "http/SoapEndpoint.h"
+#include "pages/FileDownload.h"
+#include "pages/FilePublishing.h"
 #include "pages/WebPages.h"
 #include "services/ServiceDispatcher.h"
 #include "soap/ServiceContract.h"
 #include "store/Database.h"
+#include "store/FileStore.h"
 
 #include <httplib.h>
 
@@ -14,8 +17,8 @@
 
 namespace orvdev {
 
-// The whole server: store, contract, journal, the SOAP endpoint and the web pages behind one
-// HTTP listener.
+// The whole server: store, contract, journal, the SOAP endpoint, the web pages and the file pages
+// behind one HTTP listener.
 class DevServer
 {
 public:
@@ -27,15 +30,22 @@ public:
 
 private:
     void route(const httplib::Request& request, httplib::Response& response);
+    // Requests with a body: the file pages stream it; everything else is read whole (up to
+    // --max-body) and routed.
+    void receive(const httplib::Request& request, httplib::Response& response,
+                 const httplib::ContentReader& reader);
     void serveWsdl(const std::string& portal, const httplib::Request& request, httplib::Response& response);
 
     ServerOptions m_options;
     std::unique_ptr<Database> m_db;
+    FileStore m_files;
     ServiceContract m_contract;
     Journal m_journal;
     ServiceDispatcher m_dispatcher;
     SoapEndpoint m_soap;
     WebPages m_pages;
+    FilePublishing m_publishing;
+    FileDownload m_download;
     httplib::Server m_http;
     int m_port = 0;
 };

@@ -1,40 +1,106 @@
 #include "http/FaultPlan.h"
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace orvdev {
+namespace {
+
+bool allDigits(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+const char* const kindList = "soap-fault, http-NNN, disconnect, bad-xml or status:TEXT";
+
+} // namespace
+
+FaultPlan::FaultPlan(const FaultPlan& other) : m_faults(other.m_faults), m_used(other.m_used) {}
+
+FaultPlan& FaultPlan::operator=(const FaultPlan& other)
+{
+    if (this != &other) {
+        m_faults = other.m_faults;
+        m_used = other.m_used;
+    }
+    return *this;
+}
+
+bool FaultPlan::isPageName(const std::string& name)
+{
+    std::string lowered = name;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered.size() > 5 && lowered.compare(lowered.size() - 5, 5, ".aspx") == 0;
+}
 
 void FaultPlan::add(const std::string& definition)
 {
     auto eq = definition.find('=');
     if (eq == std::string::npos || eq == 0)
-        throw std::invalid_argument("--fault expects METHOD=KIND, got '" + definition + "'");
-    const std::string method = definition.substr(0, eq);
-    const std::string kind = definition.substr(eq + 1);
+        throw std::invalid_argument("--fault expects NAME=KIND, got '" + definition + "'");
+    const std::string name = definition.substr(0, eq);
+    std::string kind = definition.substr(eq + 1);
     InjectedFault fault;
-    if (kind == "soap-fault")
+    // "#N": only the first N matching requests fail. A status text may hold "#" itself, so the
+    // suffix counts only when it is all digits.
+    auto hash = kind.rfind('#');
+    if (hash != std::string::npos && allDigits(kind.substr(hash + 1))) {
+        const std::string count = kind.substr(hash + 1);
+        if (count.size() > 6 || std::stoi(count) < 1)
+            throw std::invalid_argument("--fault: the count after '#' must be from 1 to 999999, got '" +
+                                        definition + "'");
+        fault.times = std::stoi(count);
+        kind = kind.substr(0, hash);
+    }
+    fault.text = kind;
+    if (kind == "soap-fault") {
         fault.kind = InjectedFault::Kind::SoapFault;
-    else if (kind == "http-500")
-        fault.kind = InjectedFault::Kind::Http500;
-    else if (kind == "disconnect")
+    } else if (kind.rfind("http-", 0) == 0 && kind.size() == 8 && allDigits(kind.substr(5))) {
+        fault.kind = InjectedFault::Kind::HttpStatus;
+        fault.httpStatus = std::stoi(kind.substr(5));
+        if (fault.httpStatus < 100 || fault.httpStatus > 599 || fault.httpStatus == 200)
+            throw std::invalid_argument("--fault: " + kind + " is not an error status");
+    } else if (kind == "disconnect") {
         fault.kind = InjectedFault::Kind::Disconnect;
-    else if (kind == "bad-xml")
+    } else if (kind == "bad-xml") {
         fault.kind = InjectedFault::Kind::BadXml;
-    else if (kind.rfind("status:", 0) == 0 && kind.size() > 7) {
+    } else if (kind.rfind("status:", 0) == 0 && kind.size() > 7) {
         fault.kind = InjectedFault::Kind::Status;
         fault.statusText = kind.substr(7);
     } else {
-        throw std::invalid_argument("unknown fault kind '" + kind +
-                                    "' (soap-fault, http-500, disconnect, bad-xml or status:TEXT)");
+        throw std::invalid_argument("unknown fault kind '" + kind + "' (" + kindList + ")");
     }
-    m_faults[method] = fault;
+    if (isPageName(name) &&
+        (fault.kind == InjectedFault::Kind::SoapFault || fault.kind == InjectedFault::Kind::Status))
+        throw std::invalid_argument("--fault: " + kind + " applies to SOAP methods only; a page takes " +
+                                    "http-NNN, disconnect or bad-xml");
+    m_faults[name] = fault;
+    m_used.erase(name);
 }
 
-std::optional<InjectedFault> FaultPlan::forMethod(const std::string& method) const
+std::optional<InjectedFault> FaultPlan::forMethod(const std::string& name) const
 {
-    auto it = m_faults.find(method);
+    auto it = m_faults.find(name);
     if (it == m_faults.end())
         return std::nullopt;
+    return it->second;
+}
+
+std::optional<InjectedFault> FaultPlan::take(const std::string& name)
+{
+    auto it = m_faults.find(name);
+    if (it == m_faults.end())
+        return std::nullopt;
+    if (it->second.times == 0)
+        return it->second;
+    std::lock_guard lock(*m_mutex);
+    int& used = m_used[name];
+    if (used >= it->second.times)
+        return std::nullopt;
+    ++used;
     return it->second;
 }
 

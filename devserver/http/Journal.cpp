@@ -34,7 +34,7 @@ void Journal::soapCall(const std::string& method, const std::vector<Value>& args
 }
 
 void Journal::page(const std::string& page, const std::map<std::string, std::string>& fields, int httpStatus,
-                   const std::optional<std::pair<std::string, std::size_t>>& file)
+                   const std::optional<std::pair<std::string, std::uint64_t>>& file, const std::string& fault)
 {
     if (!enabled())
         return;
@@ -48,6 +48,8 @@ void Journal::page(const std::string& page, const std::map<std::string, std::str
     if (file)
         line += ", \"file\": {\"name\": " + Json::quote(file->first) +
                 ", \"size\": " + std::to_string(file->second) + "}";
+    if (!fault.empty())
+        line += ", \"fault\": " + Json::quote(fault);
     write(line + "}");
 }
 

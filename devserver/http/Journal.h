@@ -2,6 +2,7 @@
 
 #include "soap/Value.h"
 
+#include <cstdint>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -22,9 +23,11 @@ public:
     // {"method": .., "args": [..], "user": .., "status": ..[, "warnings": [..]]}
     void soapCall(const std::string& method, const std::vector<Value>& args, const std::string& user,
                   const std::string& status, const std::vector<std::string>& warnings);
-    // {"page": .., "fields": {..}, "status": HTTP status[, "file": {"name": .., "size": ..}]}
+    // {"page": .., "fields": {..}, "status": HTTP status[, "file": {"name": .., "size": ..}]
+    //  [, "fault": KIND]}; status 0 when the connection was cut without an answer.
     void page(const std::string& page, const std::map<std::string, std::string>& fields, int httpStatus,
-              const std::optional<std::pair<std::string, std::size_t>>& file = std::nullopt);
+              const std::optional<std::pair<std::string, std::uint64_t>>& file = std::nullopt,
+              const std::string& fault = {});
 
 private:
     void write(const std::string& line);

@@ -28,9 +28,9 @@ bool SoapEndpoint::applyFault(const InjectedFault& fault, const SoapRequest& soa
                              xmlContentType);
         m_journal.soapCall(method, soap.arguments, user, "injected fault: soap-fault", soap.warnings);
         return true;
-    case InjectedFault::Kind::Http500:
-        response.status = 500;
-        m_journal.soapCall(method, soap.arguments, user, "injected fault: http-500", soap.warnings);
+    case InjectedFault::Kind::HttpStatus:
+        response.status = fault.httpStatus;
+        m_journal.soapCall(method, soap.arguments, user, "injected fault: " + fault.text, soap.warnings);
         return true;
     case InjectedFault::Kind::BadXml:
         response.status = 200;
@@ -62,7 +62,7 @@ void SoapEndpoint::handle(const httplib::Request& request, httplib::Response& re
         const Operation& operation = m_reader.operationFor(action);
         method = operation.name;
         soap = m_reader.read(operation, request.body);
-        auto fault = m_faults.forMethod(method);
+        auto fault = m_faults.take(method);
         if (fault && applyFault(*fault, soap, request, response))
             return;
 

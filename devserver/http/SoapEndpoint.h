@@ -19,7 +19,7 @@ class SoapEndpoint
 {
 public:
     SoapEndpoint(const ServiceContract& contract, ServiceDispatcher& dispatcher, Journal& journal,
-                 const FaultPlan& faults, int delayMs)
+                 FaultPlan& faults, int delayMs)
         : m_reader(contract), m_writer(contract.targetNamespace()), m_dispatcher(dispatcher),
           m_journal(journal), m_faults(faults), m_delayMs(delayMs)
     {
@@ -35,7 +35,7 @@ private:
     ResponseWriter m_writer;
     ServiceDispatcher& m_dispatcher;
     Journal& m_journal;
-    const FaultPlan& m_faults;
+    FaultPlan& m_faults;
     int m_delayMs;
 };
 

@@ -1,9 +1,12 @@
 // The file library: its folder tree with files, new folders and the file-name check.
 #include "services/AnswerXml.h"
+#include "services/LibraryAccess.h"
 #include "services/MethodRegistry.h"
 #include "services/ObjectRefs.h"
 
+#include <cstdlib>
 #include <functional>
+#include <vector>
 
 namespace orvdev {
 namespace {
@@ -23,15 +26,24 @@ void addAssets(Database& db, pugi::xml_node parent, std::int64_t folderId)
             });
 }
 
-void addFolder(Database& db, pugi::xml_node parent, std::int64_t id, bool recursive)
+// A folder the user may not read (another team's project library) is left out with its contents.
+// Release 3.0 publishes into a folder by the number in its AssetId, so there every folder carries its
+// own id; later releases give only a project library's folders one, the project's id.
+void addFolder(Database& db, LibraryAccess& access, pugi::xml_node parent, std::int64_t id, bool recursive,
+               bool folderIdAsAssetId)
 {
-    db.each("SELECT name, read_only, project_id FROM library_folders WHERE id = ?", {id}, [&](const Row& r) {
+    if (!access.canRead(id))
+        return;
+    const bool writable = access.canWrite(id);
+    db.each("SELECT name, project_id FROM library_folders WHERE id = ?", {id}, [&](const Row& r) {
         auto folder = parent.append_child("Folder");
         AnswerXml::add(folder, "Id", id);
         AnswerXml::add(folder, "Name", r.s(0));
-        AnswerXml::add(folder, "CanUserWrite", AnswerXml::boolText(r.i(1) == 0));
-        if (!r.isNull(2))
-            AnswerXml::add(folder, "AssetId", r.i(2));
+        AnswerXml::add(folder, "CanUserWrite", AnswerXml::boolText(writable));
+        if (folderIdAsAssetId)
+            AnswerXml::add(folder, "AssetId", id);
+        else if (!r.isNull(1))
+            AnswerXml::add(folder, "AssetId", r.i(1));
         auto children = folder.append_child("ChildList");
         if (!recursive)
             return;
@@ -39,7 +51,7 @@ void addFolder(Database& db, pugi::xml_node parent, std::int64_t id, bool recurs
         db.each("SELECT id FROM library_folders WHERE parent_id = ? ORDER BY name", {id},
                 [&](const Row& s) { subfolders.push_back(s.i(0)); });
         for (auto sub : subfolders)
-            addFolder(db, children, sub, true);
+            addFolder(db, access, children, sub, true, folderIdAsAssetId);
         addAssets(db, children, id);
     });
 }
@@ -50,6 +62,7 @@ std::optional<Value> fileLibraryDir(CallContext& call)
 {
     AnswerXml answer("DirList");
     Database& db = call.db;
+    LibraryAccess access(db, call.user);
     const std::int64_t folderId = call.num("folderId");
     const bool recursive = call.flag("recursive");
     const std::int64_t projectId = call.num("projectId");
@@ -64,14 +77,15 @@ std::optional<Value> fileLibraryDir(CallContext& call)
                 " AND (?1 = 0 OR project_id = ?1) ORDER BY name",
                 {projectId}, [&](const Row& r) { projects.push_back(r.i(0)); });
     }
+    std::erase_if(projects, [&](std::int64_t id) { return !access.canRead(id); });
     for (auto id : top)
-        addFolder(db, answer.root(), id, recursive);
-    if (folderId != 0)
+        addFolder(db, access, answer.root(), id, recursive, !call.version.atLeast(35));
+    if (folderId != 0 && access.canRead(folderId))
         addAssets(db, answer.root(), folderId);
     if (!projects.empty()) {
         auto projectRoot = answer.root().append_child("Projects");
         for (auto id : projects)
-            addFolder(db, projectRoot, id, recursive);
+            addFolder(db, access, projectRoot, id, recursive, !call.version.atLeast(35));
     }
     return Value::ofString(answer.text());
 }
@@ -81,9 +95,9 @@ std::optional<Value> createFolder(CallContext& call)
     const std::int64_t parent = call.num("parentFolderId");
     const std::string name = call.str("folderName");
     ObjectRefs(call).requireTitle(name);
-    auto projectId = call.db.scalar(
-        "SELECT COALESCE(project_id, 0) FROM library_folders WHERE id = ? AND read_only = 0", {parent});
-    if (!projectId)
+    auto projectId =
+        call.db.scalar("SELECT COALESCE(project_id, 0) FROM library_folders WHERE id = ?", {parent});
+    if (!projectId || !LibraryAccess(call.db, call.user).canWrite(parent))
         throw StatusError("You cannot create folders in library folder " + std::to_string(parent) + ".");
     if (call.db.scalar("SELECT 1 FROM library_folders WHERE parent_id = ? AND name = ?", {parent, name}))
         throw StatusError("A folder named '" + name + "' already exists here.");
@@ -100,7 +114,8 @@ std::optional<Value> createFolder(CallContext& call)
 std::optional<Value> checkFileName(CallContext& call)
 {
     const std::int64_t type = call.num("objectTypeId");
-    const std::int64_t id = call.num("objectId");
+    // A project in synchronization mode is named by its negative id.
+    const std::int64_t id = type == 3 ? std::llabs(call.num("objectId")) : call.num("objectId");
     const std::string name = call.str("fileName");
     if (name.empty())
         throw StatusError("The file name is empty.");

@@ -4,6 +4,15 @@
 
 namespace orvdev {
 
+std::optional<User> ServiceDispatcher::authenticate(const std::string& loginText,
+                                                    const std::optional<std::string>& password)
+{
+    std::optional<User> user = User::byLogin(m_db, User::userNameOf(loginText));
+    if (!user || !password || m_db.text("SELECT password FROM users WHERE id = ?", {user->id}) != *password)
+        return std::nullopt;
+    return user;
+}
+
 CallOutcome ServiceDispatcher::call(SoapRequest& request)
 {
     const Operation& operation = *request.operation;
@@ -15,11 +24,8 @@ CallOutcome ServiceDispatcher::call(SoapRequest& request)
     CallOutcome outcome;
     outcome.user = User::userNameOf(request.userName.value_or(""));
     std::lock_guard lock(m_mutex);
-    std::optional<User> user = User::byLogin(m_db, outcome.user);
-    const bool signedIn =
-        user && request.userPassword &&
-        m_db.text("SELECT password FROM users WHERE id = ?", {user->id}) == *request.userPassword;
-    if (!signedIn) {
+    std::optional<User> user = authenticate(request.userName.value_or(""), request.userPassword);
+    if (!user) {
         outcome.status = accessDeniedText;
         // The version is told to anybody, so that a client can say what it connected to.
         if (operation.name == "GetServerVersion")

@@ -34,6 +34,10 @@ public:
     // Throws SoapError: the unknown-SOAPAction fault for a method this version lacks, and a
     // soap:Server fault when the method fails inside.
     CallOutcome call(SoapRequest& request);
+    // The user a login text ("admin@host:port") and password sign in as; nullopt for an unknown
+    // user or a wrong password. The caller holds storeMutex().
+    std::optional<User> authenticate(const std::string& loginText,
+                                     const std::optional<std::string>& password);
     const ServerVersion& version() const { return m_version; }
     const MethodRegistry& registry() const { return m_registry; }
     // The lock every store access takes (web pages too).

@@ -48,6 +48,36 @@ TEST(CommandLine, RefusesBadValues)
         EXPECT_THROW(ServerOptions::parse(args), std::invalid_argument) << args[0];
 }
 
+TEST(CommandLine, FaultsNamePagesAndCountRequests)
+{
+    auto options = ServerOptions::parse({"--fault", "FilePublishing.aspx=http-503#2", "--fault",
+                                         "GetGroupList=status:Busy#1", "--fault",
+                                         "GetRoleList=status:Slot #b", "--max-upload", "1048576"});
+    auto page = options.faults.forMethod("FilePublishing.aspx");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->kind, InjectedFault::Kind::HttpStatus);
+    EXPECT_EQ(page->httpStatus, 503);
+    EXPECT_EQ(page->text, "http-503");
+    EXPECT_EQ(options.faults.forMethod("GetGroupList")->statusText, "Busy");
+    EXPECT_EQ(options.faults.forMethod("GetRoleList")->statusText, "Slot #b");
+    EXPECT_EQ(options.faults.forMethod("GetRoleList")->times, 0);
+    EXPECT_EQ(options.maxUploadBytes, 1048576u);
+    EXPECT_EQ(ServerOptions::parse({}).maxUploadBytes, 512u << 20);
+    // A copy (as the server keeps one) counts on its own.
+    FaultPlan plan = options.faults;
+    EXPECT_TRUE(plan.take("FilePublishing.aspx"));
+    EXPECT_TRUE(plan.take("FilePublishing.aspx"));
+    EXPECT_FALSE(plan.take("FilePublishing.aspx"));
+    EXPECT_TRUE(plan.take("GetRoleList"));
+    EXPECT_TRUE(plan.take("GetRoleList"));
+    EXPECT_TRUE(options.faults.take("FilePublishing.aspx"));
+
+    for (const char* bad : {"FilePublishing.aspx=soap-fault", "FileDownload.aspx=status:x", "X=http-200",
+                            "X=http-5000", "X=http-099", "X=http-50x", "X=http-503#0", "X=disconnect#"})
+        EXPECT_THROW(ServerOptions::parse({"--fault", bad}), std::invalid_argument) << bad;
+    EXPECT_THROW(ServerOptions::parse({"--max-upload", "10"}), std::invalid_argument);
+}
+
 TEST(CommandLine, HelpDocumentsEveryOption)
 {
     const std::string command = test::ServerProcess::binary() + " --help";
@@ -58,9 +88,10 @@ TEST(CommandLine, HelpDocumentsEveryOption)
     while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
     EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
-    for (const char* option : {"--listen", "--data", "--server-version", "--seed", "--journal", "--delay-ms",
-                               "--fault", "--max-body", "soap-fault", "http-500", "disconnect", "bad-xml",
-                               "status:TEXT", "listening on http://HOST:PORT"})
+    for (const char* option :
+         {"--listen", "--data", "--server-version", "--seed", "--journal", "--delay-ms", "--fault",
+          "--max-body", "--max-upload", "soap-fault", "http-NNN", "http-500", "#N", "FilePublishing.aspx",
+          "disconnect", "bad-xml", "status:TEXT", "listening on http://HOST:PORT"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
     const std::string bad = test::ServerProcess::binary() + " --server-version 9.9 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(system(bad.c_str())), 2);

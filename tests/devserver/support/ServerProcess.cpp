@@ -84,6 +84,15 @@ bool ServerProcess::running() const
     return waitpid(m_pid, &status, WNOHANG) == 0;
 }
 
+long ServerProcess::peakMemoryKiB() const
+{
+    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
 void ServerProcess::stop()
 {
     if (m_pid <= 0)

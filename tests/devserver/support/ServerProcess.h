@@ -21,6 +21,9 @@ public:
     std::string firstLine() const { return m_firstLine; }
     const std::string& dataDir() const { return m_dataDir; }
     bool running() const;
+    pid_t pid() const { return m_pid; }
+    // The server's peak resident memory in KiB (VmHWM), -1 when it cannot be read.
+    long peakMemoryKiB() const;
     void stop();
     void restart(std::vector<std::string> extraArgs = {});
 
