@@ -53,11 +53,32 @@ MessageAnswer MessageService::show(const Message& message)
     // No window yet: the message still reaches the user.
     std::fprintf(stderr, "[%d] %s\n", message.textId, message.text.toLocal8Bit().constData());
     switch (message.buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
-    case MessageButtons::AbortRetryIgnore: return MessageAnswer::Abort;
-    default: return MessageAnswer::Cancel;
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::AbortRetryIgnore:
+        return MessageAnswer::Abort;
+    default:
+        return MessageAnswer::Cancel;
     }
+}
+
+std::optional<QString> MessageService::askText(const Message& prompt, const QString& defaultText)
+{
+    m_history.append(prompt);
+    if (m_textPresenter)
+        return m_textPresenter(prompt, defaultText);
+    std::fprintf(stderr, "[%d] %s\n", prompt.textId, prompt.text.toLocal8Bit().constData());
+    return std::nullopt;
+}
+
+std::optional<QString> MessageService::askFile(const Message& title, const FileQuestion& question)
+{
+    m_history.append(title);
+    if (m_filePresenter)
+        return m_filePresenter(title, question);
+    return std::nullopt;
 }
 
 void MessageService::setPresenter(Presenter presenter)

@@ -8,5 +8,9 @@ namespace kitbench {
 
 // Shows a message as a real message box over `parent`, titled with text 10.
 MessageAnswer presentMessageBox(const Message& message, QWidget* parent);
+// An input box with the prompt's text; nothing when cancelled.
+std::optional<QString> presentTextPrompt(const Message& prompt, const QString& defaultText, QWidget* parent);
+// The desktop's file dialog, titled with the message's text; nothing when cancelled.
+std::optional<QString> presentFileDialog(const Message& title, const FileQuestion& question, QWidget* parent);
 
 } // namespace kitbench

@@ -7,10 +7,15 @@ namespace kitbench {
 std::optional<MessageAnswer> parseMessageAnswer(const QString& word)
 {
     static const QMap<QString, MessageAnswer> answers{
-        {QStringLiteral("yes"), MessageAnswer::Yes},       {QStringLiteral("no"), MessageAnswer::No},
-        {QStringLiteral("ok"), MessageAnswer::Ok},         {QStringLiteral("cancel"), MessageAnswer::Cancel},
-        {QStringLiteral("abort"), MessageAnswer::Abort},   {QStringLiteral("retry"), MessageAnswer::Retry},
+        {QStringLiteral("yes"), MessageAnswer::Yes},
+        {QStringLiteral("no"), MessageAnswer::No},
+        {QStringLiteral("ok"), MessageAnswer::Ok},
+        {QStringLiteral("cancel"), MessageAnswer::Cancel},
+        {QStringLiteral("abort"), MessageAnswer::Abort},
+        {QStringLiteral("retry"), MessageAnswer::Retry},
         {QStringLiteral("ignore"), MessageAnswer::Ignore},
+        {QStringLiteral("rename"), MessageAnswer::Rename},
+        {QStringLiteral("replace"), MessageAnswer::Replace},
     };
     const auto found = answers.constFind(word.trimmed().toLower());
     if (found == answers.constEnd())
@@ -21,19 +26,28 @@ std::optional<MessageAnswer> parseMessageAnswer(const QString& word)
 bool answerFits(MessageAnswer answer, MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::Ok: return answer == MessageAnswer::Ok;
-    case MessageButtons::OkCancel: return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    case MessageButtons::Ok:
+        return answer == MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+        return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
     case MessageButtons::YesNoCancel:
         return answer == MessageAnswer::Yes || answer == MessageAnswer::No || answer == MessageAnswer::Cancel;
-    case MessageButtons::RetryCancel: return answer == MessageAnswer::Retry || answer == MessageAnswer::Cancel;
+    case MessageButtons::RetryCancel:
+        return answer == MessageAnswer::Retry || answer == MessageAnswer::Cancel;
     case MessageButtons::AbortRetryIgnore:
-        return answer == MessageAnswer::Abort || answer == MessageAnswer::Retry || answer == MessageAnswer::Ignore;
+        return answer == MessageAnswer::Abort || answer == MessageAnswer::Retry ||
+               answer == MessageAnswer::Ignore;
+    case MessageButtons::RenameReplaceCancel:
+        return answer == MessageAnswer::Rename || answer == MessageAnswer::Replace ||
+               answer == MessageAnswer::Cancel;
     }
     return false;
 }
 
-std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text, AnswerFileError* error)
+std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text,
+                                          AnswerFileError* error)
 {
     static const QRegularExpression pageHeader(QStringLiteral("^\\[\\s*page\\s+(\\d+)\\s*\\]$"),
                                                QRegularExpression::CaseInsensitiveOption);
@@ -47,7 +61,12 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
 
     AnswerFile file;
     file.fileName = fileName;
-    enum class Block { None, Page, Messages } block = Block::None;
+    enum class Block
+    {
+        None,
+        Page,
+        Messages
+    } block = Block::None;
     int page = -1;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
@@ -75,15 +94,21 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
         if (name.isEmpty())
             return fail(lineNumber, QStringLiteral("a line needs a name before \"=\""));
         if (block == Block::None)
-            return fail(lineNumber, QStringLiteral("\"%1\" stands before any [page N] or [messages] block").arg(name));
+            return fail(lineNumber,
+                        QStringLiteral("\"%1\" stands before any [page N] or [messages] block").arg(name));
         if (block == Block::Messages) {
             bool numeric = false;
             const int id = name.toInt(&numeric);
             if (!numeric)
-                return fail(lineNumber, QStringLiteral("a message is named by its text id, not \"%1\"").arg(name));
+                return fail(lineNumber,
+                            QStringLiteral("a message is named by its text id, not \"%1\"").arg(name));
             const auto answer = parseMessageAnswer(equals < 0 ? QString() : line.mid(equals + 1));
             if (!answer)
-                return fail(lineNumber, QStringLiteral("message %1 needs Yes, No, OK, Cancel, Abort, Retry or Ignore").arg(id));
+                return fail(
+                    lineNumber,
+                    QStringLiteral(
+                        "message %1 needs Yes, No, OK, Cancel, Abort, Retry, Ignore, Rename or Replace")
+                        .arg(id));
             file.messages[id] = *answer;
             continue;
         }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -33,7 +34,24 @@ UnattendedRun::UnattendedRun(frmWizard& wizard, AnswerFile answers, QString scre
 {
     if (!m_screenshotDir.isEmpty())
         QDir().mkpath(m_screenshotDir);
-    MessageService::instance().setPresenter([this](const Message& message) { return answerMessage(message); });
+    MessageService::instance().setPresenter(
+        [this](const Message& message) { return answerMessage(message); });
+    // Nobody types in an unattended run: an input box is cancelled (a rename becomes "not published").
+    MessageService::instance().setTextPresenter([](const Message& prompt, const QString&) {
+        printLine(stderr, QStringLiteral("[%1] %2").arg(prompt.textId).arg(prompt.text));
+        return std::optional<QString>();
+    });
+    // Files to publish come from the answer file; a download is saved in the current folder under the
+    // name the server proposes, as a command-line download tool does.
+    MessageService::instance().setFilePresenter([](const Message& title, const FileQuestion& question) {
+        std::optional<QString> chosen;
+        if (question.save)
+            chosen = QDir::current().absoluteFilePath(QFileInfo(question.proposal).fileName());
+        printLine(
+            stderr,
+            QStringLiteral("[%1] %2: %3").arg(title.textId).arg(title.text, chosen.value_or(QString())));
+        return chosen;
+    });
     connect(&m_wizard, &frmWizard::pageEntered, this, &UnattendedRun::onPageEntered);
     connect(&m_wizard, &frmWizard::finishPressed, this, [this] {
         // Finish ends the run whatever the option; Continue's new start is still shown.
@@ -44,6 +62,8 @@ UnattendedRun::UnattendedRun(frmWizard& wizard, AnswerFile answers, QString scre
 UnattendedRun::~UnattendedRun()
 {
     MessageService::instance().setPresenter({});
+    MessageService::instance().setTextPresenter({});
+    MessageService::instance().setFilePresenter({});
 }
 
 MessageAnswer UnattendedRun::answerMessage(const Message& message)
@@ -95,13 +115,19 @@ void UnattendedRun::applyPage(int step)
         if (!control)
             control = m_wizard.findChild<QWidget*>(line.name);
         if (!control) {
-            fail(1, 9101, QStringLiteral("%1:%2: no control named \"%3\" on page %4")
-                              .arg(m_answers.fileName).arg(line.lineNumber).arg(line.name).arg(step));
+            fail(1, 9101,
+                 QStringLiteral("%1:%2: no control named \"%3\" on page %4")
+                     .arg(m_answers.fileName)
+                     .arg(line.lineNumber)
+                     .arg(line.name)
+                     .arg(step));
             return;
         }
-        const QString problem = line.value ? ControlDriver::setValue(control, *line.value) : ControlDriver::click(control);
+        const QString problem =
+            line.value ? ControlDriver::setValue(control, *line.value) : ControlDriver::click(control);
         if (!problem.isEmpty()) {
-            fail(1, 9102, QStringLiteral("%1:%2: %3").arg(m_answers.fileName).arg(line.lineNumber).arg(problem));
+            fail(1, 9102,
+                 QStringLiteral("%1:%2: %3").arg(m_answers.fileName).arg(line.lineNumber).arg(problem));
             return;
         }
         if (m_finished || !m_wizard.isVisible())
@@ -138,12 +164,14 @@ void UnattendedRun::checkLeftPage(int step, int entriesBefore)
     if (m_wizard.state().IsBusy) {
         // A transfer runs on; look again when the page is unlocked.
         auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = connect(&m_wizard, &frmWizard::busyChanged, this, [this, step, entriesBefore, connection](bool busy) {
-            if (busy)
-                return;
-            disconnect(*connection);
-            QTimer::singleShot(0, this, [this, step, entriesBefore] { checkLeftPage(step, entriesBefore); });
-        });
+        *connection = connect(
+            &m_wizard, &frmWizard::busyChanged, this, [this, step, entriesBefore, connection](bool busy) {
+                if (busy)
+                    return;
+                disconnect(*connection);
+                QTimer::singleShot(0, this,
+                                   [this, step, entriesBefore] { checkLeftPage(step, entriesBefore); });
+            });
         return;
     }
     if (m_errorShown)
@@ -157,7 +185,8 @@ void UnattendedRun::saveScreenshot(int step)
     if (m_screenshotDir.isEmpty())
         return;
     ++m_screenshotCount;
-    const QString name = QStringLiteral("%1-page%2.png").arg(m_screenshotCount, 2, 10, QLatin1Char('0')).arg(step);
+    const QString name =
+        QStringLiteral("%1-page%2.png").arg(m_screenshotCount, 2, 10, QLatin1Char('0')).arg(step);
     m_wizard.grab().save(QDir(m_screenshotDir).filePath(name));
 }
 

@@ -27,6 +27,8 @@ struct WizardState
     qint32 FilesPublished = 0;
     qint32 FilesToPublish = 0;
     QString PublishingLog;
+    // The user refused a file whose name is taken; kept until the program ends.
+    bool NameCheckRefused = false;
     QString DownloadedFilePath;
     QString ExportedProjectName; // the project opened in MS Project
     // Outcome of the last server step of the MS Project import and export, for the final report.

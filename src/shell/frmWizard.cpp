@@ -57,6 +57,12 @@ frmWizard::frmWizard(QWidget* parent)
     MessageService::instance().setPresenter([this](const Message& message) {
         return presentMessageBox(message, isVisible() ? this : nullptr);
     });
+    MessageService::instance().setTextPresenter([this](const Message& prompt, const QString& defaultText) {
+        return presentTextPrompt(prompt, defaultText, isVisible() ? this : nullptr);
+    });
+    MessageService::instance().setFilePresenter([this](const Message& title, const FileQuestion& question) {
+        return presentFileDialog(title, question, isVisible() ? this : nullptr);
+    });
 }
 
 frmWizard::~frmWizard()

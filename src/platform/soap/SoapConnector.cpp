@@ -68,16 +68,16 @@ bool SoapConnector::callRunning()
     return s_callRunning;
 }
 
-bool SoapConnector::setProxy(const Proxy& proxy, QString* error)
+bool applyProxy(QNetworkAccessManager& manager, const SoapConnector::Proxy& proxy, QString* error)
 {
     switch (proxy.mode) {
-    case Proxy::Mode::None:
-        m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    case SoapConnector::Proxy::Mode::None:
+        manager.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
         return true;
-    case Proxy::Mode::System:
-        m_manager->setProxyFactory(new SystemProxyFactory); // the manager owns the factory
+    case SoapConnector::Proxy::Mode::System:
+        manager.setProxyFactory(new SystemProxyFactory); // the manager owns the factory
         return true;
-    case Proxy::Mode::Explicit:
+    case SoapConnector::Proxy::Mode::Explicit:
         break;
     }
     // "host:port", as proxy settings are usually written; a scheme in front is tolerated.
@@ -102,8 +102,13 @@ bool SoapConnector::setProxy(const Proxy& proxy, QString* error)
         *error = QStringLiteral("The proxy server \"%1\" is not a host name.").arg(proxy.server);
         return false;
     }
-    m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, port, proxy.user, proxy.password));
+    manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, port, proxy.user, proxy.password));
     return true;
+}
+
+bool SoapConnector::setProxy(const Proxy& proxy, QString* error)
+{
+    return applyProxy(*m_manager, proxy, error);
 }
 
 // Reports a step; true when the caller should go on, false when the call was cancelled or the

@@ -82,4 +82,8 @@ private:
     ActiveCall* m_active = nullptr;
 };
 
+// Sets a network manager's proxy: none, the system's settings, or an explicit "host:port" (port 80 when
+// left out). False, with the reason in `error`, when the explicit server cannot be understood.
+bool applyProxy(QNetworkAccessManager& manager, const SoapConnector::Proxy& proxy, QString* error);
+
 } // namespace kitbench
