@@ -1657,10 +1657,5 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>browse buttons of pages 11 and 16</extracomment>
         <translation>&amp;Durchsuchen...</translation>
     </message>
-    <message id="T9400">
-        <source>not published yet</source>
-        <extracomment>publishing log, a file listed on page 20 that was not published</extracomment>
-        <translation>noch nicht veröffentlicht</translation>
-    </message>
 </context>
 </TS>

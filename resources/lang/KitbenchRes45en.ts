@@ -1657,10 +1657,5 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>browse buttons of pages 11 and 16</extracomment>
         <translation>&amp;Browse...</translation>
     </message>
-    <message id="T9400">
-        <source>not published yet</source>
-        <extracomment>publishing log, a file listed on page 20 that was not published</extracomment>
-        <translation>not published yet</translation>
-    </message>
 </context>
 </TS>

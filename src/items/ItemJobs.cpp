@@ -1,7 +1,6 @@
 #include "items/ItemJobs.h"
 
 #include "directory/DirectoryRequests.h"
-#include "files/DocumentsPage.h"
 #include "items/CreateCalls.h"
 #include "items/ItemPageDefaults.h"
 #include "items/ItemPageFill.h"
@@ -18,14 +17,11 @@
 #include "shell/frmWizard.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QProgressBar>
 
 namespace kitbench {
 
 namespace {
-
-constexpr int kNotPublishedTextId = 9400;
 
 bool isItemJob(int runMode)
 {
@@ -211,25 +207,7 @@ bool ItemJobs::createObjectOnServer()
         created = session.CheckSoapOutcome(session.call(apply->method, arguments));
     }
     bar->setVisible(false);
-    if (created)
-        reportUnpublishedFiles();
     return created;
-}
-
-void ItemJobs::reportUnpublishedFiles()
-{
-    const QListWidget* files = static_cast<DocumentsPage*>(m_wizard.page(20))->PublishedFileList;
-    if (files->count() == 0)
-        return;
-    WizardState& state = m_wizard.state();
-    QString note = GetLocalizedText(kNotPublishedTextId);
-    if (note.isEmpty())
-        note = QStringLiteral("not published yet");
-    state.FilesToPublish = files->count();
-    state.FilesPublished = 0;
-    for (int i = 0; i < files->count(); ++i)
-        state.PublishingLog += QStringLiteral("  '") + files->item(i)->text() + QStringLiteral("' - ") +
-                               note + QLatin1Char('\n');
 }
 
 void ItemJobs::resetItemPages()

@@ -34,8 +34,6 @@ private:
     // One load call; "" when it failed (the failure is kept for the standard check).
     QString loadText(const std::optional<ServerCall>& call);
     bool callAndKeepId(const ServerCall& call);
-    // The files listed on page 20 go to the final page's log as not published yet.
-    void reportUnpublishedFiles();
 
     frmWizard& m_wizard;
     std::unique_ptr<ItemPageFill> m_fill;

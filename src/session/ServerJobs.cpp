@@ -1,7 +1,8 @@
 #include "session/ServerJobs.h"
 
-#include "files/FolderPage.h"
 #include "directory/CategoryEditing.h"
+#include "files/FileJobs.h"
+#include "files/FolderPage.h"
 #include "items/ItemJobs.h"
 #include "msproject/ProjectChoice.h"
 #include "people/PeopleJobs.h"
@@ -22,9 +23,11 @@
 namespace kitbench {
 
 ServerJobs::ServerJobs(frmWizard& wizard)
-    : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)), m_people(std::make_unique<PeopleJobs>(wizard)),
-      m_projects(std::make_unique<ProjectChoice>(wizard))
+    : m_wizard(wizard), m_items(std::make_unique<ItemJobs>(wizard)),
+      m_people(std::make_unique<PeopleJobs>(wizard)), m_projects(std::make_unique<ProjectChoice>(wizard)),
+      m_files(std::make_unique<FileJobs>(wizard))
 {
+    m_files->setImportFollows([this] { return importProjectStepOne(); });
     CategoryEditing::attach(wizard);
 }
 
@@ -34,7 +37,7 @@ bool ServerJobs::checkPageData(int step)
 {
     if (step == 10)
         return m_projects->checkProjectListPage();
-    return m_items->checkPageData(step);
+    return m_files->checkPageData(step) && m_items->checkPageData(step);
 }
 
 bool ServerJobs::loadGroups()
@@ -45,6 +48,26 @@ bool ServerJobs::loadGroups()
 bool ServerJobs::createObjectOnServer()
 {
     return m_items->createObjectOnServer();
+}
+
+StepResult ServerJobs::startPublishing()
+{
+    return m_files->startPublishing(m_wizard.state().CurrentStep);
+}
+
+StepResult ServerJobs::openChosenAsset()
+{
+    return m_files->openChosenAsset();
+}
+
+bool ServerJobs::cancelTransfers()
+{
+    return m_files->cancelTransfers();
+}
+
+void ServerJobs::dropTransfers()
+{
+    m_files->dropTransfers();
 }
 
 void ServerJobs::resetItemPages()
@@ -87,7 +110,8 @@ bool ServerJobs::CheckServerVersion()
 
 bool ServerJobs::loadForRunMode(int runMode)
 {
-    return m_items->loadForRunMode(runMode) && m_projects->loadForRunMode(runMode);
+    return m_items->loadForRunMode(runMode) && m_projects->loadForRunMode(runMode) &&
+           m_files->loadForRunMode(runMode);
 }
 
 void ServerJobs::openResultWebView()
@@ -100,10 +124,9 @@ void ServerJobs::openResultWebView()
     }
     const ConnectionValues page = m_wizard.loginPage()->values();
     const QString redirect = WebRedirect(state);
-    const QString address =
-        state.RunMode >= 1 && state.RunMode <= kRunModeCount
-            ? BuildWebLoginUrl(page.login, page.password, redirect, page.useSsl)
-            : QString();
+    const QString address = state.RunMode >= 1 && state.RunMode <= kRunModeCount
+                                ? BuildWebLoginUrl(page.login, page.password, redirect, page.useSsl)
+                                : QString();
     m_wizard.desktopShell().openUrl(QUrl(address, QUrl::TolerantMode));
 }
 

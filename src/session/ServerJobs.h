@@ -6,6 +6,7 @@
 
 namespace kitbench {
 
+class FileJobs;
 class ItemJobs;
 class PeopleJobs;
 class ProjectChoice;
@@ -30,6 +31,10 @@ public:
     bool loadGroups() override;
     bool createObjectOnServer() override;
     void resetItemPages() override;
+    StepResult startPublishing() override;
+    StepResult openChosenAsset() override;
+    bool cancelTransfers() override;
+    void dropTransfers() override;
 
 protected:
     // The loads the run mode needs before its first page, each begun by a fresh client and ended by
@@ -48,6 +53,7 @@ private:
     std::unique_ptr<ItemJobs> m_items;
     std::unique_ptr<PeopleJobs> m_people;
     std::unique_ptr<ProjectChoice> m_projects;
+    std::unique_ptr<FileJobs> m_files;
 };
 
 } // namespace kitbench

@@ -21,7 +21,10 @@ QString answersFor(int mode)
         "Relaunch\n[page 14]\nListTitleText = C\nListFolderTreeView = key:F5\n"
         "[messages]\n5061 = Yes\n";
     if (mode == 6)
-        answers += "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n";
+        answers +=
+            "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n[page 6]\nFileListTreeView = key:F2\n";
+    if (mode == 7)
+        answers += "[page 7]\nAssetListTreeView = key:A1\n";
     if (mode == 12)
         answers += "[page 16]\ntxtExcelFilePath = book.xlsx\n";
     return answers;

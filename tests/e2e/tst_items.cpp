@@ -199,7 +199,6 @@ private Q_SLOTS:
     void createCalls();
     void pageChecks_data();
     void pageChecks();
-    void listedFilesAreReported();
 
 private:
     DevServer& server(const QString& version) { return *m_servers.at(version); }
@@ -491,21 +490,5 @@ void TestItems::pageChecks()
 }
 
 // Publishing the listed files comes later: until then each one is named on the final page, unpublished.
-void TestItems::listedFilesAreReported()
-{
-    DevServer& live = server("4.7");
-    const qsizetype before = live.calls("CreateIncident45").size();
-    const QString file = KITBENCH_BINARY;
-    const KitbenchRun run =
-        KitbenchRun::start({"/createincident", "/L", "admin@" + live.address(), "/P", "admin"},
-                           "[page 2]\nIncidentTitleText = Scanner offline\n[page 20]\n"
-                           "PublishedFileList = " +
-                               file + "\n[messages]\n5061 = Yes\n");
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(live.calls("CreateIncident45").size(), before + 1);
-    QVERIFY2(run.out.contains("Files: 0 of 1 published."), qPrintable(run.out));
-    QVERIFY2(run.out.contains("  '" + file + "' - "), qPrintable(run.out));
-}
-
 QTEST_GUILESS_MAIN(TestItems)
 #include "tst_items.moc"

@@ -47,9 +47,11 @@ void TestJobPaths::pagePath_data()
     QTest::newRow("CREATETODO") << QStringList{"-createtodo"} << "" << QList<int>{0, 1, 5, 18, 20, 21};
     QTest::newRow("CREATELIST") << QStringList{"/createlist"} << "" << QList<int>{0, 1, 14, 21};
     QTest::newRow("UPLOAD") << QStringList{"/upload"}
-                            << "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n"
+                            << "[page 20]\nPublishedFileList = " KITBENCH_BINARY
+                               "\n[page 6]\nFileListTreeView = key:F2\n"
                             << QList<int>{0, 1, 20, 6, 21};
-    QTest::newRow("DOWNLOAD") << QStringList{"/download"} << "" << QList<int>{0, 1, 7, 21};
+    QTest::newRow("DOWNLOAD") << QStringList{"/download"} << "[page 7]\nAssetListTreeView = key:A1\n"
+                              << QList<int>{0, 1, 7, 21};
     QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << ""
                                    << QList<int>{0, 1, 8, 9, 18, 20, 21};
     QTest::newRow("IMPORTPROJECT") << QStringList{"/importproject", "plan.xml"} << ""

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -13,6 +14,8 @@ struct KitbenchRun
     QString out;
     QString err;
     QStringList screenshots;
+    // The files the run left in its working folder (a download is saved there), by name.
+    QMap<QString, QByteArray> savedFiles;
 
     // The pages in the order they were shown (from the screenshot names NN-pageP.png).
     QList<int> pages() const
@@ -59,6 +62,11 @@ struct KitbenchRun
         result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
         result.err = QString::fromLocal8Bit(process.readAllStandardError());
         result.screenshots = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+            QFile saved(dir.filePath(name));
+            if (name != QLatin1String("job.answers") && saved.open(QIODevice::ReadOnly))
+                result.savedFiles.insert(name, saved.readAll());
+        }
         return result;
     }
 };

@@ -1,0 +1,286 @@
+// The file library jobs unattended against live development servers: files published into a library
+// folder, over a library file and as attachments of a new incident; the name check with its answers;
+// a failed post retried, skipped or given up; a library file downloaded and saved. The server's
+// journal shows what arrived.
+#include "DevServer.h"
+#include "KitbenchRun.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The journal lines of the publishing or download page.
+QList<QJsonObject> posts(const DevServer& server, const QString& page)
+{
+    QList<QJsonObject> found;
+    for (const QJsonObject& entry : server.journal())
+        if (entry.value("page").toString().endsWith(page))
+            found.append(entry);
+    return found;
+}
+
+QString fields(const QJsonObject& post, const QStringList& names)
+{
+    QStringList values;
+    const QJsonObject all = post.value("fields").toObject();
+    for (const QString& name : names)
+        values << name + "=" + (all.contains(name) ? all.value(name).toString() : "-");
+    return values.join(' ');
+}
+
+} // namespace
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void publishIntoFolder_data();
+    void publishIntoFolder();
+    void takenName_data();
+    void takenName();
+    void failedPost_data();
+    void failedPost();
+    void attachmentsOfNewIncident();
+    void download_data();
+    void download();
+
+private:
+    KitbenchRun run(const DevServer& server, const QString& job, const QString& answers);
+    QString makeFile(const QString& name, const QByteArray& content);
+    QTemporaryDir m_files;
+};
+
+void TestFiles::initTestCase()
+{
+    QVERIFY(m_files.isValid());
+}
+
+QString TestFiles::makeFile(const QString& name, const QByteArray& content)
+{
+    QDir(m_files.path()).mkpath(QString::number(content.size()));
+    const QString path = m_files.filePath(QString::number(content.size()) + "/" + name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
+KitbenchRun TestFiles::run(const DevServer& server, const QString& job, const QString& answers)
+{
+    return KitbenchRun::start({job, "/L", "admin@" + server.address(), "/P", "admin"}, answers);
+}
+
+void TestFiles::publishIntoFolder_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("expected"); // the fields of each post
+    QTest::addColumn<bool>("nameCheck");
+    const QStringList names{"ObjectTypeId", "AssetId", "ObjectId", "FileName", "FolderID", "AssetID"};
+    QTest::newRow("4.7 folder: name checked and sent")
+        << "4.7"
+        << "key:F4"
+        << "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=%1 FolderID=- AssetID=-" << true;
+    QTest::newRow("4.5 over a library file")
+        << "4.5"
+        << "key:A1"
+        << "ObjectTypeId=10 AssetId=1 ObjectId=0 FileName=%1 FolderID=- AssetID=-" << true;
+    QTest::newRow("4.1 folder: no name check, no name")
+        << "4.1"
+        << "key:F4"
+        << "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=- FolderID=- AssetID=-" << false;
+    QTest::newRow("3.5 folder") << "3.5"
+                                << "key:F2"
+                                << "ObjectTypeId=10 AssetId=0 ObjectId=2 FileName=- FolderID=- AssetID=-"
+                                << false;
+    QTest::newRow("3.0 folder: the old form")
+        << "3.0"
+        << "key:F4"
+        << "ObjectTypeId=- AssetId=- ObjectId=- FileName=- FolderID=4 AssetID=0" << false;
+}
+
+void TestFiles::publishIntoFolder()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, node);
+    QFETCH(QString, expected);
+    QFETCH(bool, nameCheck);
+    DevServer server({"--seed", "demo", "--server-version", version});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString first = makeFile("minutes " + version + ".txt", "Minutes of the meeting.\n");
+    const QString second = makeFile("budget-" + version + ".csv", QByteArray(70000, 'x'));
+
+    const KitbenchRun result = run(server, "/upload",
+                                   "[page 20]\nPublishedFileList = " + first + "|" + second +
+                                       "\n[page 6]\nFileListTreeView = " + node + "\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QCOMPARE(result.pages(), (QList<int>{0, 1, 20, 6, 21}));
+
+    const QList<QJsonObject> sent = posts(server, "FilePublishing.aspx");
+    QCOMPARE(sent.size(), 2);
+    QStringList uniqueIds;
+    for (int i = 0; i < 2; ++i) {
+        const QString path = i == 0 ? first : second;
+        const QString name = QFileInfo(path).fileName();
+        QCOMPARE(sent[i].value("status").toInt(), 200);
+        QCOMPARE(fields(sent[i], {"ObjectTypeId", "AssetId", "ObjectId", "FileName", "FolderID", "AssetID"}),
+                 expected.arg(name));
+        QCOMPARE(fields(sent[i], {"__EVENTTARGET", "Login", "Password"}),
+                 "__EVENTTARGET=btnSubmit Login=admin@" + server.address() + " Password=***");
+        QCOMPARE(sent[i].value("file").toObject().value("size").toInteger(), QFileInfo(path).size());
+        uniqueIds << sent[i].value("fields").toObject().value("__HARLOWE_FORM_UNIQUEID").toString();
+        QVERIFY2(result.out.contains("'" + path + "' - OK"), qPrintable(result.out));
+    }
+    QVERIFY(QRegularExpression("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{16}$")
+                .match(uniqueIds[0])
+                .hasMatch());
+    QVERIFY(uniqueIds[0] != uniqueIds[1]);
+    const QList<QJsonObject> checks = server.calls("CheckFileName");
+    QCOMPARE(checks.size(), nameCheck ? 2 : 0);
+    if (nameCheck)
+        QCOMPARE(checks.first().value("args").toArray().last().toString(), QFileInfo(first).fileName());
+}
+
+void TestFiles::takenName_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("published");
+    QTest::addColumn<QString>("log");
+    QTest::newRow("replace") << "Replace" << 1 << "' - OK";
+    QTest::newRow("cancel") << "Cancel" << 0 << "' - cancelled";
+    // Nobody can type a new name in an unattended run: the rename ends as a refusal.
+    QTest::newRow("rename") << "Rename" << 0 << "' - cancelled";
+}
+
+void TestFiles::takenName()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, published);
+    QFETCH(QString, log);
+    DevServer server({"--seed", "demo", "--server-version", "4.7"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    // "Welcome.txt" is in "Documents" already.
+    const QString path = makeFile("Welcome.txt", "Welcome, second edition.\n");
+    const KitbenchRun result = run(server, "/upload",
+                                   "[page 20]\nPublishedFileList = " + path +
+                                       "\n[page 6]\nFileListTreeView = key:F2\n"
+                                       "[messages]\n8020 = " +
+                                       answer + "\n5021 = OK\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QVERIFY2(result.err.contains("[8020]"), qPrintable(result.err));
+    QCOMPARE(result.err.contains("[5021]"), published == 0);
+    QCOMPARE(int(posts(server, "FilePublishing.aspx").size()), published);
+    QVERIFY2(result.out.contains("'" + path + log), qPrintable(result.out));
+}
+
+void TestFiles::failedPost_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QList<int>>("statuses"); // of the posts, in order
+    QTest::addColumn<QStringList>("logs");    // of the two files
+    QTest::newRow("retry") << "Retry" << QList<int>{503, 200, 200} << QStringList{"' - OK", "' - OK"};
+    QTest::newRow("ignore") << "Ignore" << QList<int>{503, 200} << QStringList{"' - skipped", "' - OK"};
+    QTest::newRow("abort") << "Abort" << QList<int>{503} << QStringList{"' - cancelled", "' - cancelled"};
+}
+
+void TestFiles::failedPost()
+{
+    QFETCH(QString, answer);
+    QFETCH(QList<int>, statuses);
+    QFETCH(QStringList, logs);
+    DevServer server(
+        {"--seed", "demo", "--server-version", "4.1", "--fault", "FilePublishing.aspx=http-503#1"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString first = makeFile("first.txt", "1\n");
+    const QString second = makeFile("second.txt", "22\n");
+    const KitbenchRun result =
+        run(server, "/upload",
+            "[page 20]\nPublishedFileList = " + first + "|" + second +
+                "\n[page 6]\nFileListTreeView = key:F4\n[messages]\n5017 = " + answer + "\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QVERIFY2(result.err.contains("[5017]") && result.err.contains(first), qPrintable(result.err));
+    QList<int> seen;
+    for (const QJsonObject& post : posts(server, "FilePublishing.aspx"))
+        seen << post.value("status").toInt();
+    QCOMPARE(seen, statuses);
+    QVERIFY2(result.out.contains("'" + first + logs[0]), qPrintable(result.out));
+    QVERIFY2(result.out.contains("'" + second + logs[1]), qPrintable(result.out));
+}
+
+void TestFiles::attachmentsOfNewIncident()
+{
+    DevServer server({"--seed", "demo", "--server-version", "4.7"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString path = makeFile("screenshot.png", QByteArray(5000, '\x89'));
+    const KitbenchRun result =
+        run(server, "/createincident",
+            "[page 2]\nIncidentTitleText = Printer jam\n[page 20]\nPublishedFileList = " + path +
+                "\n[messages]\n5061 = Yes\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    const QList<QJsonObject> created = server.calls("CreateIncident45");
+    QCOMPARE(created.size(), 1);
+    const QList<QJsonObject> journal = server.journal();
+    const qsizetype createdAt = journal.indexOf(created.first());
+    const QList<QJsonObject> checks = server.calls("CheckFileName");
+    QCOMPARE(checks.size(), 1);
+    const QJsonArray checkArgs = checks.first().value("args").toArray();
+    QCOMPARE(checkArgs.at(0).toInt(), 7);
+    const int incident = checkArgs.at(1).toInt();
+    QVERIFY(incident > 0);
+    const QList<QJsonObject> sent = posts(server, "FilePublishing.aspx");
+    QCOMPARE(sent.size(), 1);
+    QVERIFY(journal.indexOf(sent.first()) > createdAt);
+    QCOMPARE(fields(sent.first(), {"ObjectTypeId", "AssetId", "ObjectId", "FileName"}),
+             "ObjectTypeId=7 AssetId=0 ObjectId=" + QString::number(incident) + " FileName=screenshot.png");
+    QCOMPARE(sent.first().value("status").toInt(), 200);
+    QVERIFY2(result.out.contains("'" + path + "' - OK"), qPrintable(result.out));
+}
+
+void TestFiles::download_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("4.7") << "4.7"
+                         << "key:A1"
+                         << "FolderID=2 VersionID=1 AssetID=-"
+                         << "Welcome.txt" << QByteArray("Welcome to the Harlowe file library.\n");
+    QTest::newRow("4.0 without extension") << "4.0"
+                                           << "key:A6"
+                                           << "FolderID=2 VersionID=6 AssetID=-"
+                                           << "README" << QByteArray("A file without an extension.\n");
+    QTest::newRow("3.0: the asset alone")
+        << "3.0"
+        << "key:A3"
+        << "FolderID=- VersionID=- AssetID=3"
+        << "Travel Policy.txt" << QByteArray("Economy class for flights under six hours.\n");
+}
+
+void TestFiles::download()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, node);
+    QFETCH(QString, expected);
+    QFETCH(QString, saved);
+    QFETCH(QByteArray, content);
+    DevServer server({"--seed", "demo", "--server-version", version});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const KitbenchRun result = run(server, "/download", "[page 7]\nAssetListTreeView = " + node + "\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QCOMPARE(result.pages(), (QList<int>{0, 1, 7, 21}));
+    const QList<QJsonObject> sent = posts(server, "FileDownload.aspx");
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(fields(sent.first(), {"FolderID", "VersionID", "AssetID"}), expected);
+    QCOMPARE(result.savedFiles.value(saved), content);
+    QVERIFY2(result.out.contains("'" + saved + "' - OK"), qPrintable(result.out));
+}
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"

@@ -1,0 +1,238 @@
+// The fields of the publishing and download posts by server version and job, the file names the
+// transfers use, and the messages of failed transfers.
+#include "files/FormFields.h"
+#include "shell/RunMode.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace kitbench;
+
+namespace {
+
+QStringList describe(const QList<FormField>& fields)
+{
+    QStringList lines;
+    for (const FormField& field : fields)
+        lines << field.name + "=" + field.value;
+    return lines;
+}
+
+const QStringList kLogin{"__EVENTTARGET=btnSubmit", "__EVENTARGUMENT=", "Login=admin@orv.example.com",
+                         "Password=secret"};
+
+} // namespace
+
+class TestFormFields : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void publishFields_data();
+    void publishFields();
+    void nameCheckTarget_data();
+    void nameCheckTarget();
+    void downloadFields_data();
+    void downloadFields();
+    void fileNames_data();
+    void fileNames();
+    void proposal_data();
+    void proposal();
+    void guid();
+    void failureTexts_data();
+    void failureTexts();
+};
+
+void TestFormFields::publishFields_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<int>("objectId");
+    const QString modern = "https://orv.example.com/portals/orv_example_com/FileLibrary/FilePublishing.aspx";
+    QTest::newRow("4.7 incident attachment, file named")
+        << "4.7" << int(CREATEINCIDENT) << ""
+        << "" << modern
+        << kLogin + QStringList{"ObjectTypeId=7", "AssetId=0", "ObjectId=41", "FileName=notes.txt"} << 41;
+    QTest::newRow("4.5 into a library folder: the folder is the object")
+        << "4.5" << int(UPLOAD) << "F12"
+        << "-1" << modern
+        << kLogin + QStringList{"ObjectTypeId=10", "AssetId=0", "ObjectId=12", "FileName=notes.txt"} << 12;
+    QTest::newRow("4.1 over a library file: its id, no file name")
+        << "4.1" << int(UPLOAD) << "A7"
+        << "7" << modern << kLogin + QStringList{"ObjectTypeId=10", "AssetId=7", "ObjectId=41"} << 41;
+    QTest::newRow("4.0 project") << "4.0" << int(CREATEPROJECT) << ""
+                                 << "" << modern
+                                 << kLogin + QStringList{"ObjectTypeId=3", "AssetId=0", "ObjectId=41"} << 41;
+    QTest::newRow("3.5 to-do") << "3.5" << int(CREATETODO) << ""
+                               << "" << modern
+                               << kLogin + QStringList{"ObjectTypeId=6", "AssetId=0", "ObjectId=41"} << 41;
+    QTest::newRow("4.7 list: no type, no asset")
+        << "4.7" << int(CREATELIST) << ""
+        << "" << modern << kLogin + QStringList{"ObjectId=41", "FileName=notes.txt"} << 41;
+    const QString old = "https://orv.example.com/portals/orv_example_com/Library/FilePublishing.aspx";
+    QTest::newRow("3.0 folder") << "3.0" << int(UPLOAD) << "F3"
+                                << "5" << old << kLogin + QStringList{"FolderID=5", "AssetID=0"} << 41;
+    QTest::newRow("3.0 file") << "3.0" << int(UPLOAD) << "A9"
+                              << "9" << old << kLogin + QStringList{"FolderID=0", "AssetID=9"} << 41;
+}
+
+void TestFormFields::publishFields()
+{
+    QFETCH(QString, version);
+    QFETCH(int, runMode);
+    QFETCH(QString, key);
+    QFETCH(QString, tag);
+    QFETCH(QString, path);
+    QFETCH(QStringList, fields);
+    QFETCH(int, objectId);
+    PublishInput input{version,     runMode, "admin@orv.example.com", "secret", true, {key, tag, {}}, 41,
+                       "notes.txt", "GUID"};
+    const PublishRequest request = publishRequest(input);
+    QCOMPARE(request.form.address, path);
+    QCOMPARE(describe(request.form.fields), fields + QStringList{"__HARLOWE_FORM_UNIQUEID=GUID"});
+    QCOMPARE(request.objectId, objectId);
+}
+
+void TestFormFields::nameCheckTarget_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("id");
+    QTest::newRow("event") << int(CREATEEVENT) << "" << 4 << 41;
+    QTest::newRow("import list") << int(IMPORTLIST) << "" << 15 << 41;
+    QTest::newRow("library folder") << int(UPLOAD) << "F-1" << 10 << -1;
+    QTest::newRow("library file keeps the object") << int(UPLOAD) << "A3" << 10 << 41;
+}
+
+void TestFormFields::nameCheckTarget()
+{
+    QFETCH(int, runMode);
+    QFETCH(QString, key);
+    QFETCH(int, type);
+    QFETCH(int, id);
+    const NameCheckTarget target = kitbench::nameCheckTarget(runMode, {key, {}, {}}, 41);
+    QCOMPARE(int(target.objectType), type);
+    QCOMPARE(int(target.objectId), id);
+}
+
+void TestFormFields::downloadFields_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("parentKey");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("4.7") << "4.7"
+                         << "F12"
+                         << "http://orv.example.com/portals/orv_example_com/FileLibrary/FileDownload.aspx"
+                         << kLogin + QStringList{"FolderID=12", "VersionID=110"};
+    QTest::newRow("3.5 under the projects root")
+        << "3.5"
+        << "F-1"
+        << "http://orv.example.com/portals/orv_example_com/FileLibrary/FileDownload.aspx"
+        << kLogin + QStringList{"FolderID=-1", "VersionID=110"};
+    QTest::newRow("3.0: only the asset")
+        << "3.0"
+        << "F12"
+        << "http://orv.example.com/portals/orv_example_com/Library/FileDownload.aspx"
+        << kLogin + QStringList{"AssetID=110"};
+}
+
+void TestFormFields::downloadFields()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, parentKey);
+    QFETCH(QString, path);
+    QFETCH(QStringList, fields);
+    const FormRequest request =
+        downloadRequest(version, "admin@orv.example.com", "secret", false, {"A110", "110", parentKey}, 110);
+    QCOMPARE(request.address, path);
+    QCOMPARE(describe(request.fields), fields);
+}
+
+void TestFormFields::fileNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("windows path") << "C:\\Users\\ada\\report.docx"
+                                  << "report.docx";
+    QTest::newRow("unix path") << "/home/ada/report.docx"
+                               << "report.docx";
+    QTest::newRow("bare name") << "report.docx"
+                               << "report.docx";
+}
+
+void TestFormFields::fileNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QCOMPARE(publishFileName(path), name);
+}
+
+void TestFormFields::proposal_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("proposal");
+    QTest::newRow("quoted") << "attachment; filename=\"Q3 figures.xlsx\""
+                            << "Q3 figures.xlsx";
+    QTest::newRow("bare") << "attachment; filename=plan.mpp"
+                          << "plan.mpp";
+    QTest::newRow("no name: the library's") << "attachment"
+                                            << "Welcome.txt";
+    QTest::newRow("a path is cut to its name") << "attachment; filename=\"../../etc/passwd\""
+                                               << "passwd";
+}
+
+void TestFormFields::proposal()
+{
+    QFETCH(QString, header);
+    QFETCH(QString, proposal);
+    QCOMPARE(proposedFileName(header, "Welcome.txt"), proposal);
+}
+
+void TestFormFields::guid()
+{
+    const QRegularExpression shape("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{16}$");
+    const QString first = NewGuidString();
+    QVERIFY2(shape.match(first).hasMatch(), qPrintable(first));
+    QCOMPARE(first.size(), 35);
+    QVERIFY(NewGuidString() != first);
+}
+
+void TestFormFields::failureTexts_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("textId");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("refused name wins") << 2 << 500 << true << 5021 << "";
+    QTest::newRow("transfer failure") << 1 << 5 << false << 5011 << "5";
+    QTest::newRow("400") << 2 << 400 << false << 5012 << "";
+    QTest::newRow("404") << 2 << 404 << false << 5013 << "";
+    QTest::newRow("405") << 2 << 405 << false << 5014 << "";
+    QTest::newRow("408") << 2 << 408 << false << 5015 << "";
+    QTest::newRow("500") << 2 << 500 << false << 5016 << "";
+    QTest::newRow("503") << 2 << 503 << false << 5017 << "";
+    QTest::newRow("not reached") << 2 << 601 << false << 5018 << "";
+    QTest::newRow("connection lost") << 2 << 602 << false << 5019 << "";
+    QTest::newRow("other HTTP status") << 2 << 413 << false << 5020 << "413";
+}
+
+void TestFormFields::failureTexts()
+{
+    QFETCH(int, status);
+    QFETCH(int, code);
+    QFETCH(bool, refused);
+    QFETCH(int, textId);
+    QFETCH(QString, suffix);
+    const TransferFailureText text = transferFailureText(status, code, refused);
+    QCOMPARE(text.textId, textId);
+    QCOMPARE(text.suffix, suffix);
+}
+
+QTEST_GUILESS_MAIN(TestFormFields)
+#include "tst_formfields.moc"

@@ -1,0 +1,163 @@
+// The library trees built from a FileLibraryDir answer: which folders and files each job shows, with
+// which keys, tags and images.
+#include "files/LibraryTree.h"
+#include "shell/RunMode.h"
+
+#include <QTest>
+
+using namespace kitbench;
+
+namespace {
+
+QString folder(int id, const QString& name, bool writable, const QString& children = {},
+               const QString& assetId = {})
+{
+    return QStringLiteral("<Folder><Id>%1</Id><Name>%2</Name><CanUserWrite>%3</CanUserWrite>%4<ChildList>%5</"
+                          "ChildList></Folder>")
+        .arg(id)
+        .arg(name, writable ? "True" : "False",
+             assetId.isEmpty() ? QString() : "<AssetId>" + assetId + "</AssetId>", children);
+}
+
+QString asset(int id, int versionId, const QString& name, bool internal = true, const QString& url = {})
+{
+    return QStringLiteral("<Asset><Id>%1</Id><VersionId>%2</VersionId><FileName>%3</FileName>"
+                          "<Internal>%4</Internal><Url>%5</Url></Asset>")
+        .arg(id)
+        .arg(versionId)
+        .arg(name, internal ? "True" : "False", url);
+}
+
+// "key<parent>:text[image]=tag+" per node; "+" marks an expanded node.
+QStringList describe(const QList<LibraryNode>& nodes)
+{
+    QStringList lines;
+    for (const LibraryNode& n : nodes)
+        lines << n.key + "<" + n.parentKey + ">:" + n.text + "[" + n.image + "]=" + n.tag.toString() +
+                     (n.expanded ? "+" : "");
+    return lines;
+}
+
+// A library as newer servers send it: everything inside folder 1, then a folder that is not shown.
+const QString kLibrary =
+    "<DirList>" +
+    folder(1, "Root", true,
+           folder(2, "Public", true, asset(10, 110, "Welcome.txt") + folder(4, "Drafts", true, {}, "77")) +
+               folder(3, "Archive", false,
+                      asset(11, 111, "old.pdf") + folder(5, "Open", true, asset(12, 112, "README"))) +
+               asset(13, 113, "top.txt")) +
+    folder(9, "Hidden", true) + "<Projects>" +
+    folder(20, "Website Relaunch", true,
+           asset(14, 114, "plan.mpp") + asset(15, 115, "Wiki", false, "http://wiki/x") +
+               asset(16, 116, "", true) + asset(17, 117, "NoUrl", false, ""),
+           "1") +
+    "</Projects></DirList>";
+
+} // namespace
+
+class TestLibraryTree : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void trees_data();
+    void trees();
+    void unparsable();
+    void callOnlyForLibraryJobs();
+    void extension_data();
+    void extension();
+};
+
+void TestLibraryTree::trees_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("assets");
+    const QStringList roots{"F0<>:[<folder_gray>]=0+"};
+    const QStringList projectRoot{"F-1<>:Projects[<folder_gray>]=0+"};
+
+    QTest::newRow("upload on 4.7: folder 1 unwrapped, read-only files hidden, writable subfolders kept")
+        << int(UPLOAD) << "4.7" << kLibrary
+        << roots + QStringList{"F2<F0>:Public[<folder>]=-1",      "F4<F2>:Drafts[<folder>]=77",
+                               "A10<F2>:Welcome.txt[<asset>]=10", "F3<F0>:Archive[<folder_gray>]=0+",
+                               "F5<F3>:Open[<folder>]=-1",        "A12<F5>:README[<asset>]=12"} +
+               projectRoot +
+               QStringList{"F20<F-1>:Website Relaunch[<folder>]=1", "A14<F20>:plan.mpp[<asset>]=14",
+                           "A15<F20>:Wiki[<asset>]=15", "A16<F20>:[<asset>]=16", "A17<F20>:NoUrl[<asset>]=17"}
+        << roots + projectRoot;
+    QTest::newRow("download on 4.7: every folder grey and open, files by type, links, nameless skipped")
+        << int(DOWNLOAD) << "4.7" << kLibrary << roots + projectRoot
+        << roots + QStringList{"F2<F0>:Public[<folder_gray>]=0+", "F4<F2>:Drafts[<folder_gray>]=0+",
+                               "A110<F2>:Welcome.txt[.txt]=110",  "F3<F0>:Archive[<folder_gray>]=0+",
+                               "F5<F3>:Open[<folder_gray>]=0+",   "A112<F5>:README[<empty>]=112",
+                               "A111<F3>:old.pdf[.pdf]=111"} +
+               projectRoot +
+               QStringList{"F20<F-1>:Website Relaunch[<folder_gray>]=0+", "A114<F20>:plan.mpp[.mpp]=114",
+                           "U115<F20>:Wiki[<asset>]=http://wiki/x"};
+    const QString old = "<DirList>" + folder(1, "Shared", true, asset(30, 130, "a.doc")) +
+                        folder(6, "Next", false) + "</DirList>";
+    QTest::newRow("upload on 3.0: folder 1 shown, files by version id")
+        << int(UPLOAD) << "3.0" << old
+        << roots + QStringList{"F1<F0>:Shared[<folder>]=-1", "A130<F1>:a.doc[<asset>]=130",
+                               "F6<F0>:Next[<folder_gray>]=0+"}
+        << roots;
+    QTest::newRow("top-level files are never listed")
+        << int(DOWNLOAD) << "3.0"
+        << "<DirList>" + asset(1, 2, "loose.txt") + "</DirList>" << roots << roots;
+}
+
+void TestLibraryTree::trees()
+{
+    QFETCH(int, runMode);
+    QFETCH(QString, version);
+    QFETCH(QString, xml);
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, assets);
+    const std::optional<LibraryTrees> trees = buildLibraryTrees(xml, runMode, version);
+    QVERIFY(trees);
+    QCOMPARE(describe(trees->folders), folders);
+    QCOMPARE(describe(trees->assets), assets);
+}
+
+void TestLibraryTree::unparsable()
+{
+    QVERIFY(!buildLibraryTrees("<DirList><Folder>", UPLOAD, "4.7"));
+    QVERIFY(!buildLibraryTrees("", DOWNLOAD, "4.7"));
+}
+
+void TestLibraryTree::callOnlyForLibraryJobs()
+{
+    const std::optional<ServerCall> call = libraryDirCall(UPLOAD);
+    QVERIFY(call);
+    QCOMPARE(call->method, QString("FileLibraryDir"));
+    QCOMPARE(call->arguments.size(), 3);
+    QCOMPARE(call->arguments[0].metaType(), QMetaType::fromType<qint16>());
+    QCOMPARE(call->arguments[1], QVariant(true));
+    QVERIFY(libraryDirCall(DOWNLOAD));
+    QVERIFY(!libraryDirCall(CREATELIST));
+}
+
+void TestLibraryTree::extension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("plain") << "report.pdf"
+                           << ".pdf";
+    QTest::newRow("last dot") << "archive.tar.gz"
+                              << ".gz";
+    QTest::newRow("none") << "README"
+                          << "";
+    QTest::newRow("trailing dot") << "odd."
+                                  << ".";
+}
+
+void TestLibraryTree::extension()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, extension);
+    QCOMPARE(GetFileExtension(name), extension);
+}
+
+QTEST_GUILESS_MAIN(TestLibraryTree)
+#include "tst_librarytree.moc"
