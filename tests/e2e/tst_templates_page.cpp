@@ -1,0 +1,501 @@
+// The templates page against a live development server: loading the chosen template's roles, the
+// groups and their members; search, group change, assignments given and taken back; and the
+// assignments that reach updateProjectFromTemplate when the project is created.
+#include "DevServer.h"
+#include "TempSettings.h"
+
+#include "items/ProjectPage.h"
+#include "items/TemplatesPage.h"
+#include "people/PeopleAnswers.h"
+#include "people/PeopleRequests.h"
+#include "platform/Message.h"
+#include "session/ServerJobs.h"
+#include "shell/CommandLine.h"
+#include "shell/Controls.h"
+#include "shell/PageGraph.h"
+#include "shell/TextCatalogue.h"
+#include "shell/frmWizard.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace kitbench;
+
+namespace {
+
+// "key text icon" of each item, in list order.
+QStringList rows(const QTreeWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        out.append(item->data(0, ItemKeyRole).toString() + ' ' + item->text(0) + ' ' +
+                   item->data(0, ItemIconKeyRole).toString());
+    }
+    return out;
+}
+
+QStringList keys(const QTreeWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out.append(list->topLevelItem(i)->data(0, ItemKeyRole).toString());
+    return out;
+}
+
+// The user keys of a list of assignment keys ("U" + user id + ":" + role id).
+QStringList userKeys(const QStringList& assignmentKeys)
+{
+    QStringList out;
+    for (const QString& key : assignmentKeys)
+        out.append(key.section(':', 0, 0));
+    return out;
+}
+
+QStringList without(QStringList list, const QStringList& removed)
+{
+    list.removeIf([&](const QString& key) { return removed.contains(key); });
+    return list;
+}
+
+QStringList comboTexts(const QComboBox* combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out.append(combo->itemText(i) + '=' + combo->itemData(i).toString());
+    return out;
+}
+
+} // namespace
+
+class TestTemplatesPage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void assignRolesAndCreate();
+    void backAndForwardReloads();
+    void pageAfterTheDescription_data();
+    void pageAfterTheDescription();
+    void failedQueries_data();
+    void failedQueries();
+    void otherJobsHaveNoTemplatesPage();
+
+private:
+    void start(const QString& job, const QStringList& serverArguments = {});
+    // Page 8 with the required values and the template of this name ("" for none), then Next twice.
+    void chooseTemplate(const QString& name);
+    TemplatesPage* templates() const { return static_cast<TemplatesPage*>(m_wizard->page(19)); }
+    ProjectPage* project() const { return static_cast<ProjectPage*>(m_wizard->page(8)); }
+    QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
+    int step() const { return m_wizard->state().CurrentStep; }
+    qsizetype journalSize() const { return m_server->journal().size(); }
+    // The SOAP calls since `mark` journal lines, as "Method [args]".
+    QStringList callsSince(qsizetype mark) const;
+    // What the server answers, asked outside the page.
+    QStringList serverUserKeys(const ServerCall& call);
+    QStringList serverRoles(qint32 templateId);
+    void expectUnlocked(int page) const;
+    void expectCleanJournal() const;
+
+    std::unique_ptr<TempSettings> m_temp;
+    std::unique_ptr<DevServer> m_server;
+    std::unique_ptr<frmWizard> m_wizard;
+    JobHooks* m_hooks = nullptr; // owned by the window
+    QList<Message> m_shown;
+    qint32 m_templateId = 0;
+};
+
+void TestTemplatesPage::init()
+{
+    m_temp = std::make_unique<TempSettings>();
+    ForgetLanguagePack();
+    MessageService::instance().clearHistory();
+    m_shown.clear();
+    m_templateId = 0;
+}
+
+void TestTemplatesPage::cleanup()
+{
+    m_wizard.reset();
+    m_server.reset();
+    MessageService::instance().setPresenter({});
+    MessageService::instance().clearHistory();
+    m_temp.reset();
+}
+
+void TestTemplatesPage::start(const QString& job, const QStringList& serverArguments)
+{
+    m_server = std::make_unique<DevServer>(QStringList{"--seed", "demo"} + serverArguments);
+    QVERIFY2(!m_server->address().isEmpty(), qPrintable(m_server->errorOutput()));
+    m_wizard = std::make_unique<frmWizard>();
+    auto hooks = std::make_unique<ServerJobs>(*m_wizard);
+    m_hooks = hooks.get();
+    m_wizard->setJobHooks(std::move(hooks));
+    m_wizard->Form_Load(parseCommandLine(job + " /L admin@" + m_server->address() + " /P admin"));
+    // Questions (the profile's time zone) keep the profile's answer; errors are recorded.
+    MessageService::instance().setPresenter([this](const Message& message) {
+        if (message.needsAnswer())
+            return MessageAnswer::Yes;
+        m_shown.append(message);
+        return MessageAnswer::Ok;
+    });
+    m_wizard->show();
+    m_wizard->ShowStep(1, NavNext);
+    nav(3)->click();
+    QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
+}
+
+void TestTemplatesPage::chooseTemplate(const QString& name)
+{
+    QCOMPARE(step(), 8);
+    project()->ProjectTitleText->setText("Branch office");
+    project()->ProjectManagerCombo->setCurrentIndex(1);
+    QComboBox* combo = project()->ProjectTemplateCombo;
+    const int index = name.isEmpty() ? 0 : combo->findText(name);
+    QVERIFY2(index >= 0, qPrintable(comboTexts(combo).join(", ")));
+    combo->setCurrentIndex(index);
+    m_templateId = combo->currentData().toInt();
+    QVERIFY(name.isEmpty() == (m_templateId == 0));
+    nav(3)->click();
+    QCOMPARE(step(), 9);
+    nav(3)->click();
+}
+
+QStringList TestTemplatesPage::callsSince(qsizetype mark) const
+{
+    QStringList calls;
+    const QList<QJsonObject> journal = m_server->journal();
+    for (qsizetype i = mark; i < journal.size(); ++i) {
+        if (!journal[i].contains("method"))
+            continue;
+        calls.append(journal[i].value("method").toString() + ' ' +
+                     QString::fromUtf8(
+                         QJsonDocument(journal[i].value("args").toArray()).toJson(QJsonDocument::Compact)));
+    }
+    return calls;
+}
+
+QStringList TestTemplatesPage::serverUserKeys(const ServerCall& call)
+{
+    QVariantList arguments = call.arguments;
+    const SoapCallResult answer = m_wizard->session().call(call.method, arguments);
+    if (!answer.ok())
+        return {"(the query failed)"};
+    QStringList out;
+    for (const ResourceUser& user : resourceUsers(answer.result.toString()))
+        out.append(people::userKey(user.userId));
+    return out;
+}
+
+QStringList TestTemplatesPage::serverRoles(qint32 templateId)
+{
+    const ServerCall call = roleListCall(templateId);
+    QVariantList arguments = call.arguments;
+    const SoapCallResult answer = m_wizard->session().call(call.method, arguments);
+    if (!answer.ok())
+        return {"(the query failed)"};
+    QStringList out;
+    for (const ComboEntry& role : roleEntries(answer.result.toString()))
+        out.append(role.text + '=' + QString::number(role.itemData));
+    return out;
+}
+
+void TestTemplatesPage::expectUnlocked(int page) const
+{
+    QCOMPARE(step(), page);
+    QVERIFY(!m_wizard->state().IsBusy);
+    QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
+    QVERIFY(!m_wizard->progressBar()->isVisible());
+    QVERIFY(m_wizard->page(page)->isEnabled());
+}
+
+void TestTemplatesPage::expectCleanJournal() const
+{
+    for (const QJsonObject& entry : m_server->journal()) {
+        if (!entry.contains("method"))
+            continue;
+        const QString line = QString::fromUtf8(QJsonDocument(entry).toJson(QJsonDocument::Compact));
+        QVERIFY2(!entry.contains("warnings"), qPrintable(line));
+        QVERIFY2(entry.value("user").toString() == "admin", qPrintable(line));
+    }
+}
+
+void TestTemplatesPage::assignRolesAndCreate()
+{
+    start("/createproject");
+    if (QTest::currentTestFailed())
+        return;
+    qsizetype mark = journalSize();
+    chooseTemplate("Software Project");
+    QVERIFY(m_shown.isEmpty());
+    expectUnlocked(19);
+    TemplatesPage* page = templates();
+    QComboBox* roles = page->RolesCombo;
+    QComboBox* groups = page->AssignmentsGroupCombo;
+    QTreeWidget* available = page->AssignmentUsersListView;
+    QTreeWidget* assigned = page->AddedAssignmentsListView;
+
+    // The template's roles, the groups in tree order, the first group's members; nothing assigned.
+    const qint32 firstGroup = groups->itemData(0).toInt();
+    QCOMPARE(callsSince(mark), (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
+                                            QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+    QCOMPARE(m_wizard->progressBar()->maximum(), 12);
+    const QStringList roleEntries = serverRoles(m_templateId);
+    QCOMPARE(roleEntries.size(), 3);
+    QCOMPARE(comboTexts(roles), roleEntries);
+    QCOMPARE(roles->currentIndex(), 0);
+    QCOMPARE(groups->currentIndex(), 0);
+    QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
+    const int platform = groups->findText("    Platform");
+    QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
+    const QStringList firstMembers = serverUserKeys(resourcesByGroupCall(qint16(firstGroup)));
+    QVERIFY(firstMembers.size() >= 6);
+    QCOMPARE(keys(available), firstMembers);
+    QCOMPARE(assigned->topLevelItemCount(), 0);
+    QVERIFY(page->SearchAssignmentText->text().isEmpty());
+
+    // The second role to the second and fourth users: walked from the bottom, each gets the role.
+    const QStringList before = rows(available);
+    roles->setCurrentIndex(1);
+    const QString role1 = roles->itemText(1);
+    const QString role1Id = roles->itemData(1).toString();
+    available->topLevelItem(1)->setSelected(true);
+    available->topLevelItem(3)->setSelected(true);
+    mark = journalSize();
+    page->AddNewAssignmentCommand->click();
+    QCOMPARE(callsSince(mark), QStringList{});
+    auto assignmentRow = [](const QString& userRow, const QString& roleId, const QString& roleText) {
+        const QString key = userRow.section(' ', 0, 0);
+        const QString text = userRow.section(' ', 1, -2);
+        return key + ':' + roleId + ' ' + text + " (" + roleText + ") <user>";
+    };
+    QCOMPARE(rows(assigned), (QStringList{assignmentRow(before[3], role1Id, role1),
+                                          assignmentRow(before[1], role1Id, role1)}));
+    QCOMPARE(rows(available), (QStringList{before[0], before[2]} + before.mid(4)));
+    QCOMPARE(available->selectedItems(), QList<QTreeWidgetItem*>{available->topLevelItem(1)});
+
+    // A double click assigns with the role now chosen; after the last row the new last one is selected.
+    roles->setCurrentIndex(0);
+    available->clearSelection();
+    const int last = available->topLevelItemCount() - 1;
+    const QString lastRow = rows(available).at(last);
+    available->topLevelItem(last)->setSelected(true);
+    Q_EMIT available->itemDoubleClicked(available->topLevelItem(last), 0);
+    QCOMPARE(rows(assigned).last(),
+             assignmentRow(lastRow, roles->itemData(0).toString(), roles->itemText(0)));
+    QCOMPARE(available->selectedItems(), QList<QTreeWidgetItem*>{available->topLevelItem(last - 1)});
+    const QStringList assignedUsers = userKeys(keys(assigned));
+    QCOMPARE(assignedUsers.size(), 3);
+
+    // Another group: its members without the users who hold a role.
+    mark = journalSize();
+    groups->setCurrentIndex(platform);
+    const qint32 platformId = groups->itemData(platform).toInt();
+    QCOMPARE(callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
+    QCOMPARE(keys(available),
+             without(serverUserKeys(resourcesByGroupCall(qint16(platformId))), assignedUsers));
+    expectUnlocked(19);
+
+    // Search by the button and by Enter: users with a role are not offered, whatever the answer.
+    const QString someone = rows(assigned).first().section(' ', 2, 2); // a last name
+    mark = journalSize();
+    page->SearchAssignmentText->setText(someone);
+    page->FindAssignmentCommand->click();
+    QCOMPARE(callsSince(mark), QStringList{QString("GetResourceListBySubstring [\"%1\"]").arg(someone)});
+    const QStringList matching = serverUserKeys(resourcesBySubstringCall(someone));
+    QVERIFY(matching.contains(assignedUsers.first()));
+    QCOMPARE(keys(available), without(matching, assignedUsers));
+    expectUnlocked(19);
+    mark = journalSize();
+    page->SearchAssignmentText->setText("Whit");
+    QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return);
+    QCOMPARE(callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+    QCOMPARE(rows(available), QStringList{"U1 Ada Whitfield <user>"});
+    expectUnlocked(19);
+
+    // Taken back: the user returns with the key and text from before, the role part cut off.
+    assigned->clearSelection();
+    assigned->topLevelItem(0)->setSelected(true);
+    page->DelAssignmentCommand->click();
+    QCOMPARE(rows(available), (QStringList{"U1 Ada Whitfield <user>", before[3]}));
+    QCOMPARE(assigned->topLevelItemCount(), 2);
+
+    // Ada gets the third role; the first assignment goes by a double click.
+    roles->setCurrentIndex(2);
+    available->clearSelection();
+    available->topLevelItem(0)->setSelected(true);
+    page->AddNewAssignmentCommand->click();
+    QCOMPARE(rows(available), QStringList{before[3]});
+    assigned->clearSelection();
+    assigned->topLevelItem(0)->setSelected(true);
+    Q_EMIT assigned->itemDoubleClicked(assigned->topLevelItem(0), 0);
+    QCOMPARE(rows(available), (QStringList{before[3], before[1]}));
+    const QStringList chosen = keys(assigned);
+    QCOMPARE(chosen, (QStringList{lastRow.section(' ', 0, 0) + ':' + roles->itemData(0).toString(),
+                                  "U1:" + roles->itemData(2).toString()}));
+    QVERIFY(m_shown.isEmpty());
+
+    // Next: the documents page, then the project is created and the template applied with exactly
+    // these assignments, in list order.
+    nav(3)->click();
+    QCOMPARE(step(), 20);
+    mark = journalSize();
+    nav(3)->click();
+    QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
+    QCOMPARE(step(), 21);
+    const qint32 created = m_wizard->state().CreatedObjectId;
+    QVERIFY(created > 0);
+    const QStringList calls = callsSince(mark);
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls[0].startsWith("CreateProject45 [\"Branch office\""));
+    QJsonArray sent;
+    for (const QString& key : chosen)
+        sent.append(key.mid(1));
+    QCOMPARE(calls[1],
+             "updateProjectFromTemplate " +
+                 QString::fromUtf8(
+                     QJsonDocument(QJsonArray{created, m_templateId, sent}).toJson(QJsonDocument::Compact)));
+    QCOMPARE(m_server->calls("updateProjectFromTemplate").last().value("status").toString(), QString("OK"));
+    expectCleanJournal();
+}
+
+void TestTemplatesPage::backAndForwardReloads()
+{
+    start("/createproject", {"--server-version", "4.0"});
+    if (QTest::currentTestFailed())
+        return;
+    chooseTemplate("Office Move");
+    expectUnlocked(19);
+    TemplatesPage* page = templates();
+    page->SearchAssignmentText->setText("an");
+    page->FindAssignmentCommand->click();
+    page->AssignmentUsersListView->topLevelItem(0)->setSelected(true);
+    page->AddNewAssignmentCommand->click();
+    QCOMPARE(page->AddedAssignmentsListView->topLevelItemCount(), 1);
+
+    // Back to the project page, another template, forward again: a new page, nothing assigned.
+    nav(2)->click();
+    QCOMPARE(step(), 9);
+    nav(2)->click();
+    QCOMPARE(step(), 8);
+    const qsizetype mark = journalSize();
+    chooseTemplate("Marketing Campaign");
+    expectUnlocked(19);
+    QCOMPARE(callsSince(mark).size(), 3);
+    QCOMPARE(callsSince(mark).first(), QString("GetRoleList [%1]").arg(m_templateId));
+    QCOMPARE(comboTexts(page->RolesCombo), serverRoles(m_templateId));
+    QCOMPARE(page->AddedAssignmentsListView->topLevelItemCount(), 0);
+    QVERIFY(page->SearchAssignmentText->text().isEmpty());
+    QCOMPARE(keys(page->AssignmentUsersListView),
+             serverUserKeys(resourcesByGroupCall(qint16(page->AssignmentsGroupCombo->itemData(0).toInt()))));
+
+    // No assignment made: the template is applied with an empty list (CreateProject40 on 4.0).
+    nav(3)->click();
+    nav(3)->click();
+    QCOMPARE(step(), 21);
+    const QJsonObject applied = m_server->calls("updateProjectFromTemplate").last();
+    QCOMPARE(applied.value("args").toArray(),
+             (QJsonArray{m_wizard->state().CreatedObjectId, m_templateId, QJsonArray{}}));
+    QCOMPARE(m_server->calls("CreateProject40").size(), 1);
+    QVERIFY(m_shown.isEmpty());
+}
+
+void TestTemplatesPage::pageAfterTheDescription_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("templateName");
+    QTest::addColumn<int>("page");
+    QTest::newRow("4.7 with a template") << "4.7"
+                                         << "Office Move" << 19;
+    QTest::newRow("4.1 with a template") << "4.1"
+                                         << "Software Project" << 19;
+    QTest::newRow("4.7 without a template") << "4.7"
+                                            << "" << 18;
+    QTest::newRow("3.5 has no templates") << "3.5"
+                                          << "" << 18;
+}
+
+void TestTemplatesPage::pageAfterTheDescription()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, templateName);
+    QFETCH(int, page);
+    start("/createproject", {"--server-version", version});
+    if (QTest::currentTestFailed())
+        return;
+    if (version == "3.5")
+        QVERIFY(!project()->ProjectTemplateCombo->isEnabled());
+    chooseTemplate(templateName);
+    expectUnlocked(page);
+    QCOMPARE(m_server->calls("GetRoleList").size(), page == 19 ? 1 : 0);
+    QVERIFY(m_shown.isEmpty());
+}
+
+void TestTemplatesPage::failedQueries_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("textId");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("rolesFilled");
+    QTest::addColumn<bool>("availableFilled");
+    // No groups: the roles were asked for, but the page is not shown.
+    QTest::newRow("group list fault") << "GetGroupList=soap-fault" << 5005 << 9 << true << false;
+    QTest::newRow("group list refused")
+        << "GetGroupList=status:Directory offline" << 5009 << 9 << true << false;
+    // The other queries: one message, and the page shows what could be filled.
+    QTest::newRow("roles lost") << "GetRoleList=bad-xml" << 5005 << 19 << false << true;
+    QTest::newRow("members lost") << "GetResourceListByGroup=http-500" << 0 << 19 << true << false;
+}
+
+void TestTemplatesPage::failedQueries()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, textId);
+    QFETCH(int, page);
+    QFETCH(bool, rolesFilled);
+    QFETCH(bool, availableFilled);
+    start("/createproject", {"--fault", fault});
+    if (QTest::currentTestFailed())
+        return;
+    chooseTemplate("Software Project");
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown[0].textId, textId);
+    if (textId)
+        QVERIFY(m_shown[0].text.startsWith(GetLocalizedText(textId)));
+    if (fault.contains("status:"))
+        QVERIFY(m_shown[0].text.endsWith("Directory offline"));
+    expectUnlocked(page);
+    TemplatesPage* templatesPage = templates();
+    QCOMPARE(templatesPage->RolesCombo->count() > 0, rolesFilled);
+    QCOMPARE(templatesPage->AssignmentsGroupCombo->count() > 0, page == 19);
+    QCOMPARE(templatesPage->AssignmentUsersListView->topLevelItemCount() > 0, availableFilled);
+    if (page != 19 || rolesFilled)
+        return;
+    // Without a role nothing can be assigned.
+    templatesPage->AssignmentUsersListView->topLevelItem(0)->setSelected(true);
+    const int count = templatesPage->AssignmentUsersListView->topLevelItemCount();
+    templatesPage->AddNewAssignmentCommand->click();
+    QCOMPARE(templatesPage->AddedAssignmentsListView->topLevelItemCount(), 0);
+    QCOMPARE(templatesPage->AssignmentUsersListView->topLevelItemCount(), count);
+}
+
+void TestTemplatesPage::otherJobsHaveNoTemplatesPage()
+{
+    start("/createevent");
+    if (QTest::currentTestFailed())
+        return;
+    const qsizetype mark = journalSize();
+    QVERIFY(!m_hooks->loadTemplateAssignments());
+    QCOMPARE(callsSince(mark), QStringList{});
+    QVERIFY(m_shown.isEmpty());
+}
+
+QTEST_MAIN(TestTemplatesPage)
+#include "tst_templates_page.moc"

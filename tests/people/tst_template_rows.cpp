@@ -1,0 +1,222 @@
+// The rows of the templates page without widgets: assignments made from user items and taken back,
+// the users the available list leaves out, and what reaches updateProjectFromTemplate.
+#include "items/CreateCalls.h"
+#include "people/PeopleAnswers.h"
+#include "people/TemplateAssignmentRows.h"
+#include "shell/RunMode.h"
+
+#include <QTest>
+
+using namespace kitbench;
+
+Q_DECLARE_METATYPE(PeopleItem)
+
+namespace {
+
+PeopleItem item(const QString& key, const QString& text, const QString& icon = "<user>")
+{
+    return PeopleItem{key, text, icon};
+}
+
+QString users(const QList<std::pair<int, QString>>& list)
+{
+    QString xml = "<Resources>";
+    for (const auto& [id, name] : list)
+        xml += "<User><UserId>" + QString::number(id) + "</UserId><FirstName>" + name.section(' ', 0, 0) +
+               "</FirstName><LastName>" + name.section(' ', 1) + "</LastName></User>";
+    return xml + "</Resources>";
+}
+
+} // namespace
+
+class TestTemplateRows : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void assignAndTakeBack_data();
+    void assignAndTakeBack();
+    void takeBackWithoutTheRole_data();
+    void takeBackWithoutTheRole();
+    void roleOfAKey_data();
+    void roleOfAKey();
+    void rowAfterMoving_data();
+    void rowAfterMoving();
+    void templateJobs_data();
+    void templateJobs();
+    void assignedUsersAreNotOffered();
+    void assignmentsReachTheTemplateCall_data();
+    void assignmentsReachTheTemplateCall();
+};
+
+void TestTemplateRows::assignAndTakeBack_data()
+{
+    QTest::addColumn<PeopleItem>("user");
+    QTest::addColumn<int>("roleId");
+    QTest::addColumn<QString>("roleText");
+    QTest::addColumn<PeopleItem>("assignment");
+    QTest::newRow("plain") << item("U11", "Ana Garcia") << 1 << "Developer"
+                           << item("U11:1", "Ana Garcia (Developer)");
+    QTest::newRow("role with a blank") << item("U3", "Ursula Brandt") << 3 << "Business Analyst"
+                                       << item("U3:3", "Ursula Brandt (Business Analyst)");
+    // Brackets in a name or a role: the role part is cut off exactly, the name stays whole.
+    QTest::newRow("brackets in the name")
+        << item("U40", "Eva (Evi) Jansen") << 12 << "Mover" << item("U40:12", "Eva (Evi) Jansen (Mover)");
+    QTest::newRow("brackets in the role")
+        << item("U7", "Li Wong") << 5 << "Tester (QA)" << item("U7:5", "Li Wong (Tester (QA))");
+    QTest::newRow("a role without a name") << item("U7", "Li Wong") << 9 << "" << item("U7:9", "Li Wong ()");
+    // An item that was marked otherwise is an ordinary user in both lists.
+    QTest::newRow("other icon") << item("U2", "Peter Marsh", "<user_must_be_confirmed>") << 4 << "Planner"
+                                << item("U2:4", "Peter Marsh (Planner)");
+}
+
+void TestTemplateRows::assignAndTakeBack()
+{
+    QFETCH(PeopleItem, user);
+    QFETCH(int, roleId);
+    QFETCH(QString, roleText);
+    QFETCH(PeopleItem, assignment);
+    QCOMPARE(people::assignmentItem(user, roleId, roleText), assignment);
+    QCOMPARE(people::assignmentRoleId(assignment.key), roleId);
+    QCOMPARE(people::userItemOfAssignment(assignment, roleText), item(user.key, user.text));
+}
+
+void TestTemplateRows::takeBackWithoutTheRole_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("roleText");
+    QTest::addColumn<PeopleItem>("user");
+    // When the role's text is not known (or no longer matches) the text ends before its first " (".
+    QTest::newRow("role unknown") << "U11:1"
+                                  << "Ana Garcia (Developer)"
+                                  << "" << item("U11", "Ana Garcia");
+    QTest::newRow("role renamed") << "U11:1"
+                                  << "Ana Garcia (Developer)"
+                                  << "Engineer" << item("U11", "Ana Garcia");
+    QTest::newRow("brackets in the name, role unknown") << "U40:12"
+                                                        << "Eva (Evi) Jansen (Mover)"
+                                                        << "" << item("U40", "Eva");
+    QTest::newRow("no role part") << "U5"
+                                  << "Zoe Adams"
+                                  << "" << item("U5", "Zoe Adams");
+    QTest::newRow("bracket without a blank") << "U5:2"
+                                             << "Zoe(Adams)"
+                                             << "" << item("U5", "Zoe(Adams)");
+}
+
+void TestTemplateRows::takeBackWithoutTheRole()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QString, roleText);
+    QFETCH(PeopleItem, user);
+    QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
+}
+
+void TestTemplateRows::roleOfAKey_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("roleId");
+    QTest::newRow("user and role") << "U11:7" << 7;
+    QTest::newRow("user alone") << "U11" << 0;
+    QTest::newRow("role not a number") << "U11:x" << 0;
+    QTest::newRow("second colon") << "U11:7:2" << 0;
+    QTest::newRow("empty role") << "U11:" << 0;
+}
+
+void TestTemplateRows::roleOfAKey()
+{
+    QFETCH(QString, key);
+    QFETCH(int, roleId);
+    QCOMPARE(people::assignmentRoleId(key), roleId);
+}
+
+void TestTemplateRows::rowAfterMoving_data()
+{
+    QTest::addColumn<int>("lastMoved");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::addColumn<int>("row");
+    QTest::newRow("nothing moved") << -1 << 5 << -1;
+    QTest::newRow("list emptied") << 0 << 0 << -1;
+    QTest::newRow("from the middle") << 2 << 5 << 2;
+    QTest::newRow("the first row") << 0 << 3 << 0;
+    QTest::newRow("the last row") << 4 << 4 << 3;
+    QTest::newRow("past the end after several") << 6 << 2 << 1;
+}
+
+void TestTemplateRows::rowAfterMoving()
+{
+    QFETCH(int, lastMoved);
+    QFETCH(int, rowsLeft);
+    QFETCH(int, row);
+    QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
+}
+
+void TestTemplateRows::templateJobs_data()
+{
+    QTest::addColumn<int>("runMode");
+    QTest::addColumn<bool>("usesTemplates");
+    for (int mode = RunModeNone; mode <= kRunModeCount; ++mode) {
+        const bool project = mode == CREATEPROJECT || mode == IMPORTPROJECT;
+        QTest::addRow("run mode %d", mode) << mode << project;
+    }
+}
+
+void TestTemplateRows::templateJobs()
+{
+    QFETCH(int, runMode);
+    QFETCH(bool, usesTemplates);
+    QCOMPARE(people::jobUsesProjectTemplates(runMode), usesTemplates);
+}
+
+void TestTemplateRows::assignedUsersAreNotOffered()
+{
+    // Two users received roles; whatever group or search lists them again, only the others are offered.
+    const QStringList assigned{people::assignmentItem(item("U3", "Ursula Brandt"), 2, "Tester").key,
+                               people::assignmentItem(item("U11", "Ana Garcia"), 1, "Developer").key};
+    const QString answer =
+        users({{1, "Ada Whitfield"}, {3, "Ursula Brandt"}, {11, "Ana Garcia"}, {31, "Ana Ito"}});
+    QCOMPARE(unassignedUserItems(answer, assigned),
+             (QList<PeopleItem>{item("U1", "Ada Whitfield"), item("U31", "Ana Ito")}));
+    // Taken back, the user is offered again by the next answer.
+    const PeopleItem back =
+        people::userItemOfAssignment(item(assigned[0], "Ursula Brandt (Tester)"), "Tester");
+    QCOMPARE(unassignedUserItems(answer, {assigned[1]}),
+             (QList<PeopleItem>{item("U1", "Ada Whitfield"), back, item("U31", "Ana Ito")}));
+}
+
+void TestTemplateRows::assignmentsReachTheTemplateCall_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("templateId");
+    QTest::addColumn<bool>("called");
+    QTest::newRow("4.0 with a template") << "4.0" << 2 << true;
+    QTest::newRow("4.7 with a template") << "4.7" << 3 << true;
+    QTest::newRow("4.7 without a template") << "4.7" << 0 << false;
+    QTest::newRow("3.5 has no templates") << "3.5" << 2 << false;
+}
+
+void TestTemplateRows::assignmentsReachTheTemplateCall()
+{
+    QFETCH(QString, version);
+    QFETCH(int, templateId);
+    QFETCH(bool, called);
+    ProjectValues values;
+    values.templateId = templateId;
+    // The keys in the order of the assignments list, as the page leaves them.
+    values.assignmentKeys =
+        QStringList{people::assignmentItem(item("U40", "Eva Jansen"), 12, "Mover").key,
+                    people::assignmentItem(item("U3", "Ursula Brandt"), 11, "Planner").key};
+    const std::optional<ServerCall> call = projectTemplateCall(values, version, 57);
+    QCOMPARE(call.has_value(), called);
+    if (!called)
+        return;
+    QCOMPARE(call->method, QString("updateProjectFromTemplate"));
+    QCOMPARE(call->arguments.size(), 3);
+    QCOMPARE(call->arguments[0].toInt(), 57);
+    QCOMPARE(call->arguments[1].toInt(), templateId);
+    QCOMPARE(call->arguments[2].value<QStringList>(), (QStringList{"40:12", "3:11"}));
+}
+
+QTEST_APPLESS_MAIN(TestTemplateRows)
+#include "tst_template_rows.moc"
