@@ -142,7 +142,8 @@ void fillCalendar(DictionaryFill& fill, int calendarPeriod)
     ComboFill periods;
     for (int id = 2910; id <= 2918; ++id)
         periods.entries.append(fixedEntry(id, 0));
-    periods.selectedIndex = calendarPeriod;
+    // A setting that names no entry (edited by hand, from another version) falls back to today.
+    periods.selectedIndex = calendarPeriod >= 0 && calendarPeriod < periods.entries.size() ? calendarPeriod : 0;
     fill.combos.insert(QStringLiteral("ExportCalendarTimeFilterCombo"), periods);
 }
 

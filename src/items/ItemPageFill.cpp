@@ -94,7 +94,11 @@ void ItemPageFill::FillDictionaryControls(const QString& xml)
                               offset.profileTimeOffset, state.LocalTimeZoneOffset)) == MessageAnswer::No)
         state.ProfileTimeOffset = state.LocalTimeZoneOffset;
 
-    const DictionaryFill fill = dictionaryEntriesForRunMode(*answer, state.RunMode, state.ServerVersion);
+    // The calendar export preselects the period used last time.
+    const int calendarPeriod =
+        m_wizard.settings().read(QStringLiteral("CalendarPeriod"), QStringLiteral("0")).toInt();
+    const DictionaryFill fill =
+        dictionaryEntriesForRunMode(*answer, state.RunMode, state.ServerVersion, calendarPeriod);
     for (auto it = fill.combos.cbegin(); it != fill.combos.cend(); ++it)
         fillCombo(control<QComboBox>(m_wizard, it.key()), it.value());
     for (auto it = fill.listViews.cbegin(); it != fill.listViews.cend(); ++it)

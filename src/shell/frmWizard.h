@@ -51,6 +51,7 @@ public:
     DesktopShell& desktopShell() const { return *m_shell; }
     SoapSession& session() { return m_session; }
     LoginPage* loginPage() const { return m_login; }
+    SettingsStore& settings() { return m_settings; }
 
     // The progress bar that server calls advance.
     bool progressVisible() const override;
