@@ -56,6 +56,11 @@ void FileJobs::setImportFollows(std::function<bool()> importStepOne)
     m_publishing->setImportFollows(std::move(importStepOne));
 }
 
+void FileJobs::setWorkbookReceived(std::function<bool(const QString&)> received)
+{
+    m_publishing->setWorkbookReceived(std::move(received));
+}
+
 void FileJobs::connectHandlers()
 {
     auto* folders = static_cast<FolderPage*>(m_wizard.page(kFolderPage));

@@ -32,6 +32,7 @@ public:
     void dropTransfers();
     // What runs after the files of a plan import into a new project are published.
     void setImportFollows(std::function<bool()> importStepOne);
+    void setWorkbookReceived(std::function<bool(const QString&)> received);
 
     void BuildLibraryTree(const QString& xml);
     void NewOrvFolderCommand_Click();

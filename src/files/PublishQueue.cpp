@@ -181,6 +181,7 @@ void PublishQueue::currPublishedForm_UploadStep(qint64 done)
 void PublishQueue::currPublishedForm_Completed(int status, int code)
 {
     WizardState& state = m_wizard.state();
+    m_lastAnswer = m_post ? m_post->resultText() : QString();
     if (m_post) {
         auto* log = m_wizard.findChild<QPlainTextEdit*>(QStringLiteral("TextLog"));
         if (log && !m_post->resultText().isEmpty())
@@ -245,6 +246,12 @@ void PublishQueue::finishQueue(bool lastSucceeded)
             m_wizard.ShowStep(12, NavNext);
         else if (!m_importStepOne || m_importStepOne())
             m_wizard.ShowStep(12, NavNext);
+    } else if (state.RunMode == IMPORTLIST) {
+        // The workbook goes on to the create list page once the server has described it.
+        if (!lastSucceeded)
+            queue()->clear();
+        else if (m_workbookReceived && m_workbookReceived(m_lastAnswer))
+            m_wizard.ShowStep(14, NavNext);
     } else {
         m_wizard.ShowStep(kFinalPage, NavNext);
     }

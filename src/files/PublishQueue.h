@@ -32,6 +32,11 @@ public:
 
     // Runs after the last file of a plan import into a new project; false keeps the wizard on the page.
     void setImportFollows(std::function<bool()> importStepOne) { m_importStepOne = std::move(importStepOne); }
+    // Takes the server's answer to an uploaded workbook (list import); false keeps the wizard on the page.
+    void setWorkbookReceived(std::function<bool(const QString&)> received)
+    {
+        m_workbookReceived = std::move(received);
+    }
 
     // PublishAll from page `step` (6 or 20), which the caller has locked.
     StepResult PublishAll(int step);
@@ -58,6 +63,8 @@ private:
     FormSender& m_sender;
     QPointer<FormPost> m_post;
     std::function<bool()> m_importStepOne;
+    std::function<bool(const QString&)> m_workbookReceived;
+    QString m_lastAnswer; // the answer to the last file posted
     int m_step = 20;
     qint64 m_uploadTotal = 0;
     int m_uploadStep = 0;

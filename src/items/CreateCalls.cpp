@@ -188,6 +188,18 @@ std::optional<ServerCall> listCreateCall(const ListValues& v)
     return finished(read, "CreateList", args);
 }
 
+std::optional<ServerCall> listFromSheetCall(const ListValues& v, const QString& file, const QString& sheet,
+                                            const QStringList& columns, bool ignoreErrorRows)
+{
+    ComboReader read;
+    const QVariantList args{file,           sheet,
+                            v.title,        v.description,
+                            v.folderTag,    read(v.type),
+                            read(v.status), QVariant::fromValue(v.categoryIds),
+                            columns,        QVariant::fromValue(qint16(ignoreErrorRows ? 1 : 0))};
+    return finished(read, "CreateListFromExcel", args);
+}
+
 std::optional<ServerCall> projectCreateCall(const ProjectValues& v, const QString& serverVersion)
 {
     ComboReader read;

@@ -53,6 +53,11 @@ std::optional<ServerCall> taskCreateCall(const TaskValues& values);
 std::optional<ServerCall> eventCreateCall(const EventValues& values, const QString& serverVersion);
 std::optional<ServerCall> toDoCreateCall(const ToDoValues& values, const QString& serverVersion);
 std::optional<ServerCall> listCreateCall(const ListValues& values);
+// CreateListFromExcel (file, sheet, title, description, folder, type, status, categories, columns,
+// ignore error rows): a new list from a sheet of an uploaded workbook.
+std::optional<ServerCall> listFromSheetCall(const ListValues& values, const QString& file,
+                                            const QString& sheet, const QStringList& columns,
+                                            bool ignoreErrorRows);
 // CreateProject45 on 4.5 and 4.7, CreateProject40 on 4.0 and 4.1, CreateProject on the others.
 std::optional<ServerCall> projectCreateCall(const ProjectValues& values, const QString& serverVersion);
 

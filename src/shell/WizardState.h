@@ -43,6 +43,8 @@ struct WizardState
     QString ItemProjectsXml;
     // The project list answer of the MS Project jobs (the export page's details box reads it).
     QString ProjectsText;
+    // IMPORTLIST: the server's description of the uploaded workbook (sheets and their columns).
+    QString WorkbookDescription;
 };
 
 } // namespace kitbench
