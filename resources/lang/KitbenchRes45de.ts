@@ -1657,5 +1657,10 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>browse buttons of pages 11 and 16</extracomment>
         <translation>&amp;Durchsuchen...</translation>
     </message>
+    <message id="T9401">
+        <source>The calendar entries could not be saved for Outlook.</source>
+        <extracomment>message: the calendar export could not write its exchange file; the path and the reason follow</extracomment>
+        <translation>Die Kalendereinträge konnten nicht für Outlook gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

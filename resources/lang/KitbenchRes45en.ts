@@ -1657,5 +1657,10 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>browse buttons of pages 11 and 16</extracomment>
         <translation>&amp;Browse...</translation>
     </message>
+    <message id="T9401">
+        <source>The calendar entries could not be saved for Outlook.</source>
+        <extracomment>message: the calendar export could not write its exchange file; the path and the reason follow</extracomment>
+        <translation>The calendar entries could not be saved for Outlook.</translation>
+    </message>
 </context>
 </TS>

@@ -88,7 +88,8 @@ bool ItemJobs::loadForRunMode(int runMode)
 {
     const bool project = runMode == CREATEPROJECT;
     const bool list = runMode == CREATELIST || runMode == IMPORTLIST;
-    if (!isItemJob(runMode) && !project && !list)
+    const bool calendar = runMode == EXPORTCALENDAR;
+    if (!isItemJob(runMode) && !project && !list && !calendar)
         return true;
     WizardState& state = m_wizard.state();
     m_loadFailed = false;
@@ -100,6 +101,19 @@ bool ItemJobs::loadForRunMode(int runMode)
                 runMode, [this](const std::optional<ServerCall>& call) { return loadText(call); },
                 [this] { return !m_initFailed && m_wizard.session().CheckSoapOutcome(m_last->result); });
     QProgressBar* bar = m_wizard.progressBar();
+    if (calendar) {
+        // The dictionaries alone: the period list and the profile's time zone.
+        bar->setRange(0, 4);
+        bar->setValue(0);
+        bar->setVisible(true);
+        const QString dictionaries =
+            loadText(loadDictionariesCall(GetLocalizedText(12), runMode, state.ImportNewProject));
+        bar->setVisible(false);
+        if (m_initFailed || !m_wizard.session().CheckSoapOutcome(m_last->result))
+            return false;
+        m_fill->FillDictionaryControls(dictionaries);
+        return true;
+    }
     bar->setRange(0, project ? 8 : 12);
     bar->setValue(0);
     bar->setVisible(true);

@@ -1,11 +1,15 @@
 #include "session/ServerJobs.h"
 
 #include "directory/CategoryEditing.h"
+#include "calendar/CalendarJobs.h"
 #include "files/FileJobs.h"
 #include "files/FolderPage.h"
 #include "items/ItemJobs.h"
+#include "lists/ListImport.h"
+#include "msproject/MsProjectJobs.h"
 #include "msproject/ProjectChoice.h"
 #include "people/PeopleJobs.h"
+#include "people/TemplateAssignments.h"
 #include "platform/DesktopShell.h"
 #include "session/LoginPage.h"
 #include "session/ServerAddress.h"
@@ -27,11 +31,43 @@ ServerJobs::ServerJobs(frmWizard& wizard)
       m_people(std::make_unique<PeopleJobs>(wizard)), m_projects(std::make_unique<ProjectChoice>(wizard)),
       m_files(std::make_unique<FileJobs>(wizard))
 {
+    m_calendar = std::make_unique<CalendarJobs>(wizard);
+    m_listImport = std::make_unique<ListImport>(wizard, *m_files);
+    m_files->setWorkbookReceived([this](const QString& answer) { return m_listImport->workbookReceived(answer); });
+    m_templates = std::make_unique<TemplateAssignments>(wizard);
+    // An import into a new project fills the create project pages as the project job does.
+    m_msProject =
+        std::make_unique<MsProjectJobs>(wizard, [this] { return m_items->loadForRunMode(CREATEPROJECT); });
     m_files->setImportFollows([this] { return importProjectStepOne(); });
     CategoryEditing::attach(wizard);
 }
 
 ServerJobs::~ServerJobs() = default;
+
+int ServerJobs::chooseImportTarget()
+{
+    return m_msProject->chooseImportTarget();
+}
+
+bool ServerJobs::importProjectStepOne()
+{
+    return m_msProject->importProjectStepOne();
+}
+
+bool ServerJobs::importProjectStepTwo()
+{
+    return m_msProject->importProjectStepTwo();
+}
+
+bool ServerJobs::exportProject()
+{
+    return m_msProject->exportProject();
+}
+
+void ServerJobs::unloadUserChoiceDialog()
+{
+    m_msProject->unloadUserChoiceDialog();
+}
 
 bool ServerJobs::checkPageData(int step)
 {
@@ -45,6 +81,11 @@ bool ServerJobs::loadGroups()
     return m_people->LoadResourcesPage();
 }
 
+bool ServerJobs::loadTemplateAssignments()
+{
+    return m_templates->loadForChosenTemplate();
+}
+
 bool ServerJobs::createObjectOnServer()
 {
     return m_items->createObjectOnServer();
@@ -53,6 +94,26 @@ bool ServerJobs::createObjectOnServer()
 StepResult ServerJobs::startPublishing()
 {
     return m_files->startPublishing(m_wizard.state().CurrentStep);
+}
+
+StepResult ServerJobs::uploadWorkbook()
+{
+    return m_listImport->uploadWorkbook(m_wizard.state().CurrentStep);
+}
+
+void ServerJobs::fillSheetFields()
+{
+    m_listImport->fillSheetFields();
+}
+
+bool ServerJobs::createListFromSheet()
+{
+    return m_listImport->createListFromSheet();
+}
+
+bool ServerJobs::exportCalendar()
+{
+    return m_calendar->exportCalendar();
 }
 
 StepResult ServerJobs::openChosenAsset()
@@ -110,8 +171,11 @@ bool ServerJobs::CheckServerVersion()
 
 bool ServerJobs::loadForRunMode(int runMode)
 {
-    return m_items->loadForRunMode(runMode) && m_projects->loadForRunMode(runMode) &&
-           m_files->loadForRunMode(runMode);
+    if (!m_items->loadForRunMode(runMode) || !m_projects->loadForRunMode(runMode) ||
+        !m_files->loadForRunMode(runMode))
+        return false;
+    m_calendar->loadForRunMode(runMode);
+    return true;
 }
 
 void ServerJobs::openResultWebView()

@@ -6,11 +6,15 @@
 
 namespace kitbench {
 
+class CalendarJobs;
 class FileJobs;
 class ItemJobs;
+class ListImport;
+class MsProjectJobs;
 class PeopleJobs;
 class ProjectChoice;
 class SoapSession;
+class TemplateAssignments;
 class frmWizard;
 
 // The server side of the jobs: the connect sequence of the connection page and the web links of
@@ -29,11 +33,21 @@ public:
 
     bool checkPageData(int step) override;
     bool loadGroups() override;
+    bool loadTemplateAssignments() override;
     bool createObjectOnServer() override;
     void resetItemPages() override;
     StepResult startPublishing() override;
     StepResult openChosenAsset() override;
+    bool exportCalendar() override;
+    StepResult uploadWorkbook() override;
+    void fillSheetFields() override;
+    bool createListFromSheet() override;
     bool cancelTransfers() override;
+    int chooseImportTarget() override;
+    bool importProjectStepOne() override;
+    bool importProjectStepTwo() override;
+    bool exportProject() override;
+    void unloadUserChoiceDialog() override;
     void dropTransfers() override;
 
 protected:
@@ -52,8 +66,12 @@ private:
     frmWizard& m_wizard;
     std::unique_ptr<ItemJobs> m_items;
     std::unique_ptr<PeopleJobs> m_people;
+    std::unique_ptr<TemplateAssignments> m_templates;
     std::unique_ptr<ProjectChoice> m_projects;
     std::unique_ptr<FileJobs> m_files;
+    std::unique_ptr<MsProjectJobs> m_msProject;
+    std::unique_ptr<CalendarJobs> m_calendar;
+    std::unique_ptr<ListImport> m_listImport;
 };
 
 } // namespace kitbench
