@@ -26,7 +26,9 @@ QString answersFor(int mode)
     if (mode == 7)
         answers += "[page 7]\nAssetListTreeView = key:A1\n";
     if (mode == 12)
-        answers += "[page 16]\ntxtExcelFilePath = book.xlsx\n";
+        answers += "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n";
+    if (mode == 9)
+        answers += "[page 11]\nSelectProjectCombo = Website Relaunch\n[messages]\n2646 = OK\n";
     return answers;
 }
 } // namespace
@@ -56,7 +58,7 @@ void TestConnect::versionChecks()
         const QString job = QString::fromLatin1(kKeywords[mode]);
         QStringList arguments{job};
         if (mode == 9)
-            arguments << "plan.xml";
+            arguments << E2E_DATA "/plan.xml";
         else if (mode == 12)
             arguments << "";
         const KitbenchRun run =

@@ -54,15 +54,17 @@ void TestJobPaths::pagePath_data()
                               << QList<int>{0, 1, 7, 21};
     QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << ""
                                    << QList<int>{0, 1, 8, 9, 18, 20, 21};
-    QTest::newRow("IMPORTPROJECT") << QStringList{"/importproject", "plan.xml"} << ""
-                                   << QList<int>{0, 1, 11, 12, 21};
+    QTest::newRow("IMPORTPROJECT")
+        << QStringList{"/importproject", E2E_DATA "/plan.xml"}
+        << "[page 11]\nSelectProjectCombo = Website Relaunch\n[messages]\n2646 = OK\n"
+        << QList<int>{0, 1, 11, 12, 21};
     QTest::newRow("EXPORTPROJECT") << QStringList{"/exportproject"} << "" << QList<int>{0, 1, 10, 21};
     QTest::newRow("EXPORTCALENDAR") << QStringList{"/exportcalendar"} << "" << QList<int>{0, 1, 13, 21};
     QTest::newRow("IMPORTLIST, workbook chosen on page 16")
-        << QStringList{"/importlist", ""} << "[page 16]\ntxtExcelFilePath = book.xlsx\n"
+        << QStringList{"/importlist", ""} << "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n"
         << QList<int>{0, 1, 16, 14, 17, 21};
     QTest::newRow("IMPORTLIST, workbook named on the command line")
-        << QStringList{"/importlist", "book.xlsx"} << "" << QList<int>{0, 1, 14, 17, 21};
+        << QStringList{"/importlist", E2E_DATA "/book.csv"} << "" << QList<int>{0, 1, 14, 17, 21};
     QTest::newRow("job picked on the introduction page")
         << QStringList{}
         << "[page 0]\nactionListView = " +

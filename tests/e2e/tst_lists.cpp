@@ -175,7 +175,7 @@ void TestLists::pageChecks_data()
 
     const QStringList createList{"/createlist"};
     const QStringList importList{"/importlist", ""};
-    const QString workbook = "[page 16]\ntxtExcelFilePath = book.xlsx\n";
+    const QString workbook = "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n";
     QTest::newRow("create: read-only folder")
         << createList << "ListTitleText = L\nListFolderTreeView = Personal Lists/ERP Migration\n"
         << "[3109]";
@@ -221,7 +221,7 @@ void TestLists::importListGoesOnToFields()
     const qsizetype created = live.calls("CreateList").size();
     const KitbenchRun run =
         KitbenchRun::start(QStringList{"/importlist", ""} + login(live),
-                           "[page 16]\ntxtExcelFilePath = book.xlsx\n[page 14]\nListTitleText = Imported\n"
+                           "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n[page 14]\nListTitleText = Imported\n"
                            "ListFolderTreeView = Public Lists/Team Lists\n" +
                                kMessages);
     const QList<int> pages = run.pages();

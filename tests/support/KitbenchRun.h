@@ -3,6 +3,7 @@
 // Runs the kitbench program unattended, as scripts and add-ins do, in a home of its own.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -14,7 +15,8 @@ struct KitbenchRun
     QString out;
     QString err;
     QStringList screenshots;
-    // The files the run left in its working folder (a download is saved there), by name.
+    // The files the run left in its working folder (a download is saved there) and its data folder
+    // ("data/..."), by path relative to the folder of the run.
     QMap<QString, QByteArray> savedFiles;
 
     // The pages in the order they were shown (from the screenshot names NN-pageP.png).
@@ -62,9 +64,11 @@ struct KitbenchRun
         result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
         result.err = QString::fromLocal8Bit(process.readAllStandardError());
         result.screenshots = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
-        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
-            QFile saved(dir.filePath(name));
-            if (name != QLatin1String("job.answers") && saved.open(QIODevice::ReadOnly))
+        for (QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString name = QDir(dir.path()).relativeFilePath(it.next());
+            QFile saved(it.filePath());
+            if (name != QLatin1String("job.answers") && !name.startsWith(QLatin1String("shots/")) &&
+                !name.startsWith(QLatin1String("config/")) && saved.open(QIODevice::ReadOnly))
                 result.savedFiles.insert(name, saved.readAll());
         }
         return result;
