@@ -17,7 +17,7 @@ namespace kitbench {
 namespace {
 
 // A download is read in pieces of this size at most, so a large file never sits in memory.
-constexpr qint64 kReadBuffer = 256 * 1024;
+constexpr qint64 kReadBuffer = 64 * 1024;
 // The answer of a publishing post is a short page; more than this is not kept.
 constexpr qsizetype kMaxAnswer = 8 * 1024 * 1024;
 
