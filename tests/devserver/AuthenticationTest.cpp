@@ -1,4 +1,5 @@
 // Signing in from the Authenticator header, and rights that follow the user.
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
@@ -20,16 +21,8 @@ void PrintTo(const LoginCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class Authentication : public ::testing::TestWithParam<LoginCase>
+class Authentication : public SharedServer<::testing::TestWithParam<LoginCase>>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 } // namespace

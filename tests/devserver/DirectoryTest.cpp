@@ -1,4 +1,5 @@
 // Dictionaries, categories, clients and project lists, read with the expressions the wizard uses.
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,8 @@ void PrintTo(const DictionaryCase& c, std::ostream* os)
     *os << "code " << c.code;
 }
 
-class Dictionaries : public ::testing::TestWithParam<DictionaryCase>
+class Dictionaries : public SharedServer<::testing::TestWithParam<DictionaryCase>>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // The download page, injected faults on the file pages, and large files in both directions.
 #include "support/FilePageClient.h"
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
@@ -47,16 +48,8 @@ inline void PrintTo(const DownloadCase& c, std::ostream* os)
     *os << c.what;
 }
 
-class Downloads : public ::testing::TestWithParam<DownloadCase>
+class Downloads : public SharedServer<::testing::TestWithParam<DownloadCase>>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 // Seeded versions: 1 Welcome.txt (Documents), 2 Framework Agreement.txt, 3 Travel Policy.txt

@@ -1,6 +1,7 @@
 // The publishing page: files posted as the wizard's form into library folders, as new versions,
 // as attachments and as workbooks for a list import; and its refusals.
 #include "support/FilePageClient.h"
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
@@ -191,16 +192,8 @@ inline void PrintTo(const Refusal& r, std::ostream* os)
     *os << r.what;
 }
 
-class PublishingRefusals : public ::testing::TestWithParam<Refusal>
+class PublishingRefusals : public SharedServer<::testing::TestWithParam<Refusal>>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 TEST_P(PublishingRefusals, StoreNothingAndSayWhy)

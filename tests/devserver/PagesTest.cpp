@@ -1,4 +1,5 @@
 // The auto-login page and the object views.
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
@@ -10,16 +11,8 @@ using namespace orvdev::test;
 
 namespace {
 
-class Pages : public ::testing::Test
+class Pages : public SharedServer<>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 } // namespace

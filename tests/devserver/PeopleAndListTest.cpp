@@ -1,4 +1,5 @@
 // Users, groups, roles; list folders and lists.
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
@@ -8,16 +9,8 @@ using namespace orvdev::test;
 
 namespace {
 
-class People : public ::testing::Test
+class People : public SharedServer<>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 } // namespace

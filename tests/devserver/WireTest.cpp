@@ -1,4 +1,5 @@
 // Requests an ASP.NET web service refuses, and how: status, fault code and text, and the journal.
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
@@ -79,16 +80,8 @@ std::vector<WireCase> cases()
     };
 }
 
-class Wire : public ::testing::TestWithParam<WireCase>
+class Wire : public SharedServer<::testing::TestWithParam<WireCase>>
 {
-protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
 };
 
 } // namespace

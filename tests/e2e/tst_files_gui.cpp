@@ -3,6 +3,7 @@
 // pages, and the documents list's Add and Remove.
 #include "DevServer.h"
 #include "TempSettings.h"
+#include "UrlRecorder.h"
 
 #include "files/CreateOrvFolder.h"
 #include "platform/DesktopShell.h"
@@ -27,20 +28,6 @@
 using namespace kitbench;
 
 namespace {
-
-class UrlRecorder : public DesktopShell
-{
-public:
-    explicit UrlRecorder(QList<QUrl>& urls) : m_urls(urls) {}
-    bool openUrl(const QUrl& url) override
-    {
-        m_urls.append(url);
-        return true;
-    }
-
-private:
-    QList<QUrl>& m_urls;
-};
 
 QTreeWidgetItem* nodeByKey(QTreeWidget* tree, const QString& key)
 {

@@ -3,6 +3,7 @@
 // the page checks keep the user on the page with the input as typed.
 #include "DevServer.h"
 #include "TempSettings.h"
+#include "UrlRecorder.h"
 
 #include "directory/ProjectList.h"
 #include "platform/DesktopShell.h"
@@ -27,20 +28,6 @@
 using namespace kitbench;
 
 namespace {
-
-class UrlRecorder : public DesktopShell
-{
-public:
-    explicit UrlRecorder(QList<QUrl>& urls) : m_urls(urls) {}
-    bool openUrl(const QUrl& url) override
-    {
-        m_urls.append(url);
-        return true;
-    }
-
-private:
-    QList<QUrl>& m_urls;
-};
 
 struct Fetched
 {

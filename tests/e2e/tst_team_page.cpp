@@ -2,6 +2,7 @@
 // group, add and remove commands, and what the server was asked.
 #include "DevServer.h"
 #include "KitbenchRun.h"
+#include "PeopleKeys.h"
 #include "TempSettings.h"
 
 #include "items/IncidentPage.h"
@@ -102,11 +103,6 @@ private:
     void goToTeamPage();
     TeamPage* team() const { return static_cast<TeamPage*>(m_wizard->page(18)); }
     QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
-    // The SOAP calls since `mark` journal lines, as "Method [args]".
-    QStringList callsSince(qsizetype mark) const;
-    qsizetype journalSize() const { return m_server->journal().size(); }
-    // The user keys the server answers to a query, asked outside the page.
-    QStringList serverUserKeys(const ServerCall& call);
     void expectCleanJournal() const;
     void expectUnlocked(int step) const;
 
@@ -173,32 +169,6 @@ void TestTeamPage::goToTeamPage()
     nav(3)->click();
 }
 
-QStringList TestTeamPage::callsSince(qsizetype mark) const
-{
-    QStringList calls;
-    const QList<QJsonObject> journal = m_server->journal();
-    for (qsizetype i = mark; i < journal.size(); ++i) {
-        if (!journal[i].contains("method"))
-            continue;
-        calls.append(journal[i].value("method").toString() + ' ' +
-                     QString::fromUtf8(
-                         QJsonDocument(journal[i].value("args").toArray()).toJson(QJsonDocument::Compact)));
-    }
-    return calls;
-}
-
-QStringList TestTeamPage::serverUserKeys(const ServerCall& call)
-{
-    QVariantList arguments = call.arguments;
-    const SoapCallResult answer = m_wizard->session().call(call.method, arguments);
-    if (!answer.ok())
-        return {"(the query failed)"};
-    QStringList out;
-    for (const ResourceUser& user : resourceUsers(answer.result.toString()))
-        out.append(people::userKey(user.userId));
-    return out;
-}
-
 void TestTeamPage::expectCleanJournal() const
 {
     for (const QJsonObject& entry : m_server->journal()) {
@@ -222,7 +192,7 @@ void TestTeamPage::eventTeamFromGroups()
 {
     start("createevent", "2,3");
     QCOMPARE(m_wizard->state().CurrentStep, qint16(4));
-    qsizetype mark = journalSize();
+    qsizetype mark = m_server->journalSize();
     goToTeamPage();
     QVERIFY(m_shown.isEmpty());
     expectUnlocked(18);
@@ -234,8 +204,9 @@ void TestTeamPage::eventTeamFromGroups()
     QCOMPARE(groups->currentIndex(), 0);
     QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
     const qint32 firstGroup = groups->itemData(0).toInt();
-    QCOMPARE(callsSince(mark), (QStringList{"GetResourceListByOrvUsers [[2,3]]", "GetGroupList []",
-                                            QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+    QCOMPARE(m_server->callsSince(mark),
+             (QStringList{"GetResourceListByOrvUsers [[2,3]]", "GetGroupList []",
+                          QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
     QCOMPARE(m_wizard->progressBar()->maximum(), 12);
     int platform = -1;
     for (int i = 0; i < groups->count(); ++i) {
@@ -245,7 +216,8 @@ void TestTeamPage::eventTeamFromGroups()
     QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
     QCOMPARE(rows(page->AddedResourcesListView),
              (QStringList{"U2 Peter Marsh <user>", "U3 Ursula Brandt <user>"}));
-    const QStringList firstGroupMembers = serverUserKeys(resourcesByGroupCall(qint16(firstGroup)));
+    const QStringList firstGroupMembers =
+        serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
     QVERIFY(firstGroupMembers.contains("U3"));
     QCOMPARE(keys(page->NewResourcesListView), without(firstGroupMembers, {"U2", "U3"}));
     QVERIFY(!page->AddGroupCommand->isHidden() && page->AddGroupCommand->isEnabled());
@@ -253,28 +225,29 @@ void TestTeamPage::eventTeamFromGroups()
     QVERIFY(page->SearchResourceText->isEnabled() && page->FindCommand->isEnabled() && groups->isEnabled());
 
     // Another group: its members, the selected users left out.
-    mark = journalSize();
+    mark = m_server->journalSize();
     groups->setCurrentIndex(platform);
     const qint32 platformId = groups->itemData(platform).toInt();
-    QCOMPARE(callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
-    mark = journalSize();
-    QCOMPARE(keys(page->NewResourcesListView),
-             without(serverUserKeys(resourcesByGroupCall(qint16(platformId))), {"U2", "U3"}));
+    QCOMPARE(m_server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
+    mark = m_server->journalSize();
+    QCOMPARE(
+        keys(page->NewResourcesListView),
+        without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(platformId))), {"U2", "U3"}));
     expectUnlocked(18);
 
     // Search by the button and by Enter in the search box.
-    mark = journalSize();
+    mark = m_server->journalSize();
     page->SearchResourceText->setText("an");
     page->FindCommand->click();
-    QCOMPARE(callsSince(mark), QStringList{"GetResourceListBySubstring [\"an\"]"});
-    const QStringList matching = serverUserKeys(resourcesBySubstringCall("an"));
+    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"an\"]"});
+    const QStringList matching = serverUserKeys(m_wizard->session(), resourcesBySubstringCall("an"));
     QVERIFY2(matching.contains("U3"), "Ursula Brandt matches, but she is selected already");
     QCOMPARE(keys(page->NewResourcesListView), without(matching, {"U2", "U3"}));
     expectUnlocked(18);
-    mark = journalSize();
+    mark = m_server->journalSize();
     page->SearchResourceText->setText("Whit");
     QTest::keyClick(page->SearchResourceText, Qt::Key_Return);
-    QCOMPARE(callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
     QCOMPARE(rows(page->NewResourcesListView), QStringList{"U1 Ada Whitfield <user>"});
 
     // Must-confirm users: marked when added while the box is checked; Add Group is off meanwhile.
@@ -358,10 +331,10 @@ void TestTeamPage::enteringAgainReloads()
     QCOMPARE(page->AddedResourcesListView->topLevelItemCount(), 2);
     nav(2)->click();
     QCOMPARE(m_wizard->state().CurrentStep, qint16(4));
-    const qsizetype mark = journalSize();
+    const qsizetype mark = m_server->journalSize();
     nav(3)->click();
     expectUnlocked(18);
-    QCOMPARE(callsSince(mark).size(), 3);
+    QCOMPARE(m_server->callsSince(mark).size(), 3);
     QCOMPARE(rows(page->AddedResourcesListView), QStringList{"U3 Ursula Brandt <user>"});
 }
 
@@ -398,7 +371,7 @@ void TestTeamPage::pageModes()
     setEntries(project, kProjects);
     project->setCurrentIndex(projectIndex);
     const qint32 projectId = project->currentData().toInt();
-    const qsizetype mark = journalSize();
+    const qsizetype mark = m_server->journalSize();
     goToTeamPage();
     QVERIFY(m_shown.isEmpty());
     expectUnlocked(18);
@@ -407,10 +380,12 @@ void TestTeamPage::pageModes()
 
     if (projectBound) {
         // Only the project's team; the preselected user outside it is not added.
-        QCOMPARE(callsSince(mark), (QStringList{"GetResourceListByOrvUsers [[2,35]]",
-                                                QString("GetResourceListByProject [%1]").arg(projectId)}));
+        QCOMPARE(m_server->callsSince(mark),
+                 (QStringList{"GetResourceListByOrvUsers [[2,35]]",
+                              QString("GetResourceListByProject [%1]").arg(projectId)}));
         QCOMPARE(m_wizard->progressBar()->maximum(), 8);
-        const QStringList projectTeam = serverUserKeys(resourcesByProjectCall(qint16(projectId)));
+        const QStringList projectTeam =
+            serverUserKeys(m_wizard->session(), resourcesByProjectCall(qint16(projectId)));
         QVERIFY(projectTeam.contains("U2") && !projectTeam.contains("U35"));
         QCOMPARE(rows(page->AddedResourcesListView), QStringList{"U2 Peter Marsh <user>"});
         QCOMPARE(keys(available), without(projectTeam, {"U2"}));
@@ -429,13 +404,15 @@ void TestTeamPage::pageModes()
         QVERIFY(available->isEnabled() && page->AddNewUsersCommand->isEnabled());
     } else {
         const qint32 firstGroup = page->ResourcesGroupCombo->itemData(0).toInt();
-        QCOMPARE(callsSince(mark), (QStringList{"GetResourceListByOrvUsers [[2,35]]", "GetGroupList []",
-                                                QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+        QCOMPARE(m_server->callsSince(mark),
+                 (QStringList{"GetResourceListByOrvUsers [[2,35]]", "GetGroupList []",
+                              QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
         QCOMPARE(m_wizard->progressBar()->maximum(), 12);
         QCOMPARE(rows(page->AddedResourcesListView),
                  (QStringList{"U2 Peter Marsh <user>", "U35 Zoe Adams <user>"}));
         QCOMPARE(keys(available),
-                 without(serverUserKeys(resourcesByGroupCall(qint16(firstGroup))), {"U2", "U35"}));
+                 without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup))),
+                         {"U2", "U35"}));
         QVERIFY(page->ResourcesGroupCombo->isEnabled() && page->SearchResourceText->isEnabled());
         QCOMPARE(page->SearchResourceText->palette().color(QPalette::Active, QPalette::Base),
                  QApplication::palette(page->SearchResourceText).color(QPalette::Active, QPalette::Base));
@@ -465,12 +442,12 @@ void TestTeamPage::toDoAddGroup()
     setEntries(toDo->ToDoCompetionTypeCombo,
                {{"Any participant", 1}, {"All participants", 2}, {"Manager", 3}});
     toDo->ToDoCompetionTypeCombo->setCurrentIndex(completionIndex);
-    const qsizetype mark = journalSize();
+    const qsizetype mark = m_server->journalSize();
     goToTeamPage();
     expectUnlocked(18);
     TeamPage* page = team();
     const qint32 firstGroup = page->ResourcesGroupCombo->itemData(0).toInt();
-    QCOMPARE(callsSince(mark),
+    QCOMPARE(m_server->callsSince(mark),
              (QStringList{"GetGroupList []", QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
     QCOMPARE(m_wizard->progressBar()->maximum(), 8);
     QCOMPARE(page->AddGroupCommand->isHidden(), completionIndex != 1);
@@ -556,7 +533,7 @@ void TestTeamPage::unattendedTeamReachesTheCreateCall()
         {"/createevent", "/ORVRESOURCES", "3", "/L", "admin@" + m_server->address(), "/P", "admin"}, answers);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.pages(), (QList<int>{0, 1, 4, 18, 20, 21}));
-    const QStringList calls = callsSince(0);
+    const QStringList calls = m_server->callsSince(0);
     const qsizetype first = calls.indexOf("GetResourceListByOrvUsers [[3]]");
     QVERIFY2(first > 0, qPrintable(calls.join('\n')));
     QCOMPARE(calls.mid(first + 1, 4),

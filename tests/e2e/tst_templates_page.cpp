@@ -2,6 +2,7 @@
 // groups and their members; search, group change, assignments given and taken back; and the
 // assignments that reach updateProjectFromTemplate when the project is created.
 #include "DevServer.h"
+#include "PeopleKeys.h"
 #include "TempSettings.h"
 
 #include "items/ProjectPage.h"
@@ -95,11 +96,6 @@ private:
     ProjectPage* project() const { return static_cast<ProjectPage*>(m_wizard->page(8)); }
     QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
     int step() const { return m_wizard->state().CurrentStep; }
-    qsizetype journalSize() const { return m_server->journal().size(); }
-    // The SOAP calls since `mark` journal lines, as "Method [args]".
-    QStringList callsSince(qsizetype mark) const;
-    // What the server answers, asked outside the page.
-    QStringList serverUserKeys(const ServerCall& call);
     QStringList serverRoles(qint32 templateId);
     void expectUnlocked(int page) const;
     void expectCleanJournal() const;
@@ -168,32 +164,6 @@ void TestTemplatesPage::chooseTemplate(const QString& name)
     nav(3)->click();
 }
 
-QStringList TestTemplatesPage::callsSince(qsizetype mark) const
-{
-    QStringList calls;
-    const QList<QJsonObject> journal = m_server->journal();
-    for (qsizetype i = mark; i < journal.size(); ++i) {
-        if (!journal[i].contains("method"))
-            continue;
-        calls.append(journal[i].value("method").toString() + ' ' +
-                     QString::fromUtf8(
-                         QJsonDocument(journal[i].value("args").toArray()).toJson(QJsonDocument::Compact)));
-    }
-    return calls;
-}
-
-QStringList TestTemplatesPage::serverUserKeys(const ServerCall& call)
-{
-    QVariantList arguments = call.arguments;
-    const SoapCallResult answer = m_wizard->session().call(call.method, arguments);
-    if (!answer.ok())
-        return {"(the query failed)"};
-    QStringList out;
-    for (const ResourceUser& user : resourceUsers(answer.result.toString()))
-        out.append(people::userKey(user.userId));
-    return out;
-}
-
 QStringList TestTemplatesPage::serverRoles(qint32 templateId)
 {
     const ServerCall call = roleListCall(templateId);
@@ -232,7 +202,7 @@ void TestTemplatesPage::assignRolesAndCreate()
     start("/createproject");
     if (QTest::currentTestFailed())
         return;
-    qsizetype mark = journalSize();
+    qsizetype mark = m_server->journalSize();
     chooseTemplate("Software Project");
     QVERIFY(m_shown.isEmpty());
     expectUnlocked(19);
@@ -244,8 +214,9 @@ void TestTemplatesPage::assignRolesAndCreate()
 
     // The template's roles, the groups in tree order, the first group's members; nothing assigned.
     const qint32 firstGroup = groups->itemData(0).toInt();
-    QCOMPARE(callsSince(mark), (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
-                                            QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+    QCOMPARE(m_server->callsSince(mark),
+             (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
+                          QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
     QCOMPARE(m_wizard->progressBar()->maximum(), 12);
     const QStringList roleEntries = serverRoles(m_templateId);
     QCOMPARE(roleEntries.size(), 3);
@@ -255,7 +226,8 @@ void TestTemplatesPage::assignRolesAndCreate()
     QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
     const int platform = groups->findText("    Platform");
     QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
-    const QStringList firstMembers = serverUserKeys(resourcesByGroupCall(qint16(firstGroup)));
+    const QStringList firstMembers =
+        serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
     QVERIFY(firstMembers.size() >= 6);
     QCOMPARE(keys(available), firstMembers);
     QCOMPARE(assigned->topLevelItemCount(), 0);
@@ -268,9 +240,9 @@ void TestTemplatesPage::assignRolesAndCreate()
     const QString role1Id = roles->itemData(1).toString();
     available->topLevelItem(1)->setSelected(true);
     available->topLevelItem(3)->setSelected(true);
-    mark = journalSize();
+    mark = m_server->journalSize();
     page->AddNewAssignmentCommand->click();
-    QCOMPARE(callsSince(mark), QStringList{});
+    QCOMPARE(m_server->callsSince(mark), QStringList{});
     auto assignmentRow = [](const QString& userRow, const QString& roleId, const QString& roleText) {
         const QString key = userRow.section(' ', 0, 0);
         const QString text = userRow.section(' ', 1, -2);
@@ -295,28 +267,30 @@ void TestTemplatesPage::assignRolesAndCreate()
     QCOMPARE(assignedUsers.size(), 3);
 
     // Another group: its members without the users who hold a role.
-    mark = journalSize();
+    mark = m_server->journalSize();
     groups->setCurrentIndex(platform);
     const qint32 platformId = groups->itemData(platform).toInt();
-    QCOMPARE(callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
+    QCOMPARE(m_server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
     QCOMPARE(keys(available),
-             without(serverUserKeys(resourcesByGroupCall(qint16(platformId))), assignedUsers));
+             without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(platformId))),
+                     assignedUsers));
     expectUnlocked(19);
 
     // Search by the button and by Enter: users with a role are not offered, whatever the answer.
     const QString someone = rows(assigned).first().section(' ', 2, 2); // a last name
-    mark = journalSize();
+    mark = m_server->journalSize();
     page->SearchAssignmentText->setText(someone);
     page->FindAssignmentCommand->click();
-    QCOMPARE(callsSince(mark), QStringList{QString("GetResourceListBySubstring [\"%1\"]").arg(someone)});
-    const QStringList matching = serverUserKeys(resourcesBySubstringCall(someone));
+    QCOMPARE(m_server->callsSince(mark),
+             QStringList{QString("GetResourceListBySubstring [\"%1\"]").arg(someone)});
+    const QStringList matching = serverUserKeys(m_wizard->session(), resourcesBySubstringCall(someone));
     QVERIFY(matching.contains(assignedUsers.first()));
     QCOMPARE(keys(available), without(matching, assignedUsers));
     expectUnlocked(19);
-    mark = journalSize();
+    mark = m_server->journalSize();
     page->SearchAssignmentText->setText("Whit");
     QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return);
-    QCOMPARE(callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
     QCOMPARE(rows(available), QStringList{"U1 Ada Whitfield <user>"});
     expectUnlocked(19);
 
@@ -346,13 +320,13 @@ void TestTemplatesPage::assignRolesAndCreate()
     // these assignments, in list order.
     nav(3)->click();
     QCOMPARE(step(), 20);
-    mark = journalSize();
+    mark = m_server->journalSize();
     nav(3)->click();
     QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
     QCOMPARE(step(), 21);
     const qint32 created = m_wizard->state().CreatedObjectId;
     QVERIFY(created > 0);
-    const QStringList calls = callsSince(mark);
+    const QStringList calls = m_server->callsSince(mark);
     QCOMPARE(calls.size(), 2);
     QVERIFY(calls[0].startsWith("CreateProject45 [\"Branch office\""));
     QJsonArray sent;
@@ -385,16 +359,17 @@ void TestTemplatesPage::backAndForwardReloads()
     QCOMPARE(step(), 9);
     nav(2)->click();
     QCOMPARE(step(), 8);
-    const qsizetype mark = journalSize();
+    const qsizetype mark = m_server->journalSize();
     chooseTemplate("Marketing Campaign");
     expectUnlocked(19);
-    QCOMPARE(callsSince(mark).size(), 3);
-    QCOMPARE(callsSince(mark).first(), QString("GetRoleList [%1]").arg(m_templateId));
+    QCOMPARE(m_server->callsSince(mark).size(), 3);
+    QCOMPARE(m_server->callsSince(mark).first(), QString("GetRoleList [%1]").arg(m_templateId));
     QCOMPARE(comboTexts(page->RolesCombo), serverRoles(m_templateId));
     QCOMPARE(page->AddedAssignmentsListView->topLevelItemCount(), 0);
     QVERIFY(page->SearchAssignmentText->text().isEmpty());
     QCOMPARE(keys(page->AssignmentUsersListView),
-             serverUserKeys(resourcesByGroupCall(qint16(page->AssignmentsGroupCombo->itemData(0).toInt()))));
+             serverUserKeys(m_wizard->session(),
+                            resourcesByGroupCall(qint16(page->AssignmentsGroupCombo->itemData(0).toInt()))));
 
     // No assignment made: the template is applied with an empty list (CreateProject40 on 4.0).
     nav(3)->click();
@@ -491,9 +466,9 @@ void TestTemplatesPage::otherJobsHaveNoTemplatesPage()
     start("/createevent");
     if (QTest::currentTestFailed())
         return;
-    const qsizetype mark = journalSize();
+    const qsizetype mark = m_server->journalSize();
     QVERIFY(!m_hooks->loadTemplateAssignments());
-    QCOMPARE(callsSince(mark), QStringList{});
+    QCOMPARE(m_server->callsSince(mark), QStringList{});
     QVERIFY(m_shown.isEmpty());
 }
 

@@ -18,8 +18,8 @@ public:
     explicit DevServer(const QStringList& extraArguments = {})
     {
         m_process.setProgram(QStringLiteral(DEVSERVER_BINARY));
-        m_process.setArguments(QStringList{"--listen", "127.0.0.1:0", "--data", m_dir.filePath("data"), "--journal",
-                                           journalPath()} +
+        m_process.setArguments(QStringList{"--listen", "127.0.0.1:0", "--data", m_dir.filePath("data"),
+                                           "--journal", journalPath()} +
                                extraArguments);
         m_process.start();
         if (!m_process.waitForStarted(10000))
@@ -58,6 +58,23 @@ public:
                 entries.append(QJsonDocument::fromJson(line).object());
         }
         return entries;
+    }
+
+    qsizetype journalSize() const { return journal().size(); }
+
+    // The SOAP calls from journal line `mark` on, each as "Method [args as compact JSON]".
+    QStringList callsSince(qsizetype mark) const
+    {
+        QStringList calls;
+        const QList<QJsonObject> all = journal();
+        for (qsizetype i = mark; i < all.size(); ++i) {
+            if (!all[i].contains("method"))
+                continue;
+            calls.append(all[i].value("method").toString() + ' ' +
+                         QString::fromUtf8(
+                             QJsonDocument(all[i].value("args").toArray()).toJson(QJsonDocument::Compact)));
+        }
+        return calls;
     }
 
     // The journal entries of one SOAP method.
