@@ -217,7 +217,11 @@ bool MsProjectJobs::exportProject()
     MsProjectAutomation::DocumentOpener open;
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         open = [this](const QString& path) { return openPlanFile(path); };
-    OpenXmlInMsProject(result.result.toString(), MsProjectAutomation::instance(), open);
+    if (!OpenXmlInMsProject(result.result.toString(), MsProjectAutomation::instance(), open)) {
+        // The server's part went through, but nothing shows the plan: the final page says so.
+        state.LastStepFailed = true;
+        state.LastErrorText = GetLocalizedText(5055);
+    }
     bar->setVisible(false);
     return true;
 }

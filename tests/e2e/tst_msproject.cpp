@@ -319,6 +319,10 @@ void TestMsProject::msProjectMissing()
     QCOMPARE(result.err.count("[5055]"), 1);
     QCOMPARE(server.calls("ExportOrvProject").size(), 1);
     QCOMPARE(result.pages(), (QList<int>{0, 1, 10, 21}));
+    QVERIFY2(result.out.contains(
+                 "The project could not be opened in Microsoft Project: Microsoft Project could not "
+                 "be started."),
+             qPrintable(result.out));
 }
 
 QTEST_MAIN(TestMsProject)
