@@ -113,14 +113,10 @@ void DownloadJob::currDownloadForm_Completed(int status, int code)
 {
     WizardState& state = m_wizard.state();
     if (status != 0) {
-        const TransferFailureText failure = transferFailureText(status, code, state.NameCheckRefused);
-        Message message =
-            Message::fromId(failure.textId,
-                            state.NameCheckRefused ? MessageButtons::Ok : MessageButtons::RetryCancel)
-                .append(failure.suffix);
-        if (!state.NameCheckRefused)
-            message.append(QStringLiteral("\n")).appendId(5022);
-        if (MessageService::instance().show(message) == MessageAnswer::Retry) {
+        // The download has no local file yet: the line after text 5022 stays empty.
+        if (MessageService::instance().show(transferFailureMessage(status, code, state.NameCheckRefused,
+                                                                   MessageButtons::RetryCancel, QString())) ==
+            MessageAnswer::Retry) {
             DownloadFile();
             return;
         }

@@ -146,6 +146,17 @@ QString proposedFileName(const QString& headerText, const QString& libraryName)
     return name.isEmpty() ? libraryName : name;
 }
 
+Message transferFailureMessage(int status, int code, bool nameCheckRefused, MessageButtons buttons,
+                               const QString& file)
+{
+    const TransferFailureText failure = transferFailureText(status, code, nameCheckRefused);
+    Message message = Message::fromId(failure.textId, nameCheckRefused ? MessageButtons::Ok : buttons)
+                          .append(failure.suffix);
+    if (!nameCheckRefused)
+        message.append(QStringLiteral("\n")).appendId(5022).append(file);
+    return message;
+}
+
 TransferFailureText transferFailureText(int status, int code, bool nameCheckRefused)
 {
     if (nameCheckRefused)

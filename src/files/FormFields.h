@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Message.h"
+
 #include <QList>
 #include <QString>
 
@@ -91,5 +93,9 @@ struct TransferFailureText
     QString suffix;
 };
 TransferFailureText transferFailureText(int status, int code, bool nameCheckRefused);
+// The message box of a failed transfer: a refused name with OK alone; otherwise the failure, a line
+// break and text 5022 with the file, offering `buttons`.
+Message transferFailureMessage(int status, int code, bool nameCheckRefused, MessageButtons buttons,
+                               const QString& file);
 
 } // namespace kitbench

@@ -199,14 +199,8 @@ void PublishQueue::currPublishedForm_Completed(int status, int code)
             finishQueue(true);
         return;
     }
-    const TransferFailureText failure = transferFailureText(status, code, state.NameCheckRefused);
-    Message message =
-        Message::fromId(failure.textId,
-                        state.NameCheckRefused ? MessageButtons::Ok : MessageButtons::AbortRetryIgnore)
-            .append(failure.suffix);
-    if (!state.NameCheckRefused)
-        message.append(QStringLiteral("\n")).appendId(5022).append(path);
-    switch (MessageService::instance().show(message)) {
+    switch (MessageService::instance().show(transferFailureMessage(status, code, state.NameCheckRefused,
+                                                                   MessageButtons::AbortRetryIgnore, path))) {
     case MessageAnswer::Retry:
         addToBar(-9);
         PublishNextFile();

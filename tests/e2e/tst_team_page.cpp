@@ -4,6 +4,7 @@
 #include "KitbenchRun.h"
 #include "PeopleKeys.h"
 #include "TempSettings.h"
+#include "TreeRows.h"
 
 #include "items/IncidentPage.h"
 #include "items/TaskPage.h"
@@ -43,26 +44,6 @@ public:
 protected:
     bool loadForRunMode(int /*runMode*/) override { return true; }
 };
-
-// "key text icon" of each item, in list order.
-QStringList rows(const QTreeWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        out.append(item->data(0, ItemKeyRole).toString() + ' ' + item->text(0) + ' ' +
-                   item->data(0, ItemIconKeyRole).toString());
-    }
-    return out;
-}
-
-QStringList keys(const QTreeWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out.append(list->topLevelItem(i)->data(0, ItemKeyRole).toString());
-    return out;
-}
 
 QStringList without(QStringList list, const QStringList& removed)
 {

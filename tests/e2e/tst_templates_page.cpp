@@ -4,6 +4,7 @@
 #include "DevServer.h"
 #include "PeopleKeys.h"
 #include "TempSettings.h"
+#include "TreeRows.h"
 
 #include "items/ProjectPage.h"
 #include "items/TemplatesPage.h"
@@ -28,26 +29,6 @@
 using namespace kitbench;
 
 namespace {
-
-// "key text icon" of each item, in list order.
-QStringList rows(const QTreeWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        out.append(item->data(0, ItemKeyRole).toString() + ' ' + item->text(0) + ' ' +
-                   item->data(0, ItemIconKeyRole).toString());
-    }
-    return out;
-}
-
-QStringList keys(const QTreeWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out.append(list->topLevelItem(i)->data(0, ItemKeyRole).toString());
-    return out;
-}
 
 // The user keys of a list of assignment keys ("U" + user id + ":" + role id).
 QStringList userKeys(const QStringList& assignmentKeys)

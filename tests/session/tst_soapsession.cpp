@@ -1,5 +1,6 @@
 #include "TempSettings.h"
 
+#include "ProgressBarFake.h"
 #include "platform/Message.h"
 #include "platform/soap/OrvProjectSoapClient.h"
 #include "platform/soap/SoapClient.h"
@@ -17,15 +18,6 @@
 using namespace kitbench;
 
 namespace {
-class ProgressBar : public SoapProgressSink
-{
-public:
-    bool progressVisible() const override { return visible; }
-    int progressValue() const override { return value; }
-    void setProgressValue(int newValue) override { value = newValue; }
-    bool visible = true;
-    int value = 0;
-};
 
 class OtherCallback : public IAsyncSOAPCall
 {

@@ -2,6 +2,7 @@
 #include "SoapAnswers.h"
 #include "TempSettings.h"
 
+#include "ProgressBarFake.h"
 #include "platform/Message.h"
 #include "session/SoapProgressSink.h"
 #include "session/SoapSession.h"
@@ -11,18 +12,6 @@
 #include <QTimer>
 
 using namespace kitbench;
-
-namespace {
-class ProgressBar : public SoapProgressSink
-{
-public:
-    bool progressVisible() const override { return visible; }
-    int progressValue() const override { return value; }
-    void setProgressValue(int newValue) override { value = newValue; }
-    bool visible = true;
-    int value = 0;
-};
-} // namespace
 
 // The session's calls end to end against a scripted server speaking the real contract.
 class TestSoapSessionCalls : public QObject
