@@ -4,6 +4,7 @@
 #include "platform/soap/OrvProjectSoapClient.h"
 #include "platform/soap/SoapClient.h"
 #include "platform/soap/SoapConnector.h"
+#include "session/ReadOnlyMethods.h"
 #include "session/ServerAddress.h"
 #include "session/SoapOutcome.h"
 #include "session/SoapProgressSink.h"
@@ -44,6 +45,7 @@ bool SoapSession::InitSoapClient(const SoapLogin& login)
     const QString description = GetLocalizedText(9001) + GetLocalizedText(9002) + lastPiece;
 
     bool ok = m_client->init(description, &m_setupError);
+    m_client->setReadOnlyMethods(readOnlyServiceMethods());
     if (ok) {
         SoapConnector& connector = m_client->connector();
         connector.setTimeout(0);

@@ -54,7 +54,9 @@ SoapCallResult SoapClient::call(const QString& method, QVariantList& arguments)
 
     const SoapConnector::Reply reply = m_connector->post(
         QUrl(m_description->location()),
-        SoapRequestWriter::soapActionHeader(m_description->targetNamespace(), *operation), *body);
+        SoapRequestWriter::soapActionHeader(m_description->targetNamespace(), *operation), *body,
+        m_readOnly.contains(method) ? SoapConnector::Delivery::Repeatable
+                                    : SoapConnector::Delivery::AtMostOnce);
     if (reply.ownerGone)
         return failed(Status::Cancelled, QStringLiteral("The connection was closed during the call."));
     switch (reply.outcome) {

@@ -3,6 +3,7 @@
 #include "platform/soap/ServiceDescription.h"
 #include "platform/soap/SoapCallResult.h"
 
+#include <QSet>
 #include <QString>
 #include <QUrl>
 #include <QVariantList>
@@ -34,6 +35,9 @@ public:
     void setHeaderHandler(SoapHeaderHandler* handler) { m_headers = handler; }
     SoapHeaderHandler* headerHandler() const { return m_headers; }
     const ServiceDescription* description() const { return m_description ? &*m_description : nullptr; }
+    // The methods that only read: they share the kept-alive connection. Every other method may change
+    // the server and is sent at most once (SoapConnector::Delivery).
+    void setReadOnlyMethods(QSet<QString> methods) { m_readOnly = std::move(methods); }
 
     // Calls `method`; the arguments are matched to its parameters by position, and by-reference
     // parameters the server echoes are copied back into `arguments`. Returns when the answer has
@@ -44,6 +48,7 @@ private:
     std::optional<ServiceDescription> m_description;
     std::unique_ptr<SoapConnector> m_connector;
     SoapHeaderHandler* m_headers = nullptr;
+    QSet<QString> m_readOnly;
 };
 
 } // namespace kitbench

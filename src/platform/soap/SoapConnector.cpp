@@ -1,5 +1,7 @@
 #include "platform/soap/SoapConnector.h"
 
+#include "platform/NetworkActivity.h"
+#include "platform/SendOnceBody.h"
 #include "platform/soap/IAsyncSOAPCall.h"
 
 #include <QEventLoop>
@@ -133,7 +135,7 @@ bool SoapConnector::advance(ActiveCall& call, int step)
 }
 
 SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soapAction,
-                                         const QByteArray& body)
+                                         const QByteArray& body, Delivery delivery)
 {
     Reply outcome;
     if (s_callRunning) {
@@ -142,9 +144,14 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
         return outcome;
     }
     s_callRunning = true;
+    NetworkActivity::begin();
     const struct Release
     {
-        ~Release() { s_callRunning = false; }
+        ~Release()
+        {
+            s_callRunning = false;
+            NetworkActivity::end();
+        }
     } release;
 
     QNetworkRequest request(url);
@@ -156,8 +163,24 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
 
     ActiveCall call;
     m_active = &call;
-    QNetworkReply* reply = m_manager->post(request, body);
+    QNetworkReply* reply = nullptr;
+    if (delivery == Delivery::AtMostOnce) {
+        // Dropping the idle connections makes this request open a new one; the body cannot be
+        // rewound, so the network layer cannot send it a second time.
+        m_manager->clearConnectionCache();
+        auto* once = new SendOnceBody;
+        once->append(body);
+        once->open(QIODevice::ReadOnly);
+        request.setHeader(QNetworkRequest::ContentLengthHeader, once->totalSize());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+        reply = m_manager->post(request, once);
+        once->setParent(reply);
+    } else {
+        reply = m_manager->post(request, body);
+    }
     call.reply = reply;
+    connect(reply, &QNetworkReply::uploadProgress, this, [] { NetworkActivity::progressed(); });
+    connect(reply, &QNetworkReply::downloadProgress, this, [] { NetworkActivity::progressed(); });
     // TLS errors are never ignored; they are collected only to say what was wrong.
     connect(reply, &QNetworkReply::sslErrors, this, [&call](const QList<QSslError>& errors) {
         for (const QSslError& error : errors)
@@ -223,7 +246,11 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
         code = 0;
     } else {
         outcome.outcome = Reply::Outcome::TransportError;
-        outcome.description = reply->errorString();
+        // The network layer wanted to send the request again, which a body sent once refuses.
+        outcome.description = reply->error() == QNetworkReply::ContentReSendError
+                                  ? QStringLiteral("The connection to the server was closed before its "
+                                                   "answer arrived; the request is not sent again.")
+                                  : reply->errorString();
         for (const QString& tlsError : std::as_const(call.tlsErrors)) {
             if (!outcome.description.contains(tlsError))
                 outcome.description += QStringLiteral(" (%1)").arg(tlsError);

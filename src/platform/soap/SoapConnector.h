@@ -14,6 +14,9 @@ class IAsyncSOAPCall;
 
 // Carries SOAP requests over HTTP(S): one network manager per connector, so the calls of a session
 // reuse one kept-alive connection. A call blocks its caller and keeps the window alive meanwhile.
+// A request that changes the server goes out at most once: on a fresh connection (a kept-alive one
+// may have been closed by the server while the user paused) and never sent again by the network
+// layer; if the connection drops after it was sent, the call fails with a transport error.
 class SoapConnector : public QObject
 {
     Q_OBJECT
@@ -55,6 +58,12 @@ public:
         bool ownerGone = false; // the connector was destroyed during the call: touch nothing of it
     };
 
+    enum class Delivery
+    {
+        Repeatable, // reads only: the kept-alive connection, resent by the network layer if it closed
+        AtMostOnce  // may change the server: a fresh connection, never resent
+    };
+
     explicit SoapConnector(QObject* parent = nullptr);
     ~SoapConnector() override;
 
@@ -68,7 +77,8 @@ public:
 
     // Posts the request and waits for the answer in a local event loop. Calls do not nest: a call made
     // while another one waits (from any connector) is refused at once.
-    Reply post(const QUrl& url, const QByteArray& soapAction, const QByteArray& body);
+    Reply post(const QUrl& url, const QByteArray& soapAction, const QByteArray& body,
+               Delivery delivery = Delivery::AtMostOnce);
 
     static bool callRunning();
 
