@@ -1,13 +1,16 @@
 #include "platform/FormSender.h"
 
+#include "platform/NetworkActivity.h"
+#include "platform/SendOnceBody.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHttpMultiPart>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -29,6 +32,14 @@ QByteArray quotedForHeader(const QString& text)
     value.replace('\r', ' ');
     value.replace('\n', ' ');
     return '"' + value + '"';
+}
+
+QByteArray partHead(const QByteArray& boundary, const QByteArray& disposition, const QByteArray& type = {})
+{
+    QByteArray head = "--" + boundary + "\r\nContent-Disposition: form-data; name=" + disposition + "\r\n";
+    if (!type.isEmpty())
+        head += "Content-Type: " + type + "\r\n";
+    return head + "\r\n";
 }
 
 bool neverReached(QNetworkReply::NetworkError error)
@@ -72,6 +83,7 @@ FormPost::~FormPost()
         m_reply->disconnect(this);
         m_reply->abort();
         m_reply->deleteLater();
+        NetworkActivity::end();
     }
 }
 
@@ -97,35 +109,35 @@ void FormPost::send()
     m_headerText.clear();
     m_received.reset();
 
-    auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-    for (const Field& field : std::as_const(m_fields)) {
-        QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                       QByteArray("form-data; name=") + quotedForHeader(field.name));
-        part.setBody(field.value.toUtf8());
-        form->append(part);
-    }
+    // The form is streamed as one body that can be read once: a post that publishes a file is never
+    // sent twice, not even by the network layer when the connection drops before the answer.
+    auto* body = new SendOnceBody;
+    const QByteArray boundary = "kitbench-" +
+                                QByteArray::number(QRandomGenerator::global()->generate64(), 36) +
+                                QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    for (const Field& field : std::as_const(m_fields))
+        body->append(partHead(boundary, quotedForHeader(field.name)) + field.value.toUtf8() + "\r\n");
     if (!m_filePath.isEmpty()) {
-        auto* file = new QFile(m_filePath, form);
+        auto* file = new QFile(m_filePath, body);
         if (!file->open(QIODevice::ReadOnly)) {
-            delete form;
+            delete body;
             // Reported like any transfer failure, after the caller has returned.
             QTimer::singleShot(0, this, [this] { complete(Failure, kNotReached); });
             return;
         }
-        QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                       QByteArray("form-data; name=") + quotedForHeader(m_fileField) +
-                           "; filename=" + quotedForHeader(QFileInfo(m_filePath).fileName()));
-        part.setHeader(QNetworkRequest::ContentTypeHeader, m_fileType.toUtf8());
-        part.setBodyDevice(file);
-        form->append(part);
+        body->append(partHead(boundary,
+                              quotedForHeader(m_fileField) +
+                                  "; filename=" + quotedForHeader(QFileInfo(m_filePath).fileName()),
+                              m_fileType.toUtf8()));
+        body->append(file, file->size());
+        body->append(QByteArrayLiteral("\r\n"));
     }
+    body->append("--" + boundary + "--\r\n");
     if (m_receivesFile) {
         m_received =
             std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kitbench-XXXXXX")));
         if (!m_received->open()) {
-            delete form;
+            delete body;
             m_received.reset();
             QTimer::singleShot(0, this, [this] { complete(Failure, kNotReached); });
             return;
@@ -134,8 +146,16 @@ void FormPost::send()
 
     QNetworkRequest request(m_address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    m_reply = m_manager->post(request, form);
-    form->setParent(m_reply);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "multipart/form-data; boundary=" + boundary);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body->totalSize());
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    // A kept-alive connection the server closed while the user paused would fail this post, which
+    // is not resent: every form goes out on a fresh connection.
+    m_manager->clearConnectionCache();
+    body->open(QIODevice::ReadOnly);
+    m_reply = m_manager->post(request, body);
+    body->setParent(m_reply);
+    NetworkActivity::begin();
     if (m_receivesFile)
         m_reply->setReadBufferSize(kReadBuffer);
     connect(m_reply, &QNetworkReply::uploadProgress, this, &FormPost::onUploadProgress);
@@ -154,6 +174,7 @@ void FormPost::cancel()
 
 void FormPost::onUploadProgress(qint64 sent, qint64 total)
 {
+    NetworkActivity::progressed();
     if (sent > 0)
         m_bytesSent = true;
     if (!m_uploadBegun) {
@@ -165,6 +186,7 @@ void FormPost::onUploadProgress(qint64 sent, qint64 total)
 
 void FormPost::onDownloadProgress(qint64 received, qint64 total)
 {
+    NetworkActivity::progressed();
     if (!m_receivesFile)
         return;
     if (!m_downloadBegun) {
@@ -198,6 +220,7 @@ void FormPost::onFinished()
     QNetworkReply* reply = m_reply;
     onReadyRead();
     m_reply = nullptr;
+    NetworkActivity::end();
     reply->deleteLater();
 
     for (const QNetworkReply::RawHeaderPair& header : reply->rawHeaderPairs())
@@ -220,6 +243,8 @@ void FormPost::onFinished()
         complete(Success, 0);
     } else if (neverReached(error)) {
         complete(HttpError, kNotReached);
+    } else if (error == QNetworkReply::ContentReSendError) {
+        complete(HttpError, kConnectionLost); // dropped after the form went out; it is not sent again
     } else if (error == QNetworkReply::RemoteHostClosedError || error == QNetworkReply::TimeoutError ||
                error == QNetworkReply::TemporaryNetworkFailureError) {
         complete(HttpError, m_bytesSent || httpStatus != 0 ? kConnectionLost : kNotReached);
