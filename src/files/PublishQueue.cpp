@@ -88,9 +88,17 @@ void PublishQueue::PublishNextFile()
     const QString path = firstEntry();
     m_fileName = publishFileName(path);
     if (state.ServerVersion == QLatin1String("4.5") || state.ServerVersion == QLatin1String("4.7")) {
-        if (!CheckPublishFileName(m_fileName)) {
+        switch (CheckPublishFileName(m_fileName)) {
+        case NameCheck::Accepted:
+            break;
+        case NameCheck::Refused:
             state.NameCheckRefused = true;
             currPublishedForm_Completed(3, 0);
+            return;
+        case NameCheck::Failed:
+            // Its one message is shown; nothing is posted, and the queue ends as if given up.
+            skipRest(5023);
+            finishQueue(false);
             return;
         }
     }
@@ -119,7 +127,7 @@ void PublishQueue::PublishNextFile()
     m_post->send();
 }
 
-bool PublishQueue::CheckPublishFileName(QString& name)
+PublishQueue::NameCheck PublishQueue::CheckPublishFileName(QString& name)
 {
     WizardState& state = m_wizard.state();
     const NameCheckTarget target = nameCheckTarget(
@@ -129,24 +137,25 @@ bool PublishQueue::CheckPublishFileName(QString& name)
     for (;;) {
         QVariantList arguments{QVariant::fromValue<qint16>(target.objectType),
                                QVariant::fromValue<qint32>(target.objectId), name};
-        const SoapCallResult answer = m_wizard.session().call(QStringLiteral("CheckFileName"), arguments);
-        if (!answer.ok())
-            return false;
+        SoapSession& session = m_wizard.session();
+        const SoapCallResult answer = session.call(QStringLiteral("CheckFileName"), arguments);
+        if (!session.CheckSoapOutcome(answer))
+            return NameCheck::Failed;
         const int result = answer.result.toInt();
         if (result == 0)
-            return true;
+            return NameCheck::Accepted;
         if (result != -1)
-            return false;
+            return NameCheck::Refused;
         const MessageAnswer choice = MessageService::instance().show(
             Message::fromId(8020, MessageButtons::RenameReplaceCancel).append(QStringLiteral("\n") + name));
         if (choice == MessageAnswer::Replace)
-            return true;
+            return NameCheck::Accepted;
         if (choice != MessageAnswer::Rename)
-            return false;
+            return NameCheck::Refused;
         const std::optional<QString> newName =
             MessageService::instance().askText(Message::fromId(8021), name);
         if (!newName || newName->isEmpty())
-            return false;
+            return NameCheck::Refused;
         name = *newName;
         addToBar(-kNameCheckUnits); // the check reports its steps again
     }

@@ -47,7 +47,13 @@ public:
 
 private:
     void PublishNextFile();
-    bool CheckPublishFileName(QString& name);
+    enum class NameCheck
+    {
+        Accepted,
+        Refused, // the name is taken and the user did not replace the file, or the server said no
+        Failed   // the call failed its outcome check, which has shown why
+    };
+    NameCheck CheckPublishFileName(QString& name);
     void currPublishedForm_UploadBegin(qint64 total);
     void currPublishedForm_UploadStep(qint64 done);
     void currPublishedForm_Completed(int status, int code);
