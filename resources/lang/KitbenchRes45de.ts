@@ -1612,6 +1612,11 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>unattended run, closed without Finish</extracomment>
         <translation>Der Assistent wurde geschlossen, bevor der Auftrag beendet war.</translation>
     </message>
+    <message id="T9160">
+        <source>The server did not answer within the time allowed, so the run cancelled the call. Seconds allowed: </source>
+        <extracomment>unattended run, a call or transfer without an answer for the answer file's Timeout</extracomment>
+        <translation>Der Server hat nicht in der erlaubten Zeit geantwortet, darum hat der Lauf den Aufruf abgebrochen. Erlaubte Sekunden: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

@@ -1612,6 +1612,11 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>unattended run, closed without Finish</extracomment>
         <translation>The wizard was closed before the job was finished.</translation>
     </message>
+    <message id="T9160">
+        <source>The server did not answer within the time allowed, so the run cancelled the call. Seconds allowed: </source>
+        <extracomment>unattended run, a call or transfer without an answer for the answer file's Timeout</extracomment>
+        <translation>The server did not answer within the time allowed, so the run cancelled the call. Seconds allowed: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

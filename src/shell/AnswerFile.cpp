@@ -53,6 +53,8 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
                                                QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression messagesHeader(QStringLiteral("^\\[\\s*messages\\s*\\]$"),
                                                    QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression optionsHeader(QStringLiteral("^\\[\\s*options\\s*\\]$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
     const auto fail = [error](int line, const QString& what) {
         if (error)
             *error = {line, what};
@@ -65,7 +67,8 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
     {
         None,
         Page,
-        Messages
+        Messages,
+        Options
     } block = Block::None;
     int page = -1;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -86,6 +89,10 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
             block = Block::Messages;
             continue;
         }
+        if (optionsHeader.match(line).hasMatch()) {
+            block = Block::Options;
+            continue;
+        }
         if (line.startsWith(QLatin1Char('[')))
             return fail(lineNumber, QStringLiteral("unknown block %1").arg(line));
 
@@ -96,6 +103,16 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
         if (block == Block::None)
             return fail(lineNumber,
                         QStringLiteral("\"%1\" stands before any [page N] or [messages] block").arg(name));
+        if (block == Block::Options) {
+            bool numeric = false;
+            const int seconds = equals < 0 ? 0 : line.mid(equals + 1).trimmed().toInt(&numeric);
+            if (name.compare(QLatin1String("Timeout"), Qt::CaseInsensitive) != 0)
+                return fail(lineNumber, QStringLiteral("unknown option \"%1\"").arg(name));
+            if (!numeric || seconds < 1 || seconds > 86400)
+                return fail(lineNumber, QStringLiteral("Timeout needs a number of seconds from 1 to 86400"));
+            file.timeoutSeconds = seconds;
+            continue;
+        }
         if (block == Block::Messages) {
             bool numeric = false;
             const int id = name.toInt(&numeric);

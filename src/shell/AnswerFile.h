@@ -18,13 +18,18 @@ struct AnswerLine
     std::optional<QString> value;
 };
 
-// An answer file of an unattended run: blocks `[page N]` applied each time page N is entered, and
-// `[messages]` answering message boxes by the text id of their first text.
+// An answer file of an unattended run: blocks `[page N]` applied each time page N is entered,
+// `[messages]` answering message boxes by the text id of their first text, and `[options]` for the run
+// itself (`Timeout = seconds`).
 struct AnswerFile
 {
+    static constexpr int kDefaultTimeoutSeconds = 120;
+
     QString fileName;
     QMap<int, QList<AnswerLine>> pages;
     QMap<int, MessageAnswer> messages;
+    // A server call or transfer with no bytes moving for this long is cancelled and the run ends.
+    int timeoutSeconds = kDefaultTimeoutSeconds;
 };
 
 struct AnswerFileError

@@ -3,6 +3,7 @@
 #include "shell/ControlDriver.h"
 #include "shell/FinalPage.h"
 #include "shell/PageGraph.h"
+#include "shell/StallWatchdog.h"
 #include "shell/frmWizard.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,8 @@ namespace {
 
 // A run that keeps entering pages without end (say, a Continue loop) is stopped.
 constexpr int kMaxPageEntries = 200;
+// "No answer from the server within the time allowed (seconds): "
+constexpr int kNoAnswerText = 9160;
 
 void printLine(FILE* stream, const QString& text)
 {
@@ -52,6 +55,13 @@ UnattendedRun::UnattendedRun(frmWizard& wizard, AnswerFile answers, QString scre
             QStringLiteral("[%1] %2: %3").arg(title.textId).arg(title.text, chosen.value_or(QString())));
         return chosen;
     });
+    new StallWatchdog(
+        m_answers.timeoutSeconds * 1000, [this] { cancelStalledWork(); },
+        [this] {
+            if (!m_finished)
+                finish(2);
+        },
+        this);
     connect(&m_wizard, &frmWizard::pageEntered, this, &UnattendedRun::onPageEntered);
     connect(&m_wizard, &frmWizard::finishPressed, this, [this] {
         // Finish ends the run whatever the option; Continue's new start is still shown.
@@ -86,6 +96,17 @@ MessageAnswer UnattendedRun::answerMessage(const Message& message)
     return message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoCancel
                ? MessageAnswer::No
                : MessageAnswer::Cancel;
+}
+
+void UnattendedRun::cancelStalledWork()
+{
+    if (m_finished)
+        return;
+    // Nobody is there to wait or to press Cancel: the run does it, and says why.
+    m_stalled = true;
+    MessageService::instance().show(
+        Message::fromId(kNoAnswerText).append(QString::number(m_answers.timeoutSeconds)));
+    m_wizard.cancelRunningWork();
 }
 
 void UnattendedRun::onPageEntered(int step)
@@ -198,6 +219,8 @@ void UnattendedRun::fail(int code, int textId, const QString& detail)
 
 void UnattendedRun::finish(int code)
 {
+    if (m_stalled && code == 0)
+        code = 2; // the job was cut short, whatever page it reached
     m_finished = true;
     m_exitCode = code;
     QCoreApplication::exit(code);

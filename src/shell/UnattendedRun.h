@@ -15,6 +15,8 @@ class frmWizard;
 // Exit codes: 0 Finish pressed; 1 the answer file names a control or value that does not exist;
 // 2 an error message left the wizard on its page; 3 a question the file does not answer;
 // 4 Next did not leave a page and no message explains why (or the wizard was closed before Finish).
+// A server call or transfer without an answer for the answer file's timeout is cancelled as Cancel and
+// Yes would cancel it, and the run ends with 2 (3 when a question about the failure is not answered).
 class UnattendedRun : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,7 @@ private:
     void finish(int code);
     // Reports a fault of the answer file or of the run through the message service and ends the run.
     void fail(int code, int textId, const QString& detail);
+    void cancelStalledWork();
 
     frmWizard& m_wizard;
     AnswerFile m_answers;
@@ -43,6 +46,7 @@ private:
     int m_pageEntries = 0;
     bool m_errorShown = false;
     bool m_finished = false;
+    bool m_stalled = false; // work was cancelled for want of an answer: the run cannot succeed
     int m_exitCode = 4;
 };
 

@@ -64,6 +64,9 @@ public:
     // The page lock of a page: freezes its inputs and Back/Next while its server work runs.
     void LockPage(int step, bool busy);
     void cmdNav_Click(int index);
+    // What Cancel confirmed with Yes does while server work runs: a running transfer is stopped, else
+    // the running call stops at its next step.
+    void cancelRunningWork();
 
     // Files given on the command line or added later, for the documents page.
     void addPublishedFile(const QString& path);

@@ -241,15 +241,18 @@ void frmWizard::onCancel()
 {
     m_hooks->unloadUserChoiceDialog();
     if (m_state.IsBusy) {
-        if (askYesNo(3006) != MessageAnswer::Yes)
-            return;
-        // A running transfer is stopped by itself; otherwise the running call stops at its next step.
-        if (!m_hooks->cancelTransfers())
-            m_state.CancelRequested = true;
+        if (askYesNo(3006) == MessageAnswer::Yes)
+            cancelRunningWork();
         return;
     }
     if (askYesNo(3005) == MessageAnswer::Yes)
         unload();
+}
+
+void frmWizard::cancelRunningWork()
+{
+    if (!m_hooks->cancelTransfers())
+        m_state.CancelRequested = true;
 }
 
 void frmWizard::onFinish()
@@ -305,8 +308,7 @@ void frmWizard::closeEvent(QCloseEvent* event)
         event->ignore();
         if (m_state.IsBusy) {
             if (askYesNo(3006) == MessageAnswer::Yes) {
-                if (!m_hooks->cancelTransfers())
-                    m_state.CancelRequested = true;
+                cancelRunningWork();
                 m_closeAfterCall = true;
             }
             return;

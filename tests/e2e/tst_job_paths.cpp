@@ -105,6 +105,14 @@ void TestJobPaths::exitCodes_data()
         << QStringList{"/createincident"} << "[page 2]\ncmdNav_1\n[messages]\n3005 = Yes\n"
         << 4 << "[9105]";
     QTest::newRow("no job chosen: Next disabled") << QStringList{} << "" << 4 << "Next is disabled";
+    QTest::newRow("timeout of no seconds") << QStringList{"/createincident"} << "[options]\nTimeout = 0\n"
+                                           << 1 << "job.answers:2: Timeout needs a number of seconds";
+    QTest::newRow("unknown option") << QStringList{"/createincident"} << "[Options]\nRetries = 3\n"
+                                    << 1 << "job.answers:2: unknown option \"Retries\"";
+    QTest::newRow("timeout that is not reached")
+        << QStringList{"/createincident"}
+        << "[options]\ntimeout = 5\n[page 1]\ncmdNav_1\n[messages]\n3005 = No\n"
+        << 0 << "[3005]";
 }
 
 void TestJobPaths::exitCodes()
