@@ -152,7 +152,7 @@ void FormPost::send()
     // A kept-alive connection the server closed while the user paused would fail this post, which
     // is not resent: every form goes out on a fresh connection.
     m_manager->clearConnectionCache();
-    body->open(QIODevice::ReadOnly);
+    body->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_reply = m_manager->post(request, body);
     body->setParent(m_reply);
     NetworkActivity::begin();
