@@ -37,7 +37,9 @@ private:
 };
 
 // One multipart form post. Fields and the file go out in the order added; the file is read from disk
-// while it is sent. A download post keeps the answer in a temporary file until it is saved.
+// while it is sent. Each post goes out once, on a fresh connection: a connection lost after sending is
+// reported (602), never answered by sending the form again. A download post keeps the answer in a
+// temporary file until it is saved.
 //
 // Completion status: 0 success; 1 a failure with a code (the network error, or 601 when the file to
 // send cannot be read); 2 an HTTP error with its status, or 601 (the server could not be reached) and
