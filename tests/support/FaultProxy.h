@@ -11,8 +11,11 @@
 // - NeverAnswer: the request is accepted and never answered (nor passed on).
 // - CloseIdle: every connection is closed once it has been idle for `idleMs` after an answer, as
 //   servers close kept-alive connections (match is not used).
+// - StaleIdle: a connection idle for `idleMs` after an answer is dead without the client knowing (the
+//   server's close got lost): the next request on it is dropped unanswered and not passed on.
 
 #include <QAtomicInt>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -29,7 +32,8 @@ public:
         Forward,
         DropAfterRequest,
         NeverAnswer,
-        CloseIdle
+        CloseIdle,
+        StaleIdle
     };
 
     FaultProxy(const QString& target, Fault fault, const QByteArray& match = {}, int idleMs = 200)
@@ -104,7 +108,8 @@ private:
         QTimer* idle = nullptr;
         Framer requests;
         Framer answers;
-        bool faulty = false; // the request being read or answered gets the fault
+        QElapsedTimer sinceAnswer; // valid once an answer has gone out
+        bool faulty = false;       // the request being read or answered gets the fault
     };
 
     void listen()
@@ -145,8 +150,10 @@ private:
                 link->server->readAll(),
                 [&](const QByteArray& piece, const QByteArray&) { link->client->write(piece); },
                 [&] {
+                    // A whole answer went out; the connection is idle now.
+                    link->sinceAnswer.start();
                     if (m_fault == Fault::CloseIdle)
-                        link->idle->start(); // a whole answer went out; the connection is idle now
+                        link->idle->start();
                 });
         });
         QObject::connect(client, &QTcpSocket::disconnected, link->server, &QTcpSocket::disconnectFromHost);
@@ -156,10 +163,17 @@ private:
     void fromClient(Link& link)
     {
         link.idle->stop();
+        if (m_fault == Fault::StaleIdle && link.requests.end < 0 && link.requests.head.isEmpty() &&
+            link.sinceAnswer.isValid() && link.sinceAnswer.hasExpired(m_idleMs)) {
+            m_faults.ref();
+            link.client->abort();
+            link.server->abort();
+            return;
+        }
         link.requests.feed(
             link.client->readAll(),
             [&](const QByteArray& piece, const QByteArray& head) {
-                link.faulty = m_fault != Fault::Forward && m_fault != Fault::CloseIdle &&
+                link.faulty = (m_fault == Fault::DropAfterRequest || m_fault == Fault::NeverAnswer) &&
                               (m_match.isEmpty() || head.contains(m_match));
                 if (!(link.faulty && m_fault == Fault::NeverAnswer))
                     link.server->write(piece);
