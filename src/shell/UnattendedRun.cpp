@@ -21,7 +21,7 @@ namespace {
 
 // A run that keeps entering pages without end (say, a Continue loop) is stopped.
 constexpr int kMaxPageEntries = 200;
-// "No answer from the server within the time allowed (seconds): "
+// "The server did not answer within the time allowed, so the run cancelled the call. Seconds allowed: "
 constexpr int kNoAnswerText = 9160;
 
 void printLine(FILE* stream, const QString& text)
