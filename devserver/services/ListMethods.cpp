@@ -1,9 +1,14 @@
 // List folders, lists and lists made from an uploaded workbook.
+#include "http/Json.h"
 #include "services/AnswerXml.h"
 #include "services/MethodRegistry.h"
 #include "services/ObjectRefs.h"
+#include "store/FileStore.h"
+#include "workbook/ListRows.h"
+#include "workbook/WorkbookFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 namespace orvdev {
@@ -87,21 +92,61 @@ std::optional<Value> createList(CallContext& call)
     return Value::ofInt(id);
 }
 
-// The workbook must have been uploaded first; the list gets the chosen columns as its fields.
+// The stored upload's file lies beside the database, in the data folder's file store.
+std::filesystem::path uploadPath(Database& db, std::int64_t uploadId)
+{
+    const std::string database =
+        db.text("SELECT file FROM pragma_database_list WHERE name = 'main'", {}).value_or("");
+    return FileStore(std::filesystem::path(database).parent_path()).uploadPath(uploadId);
+}
+
+const Sheet& sheetNamed(const Workbook& workbook, const std::string& name)
+{
+    for (const Sheet& sheet : workbook.sheets)
+        if (sheet.name == name)
+            return sheet;
+    throw StatusError("The workbook has no sheet '" + name + "'.");
+}
+
+// The workbook must have been uploaded first; the list gets the chosen columns as its fields and a
+// row for every data row of the chosen sheet. An error row that is not to be ignored fails the call
+// (a fault, as the server's reader would throw) before anything is stored.
 std::optional<Value> createListFromExcel(CallContext& call)
 {
     const std::string file = call.str("fileName");
-    if (!call.db.scalar("SELECT 1 FROM uploads WHERE server_name = ?", {file}))
+    const auto upload = call.db.scalar("SELECT id FROM uploads WHERE server_name = ?", {file});
+    if (!upload)
         throw StatusError("The uploaded file '" + file + "' was not found.");
-    if (call.str("sheetName").empty())
+    const std::string sheetName = call.str("sheetName");
+    if (sheetName.empty())
         throw StatusError("No sheet was chosen.");
+    const std::vector<std::string> columns = call.strings("columns");
+    const std::string original =
+        call.db.text("SELECT original_name FROM uploads WHERE id = ?", {*upload}).value_or(file);
+    std::vector<std::vector<std::string>> rows;
+    try {
+        const Workbook workbook = WorkbookFile::read(uploadPath(call.db, *upload), original);
+        rows = listRows(sheetNamed(workbook, sheetName), columns, call.flag("ignoreErrorRows"));
+    } catch (const UnknownColumn& e) {
+        throw StatusError(e.what());
+    } catch (const WorkbookError& e) {
+        throw StatusError(e.what());
+    }
     std::int64_t id = 0;
     call.db.transaction([&] {
         id = insertList(call, call.ints("categories"));
         std::int64_t position = 0;
-        for (const auto& column : call.strings("columns"))
+        for (const auto& column : columns)
             call.db.exec("INSERT INTO list_fields(list_id, position, name) VALUES(?, ?, ?)",
                          {id, position++, column});
+        std::int64_t rowNumber = 0;
+        for (const auto& row : rows) {
+            std::string cells = "[";
+            for (const auto& cell : row)
+                cells += (cells.size() > 1 ? "," : "") + Json::quote(cell);
+            call.db.exec("INSERT INTO list_rows(list_id, row_no, cells) VALUES(?, ?, ?)",
+                         {id, ++rowNumber, cells + "]"});
+        }
     });
     return Value::ofInt(id);
 }
