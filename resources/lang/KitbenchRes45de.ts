@@ -1612,6 +1612,11 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>unattended run, closed without Finish</extracomment>
         <translation>Der Assistent wurde geschlossen, bevor der Auftrag beendet war.</translation>
     </message>
+    <message id="T9140">
+        <source>The answer file does not answer the dialog: </source>
+        <extracomment>unattended run, a dialog without an answer (its name follows)</extracomment>
+        <translation>Die Antwortdatei beantwortet den Dialog nicht: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

@@ -1612,6 +1612,11 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>unattended run, closed without Finish</extracomment>
         <translation>The wizard was closed before the job was finished.</translation>
     </message>
+    <message id="T9140">
+        <source>The answer file does not answer the dialog: </source>
+        <extracomment>unattended run, a dialog without an answer (its name follows)</extracomment>
+        <translation>The answer file does not answer the dialog: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

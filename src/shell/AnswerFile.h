@@ -19,12 +19,15 @@ struct AnswerLine
 };
 
 // An answer file of an unattended run: blocks `[page N]` applied each time page N is entered, and
-// `[messages]` answering message boxes by the text id of their first text.
+// `[messages]` answering message boxes by the text id of their first text, and blocks `[dialog NAME]`
+// answering the wizard's dialogs.
 struct AnswerFile
 {
     QString fileName;
     QMap<int, QList<AnswerLine>> pages;
     QMap<int, MessageAnswer> messages;
+    // `[dialog NAME]` blocks, by the dialog's name, applied each time that dialog opens.
+    QMap<QString, QList<AnswerLine>> dialogs;
 };
 
 struct AnswerFileError
@@ -34,7 +37,8 @@ struct AnswerFileError
 };
 
 // Reads an answer file (UTF-8). Blank lines and lines starting with "#" or ";" are skipped.
-std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text, AnswerFileError* error);
+std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text,
+                                          AnswerFileError* error);
 
 // Yes, No, OK, Cancel, Abort, Retry, Ignore, in any letter case.
 std::optional<MessageAnswer> parseMessageAnswer(const QString& word);

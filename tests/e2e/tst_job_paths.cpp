@@ -50,7 +50,8 @@ void TestJobPaths::pagePath_data()
                             << "[page 20]\nPublishedFileList = " KITBENCH_BINARY
                                "\n[page 6]\nFileListTreeView = key:F2\n"
                             << QList<int>{0, 1, 20, 6, 21};
-    QTest::newRow("DOWNLOAD") << QStringList{"/download"} << "[page 7]\nAssetListTreeView = key:A1\n"
+    QTest::newRow("DOWNLOAD") << QStringList{"/download"}
+                              << "[page 7]\nAssetListTreeView = key:A1\n[dialog SaveFile]\nFileName = .\n"
                               << QList<int>{0, 1, 7, 21};
     QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << ""
                                    << QList<int>{0, 1, 8, 9, 18, 20, 21};
