@@ -49,16 +49,19 @@ std::optional<Value> getListFolders(CallContext& call)
     return Value::ofString(answer.text());
 }
 
+// Parent 0 is what the wizard sends under a folder that takes no lists: the folder goes to the top
+// level, as the user's own.
 std::optional<Value> createListFolder(CallContext& call)
 {
     const std::int64_t parent = call.num("parentFolderId");
     const std::string name = call.str("folderName");
     ObjectRefs(call).requireTitle(name);
-    if (!folderWritable(call.db, parent))
+    if (parent != 0 && !folderWritable(call.db, parent))
         throw StatusError("You cannot create folders in list folder " + std::to_string(parent) + ".");
     std::int64_t id = 0;
     call.db.transaction([&] {
-        id = call.db.insert("INSERT INTO list_folders(parent_id, name) VALUES(?, ?)", {parent, name});
+        id = call.db.insert("INSERT INTO list_folders(parent_id, name) VALUES(?, ?)",
+                            {parent != 0 ? SqlValue(parent) : SqlValue(nullptr), name});
     });
     return Value::ofInt(id);
 }
