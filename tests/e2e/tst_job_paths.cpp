@@ -106,6 +106,22 @@ void TestJobPaths::exitCodes_data()
         << QStringList{"/createincident"} << "[page 2]\ncmdNav_1\n[messages]\n3005 = Yes\n"
         << 4 << "[9105]";
     QTest::newRow("no job chosen: Next disabled") << QStringList{} << "" << 4 << "Next is disabled";
+    // Dialogs: each needs its [dialog NAME] block, and the block has to close it.
+    const QString newFolder =
+        "[page 14]\nListTitleText = L\nListFolderTreeView = key:F5\nAddNewListFolderCommand\n";
+    QTest::newRow("unanswered save dialog")
+        << QStringList{"/download"} << "[page 7]\nAssetListTreeView = key:A1\n"
+        << 3 << "does not answer the dialog: SaveFile";
+    QTest::newRow("unanswered open dialog") << QStringList{"/importlist", ""} << "[page 16]\ncmdBrowseFile\n"
+                                            << 3 << "does not answer the dialog: OpenFile";
+    QTest::newRow("unanswered new-folder dialog")
+        << QStringList{"/createlist"} << newFolder << 3 << "does not answer the dialog: CreateOrvFolder";
+    QTest::newRow("dialog block that leaves it open")
+        << QStringList{"/createlist"} << newFolder + "[dialog CreateOrvFolder]\nNewOrvFolderText = x\n"
+        << 3 << "CreateOrvFolder (its block leaves it open)";
+    QTest::newRow("dialog block naming no control")
+        << QStringList{"/createlist"} << newFolder + "[dialog CreateOrvFolder]\nFolderText = x\n"
+        << 1 << "no control named \"FolderText\" in CreateOrvFolder";
 }
 
 void TestJobPaths::exitCodes()
