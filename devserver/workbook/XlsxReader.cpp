@@ -1,6 +1,7 @@
 #include "workbook/XlsxReader.h"
 
 #include "workbook/CellText.h"
+#include "workbook/SheetXml.h"
 
 #include <pugixml.hpp>
 #include <zip.h>
@@ -113,23 +114,6 @@ std::string partPath(const std::string& target)
     return path;
 }
 
-// "BC12" -> column 54, row 11 (0-based); false for anything else.
-bool parseReference(const char* ref, std::size_t& row, std::size_t& column)
-{
-    std::size_t letters = 0, col = 0;
-    for (; *ref >= 'A' && *ref <= 'Z'; ++ref, ++letters)
-        col = col * 26 + static_cast<std::size_t>(*ref - 'A' + 1);
-    if (letters == 0 || letters > 3 || *ref < '1' || *ref > '9')
-        return false;
-    char* end = nullptr;
-    const unsigned long number = std::strtoul(ref, &end, 10);
-    if (*end != '\0' || number > 1048576)
-        return false;
-    row = number - 1;
-    column = col - 1;
-    return true;
-}
-
 class XlsxWorkbook
 {
 public:
@@ -198,54 +182,33 @@ private:
 
     void readSheet(const std::string& path, Sheet& sheet) const
     {
-        const pugi::xml_document doc = m_package.xml(path, true);
-        std::size_t nextRow = 0;
-        for (pugi::xml_node row = child(child(doc.first_child(), "sheetData"), "row"); row;
-             row = row.next_sibling()) {
-            const std::size_t rowIndex =
-                row.attribute("r") ? static_cast<std::size_t>(row.attribute("r").as_ullong()) - 1 : nextRow;
-            if (rowIndex > 1048575)
-                throw WorkbookError("A row of sheet " + sheet.name + " lies outside the sheet.");
-            nextRow = rowIndex + 1;
-            std::size_t nextColumn = 0;
-            for (pugi::xml_node c = row.first_child(); c; c = c.next_sibling()) {
-                if (!named(c, "c"))
-                    continue;
-                std::size_t r = rowIndex, column = nextColumn;
-                if (c.attribute("r") && !parseReference(c.attribute("r").value(), r, column))
-                    throw WorkbookError("A cell of sheet " + sheet.name + " has no valid reference.");
-                nextColumn = column + 1;
-                std::optional<Cell> value = cellValue(c);
-                if (value)
-                    sheet.at(rowIndex, column) = std::move(*value);
-            }
-        }
+        const std::optional<std::string> xml = m_package.part(path);
+        if (!xml)
+            throw WorkbookError("The workbook has no part " + path + ".");
+        SheetXml::cells(*xml, [&](const SheetXml::CellMarkup& markup) {
+            if (markup.type != "inlineStr" && markup.value.empty())
+                return; // a formatted cell without a value
+            sheet.at(markup.row, markup.column) = cellValue(markup);
+        });
     }
 
-    std::optional<Cell> cellValue(pugi::xml_node c) const
+    Cell cellValue(const SheetXml::CellMarkup& markup) const
     {
-        const std::string_view type = c.attribute("t").value();
-        const pugi::xml_node v = child(c, "v");
-        if (type == "inlineStr")
-            return Cell{textOf(child(c, "is")), false};
-        if (!v)
-            return std::nullopt;
-        const char* text = v.text().get();
+        const std::string_view type = markup.type;
         if (type == "s") {
-            const std::size_t index = v.text().as_ullong();
+            const std::size_t index = std::strtoull(markup.value.c_str(), nullptr, 10);
             if (index >= m_strings.size())
                 throw WorkbookError("A cell names a shared string that does not exist.");
             return Cell{m_strings[index], false};
         }
-        if (type == "str" || type == "d")
-            return Cell{text, false};
+        if (type == "inlineStr" || type == "str" || type == "d")
+            return Cell{markup.value, false};
         if (type == "b")
-            return Cell{CellText::boolean(v.text().as_int() != 0), false};
+            return Cell{CellText::boolean(markup.value != "0"), false};
         if (type == "e")
-            return Cell{text, true};
-        const double number = v.text().as_double();
-        const std::size_t style = c.attribute("s").as_uint();
-        if (style < m_dateStyles.size() && m_dateStyles[style])
+            return Cell{markup.value, true};
+        const double number = std::strtod(markup.value.c_str(), nullptr);
+        if (markup.style < m_dateStyles.size() && m_dateStyles[markup.style])
             return Cell{CellText::serialDate(number, m_dates1904), false};
         return Cell{CellText::number(number), false};
     }
