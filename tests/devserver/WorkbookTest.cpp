@@ -6,6 +6,7 @@
 #include "workbook/CellText.h"
 #include "workbook/ListRows.h"
 #include "workbook/SheetTable.h"
+#include "workbook/SheetXml.h"
 #include "workbook/WorkbookFile.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +179,25 @@ TEST(WorkbookReaders, DelimitedTextIsOneSheetNamedAfterTheFile)
                                      "A file name longer than thirty-: Name|Note; long|Column C|Name 2 (1)"});
     EXPECT_EQ(listRows(workbook.sheets[0], {"Note; long", "Column C"}, false),
               (std::vector<std::vector<std::string>>{{"two\nlines \"quoted\"", "x"}}));
+}
+
+TEST(WorkbookReaders, SheetMarkupWithPrefixesEntitiesAndInlineText)
+{
+    std::vector<std::string> seen;
+    const auto collect = [&seen](const SheetXml::CellMarkup& c) {
+        seen.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + "," + std::string(c.type) +
+                       "," + std::to_string(c.style) + "," + c.value);
+    };
+    SheetXml::cells("<?xml version='1.0'?><x:worksheet><!-- <c> --><x:sheetData><x:row r=\"2\">"
+                    "<x:c r=\"B2\" t='inlineStr'><x:is><x:r><x:t>a &amp; b&#x20AC;</x:t></x:r>"
+                    "<x:rPh><x:t>phonetic</x:t></x:rPh></x:is></x:c><x:c s=\"3\"><x:v>1.5</x:v></x:c>"
+                    "<x:c r=\"E2\" s=\"1\"/></x:row><x:row><x:c><x:f>A1</x:f><x:v><![CDATA[<x>]]></x:v></x:c>"
+                    "</x:row></x:sheetData></x:worksheet>",
+                    collect);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1,1,inlineStr,0,a & b\u20AC", "1,2,,3,1.5", "2,0,,0,<x>"}));
+    for (const char* broken : {"<sheetData><row><c r=\"A1\"><v>1", "<sheetData><row><c r=\"1A\"><v>1</v></c>",
+                               "<sheetData><row r=\"0\">", "<sheetData><row><c><v>&nbsp;</v></c>"})
+        EXPECT_THROW(SheetXml::cells(broken, collect), WorkbookError) << broken;
 }
 
 TEST(CellText, ValuesAsListText)
