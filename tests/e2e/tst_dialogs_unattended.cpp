@@ -12,6 +12,7 @@ class TestDialogsUnattended : public QObject
 private Q_SLOTS:
     void categoriesDialog_data();
     void categoriesDialog();
+    void libraryFolderDialog();
 };
 
 void TestDialogsUnattended::categoriesDialog_data()
@@ -49,6 +50,25 @@ void TestDialogsUnattended::categoriesDialog()
     }
     if (exitCode == 3)
         QVERIFY2(run.err.contains("[9140]") && run.err.contains("DlgAddCategory"), qPrintable(run.err));
+}
+
+// The library page's new-folder button: the folder is made under the selected folder, and the file is
+// then published into the folder selected after it.
+void TestDialogsUnattended::libraryFolderDialog()
+{
+    DevServer server({"--seed", "demo", "--server-version", "4.7"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const KitbenchRun run = KitbenchRun::start(
+        {"/upload", "/L", "admin@" + server.address(), "/P", "admin"},
+        "[page 20]\nPublishedFileList = " KITBENCH_BINARY
+        "\n[page 6]\nFileListTreeView = key:F2\nNewOrvFolderCommand\n"
+        "FileListTreeView = key:F2\n[dialog CreateOrvFolder]\nNewOrvFolderText = Drafts\nOKButton\n"
+        "[messages]\n5061 = Yes\n");
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QList<QJsonObject> created = server.calls("CreateFolder");
+    QCOMPARE(created.size(), 1);
+    QCOMPARE(created.first().value("args").toArray(), (QJsonArray{2, "Drafts"}));
+    QCOMPARE(created.first().value("status").toString(), QString("OK"));
 }
 
 QTEST_GUILESS_MAIN(TestDialogsUnattended)
