@@ -261,23 +261,27 @@ void TestFiles::download_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("node");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("saved"); // the file in the run's folder
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("saveAs"); // the path the save dialog gets; the log names the library file
+    QTest::addColumn<QString>("saveAs"); // the path the save dialog gets
+    QTest::addColumn<QString>("logged"); // the log names the library file
     QTest::newRow("4.7") << "4.7"
                          << "key:A1"
                          << "FolderID=2 VersionID=1 AssetID=-"
-                         << "Welcome.txt" << QByteArray("Welcome to the Harlowe file library.\n") << ".";
+                         << "Welcome.txt" << QByteArray("Welcome to the Harlowe file library.\n") << "."
+                         << "Welcome.txt";
     QTest::newRow("4.0 without extension")
         << "4.0"
         << "key:A6"
         << "FolderID=2 VersionID=6 AssetID=-"
-        << "Read me first" << QByteArray("A file without an extension.\n") << "Read me first";
+        << "Read me first" << QByteArray("A file without an extension.\n") << "Read me first"
+        << "README";
     QTest::newRow("3.0: the asset alone")
         << "3.0"
         << "key:A3"
         << "FolderID=- VersionID=- AssetID=3"
-        << "Travel Policy.txt" << QByteArray("Economy class for flights under six hours.\n") << ".";
+        << "Travel Policy.txt" << QByteArray("Economy class for flights under six hours.\n") << "."
+        << "Travel Policy.txt";
 }
 
 void TestFiles::download()
@@ -288,6 +292,7 @@ void TestFiles::download()
     QFETCH(QString, saved);
     QFETCH(QByteArray, content);
     QFETCH(QString, saveAs);
+    QFETCH(QString, logged);
     DevServer server({"--seed", "demo", "--server-version", version});
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
     const KitbenchRun result =
@@ -299,8 +304,7 @@ void TestFiles::download()
     QCOMPARE(sent.size(), 1);
     QCOMPARE(fields(sent.first(), {"FolderID", "VersionID", "AssetID"}), expected);
     QCOMPARE(result.savedFiles.value(saved), content);
-    QVERIFY2(result.out.contains("'" + (saveAs == "." ? saved : QString("README")) + "' - OK"),
-             qPrintable(result.out));
+    QVERIFY2(result.out.contains("'" + logged + "' - OK"), qPrintable(result.out));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
