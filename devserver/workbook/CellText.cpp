@@ -9,10 +9,17 @@ namespace orvdev {
 
 Cell& Sheet::at(std::size_t row, std::size_t column)
 {
-    if (row >= rows.size())
+    const std::size_t newRows = row >= rows.size() ? row + 1 - rows.size() : 0;
+    const std::size_t newCells = column >= (row < rows.size() ? rows[row].size() : 0)
+                                     ? column + 1 - (row < rows.size() ? rows[row].size() : 0)
+                                     : 0;
+    if (cellSlots + newRows + newCells > kMaxCellSlots)
+        throw WorkbookError("Sheet '" + name + "' is too large to import.");
+    cellSlots += newRows + newCells;
+    if (newRows)
         rows.resize(row + 1);
     auto& cells = rows[row];
-    if (column >= cells.size())
+    if (newCells)
         cells.resize(column + 1);
     return cells[column];
 }

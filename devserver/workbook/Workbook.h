@@ -19,9 +19,15 @@ struct Cell
 // are missing at the end of their vector or empty in between.
 struct Sheet
 {
+    // Cells a sheet may span (rows times the columns each row reaches): a few bytes of a damaged
+    // or hostile file must not make the server allocate gigabytes. 100,000 x 10 needs 1,000,000.
+    static constexpr std::size_t kMaxCellSlots = 10'000'000;
+
     std::string name;
     std::vector<std::vector<Cell>> rows;
+    std::size_t cellSlots = 0;
 
+    // The cell, making room for it; throws WorkbookError beyond kMaxCellSlots.
     Cell& at(std::size_t row, std::size_t column);
 };
 

@@ -181,6 +181,14 @@ TEST(WorkbookReaders, DelimitedTextIsOneSheetNamedAfterTheFile)
               (std::vector<std::vector<std::string>>{{"two\nlines \"quoted\"", "x"}}));
 }
 
+TEST(WorkbookReaders, FarAwayCellsAreRefusedBeforeTheyCostMemory)
+{
+    Sheet sheet{"Sparse", {}};
+    sheet.at(1048575, 0).text = "last row"; // a million rows is fine
+    EXPECT_THROW(for (std::size_t row = 0; row < 1000; ++row) sheet.at(row, 16383), WorkbookError);
+    EXPECT_LE(sheet.cellSlots, Sheet::kMaxCellSlots);
+}
+
 TEST(WorkbookReaders, SheetMarkupWithPrefixesEntitiesAndInlineText)
 {
     std::vector<std::string> seen;
