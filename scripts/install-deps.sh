@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
   libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev
+  libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl
 )
 missing=()

@@ -3,6 +3,7 @@
 #include "pages/Html.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -109,7 +110,7 @@ std::optional<std::string> ObjectViews::item(const std::string& kind, std::int64
     return html;
 }
 
-std::optional<std::string> ObjectViews::list(std::int64_t id)
+std::optional<std::string> ObjectViews::list(std::int64_t id, std::int64_t page)
 {
     std::optional<std::string> html;
     m_db.each("SELECT l.title, COALESCE(l.description, ''), COALESCE(f.name, ''), l.type_id, l.status_id,"
@@ -125,9 +126,47 @@ std::optional<std::string> ObjectViews::list(std::int64_t id)
                                {"Created by", userName(r.s(5))},    {"Created", Html::escape(r.s(6))}};
                   if (!fieldNames.empty())
                       rows.emplace_back("Fields", "<ul>" + fieldNames + "</ul>");
-                  html = Html::page("List " + std::to_string(id) + ": " + r.s(0), Html::fields(rows));
+                  html = Html::page("List " + std::to_string(id) + ": " + r.s(0),
+                                    Html::fields(rows) + listRows(id, page));
               });
     return html;
+}
+
+// One page of the list's rows as a table under its field names, with links to the other pages.
+std::string ObjectViews::listRows(std::int64_t id, std::int64_t page)
+{
+    const std::int64_t total =
+        m_db.scalar("SELECT COUNT(*) FROM list_rows WHERE list_id = ?", {id}).value_or(0);
+    if (total == 0)
+        return "<p class=\"rows\">No rows.</p>";
+    const std::int64_t pages = (total + kRowsPerPage - 1) / kRowsPerPage;
+    page = std::clamp<std::int64_t>(page, 1, pages);
+    std::string table = "<table class=\"rows\"><tr>";
+    m_db.each("SELECT name FROM list_fields WHERE list_id = ? ORDER BY position", {id},
+              [&](const Row& f) { table += "<th>" + Html::escape(f.s(0)) + "</th>"; });
+    table += "</tr>";
+    std::int64_t currentRow = -1;
+    m_db.each("SELECT r.row_no, j.value FROM (SELECT row_no, cells FROM list_rows WHERE list_id = ?"
+              " ORDER BY row_no LIMIT ? OFFSET ?) r, json_each(r.cells) j ORDER BY r.row_no, j.key",
+              {id, kRowsPerPage, (page - 1) * kRowsPerPage}, [&](const Row& cell) {
+                  if (cell.i(0) != currentRow) {
+                      table += currentRow < 0 ? "<tr>" : "</tr><tr>";
+                      currentRow = cell.i(0);
+                  }
+                  table += "<td>" + Html::escape(cell.s(1)) + "</td>";
+              });
+    table += "</tr></table>";
+    const std::int64_t first = (page - 1) * kRowsPerPage + 1;
+    std::string pager = "<p class=\"pager\">Rows " + std::to_string(first) + " to " +
+                        std::to_string(std::min(total, first + kRowsPerPage - 1)) + " of " +
+                        std::to_string(total) + ", page " + std::to_string(page) + " of " +
+                        std::to_string(pages) + ".";
+    const std::string link = "ListView.aspx?ListID=" + std::to_string(id) + "&amp;Page=";
+    if (page > 1)
+        pager += " <a href=\"" + link + std::to_string(page - 1) + "\">Previous</a>";
+    if (page < pages)
+        pager += " <a href=\"" + link + std::to_string(page + 1) + "\">Next</a>";
+    return table + pager + "</p>";
 }
 
 std::optional<std::string> ObjectViews::project(std::int64_t id, const std::string& tab)

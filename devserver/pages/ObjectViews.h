@@ -16,12 +16,15 @@ public:
 
     // kind: "incident", "task", "event" or "todo"
     std::optional<std::string> item(const std::string& kind, std::int64_t id);
-    std::optional<std::string> list(std::int64_t id);
+    // A list with its fields and one page (1-based) of its rows.
+    std::optional<std::string> list(std::int64_t id, std::int64_t page = 1);
     std::optional<std::string> project(std::int64_t id, const std::string& tab);
     std::optional<std::string> folder(std::int64_t id);
     std::string calendar(std::int64_t userId); // the events page without an id
 
 private:
+    static constexpr std::int64_t kRowsPerPage = 100;
+    std::string listRows(std::int64_t id, std::int64_t page);
     std::string userName(const std::string& idText);
     std::string categories(int objectType, std::int64_t id);
     std::string dictionaryValue(const std::string& idText);

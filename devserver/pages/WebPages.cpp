@@ -151,7 +151,7 @@ void WebPages::portalPage(const std::string& portal, const std::string& page, co
             html = views.item("todo", *id);
     } else if (name == "lists/listview.aspx") {
         if (auto id = withId("ListID"))
-            html = views.list(*id);
+            html = views.list(*id, idParam(request, "Page").value_or(1));
     } else if (name == "projects/projectview.aspx") {
         if (auto id = withId("ProjectID"))
             html = views.project(std::llabs(*id), param(request, "Tab").value_or(""));

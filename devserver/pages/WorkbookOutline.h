@@ -7,11 +7,8 @@
 namespace orvdev {
 
 // The sheets and column names of an uploaded workbook, as the list import shows them
-// (<Lists><File/><List><SheetName/><Field><Name/></Field>…</List>…</Lists>).
-//
-// Delimited text (comma, semicolon or tab separated, first line = column names) is read as one
-// sheet named after the file. Binary spreadsheet formats are not read: for them the outline
-// names the stored file and lists no sheets.
+// (<Lists><File/><List><SheetName/><Field><Name/></Field>…</List>…</Lists>). A file that is no
+// workbook throws WorkbookError.
 class WorkbookOutline
 {
 public:

@@ -1,9 +1,14 @@
 // List folders, lists and lists made from an uploaded workbook.
+#include "http/Json.h"
 #include "services/AnswerXml.h"
 #include "services/MethodRegistry.h"
 #include "services/ObjectRefs.h"
+#include "store/FileStore.h"
+#include "workbook/ListRows.h"
+#include "workbook/WorkbookFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 namespace orvdev {
@@ -44,16 +49,19 @@ std::optional<Value> getListFolders(CallContext& call)
     return Value::ofString(answer.text());
 }
 
+// Parent 0 is what the wizard sends under a folder that takes no lists: the folder goes to the top
+// level, as the user's own.
 std::optional<Value> createListFolder(CallContext& call)
 {
     const std::int64_t parent = call.num("parentFolderId");
     const std::string name = call.str("folderName");
     ObjectRefs(call).requireTitle(name);
-    if (!folderWritable(call.db, parent))
+    if (parent != 0 && !folderWritable(call.db, parent))
         throw StatusError("You cannot create folders in list folder " + std::to_string(parent) + ".");
     std::int64_t id = 0;
     call.db.transaction([&] {
-        id = call.db.insert("INSERT INTO list_folders(parent_id, name) VALUES(?, ?)", {parent, name});
+        id = call.db.insert("INSERT INTO list_folders(parent_id, name) VALUES(?, ?)",
+                            {parent != 0 ? SqlValue(parent) : SqlValue(nullptr), name});
     });
     return Value::ofInt(id);
 }
@@ -87,21 +95,68 @@ std::optional<Value> createList(CallContext& call)
     return Value::ofInt(id);
 }
 
-// The workbook must have been uploaded first; the list gets the chosen columns as its fields.
+// The stored upload's file lies beside the database, in the data folder's file store.
+std::filesystem::path uploadPath(Database& db, std::int64_t uploadId)
+{
+    const std::string database =
+        db.text("SELECT file FROM pragma_database_list WHERE name = 'main'", {}).value_or("");
+    return FileStore(std::filesystem::path(database).parent_path()).uploadPath(uploadId);
+}
+
+const Sheet& sheetNamed(const Workbook& workbook, const std::string& name)
+{
+    for (const Sheet& sheet : workbook.sheets)
+        if (sheet.name == name)
+            return sheet;
+    throw StatusError("The workbook has no sheet '" + name + "'.");
+}
+
+// The workbook must have been uploaded first; the list gets the chosen columns as its fields and a
+// row for every data row of the chosen sheet. An error row that is not to be ignored fails the call
+// (a fault, as the server's reader would throw) before anything is stored.
 std::optional<Value> createListFromExcel(CallContext& call)
 {
     const std::string file = call.str("fileName");
-    if (!call.db.scalar("SELECT 1 FROM uploads WHERE server_name = ?", {file}))
+    const auto upload = call.db.scalar("SELECT id FROM uploads WHERE server_name = ?", {file});
+    if (!upload)
         throw StatusError("The uploaded file '" + file + "' was not found.");
-    if (call.str("sheetName").empty())
+    const std::string sheetName = call.str("sheetName");
+    if (sheetName.empty())
         throw StatusError("No sheet was chosen.");
+    const std::vector<std::string> columns = call.strings("columns");
+    const std::string original =
+        call.db.text("SELECT original_name FROM uploads WHERE id = ?", {*upload}).value_or(file);
+    std::vector<std::vector<std::string>> rows;
+    try {
+        const Workbook workbook = WorkbookFile::read(uploadPath(call.db, *upload), original);
+        rows = listRows(sheetNamed(workbook, sheetName), columns, call.flag("ignoreErrorRows"));
+    } catch (const UnknownColumn& e) {
+        throw StatusError(e.what());
+    } catch (const WorkbookError& e) {
+        throw StatusError(e.what());
+    }
     std::int64_t id = 0;
     call.db.transaction([&] {
         id = insertList(call, call.ints("categories"));
         std::int64_t position = 0;
-        for (const auto& column : call.strings("columns"))
+        for (const auto& column : columns)
             call.db.exec("INSERT INTO list_fields(list_id, position, name) VALUES(?, ?, ?)",
                          {id, position++, column});
+        // Many rows to one statement: preparing one per row took most of the time for large sheets.
+        constexpr std::size_t rowsPerStatement = 500;
+        for (std::size_t first = 0; first < rows.size(); first += rowsPerStatement) {
+            const std::size_t count = std::min(rowsPerStatement, rows.size() - first);
+            std::string sql = "INSERT INTO list_rows(list_id, row_no, cells) VALUES";
+            SqlParams params;
+            for (std::size_t r = first; r < first + count; ++r) {
+                std::string cells = "[";
+                for (const auto& cell : rows[r])
+                    cells += (cells.size() > 1 ? "," : "") + Json::quote(cell);
+                sql += r == first ? "(?, ?, ?)" : ",(?, ?, ?)";
+                params.insert(params.end(), {id, static_cast<std::int64_t>(r + 1), cells + "]"});
+            }
+            call.db.exec(sql, params);
+        }
     });
     return Value::ofInt(id);
 }

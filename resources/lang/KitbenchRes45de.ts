@@ -1617,6 +1617,11 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>unattended run, a call or transfer without an answer for the answer file's Timeout</extracomment>
         <translation>Der Server hat nicht in der erlaubten Zeit geantwortet, darum hat der Lauf den Aufruf abgebrochen. Erlaubte Sekunden: </translation>
     </message>
+    <message id="T9140">
+        <source>The answer file does not answer the dialog: </source>
+        <extracomment>unattended run, a dialog without an answer (its name follows)</extracomment>
+        <translation>Die Antwortdatei beantwortet den Dialog nicht: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

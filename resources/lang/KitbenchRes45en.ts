@@ -1617,6 +1617,11 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>unattended run, a call or transfer without an answer for the answer file's Timeout</extracomment>
         <translation>The server did not answer within the time allowed, so the run cancelled the call. Seconds allowed: </translation>
     </message>
+    <message id="T9140">
+        <source>The answer file does not answer the dialog: </source>
+        <extracomment>unattended run, a dialog without an answer (its name follows)</extracomment>
+        <translation>The answer file does not answer the dialog: </translation>
+    </message>
     <message id="T9200">
         <source>Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>

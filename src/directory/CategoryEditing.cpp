@@ -6,6 +6,7 @@
 #include "directory/DirectoryRequests.h"
 #include "directory/DlgAddCategory.h"
 #include "items/ItemPageFill.h"
+#include "platform/DialogService.h"
 #include "shell/Controls.h"
 #include "shell/RunMode.h"
 #include "shell/TextCatalogue.h"
@@ -113,7 +114,7 @@ void CategoryEditing::EditCategoryList(int kind)
     dialog.soapclient = session.soapclient();
     dialog.soapheader = session.soapheader();
     session.setCallback(&dialog);
-    dialog.exec();
+    DialogService::instance().exec(dialog);
     session.restoreCallback();
     if (dialog.dlgResult == 1 && dialog.ChangesWereMade)
         reload(kind);

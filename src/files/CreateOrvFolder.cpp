@@ -1,5 +1,6 @@
 #include "files/CreateOrvFolder.h"
 
+#include "platform/DialogService.h"
 #include "platform/soap/SoapClient.h"
 #include "session/SoapOutcome.h"
 #include "session/SoapSession.h"
@@ -52,9 +53,12 @@ void CreateOrvFolder::run(frmWizard& wizard, QTreeWidget* tree, bool listFolder)
         return;
     CreateOrvFolder dialog(&wizard);
     dialog.IsListFolder = listFolder;
-    // The folder the node stands for, from its key "F<id>": a library folder's tag holds its AssetId (a
-    // project id, or -1), which names no folder; a list folder's tag and key carry the same id.
-    dialog.ParentFolderId = static_cast<qint16>(parent->data(0, ItemKeyRole).toString().mid(1).toInt());
+    // A library folder's tag holds its AssetId (a project id, or -1), which names no folder: the key
+    // "F<id>" does. A list folder sends its tag, which is 0 for a folder that takes no lists; the
+    // server then makes the new folder where the user may write.
+    dialog.ParentFolderId = listFolder
+                                ? static_cast<qint16>(parent->data(0, ItemTagRole).toInt())
+                                : static_cast<qint16>(parent->data(0, ItemKeyRole).toString().mid(1).toInt());
     dialog.CaptionLabel->setText(GetLocalizedText(listFolder ? 8016 : 8015));
     dialog.OKButton->setText(GetLocalizedText(8009));
     dialog.CancelButton->setText(GetLocalizedText(8010));
@@ -62,7 +66,7 @@ void CreateOrvFolder::run(frmWizard& wizard, QTreeWidget* tree, bool listFolder)
     dialog.soapclient = session.soapclient();
     dialog.soapheader = session.soapheader();
     session.setCallback(&dialog);
-    dialog.exec();
+    DialogService::instance().exec(dialog);
     session.restoreCallback();
     if (!dialog.FolderCreated)
         return;

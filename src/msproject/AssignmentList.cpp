@@ -2,6 +2,7 @@
 
 #include "msproject/AssignmentsPage.h"
 #include "people/DlgOrvUsers.h"
+#include "platform/DialogService.h"
 #include "shell/Controls.h"
 #include "shell/TextCatalogue.h"
 #include "shell/frmWizard.h"
@@ -88,7 +89,7 @@ void AssignmentList::ListViewAssignments_DblClick(QTreeWidgetItem* item, int col
     m_chooser->UsersCombo->setCurrentIndex(0);
     m_chooser->setWindowTitle(GetLocalizedText(2630));
     m_chooser->Result = 0;
-    m_chooser->exec();
+    DialogService::instance().exec(*m_chooser);
     // The wizard may have gone while the chooser was up.
     if (!m_chooser || m_chooser->Result != 1 || m_chooser->UsersCombo->currentText().isEmpty())
         return;

@@ -51,6 +51,8 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
 {
     static const QRegularExpression pageHeader(QStringLiteral("^\\[\\s*page\\s+(\\d+)\\s*\\]$"),
                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dialogHeader(QStringLiteral("^\\[\\s*dialog\\s+(\\w+)\\s*\\]$"),
+                                                 QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression messagesHeader(QStringLiteral("^\\[\\s*messages\\s*\\]$"),
                                                    QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression optionsHeader(QStringLiteral("^\\[\\s*options\\s*\\]$"),
@@ -68,9 +70,11 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
         None,
         Page,
         Messages,
-        Options
+        Options,
+        Dialog
     } block = Block::None;
     int page = -1;
+    QString dialog;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
         const int lineNumber = index + 1;
@@ -83,6 +87,12 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
                 return fail(lineNumber, QStringLiteral("there is no page %1").arg(page));
             block = Block::Page;
             file.pages[page]; // a block may be empty: the page just gets Next
+            continue;
+        }
+        if (const QRegularExpressionMatch match = dialogHeader.match(line); match.hasMatch()) {
+            dialog = match.captured(1);
+            block = Block::Dialog;
+            file.dialogs[dialog];
             continue;
         }
         if (messagesHeader.match(line).hasMatch()) {
@@ -102,7 +112,8 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
             return fail(lineNumber, QStringLiteral("a line needs a name before \"=\""));
         if (block == Block::None)
             return fail(lineNumber,
-                        QStringLiteral("\"%1\" stands before any [page N] or [messages] block").arg(name));
+                        QStringLiteral("\"%1\" stands before any [page N], [dialog NAME] or [messages] block")
+                            .arg(name));
         if (block == Block::Options) {
             bool numeric = false;
             const int seconds = equals < 0 ? 0 : line.mid(equals + 1).trimmed().toInt(&numeric);
@@ -138,7 +149,10 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
                 value = value.mid(1, value.size() - 2);
             answerLine.value = value.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
         }
-        file.pages[page].append(answerLine);
+        if (block == Block::Dialog)
+            file.dialogs[dialog].append(answerLine);
+        else
+            file.pages[page].append(answerLine);
     }
     return file;
 }

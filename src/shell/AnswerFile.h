@@ -19,8 +19,8 @@ struct AnswerLine
 };
 
 // An answer file of an unattended run: blocks `[page N]` applied each time page N is entered,
-// `[messages]` answering message boxes by the text id of their first text, and `[options]` for the run
-// itself (`Timeout = seconds`).
+// `[messages]` answering message boxes by the text id of their first text, blocks `[dialog NAME]`
+// answering the wizard's dialogs, and `[options]` for the run itself (`Timeout = seconds`).
 struct AnswerFile
 {
     static constexpr int kDefaultTimeoutSeconds = 120;
@@ -30,6 +30,8 @@ struct AnswerFile
     QMap<int, MessageAnswer> messages;
     // A server call or transfer with no bytes moving for this long is cancelled and the run ends.
     int timeoutSeconds = kDefaultTimeoutSeconds;
+    // `[dialog NAME]` blocks, by the dialog's name, applied each time that dialog opens.
+    QMap<QString, QList<AnswerLine>> dialogs;
 };
 
 struct AnswerFileError
@@ -39,7 +41,8 @@ struct AnswerFileError
 };
 
 // Reads an answer file (UTF-8). Blank lines and lines starting with "#" or ";" are skipped.
-std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text, AnswerFileError* error);
+std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text,
+                                          AnswerFileError* error);
 
 // Yes, No, OK, Cancel, Abort, Retry, Ignore, in any letter case.
 std::optional<MessageAnswer> parseMessageAnswer(const QString& word);

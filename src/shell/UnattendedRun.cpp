@@ -1,5 +1,6 @@
 #include "shell/UnattendedRun.h"
 
+#include "platform/DialogService.h"
 #include "shell/ControlDriver.h"
 #include "shell/FinalPage.h"
 #include "shell/PageGraph.h"
@@ -33,23 +34,25 @@ void printLine(FILE* stream, const QString& text)
 } // namespace
 
 UnattendedRun::UnattendedRun(frmWizard& wizard, AnswerFile answers, QString screenshotDir)
-    : m_wizard(wizard), m_answers(std::move(answers)), m_screenshotDir(std::move(screenshotDir))
+    : m_wizard(wizard), m_answers(std::move(answers)),
+      m_dialogs(m_answers,
+                [this](int code, int textId, const QString& detail) {
+                    if (!m_finished) // the first failure ends the run; later ones follow from it
+                        fail(code, textId, detail);
+                }),
+      m_screenshotDir(std::move(screenshotDir))
 {
     if (!m_screenshotDir.isEmpty())
         QDir().mkpath(m_screenshotDir);
     MessageService::instance().setPresenter(
         [this](const Message& message) { return answerMessage(message); });
-    // Nobody types in an unattended run: an input box is cancelled (a rename becomes "not published").
-    MessageService::instance().setTextPresenter([](const Message& prompt, const QString&) {
+    // The only input box asks for the new name of a file taken on the server (DlgRenameFile).
+    MessageService::instance().setTextPresenter([this](const Message& prompt, const QString&) {
         printLine(stderr, QStringLiteral("[%1] %2").arg(prompt.textId).arg(prompt.text));
-        return std::optional<QString>();
+        return m_dialogs.renamedName();
     });
-    // Files to publish come from the answer file; a download is saved in the current folder under the
-    // name the server proposes, as a command-line download tool does.
-    MessageService::instance().setFilePresenter([](const Message& title, const FileQuestion& question) {
-        std::optional<QString> chosen;
-        if (question.save)
-            chosen = QDir::current().absoluteFilePath(QFileInfo(question.proposal).fileName());
+    MessageService::instance().setFilePresenter([this](const Message& title, const FileQuestion& question) {
+        const std::optional<QString> chosen = m_dialogs.fileName(question);
         printLine(
             stderr,
             QStringLiteral("[%1] %2: %3").arg(title.textId).arg(title.text, chosen.value_or(QString())));
@@ -62,6 +65,7 @@ UnattendedRun::UnattendedRun(frmWizard& wizard, AnswerFile answers, QString scre
                 finish(2);
         },
         this);
+    DialogService::instance().setPresenter([this](QDialog& dialog) { return m_dialogs.exec(dialog); });
     connect(&m_wizard, &frmWizard::pageEntered, this, &UnattendedRun::onPageEntered);
     connect(&m_wizard, &frmWizard::finishPressed, this, [this] {
         // Finish ends the run whatever the option; Continue's new start is still shown.
@@ -74,11 +78,15 @@ UnattendedRun::~UnattendedRun()
     MessageService::instance().setPresenter({});
     MessageService::instance().setTextPresenter({});
     MessageService::instance().setFilePresenter({});
+    DialogService::instance().setPresenter({});
 }
 
 MessageAnswer UnattendedRun::answerMessage(const Message& message)
 {
     printLine(stderr, QStringLiteral("[%1] %2").arg(message.textId).arg(message.text));
+    if (message.buttons == MessageButtons::RenameReplaceCancel)
+        if (const std::optional<MessageAnswer> choice = m_dialogs.renameChoice())
+            return *choice;
     const auto answer = m_answers.messages.constFind(message.textId);
     if (answer != m_answers.messages.constEnd() && answerFits(*answer, message.buttons)) {
         if (!message.needsAnswer())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AnswerFile.h"
+#include "shell/UnattendedDialogs.h"
 
 #include <QObject>
 
@@ -9,7 +10,8 @@ namespace kitbench {
 class frmWizard;
 
 // Drives the wizard without a person: applies the answer file's block each time its page is entered,
-// presses Next (Finish on the final page), answers message boxes from [messages], writes every message
+// presses Next (Finish on the final page), answers message boxes from [messages] and dialogs from
+// [dialog NAME] blocks (UnattendedDialogs), writes every message
 // to standard error and the final report to standard output, and saves screenshots.
 //
 // Exit codes: 0 Finish pressed; 1 the answer file names a control or value that does not exist;
@@ -41,6 +43,7 @@ private:
 
     frmWizard& m_wizard;
     AnswerFile m_answers;
+    UnattendedDialogs m_dialogs;
     QString m_screenshotDir;
     int m_screenshotCount = 0;
     int m_pageEntries = 0;

@@ -367,15 +367,4 @@ TEST(FilePublishing, WorkbookForAListImport)
                              strings("columns", {"Name", "Phone"}), num("ignoreErrorRows", 0)});
     EXPECT_EQ(list.state, "OK");
 
-    // A binary workbook is kept, but its sheets are not read.
-    auto binary = pages.publish(
-        FilePageClient::publishing(),
-        with(FilePageClient::signedIn(server),
-             {{"ObjectTypeId", "15"}, {"AssetId", "0"}, {"ObjectId", "0"}, {"FileName", "Book.xls"}}),
-        "Book.xls", std::string("\xD0\xCF\x11\xE0\0\0\0\0", 8));
-    ASSERT_TRUE(binary);
-    pugi::xml_document empty;
-    ASSERT_TRUE(empty.load_string(binary->body.c_str()));
-    EXPECT_NE(selectOne(empty, "Lists/File"), "");
-    EXPECT_TRUE(select(empty, "Lists/List").empty());
 }

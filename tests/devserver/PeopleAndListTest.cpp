@@ -75,15 +75,18 @@ TEST(ListFolders, NestedWithWriteRightsAndTextReferences)
     EXPECT_EQ(select(oneLevel, "Folders/Folder/Name"), (std::vector<std::string>{"Team Lists"}));
     EXPECT_TRUE(select(oneLevel, "//ChildList/Folder").empty());
 
-    // New folders only in writable ones; parent 0 (the wizard's tag of a read-only folder) is refused.
+    // New folders only in writable ones; parent 0 (the wizard's tag of a read-only folder) puts the
+    // folder at the top level.
     auto created = client.call("CreateListFolder", {num("parentFolderId", 5), text("folderName", "Leads")});
     ASSERT_EQ(created.state, "OK");
     EXPECT_EQ(client.call("CreateListFolder", {num("parentFolderId", 2), text("folderName", "x")}).state,
               "You cannot create folders in list folder 2.");
-    EXPECT_EQ(client.call("CreateListFolder", {num("parentFolderId", 0), text("folderName", "x")}).state,
-              "You cannot create folders in list folder 0.");
+    auto topLevel = client.call("CreateListFolder", {num("parentFolderId", 0), text("folderName", "Mine")});
+    ASSERT_EQ(topLevel.state, "OK");
     auto again = client.call("GetListFolders", {num("parentFolderId", 0), num("depth", -1)}).answer();
     EXPECT_EQ(selectOne(again, "//Folder[Id=" + created.result + "]/Name"), "Leads");
+    EXPECT_EQ(select(again, "Folders/Folder/Name"), (std::vector<std::string>{"@@1", "@@2", "@@3", "Mine"}));
+    EXPECT_EQ(selectOne(again, "Folders/Folder[Name='Mine']/CanUserWrite"), "True");
 
     // A list goes into a writable folder and shows in its view.
     auto list =

@@ -24,7 +24,7 @@ QString answersFor(int mode)
         answers +=
             "[page 20]\nPublishedFileList = " KITBENCH_BINARY "\n[page 6]\nFileListTreeView = key:F2\n";
     if (mode == 7)
-        answers += "[page 7]\nAssetListTreeView = key:A1\n";
+        answers += "[page 7]\nAssetListTreeView = key:A1\n[dialog SaveFile]\nFileName = .\n";
     if (mode == 12)
         answers += "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n";
     if (mode == 9)

@@ -149,33 +149,48 @@ void TestFiles::publishIntoFolder()
 void TestFiles::takenName_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<int>("published");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("published"); // the name the server got; empty: nothing published
     QTest::addColumn<QString>("log");
-    QTest::newRow("replace") << "Replace" << 1 << "' - OK";
-    QTest::newRow("cancel") << "Cancel" << 0 << "' - cancelled";
-    // Nobody can type a new name in an unattended run: the rename ends as a refusal.
-    QTest::newRow("rename") << "Rename" << 0 << "' - cancelled";
+    QTest::newRow("replace") << "[messages]\n8020 = Replace" << 0 << "Welcome.txt"
+                             << "' - OK";
+    QTest::newRow("cancel") << "[messages]\n8020 = Cancel" << 0 << ""
+                            << "' - cancelled";
+    QTest::newRow("rename with a new name")
+        << "[dialog DlgRenameFile]\nFileName = Welcome, 2nd.txt\ncmdRename" << 0 << "Welcome, 2nd.txt"
+        << "' - OK";
+    QTest::newRow("rewrite in the dialog block") << "[dialog DlgRenameFile]\ncmdRewrite" << 0 << "Welcome.txt"
+                                                 << "' - OK";
+    // Rename needs the new name: a file that only says Rename leaves the input box unanswered.
+    QTest::newRow("rename without a name") << "[messages]\n8020 = Rename" << 3 << ""
+                                           << "";
 }
 
 void TestFiles::takenName()
 {
     QFETCH(QString, answer);
-    QFETCH(int, published);
+    QFETCH(int, exitCode);
+    QFETCH(QString, published);
     QFETCH(QString, log);
     DevServer server({"--seed", "demo", "--server-version", "4.7"});
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
     // "Welcome.txt" is in "Documents" already.
     const QString path = makeFile("Welcome.txt", "Welcome, second edition.\n");
-    const KitbenchRun result = run(server, "/upload",
-                                   "[page 20]\nPublishedFileList = " + path +
-                                       "\n[page 6]\nFileListTreeView = key:F2\n"
-                                       "[messages]\n8020 = " +
-                                       answer + "\n5021 = OK\n");
-    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    const KitbenchRun result =
+        run(server, "/upload",
+            "[page 20]\nPublishedFileList = " + path + "\n[page 6]\nFileListTreeView = key:F2\n" + answer +
+                "\n[messages]\n5021 = OK\n");
+    QVERIFY2(result.exitCode == exitCode, qPrintable(result.err));
     QVERIFY2(result.err.contains("[8020]"), qPrintable(result.err));
-    QCOMPARE(result.err.contains("[5021]"), published == 0);
-    QCOMPARE(int(posts(server, "FilePublishing.aspx").size()), published);
-    QVERIFY2(result.out.contains("'" + path + log), qPrintable(result.out));
+    const QList<QJsonObject> sent = posts(server, "FilePublishing.aspx");
+    QCOMPARE(sent.size(), published.isEmpty() ? 0 : 1);
+    if (!published.isEmpty())
+        QCOMPARE(sent.first().value("fields").toObject().value("FileName").toString(), published);
+    if (exitCode == 3)
+        QVERIFY2(result.err.contains("[9140]") && result.err.contains("DlgRenameFile"),
+                 qPrintable(result.err));
+    else
+        QVERIFY2(result.out.contains("'" + path + log), qPrintable(result.out));
 }
 
 void TestFiles::failedPost_data()
@@ -246,21 +261,27 @@ void TestFiles::download_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("node");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("saved"); // the file in the run's folder
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("saveAs"); // the path the save dialog gets
+    QTest::addColumn<QString>("logged"); // the log names the library file
     QTest::newRow("4.7") << "4.7"
                          << "key:A1"
                          << "FolderID=2 VersionID=1 AssetID=-"
-                         << "Welcome.txt" << QByteArray("Welcome to the Harlowe file library.\n");
-    QTest::newRow("4.0 without extension") << "4.0"
-                                           << "key:A6"
-                                           << "FolderID=2 VersionID=6 AssetID=-"
-                                           << "README" << QByteArray("A file without an extension.\n");
+                         << "Welcome.txt" << QByteArray("Welcome to the Harlowe file library.\n") << "."
+                         << "Welcome.txt";
+    QTest::newRow("4.0 without extension")
+        << "4.0"
+        << "key:A6"
+        << "FolderID=2 VersionID=6 AssetID=-"
+        << "Read me first" << QByteArray("A file without an extension.\n") << "Read me first"
+        << "README";
     QTest::newRow("3.0: the asset alone")
         << "3.0"
         << "key:A3"
         << "FolderID=- VersionID=- AssetID=3"
-        << "Travel Policy.txt" << QByteArray("Economy class for flights under six hours.\n");
+        << "Travel Policy.txt" << QByteArray("Economy class for flights under six hours.\n") << "."
+        << "Travel Policy.txt";
 }
 
 void TestFiles::download()
@@ -270,16 +291,20 @@ void TestFiles::download()
     QFETCH(QString, expected);
     QFETCH(QString, saved);
     QFETCH(QByteArray, content);
+    QFETCH(QString, saveAs);
+    QFETCH(QString, logged);
     DevServer server({"--seed", "demo", "--server-version", version});
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    const KitbenchRun result = run(server, "/download", "[page 7]\nAssetListTreeView = " + node + "\n");
+    const KitbenchRun result =
+        run(server, "/download",
+            "[page 7]\nAssetListTreeView = " + node + "\n[dialog SaveFile]\nFileName = " + saveAs);
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
     QCOMPARE(result.pages(), (QList<int>{0, 1, 7, 21}));
     const QList<QJsonObject> sent = posts(server, "FileDownload.aspx");
     QCOMPARE(sent.size(), 1);
     QCOMPARE(fields(sent.first(), {"FolderID", "VersionID", "AssetID"}), expected);
     QCOMPARE(result.savedFiles.value(saved), content);
-    QVERIFY2(result.out.contains("'" + saved + "' - OK"), qPrintable(result.out));
+    QVERIFY2(result.out.contains("'" + logged + "' - OK"), qPrintable(result.out));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

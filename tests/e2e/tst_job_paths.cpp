@@ -50,7 +50,8 @@ void TestJobPaths::pagePath_data()
                             << "[page 20]\nPublishedFileList = " KITBENCH_BINARY
                                "\n[page 6]\nFileListTreeView = key:F2\n"
                             << QList<int>{0, 1, 20, 6, 21};
-    QTest::newRow("DOWNLOAD") << QStringList{"/download"} << "[page 7]\nAssetListTreeView = key:A1\n"
+    QTest::newRow("DOWNLOAD") << QStringList{"/download"}
+                              << "[page 7]\nAssetListTreeView = key:A1\n[dialog SaveFile]\nFileName = .\n"
                               << QList<int>{0, 1, 7, 21};
     QTest::newRow("CREATEPROJECT") << QStringList{"/createproject"} << ""
                                    << QList<int>{0, 1, 8, 9, 18, 20, 21};
@@ -113,6 +114,22 @@ void TestJobPaths::exitCodes_data()
         << QStringList{"/createincident"}
         << "[options]\ntimeout = 5\n[page 1]\ncmdNav_1\n[messages]\n3005 = No\n"
         << 0 << "[3005]";
+    // Dialogs: each needs its [dialog NAME] block, and the block has to close it.
+    const QString newFolder =
+        "[page 14]\nListTitleText = L\nListFolderTreeView = key:F5\nAddNewListFolderCommand\n";
+    QTest::newRow("unanswered save dialog")
+        << QStringList{"/download"} << "[page 7]\nAssetListTreeView = key:A1\n"
+        << 3 << "does not answer the dialog: SaveFile";
+    QTest::newRow("unanswered open dialog") << QStringList{"/importlist", ""} << "[page 16]\ncmdBrowseFile\n"
+                                            << 3 << "does not answer the dialog: OpenFile";
+    QTest::newRow("unanswered new-folder dialog")
+        << QStringList{"/createlist"} << newFolder << 3 << "does not answer the dialog: CreateOrvFolder";
+    QTest::newRow("dialog block that leaves it open")
+        << QStringList{"/createlist"} << newFolder + "[dialog CreateOrvFolder]\nNewOrvFolderText = x\n"
+        << 3 << "CreateOrvFolder (its block leaves it open)";
+    QTest::newRow("dialog block naming no control")
+        << QStringList{"/createlist"} << newFolder + "[dialog CreateOrvFolder]\nFolderText = x\n"
+        << 1 << "no control named \"FolderText\" in CreateOrvFolder";
 }
 
 void TestJobPaths::exitCodes()

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void pageChecks_data();
     void pageChecks();
     void importListGoesOnToFields();
+    void newFolderThroughTheDialog_data();
+    void newFolderThroughTheDialog();
 
 private:
     std::map<QString, std::unique_ptr<DevServer>> m_servers;
@@ -219,11 +221,11 @@ void TestLists::importListGoesOnToFields()
     DevServer& live = *m_servers.at("4.7");
     const qsizetype folders = live.calls("GetListFolders").size();
     const qsizetype created = live.calls("CreateList").size();
-    const KitbenchRun run =
-        KitbenchRun::start(QStringList{"/importlist", ""} + login(live),
-                           "[page 16]\ntxtExcelFilePath = " E2E_DATA "/book.csv\n[page 14]\nListTitleText = Imported\n"
-                           "ListFolderTreeView = Public Lists/Team Lists\n" +
-                               kMessages);
+    const KitbenchRun run = KitbenchRun::start(QStringList{"/importlist", ""} + login(live),
+                                               "[page 16]\ntxtExcelFilePath = " E2E_DATA
+                                               "/book.csv\n[page 14]\nListTitleText = Imported\n"
+                                               "ListFolderTreeView = Public Lists/Team Lists\n" +
+                                                   kMessages);
     const QList<int> pages = run.pages();
     const qsizetype at = pages.indexOf(14);
     QVERIFY2(at >= 0 && pages.value(at + 1) == 17, qPrintable(run.err));
@@ -234,6 +236,61 @@ void TestLists::importListGoesOnToFields()
     QCOMPARE(live.calls("LoadDictionaries").last().value("args").toArray().last().toInt(), 15);
     QVERIFY(!run.err.contains("[3108]") && !run.err.contains("[3109]"));
     QCOMPARE(live.calls("CreateList").size(), created);
+}
+
+void TestLists::newFolderThroughTheDialog_data()
+{
+    QTest::addColumn<QString>("parent");     // the node selected before the new-folder button
+    QTest::addColumn<QString>("dialog");     // the dialog's block
+    QTest::addColumn<QJsonArray>("created"); // CreateListFolder's arguments; empty: not called
+    QTest::addColumn<QString>("listFolder"); // where the list goes then
+    QTest::addColumn<int>("exitCode");
+    const QString ok = "[dialog CreateOrvFolder]\nNewOrvFolderText = Q3 Leads\nOKButton\n";
+    // The demo has folders 1 to 9: the new one is 10.
+    QTest::newRow("under a writable folder") << "key:F5" << ok << QJsonArray{5, "Q3 Leads"} << "key:F10" << 0;
+    QTest::newRow("under a read-only folder: parent 0")
+        << "key:F7" << ok << QJsonArray{0, "Q3 Leads"} << "key:F10" << 0;
+    QTest::newRow("cancelled") << "key:F5"
+                               << "[dialog CreateOrvFolder]\nNewOrvFolderText = x\nCancelButton\n"
+                               << QJsonArray{} << "key:F5" << 0;
+    QTest::newRow("not answered") << "key:F5"
+                                  << "" << QJsonArray{} << "key:F5" << 3;
+}
+
+void TestLists::newFolderThroughTheDialog()
+{
+    QFETCH(QString, parent);
+    QFETCH(QString, dialog);
+    QFETCH(QJsonArray, created);
+    QFETCH(QString, listFolder);
+    QFETCH(int, exitCode);
+    DevServer server({"--seed", "demo"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const KitbenchRun run = KitbenchRun::start(
+        QStringList{"/createlist"} + login(server),
+        "[page 14]\nListTitleText = Leads\nListFolderTreeView = " + parent +
+            "\nAddNewListFolderCommand\nListFolderTreeView = " + listFolder + "\n" + dialog + kMessages);
+    QCOMPARE(run.exitCode, exitCode);
+    const QList<QJsonObject> folderCalls = server.calls("CreateListFolder");
+    QCOMPARE(folderCalls.size(), created.isEmpty() ? 0 : 1);
+    if (exitCode == 3) {
+        QVERIFY2(run.err.contains("[9140]") && run.err.contains("CreateOrvFolder"), qPrintable(run.err));
+        QVERIFY(server.calls("CreateList").isEmpty());
+        return;
+    }
+    QVERIFY2(exitCode == 0, qPrintable(run.err));
+    if (!created.isEmpty()) {
+        QCOMPARE(folderCalls.first().value("args").toArray(), created);
+        QCOMPARE(folderCalls.first().value("status").toString(), QString("OK"));
+        // The server put the folder under its parent, or at the top level for parent 0.
+        const QString folders = callService(server.address(), "GetListFolders",
+                                            "<parentFolderId>" + QString::number(created[0].toInt()) +
+                                                "</parentFolderId><depth>1</depth>");
+        QVERIFY2(valuesOf(folders, "Folder", "Name").contains("Q3 Leads"), qPrintable(folders));
+    }
+    const QList<QJsonObject> lists = server.calls("CreateList");
+    QCOMPARE(lists.size(), 1);
+    QCOMPARE(lists.first().value("args").toArray()[3].toInt(), listFolder.mid(5).toInt());
 }
 
 QTEST_GUILESS_MAIN(TestLists)
