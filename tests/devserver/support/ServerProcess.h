@@ -24,7 +24,9 @@ public:
     pid_t pid() const { return m_pid; }
     // The server's peak resident memory in KiB (VmHWM), -1 when it cannot be read.
     long peakMemoryKiB() const;
-    void stop();
+    // SIGTERM; true when the server then ended by itself with status 0 within two seconds.
+    bool stop();
+    std::string rootDir() const { return m_root; } // the temporary folder holding data and journal
     void restart(std::vector<std::string> extraArgs = {});
 
     // The journal as lines (each a JSON object).
