@@ -59,6 +59,7 @@ private Q_SLOTS:
     void exportProject_data();
     void exportProject();
     void msProjectMissing();
+    void planTooLargeForTheServer();
 
 private:
     KitbenchRun run(const DevServer& server, const QStringList& job, const QString& answers);
@@ -323,6 +324,31 @@ void TestMsProject::msProjectMissing()
                  "The project could not be opened in Microsoft Project: Microsoft Project could not "
                  "be started."),
              qPrintable(result.out));
+}
+
+void TestMsProject::planTooLargeForTheServer()
+{
+    // A server with a small request limit refuses step one with 413 and an empty body.
+    DevServer server({"--seed", "demo", "--max-body", "2048"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString plan = m_files.filePath("large plan.xml");
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Title>Large</Title><Tasks>");
+    for (int uid = 1; uid <= 60; ++uid)
+        file.write(QStringLiteral("<Task><UID>%1</UID><Name>Task number %1</Name></Task>").arg(uid).toUtf8());
+    file.write("</Tasks></Project>");
+    file.close();
+
+    const KitbenchRun result = run(server, {"/importproject", plan},
+                                   "[page 11]\nSelectProjectCombo = ERP Migration\n[messages]\n2646 = OK\n");
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.pages(), (QList<int>{0, 1, 11}));
+    QVERIFY2(result.err.contains("[9500] The server refused the request because it is too large."),
+             qPrintable(result.err));
+    QVERIFY(server.calls("ImportMsProjectStep1").isEmpty());
+    QVERIFY2(server.journal().last().value("status").toString().startsWith("HTTP 413"),
+             qPrintable(server.journal().last().value("status").toString()));
 }
 
 QTEST_MAIN(TestMsProject)
