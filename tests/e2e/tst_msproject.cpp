@@ -251,14 +251,32 @@ void TestMsProject::exportProject_data()
     QTest::addColumn<QString>("release");
     QTest::addColumn<QString>("project");
     QTest::addColumn<int>("projectId");
-    QTest::addColumn<bool>("built"); // the plan was built step by step (on whole days)
-    QTest::addColumn<int>("tasks");  // the project's tasks in the demo
-    QTest::newRow("release 11 opens the XML") << "11.0"
-                                              << "ERP Migration" << 2 << false << 1;
-    QTest::newRow("release 9 gets the plan built") << "9.0"
-                                                   << "ERP Migration" << 2 << true << 1;
-    QTest::newRow("synchronized project") << "11.0"
-                                          << "Warehouse Automation (*)" << -4 << false << 0;
+    QTest::addColumn<bool>("built");            // the plan was built step by step (on whole days)
+    QTest::addColumn<int>("tasks");             // the project's tasks in the demo
+    QTest::addColumn<QString>("calendar");      // the plan's calendar
+    QTest::addColumn<QStringList>("calendars"); // calendars the plan holds (among others)
+    // Opened plans keep the server's calendars; built ones make the chain most basic first, the
+    // last one made being the plan's (Standard exists in a new plan already).
+    QTest::newRow("release 11 opens the XML")
+        << "11.0"
+        << "ERP Migration" << 2 << false << 1 << "Standard" << QStringList{"Standard", "Company Week"};
+    QTest::newRow("release 9 gets the plan built")
+        << "9.0"
+        << "ERP Migration" << 2 << true << 1 << "Company Week" << QStringList{"Standard", "Company Week"};
+    QTest::newRow("synchronized project")
+        << "11.0"
+        << "Warehouse Automation (*)" << -4 << false << 0 << "Standard" << QStringList{"Standard"};
+    QTest::newRow("release 11, calendar chain of three")
+        << "11.0"
+        << "Trade Fair 2027" << 3 << false << 0 << "Night Shift"
+        << QStringList{"Night Shift", "Standard", "Company Week"};
+    QTest::newRow("release 9 builds the chain of three")
+        << "9.0"
+        << "Trade Fair 2027" << 3 << true << 0 << "Night Shift"
+        << QStringList{"Company Week", "Standard", "Night Shift"};
+    QTest::newRow("release 9, a calendar based on itself ends its chain")
+        << "9.0"
+        << "Help Desk Tooling" << 5 << true << 0 << "24 Hours" << QStringList{"24 Hours"};
 }
 
 void TestMsProject::exportProject()
@@ -268,6 +286,8 @@ void TestMsProject::exportProject()
     QFETCH(int, projectId);
     QFETCH(bool, built);
     QFETCH(int, tasks);
+    QFETCH(QString, calendar);
+    QFETCH(QStringList, calendars);
     DevServer server({"--seed", "demo"});
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
     QTemporaryDir saved;
@@ -290,6 +310,17 @@ void TestMsProject::exportProject()
     QVERIFY(plan.contains("<Title>" + title + "</Title>"));
     // The server's tasks arrive in the plan, besides the summary task.
     QCOMPARE(plan.count("<Task>"), 1 + tasks);
+    QMap<QString, QString> calendarNames; // by UID
+    const QRegularExpression calendarElement("<Calendar>\\s*<UID>(\\d+)</UID>\\s*<Name>([^<]*)</Name>");
+    for (auto match = calendarElement.globalMatch(plan); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        calendarNames.insert(found.captured(1), found.captured(2));
+    }
+    for (const QString& name : calendars)
+        QVERIFY2(calendarNames.values().contains(name), qPrintable(calendarNames.values().join(',')));
+    const QString planCalendar =
+        QRegularExpression("<CalendarUID>(-?\\d+)</CalendarUID>").match(plan).captured(1);
+    QCOMPARE(calendarNames.value(planCalendar), calendar);
     if (tasks == 0)
         return;
     const QRegularExpression moments(
