@@ -71,6 +71,7 @@ DevServer::DevServer(const ServerOptions& options)
     });
     m_http->set_post_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         m_connections.answerReady(request, response);
+        AnswerEncoding::encode(request, response);
     });
     m_http->Get(".*", handler);
     m_http->Post(".*", bodyHandler);
