@@ -60,6 +60,7 @@ private Q_SLOTS:
     void exportProject();
     void msProjectMissing();
     void planTooLargeForTheServer();
+    void largePlanImports();
 
 private:
     KitbenchRun run(const DevServer& server, const QStringList& job, const QString& answers);
@@ -380,6 +381,36 @@ void TestMsProject::planTooLargeForTheServer()
     QVERIFY(server.calls("ImportMsProjectStep1").isEmpty());
     QVERIFY2(server.journal().last().value("status").toString().startsWith("HTTP 413"),
              qPrintable(server.journal().last().value("status").toString()));
+}
+
+void TestMsProject::largePlanImports()
+{
+    // Step one echoes the plan: a gzipped answer of over 10 MB that shrank far more than 40 times,
+    // which Qt refuses by default as a decompression bomb.
+    DevServer server({"--seed", "demo", "--max-body", QString::number(64 << 20)});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString plan = m_files.filePath("big plan.xml");
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Title>Big</Title><Tasks>");
+    const QByteArray padding = QByteArray("<Notes>") + QByteArray(1000, 'n') + "</Notes>";
+    for (int uid = 1; uid <= 10000; ++uid)
+        file.write(QStringLiteral("<Task><UID>%1</UID><Name>T%1</Name>").arg(uid).toUtf8() + padding +
+                   "</Task>");
+    file.write(
+        "</Tasks><Resources><Resource><UID>1</UID><Name>Peter Marsh</Name></Resource></Resources></Project>");
+    file.close();
+
+    const KitbenchRun result = run(server, {"/importproject", plan},
+                                   "[page 11]\nSelectProjectCombo = ERP Migration\n[messages]\n2646 = OK\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    for (const char* step : {"ImportMsProjectStep1", "ImportMsProjectStep2"}) {
+        const QList<QJsonObject> calls = server.calls(step);
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0].value("status").toString(), QStringLiteral("OK"));
+    }
+    QVERIFY(server.calls("ImportMsProjectStep1")[0].value("args").toArray().at(1).toString().size() >
+            10000000);
 }
 
 QTEST_MAIN(TestMsProject)
