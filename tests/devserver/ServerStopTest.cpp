@@ -47,7 +47,11 @@ std::vector<std::string> query(const std::string& dataDir, const std::string& sq
 
 } // namespace
 
-TEST(ServerStop, IdleKeepAliveConnectionsAreClosedAtOnce)
+class IdleStop : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(IdleStop, IdleKeepAliveConnectionsAreClosedAtOnce)
 {
     ServerProcess server;
     SoapClient used(server); // one answered call, then the connection idles
@@ -56,11 +60,15 @@ TEST(ServerStop, IdleKeepAliveConnectionsAreClosedAtOnce)
     ASSERT_TRUE(silent.connected());
     std::this_thread::sleep_for(std::chrono::milliseconds(100)); // both are waiting in the server now
 
-    EXPECT_TRUE(server.stop()) << "the server waited out its idle connections or failed";
+    EXPECT_TRUE(server.stop(GetParam())) << "the server waited out its idle connections or failed";
     bool closed = false;
     EXPECT_EQ(silent.readUntilClosed(1000, &closed), "");
     EXPECT_TRUE(closed);
 }
+
+INSTANTIATE_TEST_SUITE_P(ServerStop, IdleStop, ::testing::Values(SIGTERM, SIGINT), [](const auto& p) {
+    return std::string(p.param == SIGTERM ? "SIGTERM" : "SIGINT");
+});
 
 TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
 {

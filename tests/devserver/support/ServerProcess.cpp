@@ -95,11 +95,11 @@ long ServerProcess::peakMemoryKiB() const
     return -1;
 }
 
-bool ServerProcess::stop()
+bool ServerProcess::stop(int signal)
 {
     if (m_pid <= 0)
         return true;
-    kill(m_pid, SIGTERM);
+    kill(m_pid, signal);
     // Well below the five seconds httplib waits on an idle keep-alive connection, so a server that
     // waits one out is killed and reported.
     for (int i = 0; i < 100; ++i) {
