@@ -2,21 +2,12 @@
 #include "cli/ServerOptions.h"
 #include "http/DevServer.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-
-namespace {
-
-orvdev::DevServer* runningServer = nullptr;
-
-void onSignal(int)
-{
-    if (runningServer)
-        runningServer->stop();
-}
-
-} // namespace
+#include <pthread.h>
+#include <thread>
 
 int main(int argc, char** argv)
 {
@@ -32,16 +23,29 @@ int main(int argc, char** argv)
         std::cout << orvdev::ServerOptions::usage();
         return 0;
     }
+    // SIGINT and SIGTERM are taken by one thread with sigwait, so that stopping runs as ordinary code
+    // (it takes locks) rather than in a signal handler. They are blocked before any thread starts.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         orvdev::DevServer server(options);
         const int port = server.bind();
-        std::cout << "listening on http://" << options.host << ":" << port << std::endl;
-        runningServer = &server;
-        std::signal(SIGINT, onSignal);
-        std::signal(SIGTERM, onSignal);
-        std::signal(SIGPIPE, SIG_IGN);
+        std::cout << "listening on " << options.scheme() << "://" << options.host << ":" << port << std::endl;
+        std::atomic<bool> signalled{false};
+        std::thread stopper([&] {
+            int signal = 0;
+            sigwait(&stopSignals, &signal);
+            signalled = true;
+            server.stop();
+        });
         server.run();
-        runningServer = nullptr;
+        if (!signalled)
+            pthread_kill(stopper.native_handle(), SIGTERM); // the listener ended by itself
+        stopper.join();
     } catch (const std::exception& e) {
         std::cerr << "orvello-devserver: " << e.what() << "\n";
         return 1;

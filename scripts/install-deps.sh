@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
   libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev libzip-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl openssl
 )
 missing=()
 for p in "${packages[@]}"; do

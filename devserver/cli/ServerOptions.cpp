@@ -65,10 +65,16 @@ ServerOptions ServerOptions::parse(const std::vector<std::string>& args)
         } else if (arg == "--max-upload") {
             options.maxUploadBytes =
                 static_cast<std::uint64_t>(number("--max-upload", value(), 1024, 1LL << 40));
+        } else if (arg == "--tls-cert") {
+            options.tlsCertFile = value();
+        } else if (arg == "--tls-key") {
+            options.tlsKeyFile = value();
         } else {
             throw std::invalid_argument("unknown option '" + arg + "' (see --help)");
         }
     }
+    if (options.tlsCertFile.empty() != options.tlsKeyFile.empty())
+        throw std::invalid_argument("--tls-cert and --tls-key go together");
     return options;
 }
 
@@ -78,7 +84,7 @@ std::string ServerOptions::usage()
 
 usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] [--seed demo|empty]
                          [--journal FILE] [--delay-ms N] [--fault NAME=KIND[#N]]...
-                         [--max-body BYTES] [--max-upload BYTES]
+                         [--max-body BYTES] [--max-upload BYTES] [--tls-cert FILE --tls-key FILE]
 
   --listen HOST:PORT    address to serve on (default 127.0.0.1:8080; port 0 picks a free port).
                         The first line on standard output is "listening on http://HOST:PORT".
@@ -102,9 +108,12 @@ usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] 
                         http-503), disconnect (connection closed before an answer), bad-xml (200
                         with a body that is not XML), status:TEXT (the method runs; its response
                         header says TEXT instead of "OK"). Pages take http-NNN, disconnect, bad-xml.
-  --max-body BYTES      largest SOAP request body accepted (default 4194304); larger ones get 413.
+  --max-body BYTES      largest SOAP request body accepted (default 4194304, as ASP.NET's own
+                        limit); larger ones get 413. Raise it for large plan imports.
   --max-upload BYTES    largest form post of the file pages (default 536870912); larger ones get
                         413. Posted files are streamed to disk, never held in memory.
+  --tls-cert FILE       serve HTTPS with this PEM certificate (chain) and --tls-key FILE, its
+  --tls-key FILE        private key; the first line then reads "listening on https://HOST:PORT".
   --help                this text.
 
 Service: POST /portals/<any portal>/WebServices/OrvProject.asmx (SOAP 1.1, namespace

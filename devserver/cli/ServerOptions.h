@@ -23,7 +23,12 @@ struct ServerOptions
     FaultPlan faults;
     std::size_t maxBodyBytes = 4 * 1024 * 1024;          // SOAP requests
     std::uint64_t maxUploadBytes = 512ull * 1024 * 1024; // form posts of the file pages
+    std::string tlsCertFile; // both set: HTTPS with this certificate (PEM chain) and key
+    std::string tlsKeyFile;
     bool help = false;
+
+    bool tls() const { return !tlsCertFile.empty(); }
+    std::string scheme() const { return tls() ? "https" : "http"; }
 
     // Throws std::invalid_argument with a message for the user.
     static ServerOptions parse(const std::vector<std::string>& args);

@@ -1,5 +1,6 @@
 #include "http/DevServer.h"
 
+#include "http/AnswerEncoding.h"
 #include "seed/Seeder.h"
 #include "soap/EmbeddedWsdl.h"
 #include "store/Schema.h"
@@ -22,6 +23,18 @@ std::unique_ptr<Database> openStore(const ServerOptions& options)
     return db;
 }
 
+std::unique_ptr<httplib::Server> makeListener(const ServerOptions& options)
+{
+    if (!options.tls())
+        return std::make_unique<httplib::Server>();
+    auto server =
+        std::make_unique<httplib::SSLServer>(options.tlsCertFile.c_str(), options.tlsKeyFile.c_str());
+    if (!server->is_valid())
+        throw std::runtime_error("cannot use the certificate " + options.tlsCertFile + " with the key " +
+                                 options.tlsKeyFile);
+    return server;
+}
+
 std::string lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -37,23 +50,33 @@ DevServer::DevServer(const ServerOptions& options)
       m_soap(m_contract, m_dispatcher, m_journal, m_options.faults, options.delayMs),
       m_pages(*m_db, m_dispatcher.storeMutex(), m_journal),
       m_publishing({*m_db, m_dispatcher, m_journal, m_options.faults, m_files, options.maxUploadBytes}),
-      m_download({*m_db, m_dispatcher, m_journal, m_options.faults, m_files, options.maxUploadBytes})
+      m_download({*m_db, m_dispatcher, m_journal, m_options.faults, m_files, options.maxUploadBytes}),
+      m_http(makeListener(options))
 {
     m_files.moveContentsOutOfDatabase(*m_db);
     // The SOAP limit (--max-body) is applied while reading; httplib's own limit is the larger one.
-    m_http.set_payload_max_length(
+    m_http->set_payload_max_length(
         static_cast<std::size_t>(std::max<std::uint64_t>(options.maxBodyBytes, options.maxUploadBytes)));
-    m_http.set_keep_alive_max_count(1000);
-    m_http.set_tcp_nodelay(true); // headers and body go out in two writes; no Nagle wait between them
+    m_http->set_keep_alive_max_count(1000);
+    m_http->set_tcp_nodelay(true); // headers and body go out in two writes; no Nagle wait between them
     auto handler = [this](const httplib::Request& request, httplib::Response& response) {
         route(request, response);
     };
     auto bodyHandler = [this](const httplib::Request& request, httplib::Response& response,
                               const httplib::ContentReader& reader) { receive(request, response, reader); };
-    m_http.Get(".*", handler);
-    m_http.Post(".*", bodyHandler);
-    m_http.Put(".*", bodyHandler);
-    m_http.Delete(".*", bodyHandler);
+    m_http->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
+        m_connections.requestStarted(request);
+        AnswerEncoding::negotiate(request);
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    m_http->set_post_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+        m_connections.answerReady(request, response);
+        AnswerEncoding::encode(request, response);
+    });
+    m_http->Get(".*", handler);
+    m_http->Post(".*", bodyHandler);
+    m_http->Put(".*", bodyHandler);
+    m_http->Delete(".*", bodyHandler);
     // Requests httplib refuses itself (too large, malformed HTTP) never reach a handler; they are
     // journaled here, before the answer goes out. Our own 400/415 answers were journaled already.
     httplib::Server::HandlerWithResponse journalRefused =
@@ -67,15 +90,15 @@ DevServer::DevServer(const ServerOptions& options)
                                "HTTP " + std::to_string(response.status) + ": refused " + request.path, {});
         return httplib::Server::HandlerResponse::Unhandled;
     };
-    m_http.set_error_handler(journalRefused);
+    m_http->set_error_handler(journalRefused);
 }
 
 int DevServer::bind()
 {
     if (m_options.port == 0) {
-        m_port = m_http.bind_to_any_port(m_options.host);
+        m_port = m_http->bind_to_any_port(m_options.host);
     } else {
-        m_port = m_http.bind_to_port(m_options.host, m_options.port) ? m_options.port : -1;
+        m_port = m_http->bind_to_port(m_options.host, m_options.port) ? m_options.port : -1;
     }
     if (m_port <= 0)
         throw std::runtime_error("cannot listen on " + m_options.host + ":" + std::to_string(m_options.port));
@@ -84,7 +107,13 @@ int DevServer::bind()
 
 void DevServer::run()
 {
-    m_http.listen_after_bind();
+    m_http->listen_after_bind();
+}
+
+void DevServer::stop()
+{
+    m_http->stop(); // no new connections; the listener's loop ends
+    m_connections.closeIdle(m_port);
 }
 
 void DevServer::serveWsdl(const std::string& portal, const httplib::Request& request,
@@ -93,7 +122,8 @@ void DevServer::serveWsdl(const std::string& portal, const httplib::Request& req
     std::string host = request.get_header_value("Host");
     if (host.empty())
         host = m_options.host + ":" + std::to_string(m_port);
-    const std::string address = "http://" + host + "/portals/" + portal + "/WebServices/OrvProject.asmx";
+    const std::string address =
+        m_options.scheme() + "://" + host + "/portals/" + portal + "/WebServices/OrvProject.asmx";
     std::string wsdl(embeddedWsdl());
     for (auto pos = wsdl.find(wsdlStandInAddress); pos != std::string::npos;
          pos = wsdl.find(wsdlStandInAddress, pos + address.size()))

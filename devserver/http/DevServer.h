@@ -2,6 +2,7 @@
 
 #include "cli/ServerOptions.h"
 #include "http/Journal.h"
+#include "http/OpenConnections.h"
 #include "http/SoapEndpoint.h"
 #include "pages/FileDownload.h"
 #include "pages/FilePublishing.h"
@@ -26,7 +27,9 @@ public:
 
     int bind(); // the port bound; throws std::runtime_error when the address cannot be used
     void run(); // serves until stop()
-    void stop() { m_http.stop(); }
+    // Stops accepting, lets requests being received finish and closes idle keep-alive connections at
+    // once; run() returns when the last answer has gone out.
+    void stop();
 
 private:
     void route(const httplib::Request& request, httplib::Response& response);
@@ -46,7 +49,8 @@ private:
     WebPages m_pages;
     FilePublishing m_publishing;
     FileDownload m_download;
-    httplib::Server m_http;
+    OpenConnections m_connections;
+    std::unique_ptr<httplib::Server> m_http; // an httplib::SSLServer with --tls-cert
     int m_port = 0;
 };
 

@@ -82,6 +82,7 @@ void DemoSeed::load()
     categories();
     templates();
     projects();
+    calendars();
     items();
     listFolders();
     library();

@@ -13,8 +13,8 @@ public:
     static void seedIfNew(Database& db, const std::string& kind);
 };
 
-// The demo company (users, groups, dictionaries, clients, categories, templates, projects, items,
-// list folders and the file library).
+// The demo company (users, groups, dictionaries, clients, categories, templates, projects, their
+// calendars, items, list folders and the file library).
 class DemoSeed
 {
 public:
@@ -29,6 +29,7 @@ private:
     void categories();
     void templates();
     void projects();
+    void calendars(); // DemoCalendars.cpp
     void items();
     void listFolders();
     void library();

@@ -2,6 +2,7 @@
 #include "services/AnswerXml.h"
 #include "services/MethodRegistry.h"
 #include "services/ObjectRefs.h"
+#include "services/PlanCalendars.h"
 
 #include <cstdlib>
 
@@ -93,21 +94,43 @@ std::optional<Value> importStep2(CallContext& call)
     return Value::ofInt(projectId);
 }
 
-// The project as an MS Project XML document: its tasks and its team as resources.
+// The project as MS Project exports it: the summary task (UID 0) over the project's tasks with their
+// outline levels and numbers, the project's calendar chain, and the team as resources, each with a
+// calendar of its own based on the project's.
 std::optional<Value> exportProject(CallContext& call)
 {
     const std::int64_t projectId = existingProject(call, call.num("projectId"));
     AnswerXml answer("Project");
     auto project = answer.root();
     project.append_attribute("xmlns").set_value("http://schemas.microsoft.com/project");
+    std::string title, start, finish;
     call.db.each("SELECT title, start_date, finish_date FROM projects WHERE id = ?", {projectId},
                  [&](const Row& r) {
-                     AnswerXml::add(project, "Name", r.s(0) + ".xml");
-                     AnswerXml::add(project, "Title", r.s(0));
-                     AnswerXml::add(project, "StartDate", r.s(1));
-                     AnswerXml::add(project, "FinishDate", r.s(2));
+                     title = r.s(0);
+                     start = r.s(1);
+                     finish = r.s(2);
                  });
+    AnswerXml::add(project, "Name", title + ".xml");
+    AnswerXml::add(project, "Title", title);
+    AnswerXml::add(project, "ScheduleFromStart", std::int64_t(1));
+    AnswerXml::add(project, "StartDate", start);
+    AnswerXml::add(project, "FinishDate", finish);
+    auto calendarUid = AnswerXml::add(project, "CalendarUID", std::int64_t(-1));
+    PlanCalendars calendars(call.db, project.append_child("Calendars"));
+    const std::int64_t projectCalendar = calendars.writeProjectChain(projectId);
+    calendarUid.text().set(static_cast<long long>(projectCalendar));
+
     auto tasks = project.append_child("Tasks");
+    auto summary = tasks.append_child("Task");
+    AnswerXml::add(summary, "UID", std::int64_t(0));
+    AnswerXml::add(summary, "ID", std::int64_t(0));
+    AnswerXml::add(summary, "Name", title);
+    AnswerXml::add(summary, "OutlineNumber", "0");
+    AnswerXml::add(summary, "OutlineLevel", std::int64_t(0));
+    AnswerXml::add(summary, "Start", start);
+    AnswerXml::add(summary, "Finish", finish);
+    AnswerXml::add(summary, "Summary", std::int64_t(1));
+    AnswerXml::add(summary, "CalendarUID", std::int64_t(-1));
     std::int64_t uid = 1;
     call.db.each(
         "SELECT title, start_date, COALESCE(finish_date, start_date), COALESCE(is_milestone, 0) FROM items"
@@ -115,11 +138,17 @@ std::optional<Value> exportProject(CallContext& call)
         {projectId}, [&](const Row& r) {
             auto task = tasks.append_child("Task");
             AnswerXml::add(task, "UID", uid);
-            AnswerXml::add(task, "ID", uid++);
+            AnswerXml::add(task, "ID", uid);
             AnswerXml::add(task, "Name", r.s(0));
+            AnswerXml::add(task, "WBS", std::to_string(uid));
+            AnswerXml::add(task, "OutlineNumber", std::to_string(uid));
+            AnswerXml::add(task, "OutlineLevel", std::int64_t(1));
             AnswerXml::add(task, "Start", r.s(1));
             AnswerXml::add(task, "Finish", r.s(2));
             AnswerXml::add(task, "Milestone", r.i(3));
+            AnswerXml::add(task, "Summary", std::int64_t(0));
+            AnswerXml::add(task, "CalendarUID", std::int64_t(-1)); // the project's calendar
+            ++uid;
         });
     auto resources = project.append_child("Resources");
     uid = 1;
@@ -131,6 +160,8 @@ std::optional<Value> exportProject(CallContext& call)
             AnswerXml::add(resource, "UID", uid);
             AnswerXml::add(resource, "ID", uid++);
             AnswerXml::add(resource, "Name", r.s(0));
+            AnswerXml::add(resource, "Type", std::int64_t(1));
+            AnswerXml::add(resource, "CalendarUID", calendars.addResourceCalendar(r.s(0), projectCalendar));
         });
     return Value::ofString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + answer.text());
 }

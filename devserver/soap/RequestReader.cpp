@@ -1,5 +1,6 @@
 #include "soap/RequestReader.h"
 
+#include "soap/WellFormedXml.h"
 #include "soap/XmlConvert.h"
 
 #include <pugixml.hpp>
@@ -182,6 +183,8 @@ SoapRequest RequestReader::read(const Operation& operation, const std::string& b
         doc.load_buffer(body.data(), body.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!parsed)
         throw SoapError::badRequest(std::string("malformed XML: ") + parsed.description());
+    if (auto problem = WellFormedXml::problem(doc, body))
+        throw SoapError::badRequest("malformed XML: " + *problem);
     BodyReader reader(body, ns);
 
     pugi::xml_node envelope = doc.document_element();

@@ -86,6 +86,17 @@ void Schema::create(Database& db)
         " step INTEGER NOT NULL, document TEXT, creator_id INTEGER, created_at TEXT)",
         "CREATE TABLE IF NOT EXISTS web_sessions(token TEXT PRIMARY KEY, user_id INTEGER NOT NULL, "
         "created_at TEXT)",
+        // Working-time calendars by name (a project's calendar is the one its ProjectCalendar entry
+        // names). base_id is not a foreign key: imported data may name a calendar as its own base.
+        "CREATE TABLE IF NOT EXISTS calendars(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, base_id "
+        "INTEGER)",
+        // Week days a calendar sets (others come from its base); shifts "08:00-12:00,13:00-17:00".
+        "CREATE TABLE IF NOT EXISTS calendar_days(calendar_id INTEGER NOT NULL REFERENCES calendars(id),"
+        " day_type INTEGER NOT NULL, working INTEGER NOT NULL, shifts TEXT NOT NULL DEFAULT '',"
+        " PRIMARY KEY(calendar_id, day_type))",
+        "CREATE TABLE IF NOT EXISTS calendar_exceptions(calendar_id INTEGER NOT NULL REFERENCES "
+        "calendars(id),"
+        " from_date TEXT NOT NULL, to_date TEXT NOT NULL, working INTEGER NOT NULL DEFAULT 0)",
         "CREATE INDEX IF NOT EXISTS items_kind ON items(kind, start_date)",
         "CREATE INDEX IF NOT EXISTS categories_type ON categories(object_type)",
         "CREATE INDEX IF NOT EXISTS dictionary_name ON dictionary_items(dictionary, sort)",

@@ -1672,5 +1672,10 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <extracomment>message: the calendar export could not write its exchange file; the path and the reason follow</extracomment>
         <translation>Die Kalendereinträge konnten nicht für Outlook gespeichert werden.</translation>
     </message>
+    <message id="T9500">
+        <source>The server refused the request because it is too large.</source>
+        <extracomment>message: the server answered a call with 413 (request too large), e.g. a large plan import</extracomment>
+        <translation>Der Server hat die Anfrage abgelehnt, weil sie zu groß ist.</translation>
+    </message>
 </context>
 </TS>

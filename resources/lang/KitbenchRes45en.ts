@@ -1672,5 +1672,10 @@ Please correct the problem and run the wizard again.</translation>
         <extracomment>message: the calendar export could not write its exchange file; the path and the reason follow</extracomment>
         <translation>The calendar entries could not be saved for Outlook.</translation>
     </message>
+    <message id="T9500">
+        <source>The server refused the request because it is too large.</source>
+        <extracomment>message: the server answered a call with 413 (request too large), e.g. a large plan import</extracomment>
+        <translation>The server refused the request because it is too large.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // kitbench: the Orvello Kitbench wizard.
 #include "platform/Message.h"
 #include "session/ServerJobs.h"
+#include "session/TrustStore.h"
 #include "shell/AnswerFile.h"
 #include "shell/CommandLine.h"
 #include "shell/UnattendedRun.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Harlowe"));
     QApplication::setApplicationName(QStringLiteral("Orvello Kitbench"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/bitmap_5000.svg")));
+    TrustStore::trustEnvironmentAuthorities();
 
     // Read before the window exists: a broken answer file is reported on standard error, not in a box.
     std::optional<AnswerFile> answers;

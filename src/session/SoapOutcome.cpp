@@ -16,9 +16,11 @@ bool CheckSoapOutcome(const SoapCallResult& result, QString& soapErrorText,
         return false;
     }
     if (!soapErrorText.isEmpty()) {
-        // The cancel text comes from the pack; a transport description does not.
+        // The cancel and too-large texts come from the pack; a transport description does not.
         if (soapErrorText == GetLocalizedText(5035))
             messages.show(Message::fromId(5035));
+        else if (soapErrorText == GetLocalizedText(9500))
+            messages.show(Message::fromId(9500));
         else
             messages.show(Message::fromText(soapErrorText));
         return false;

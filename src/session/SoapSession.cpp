@@ -119,9 +119,11 @@ void SoapSession::IAsyncSOAPCall_OnProgress(int progress, bool& cancel)
 
 void SoapSession::IAsyncSOAPCall_OnError(int type, int code, const QString& description)
 {
-    Q_UNUSED(type);
-    Q_UNUSED(code);
-    SoapErrorText = CancelRequested ? GetLocalizedText(5035) : description;
+    // A 413 comes with no body, and Qt's own text for it ("Payload Too Large") tells a user nothing.
+    const bool tooLarge = type == SoapConnector::HttpError && code == 413;
+    SoapErrorText = CancelRequested ? GetLocalizedText(5035)
+                    : tooLarge      ? GetLocalizedText(9500)
+                                    : description;
     CancelRequested = false;
 }
 

@@ -11,9 +11,16 @@ using namespace orvdev;
 
 TEST(CommandLine, ReadsEveryOption)
 {
-    auto options = ServerOptions::parse({"--listen", "0.0.0.0:0", "--data", "/tmp/x", "--server-version",
-                                         "4.1", "--seed", "empty", "--journal", "j.jsonl", "--delay-ms",
-                                         "250", "--fault", "GetGroupList=status:Busy", "--max-body", "2048"});
+    auto options = ServerOptions::parse({"--listen",         "0.0.0.0:0",
+                                         "--data",           "/tmp/x",
+                                         "--server-version", "4.1",
+                                         "--seed",           "empty",
+                                         "--journal",        "j.jsonl",
+                                         "--delay-ms",       "250",
+                                         "--fault",          "GetGroupList=status:Busy",
+                                         "--max-body",       "2048",
+                                         "--tls-cert",       "c.pem",
+                                         "--tls-key",        "k.pem"});
     EXPECT_EQ(options.host, "0.0.0.0");
     EXPECT_EQ(options.port, 0);
     EXPECT_EQ(options.dataDir, "/tmp/x");
@@ -24,7 +31,11 @@ TEST(CommandLine, ReadsEveryOption)
     EXPECT_EQ(options.faults.forMethod("GetGroupList")->statusText, "Busy");
     EXPECT_FALSE(options.faults.forMethod("LoadDictionaries"));
     EXPECT_EQ(options.maxBodyBytes, 2048u);
+    EXPECT_EQ(options.scheme(), "https");
+    EXPECT_EQ(options.tlsKeyFile, "k.pem");
     auto defaults = ServerOptions::parse({});
+    EXPECT_EQ(defaults.scheme(), "http");
+    EXPECT_EQ(defaults.maxBodyBytes, 4u << 20); // ASP.NET's own request limit
     EXPECT_EQ(defaults.version.text(), "4.7");
     EXPECT_EQ(defaults.seed, "demo");
 }
@@ -43,6 +54,8 @@ TEST(CommandLine, RefusesBadValues)
         {"--fault", "X=boom"},
         {"--max-body", "10"},
         {"--verbose"},
+        {"--tls-cert", "c.pem"},
+        {"--tls-key", "k.pem"},
     };
     for (const auto& args : bad)
         EXPECT_THROW(ServerOptions::parse(args), std::invalid_argument) << args[0];
@@ -88,10 +101,27 @@ TEST(CommandLine, HelpDocumentsEveryOption)
     while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
     EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
-    for (const char* option :
-         {"--listen", "--data", "--server-version", "--seed", "--journal", "--delay-ms", "--fault",
-          "--max-body", "--max-upload", "soap-fault", "http-NNN", "http-500", "#N", "FilePublishing.aspx",
-          "disconnect", "bad-xml", "status:TEXT", "listening on http://HOST:PORT"})
+    for (const char* option : {"--listen",
+                               "--data",
+                               "--server-version",
+                               "--seed",
+                               "--journal",
+                               "--delay-ms",
+                               "--fault",
+                               "--max-body",
+                               "--max-upload",
+                               "soap-fault",
+                               "http-NNN",
+                               "http-500",
+                               "#N",
+                               "FilePublishing.aspx",
+                               "disconnect",
+                               "bad-xml",
+                               "status:TEXT",
+                               "listening on http://HOST:PORT",
+                               "--tls-cert",
+                               "--tls-key",
+                               "https://HOST:PORT"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
     const std::string bad = test::ServerProcess::binary() + " --server-version 9.9 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(system(bad.c_str())), 2);

@@ -57,6 +57,29 @@ std::vector<WireCase> cases()
         {"MalformedXml", "<soap:Envelope><unclosed>", action, xml, 400, "", ""},
         {"NotXmlAtAll", "hello", action, xml, 400, "", ""},
         {"EmptyBody", "", action, xml, 400, "", ""},
+        // Well-formedness the framework's reader checks and pugixml does not.
+        {"UndeclaredPrefix",
+         env(auth, "<x:GetCategoryList2><objectTypeId>7</objectTypeId></x:GetCategoryList2>"), action, xml,
+         400, "", ""},
+        {"UndeclaredAttributePrefix", env(auth, call("<objectTypeId x:a=\"1\">7</objectTypeId>")), action,
+         xml, 400, "", ""},
+        {"EnvelopePrefixUndeclared", "<soap:Envelope><soap:Body/></soap:Envelope>", action, xml, 400, "", ""},
+        {"PrefixBoundToNothing", env(auth, call("<objectTypeId xmlns:p=\"\">7</objectTypeId>")), action, xml,
+         400, "", ""},
+        {"RepeatedAttribute", env(auth, call("<objectTypeId a=\"1\" a=\"2\">7</objectTypeId>")), action, xml,
+         400, "", ""},
+        {"ForbiddenCharacterReference", env(auth, call("<objectTypeId>7&#1;</objectTypeId>")), action, xml,
+         400, "", ""},
+        {"ForbiddenRawCharacter", env(auth, call("<objectTypeId>7\x02</objectTypeId>")), action, xml, 400, "",
+         ""},
+        {"NotUtf8", env(auth, call("<objectTypeId>7</objectTypeId><x>\xff\xfe</x>")), action, xml, 400, "",
+         ""},
+        {"OverlongUtf8", env(auth, call("<objectTypeId>7</objectTypeId><x>\xc0\xaf</x>")), action, xml, 400,
+         "", ""},
+        {"TwoDocumentElements", env(auth, call("<objectTypeId>7</objectTypeId>")) + "<more/>", action, xml,
+         400, "", ""},
+        {"TextAfterDocumentElement", env(auth, call("<objectTypeId>7</objectTypeId>")) + "trailing", action,
+         xml, 400, "", ""},
         {"WrongEnvelopeNamespace",
          env(auth, call("<objectTypeId>7</objectTypeId>"), "http://www.w3.org/2003/05/soap-envelope"), action,
          xml, 500, "soap:VersionMismatch",
@@ -157,4 +180,19 @@ TEST(WireValues, ByReferenceParametersComeBackAfterTheResult)
     EXPECT_LT(pos, answer.body.find("<substring>"));
     EXPECT_NE(answer.body.find("<?xml version=\"1.0\" encoding=\"utf-8\"?>"), std::string::npos);
     EXPECT_NE(answer.body.find("xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\""), std::string::npos);
+}
+
+TEST(WireValues, WellFormedOdditiesAreAccepted)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    const std::string xml = "text/xml; charset=utf-8";
+    for (const std::string& inner :
+         {std::string("<objectTypeId xml:lang=\"de\">7</objectTypeId><!-- Größe -->"),
+          std::string("<objectTypeId>&#x37;</objectTypeId>"),
+          std::string("<p:objectTypeId xmlns:p=\"http://orvello.com/webservices/\">7</p:objectTypeId>")}) {
+        auto answer = client.post(env(auth, call(inner)) + "<!-- after -->\n", action, xml);
+        EXPECT_EQ(answer.http, 200) << inner << answer.body;
+        EXPECT_TRUE(answer.hasResult) << inner;
+    }
 }

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void exportProject_data();
     void exportProject();
     void msProjectMissing();
+    void planTooLargeForTheServer();
+    void largePlanImports();
 
 private:
     KitbenchRun run(const DevServer& server, const QStringList& job, const QString& answers);
@@ -250,14 +252,32 @@ void TestMsProject::exportProject_data()
     QTest::addColumn<QString>("release");
     QTest::addColumn<QString>("project");
     QTest::addColumn<int>("projectId");
-    QTest::addColumn<bool>("built"); // the plan was built step by step (on whole days)
-    QTest::addColumn<int>("tasks");  // the project's tasks in the demo
-    QTest::newRow("release 11 opens the XML") << "11.0"
-                                              << "ERP Migration" << 2 << false << 1;
-    QTest::newRow("release 9 gets the plan built") << "9.0"
-                                                   << "ERP Migration" << 2 << true << 1;
-    QTest::newRow("synchronized project") << "11.0"
-                                          << "Warehouse Automation (*)" << -4 << false << 0;
+    QTest::addColumn<bool>("built");            // the plan was built step by step (on whole days)
+    QTest::addColumn<int>("tasks");             // the project's tasks in the demo
+    QTest::addColumn<QString>("calendar");      // the plan's calendar
+    QTest::addColumn<QStringList>("calendars"); // calendars the plan holds (among others)
+    // Opened plans keep the server's calendars; built ones make the chain most basic first, the
+    // last one made being the plan's (Standard exists in a new plan already).
+    QTest::newRow("release 11 opens the XML")
+        << "11.0"
+        << "ERP Migration" << 2 << false << 1 << "Standard" << QStringList{"Standard", "Company Week"};
+    QTest::newRow("release 9 gets the plan built")
+        << "9.0"
+        << "ERP Migration" << 2 << true << 1 << "Company Week" << QStringList{"Standard", "Company Week"};
+    QTest::newRow("synchronized project")
+        << "11.0"
+        << "Warehouse Automation (*)" << -4 << false << 0 << "Standard" << QStringList{"Standard"};
+    QTest::newRow("release 11, calendar chain of three")
+        << "11.0"
+        << "Trade Fair 2027" << 3 << false << 0 << "Night Shift"
+        << QStringList{"Night Shift", "Standard", "Company Week"};
+    QTest::newRow("release 9 builds the chain of three")
+        << "9.0"
+        << "Trade Fair 2027" << 3 << true << 0 << "Night Shift"
+        << QStringList{"Company Week", "Standard", "Night Shift"};
+    QTest::newRow("release 9, a calendar based on itself ends its chain")
+        << "9.0"
+        << "Help Desk Tooling" << 5 << true << 0 << "24 Hours" << QStringList{"24 Hours"};
 }
 
 void TestMsProject::exportProject()
@@ -267,6 +287,8 @@ void TestMsProject::exportProject()
     QFETCH(int, projectId);
     QFETCH(bool, built);
     QFETCH(int, tasks);
+    QFETCH(QString, calendar);
+    QFETCH(QStringList, calendars);
     DevServer server({"--seed", "demo"});
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
     QTemporaryDir saved;
@@ -289,6 +311,17 @@ void TestMsProject::exportProject()
     QVERIFY(plan.contains("<Title>" + title + "</Title>"));
     // The server's tasks arrive in the plan, besides the summary task.
     QCOMPARE(plan.count("<Task>"), 1 + tasks);
+    QMap<QString, QString> calendarNames; // by UID
+    const QRegularExpression calendarElement("<Calendar>\\s*<UID>(\\d+)</UID>\\s*<Name>([^<]*)</Name>");
+    for (auto match = calendarElement.globalMatch(plan); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        calendarNames.insert(found.captured(1), found.captured(2));
+    }
+    for (const QString& name : calendars)
+        QVERIFY2(calendarNames.values().contains(name), qPrintable(calendarNames.values().join(',')));
+    const QString planCalendar =
+        QRegularExpression("<CalendarUID>(-?\\d+)</CalendarUID>").match(plan).captured(1);
+    QCOMPARE(calendarNames.value(planCalendar), calendar);
     if (tasks == 0)
         return;
     const QRegularExpression moments(
@@ -323,6 +356,61 @@ void TestMsProject::msProjectMissing()
                  "The project could not be opened in Microsoft Project: Microsoft Project could not "
                  "be started."),
              qPrintable(result.out));
+}
+
+void TestMsProject::planTooLargeForTheServer()
+{
+    // A server with a small request limit refuses step one with 413 and an empty body.
+    DevServer server({"--seed", "demo", "--max-body", "2048"});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString plan = m_files.filePath("large plan.xml");
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Title>Large</Title><Tasks>");
+    for (int uid = 1; uid <= 60; ++uid)
+        file.write(QStringLiteral("<Task><UID>%1</UID><Name>Task number %1</Name></Task>").arg(uid).toUtf8());
+    file.write("</Tasks></Project>");
+    file.close();
+
+    const KitbenchRun result = run(server, {"/importproject", plan},
+                                   "[page 11]\nSelectProjectCombo = ERP Migration\n[messages]\n2646 = OK\n");
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.pages(), (QList<int>{0, 1, 11}));
+    QVERIFY2(result.err.contains("[9500] The server refused the request because it is too large."),
+             qPrintable(result.err));
+    QVERIFY(server.calls("ImportMsProjectStep1").isEmpty());
+    QVERIFY2(server.journal().last().value("status").toString().startsWith("HTTP 413"),
+             qPrintable(server.journal().last().value("status").toString()));
+}
+
+void TestMsProject::largePlanImports()
+{
+    // Step one echoes the plan: a gzipped answer of over 10 MB that shrank far more than 40 times,
+    // which Qt refuses by default as a decompression bomb.
+    DevServer server({"--seed", "demo", "--max-body", QString::number(64 << 20)});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const QString plan = m_files.filePath("big plan.xml");
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Title>Big</Title><Tasks>");
+    const QByteArray padding = QByteArray("<Notes>") + QByteArray(1000, 'n') + "</Notes>";
+    for (int uid = 1; uid <= 10000; ++uid)
+        file.write(QStringLiteral("<Task><UID>%1</UID><Name>T%1</Name>").arg(uid).toUtf8() + padding +
+                   "</Task>");
+    file.write(
+        "</Tasks><Resources><Resource><UID>1</UID><Name>Peter Marsh</Name></Resource></Resources></Project>");
+    file.close();
+
+    const KitbenchRun result = run(server, {"/importproject", plan},
+                                   "[page 11]\nSelectProjectCombo = ERP Migration\n[messages]\n2646 = OK\n");
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    for (const char* step : {"ImportMsProjectStep1", "ImportMsProjectStep2"}) {
+        const QList<QJsonObject> calls = server.calls(step);
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0].value("status").toString(), QStringLiteral("OK"));
+    }
+    QVERIFY(server.calls("ImportMsProjectStep1")[0].value("args").toArray().at(1).toString().size() >
+            10000000);
 }
 
 QTEST_MAIN(TestMsProject)

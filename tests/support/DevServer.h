@@ -27,9 +27,13 @@ public:
         while (m_process.state() == QProcess::Running && !m_process.canReadLine())
             m_process.waitForReadyRead(200);
         const QString first = QString::fromUtf8(m_process.readLine()).trimmed();
-        const QString prefix = QStringLiteral("listening on http://");
-        if (first.startsWith(prefix))
-            m_address = first.mid(prefix.size());
+        for (const char* scheme : {"http", "https"}) {
+            const QString prefix = QStringLiteral("listening on %1://").arg(QLatin1String(scheme));
+            if (first.startsWith(prefix)) {
+                m_address = first.mid(prefix.size());
+                m_scheme = QLatin1String(scheme);
+            }
+        }
     }
 
     ~DevServer()
@@ -41,6 +45,7 @@ public:
     }
 
     QString address() const { return m_address; } // "127.0.0.1:PORT"
+    QString scheme() const { return m_scheme; }   // "http", or "https" with --tls-cert
     QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
     QString journalPath() const { return m_dir.filePath("journal.jsonl"); }
     QString folder() const { return m_dir.path(); }
@@ -93,4 +98,5 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_address;
+    QString m_scheme;
 };

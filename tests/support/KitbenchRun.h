@@ -28,7 +28,9 @@ struct KitbenchRun
         return path;
     }
 
-    static KitbenchRun start(const QStringList& arguments, const QString& answers, int timeoutMs = 60000)
+    // `environment` is added to (or overrides) the run's environment.
+    static KitbenchRun start(const QStringList& arguments, const QString& answers, int timeoutMs = 60000,
+                             const QMap<QString, QString>& environment = {})
     {
         KitbenchRun result;
         QTemporaryDir dir;
@@ -50,6 +52,8 @@ struct KitbenchRun
         env.remove("QT_QPA_PLATFORM"); // the wizard picks the offscreen platform by itself
         env.remove("http_proxy");
         env.remove("HTTP_PROXY");
+        for (auto it = environment.begin(); it != environment.end(); ++it)
+            env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(KITBENCH_BINARY),

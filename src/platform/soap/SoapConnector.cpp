@@ -160,6 +160,9 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
     // HTTP/1.1 with keep-alive, as the service expects; no transfer limit unless one was set.
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setTransferTimeout(m_timeoutMs);
+    // Qt refuses gzip answers above 10 MB that shrank more than 40 times as a decompression bomb;
+    // a plan echoed by ImportMsProjectStep1 is both, and comes from the server we chose to trust.
+    request.setDecompressedSafetyCheckThreshold(-1);
 
     ActiveCall call;
     m_active = &call;

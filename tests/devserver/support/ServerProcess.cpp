@@ -69,7 +69,9 @@ void ServerProcess::start(const std::vector<std::string>& extraArgs)
     close(fds[0]);
     m_firstLine = line;
     auto colon = line.rfind(':');
-    if (line.rfind("listening on http://", 0) != 0 || colon == std::string::npos) {
+    const bool announced =
+        line.rfind("listening on http://", 0) == 0 || line.rfind("listening on https://", 0) == 0;
+    if (!announced || colon == std::string::npos) {
         stop();
         throw std::runtime_error("server did not start: '" + line + "'");
     }
@@ -93,22 +95,25 @@ long ServerProcess::peakMemoryKiB() const
     return -1;
 }
 
-void ServerProcess::stop()
+bool ServerProcess::stop(int signal)
 {
     if (m_pid <= 0)
-        return;
-    kill(m_pid, SIGTERM);
+        return true;
+    kill(m_pid, signal);
+    // Well below the five seconds httplib waits on an idle keep-alive connection, so a server that
+    // waits one out is killed and reported.
     for (int i = 0; i < 100; ++i) {
         int status = 0;
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
-            return;
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     kill(m_pid, SIGKILL);
     waitpid(m_pid, nullptr, 0);
     m_pid = -1;
+    return false;
 }
 
 void ServerProcess::restart(std::vector<std::string> extraArgs)

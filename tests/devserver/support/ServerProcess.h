@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -24,7 +25,9 @@ public:
     pid_t pid() const { return m_pid; }
     // The server's peak resident memory in KiB (VmHWM), -1 when it cannot be read.
     long peakMemoryKiB() const;
-    void stop();
+    // SIGTERM (or `signal`); true when the server then ended by itself with status 0 within two seconds.
+    bool stop(int signal = SIGTERM);
+    std::string rootDir() const { return m_root; } // the temporary folder holding data and journal
     void restart(std::vector<std::string> extraArgs = {});
 
     // The journal as lines (each a JSON object).

@@ -1,0 +1,139 @@
+// The HTTP around the service: how answers are compressed, and HTTPS with --tls-cert/--tls-key.
+#include "support/SharedServer.h"
+#include "support/SoapCall.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+using namespace orvdev::test;
+
+namespace {
+
+std::string gunzip(const std::string& data)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, 15 + 16) != Z_OK)
+        return "<inflate failed>";
+    std::string out;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    int result = Z_OK;
+    while (result == Z_OK) {
+        char buffer[16384];
+        stream.next_out = reinterpret_cast<Bytef*>(buffer);
+        stream.avail_out = sizeof buffer;
+        result = inflate(&stream, Z_NO_FLUSH);
+        out.append(buffer, sizeof buffer - stream.avail_out);
+    }
+    inflateEnd(&stream);
+    return result == Z_STREAM_END ? out : "<not gzip>";
+}
+
+struct EncodingCase
+{
+    const char* name;
+    std::string acceptEncoding;
+    std::string contentEncoding; // expected; empty for none
+};
+
+void PrintTo(const EncodingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Encoding : public SharedServer<::testing::TestWithParam<EncodingCase>>
+{
+};
+
+} // namespace
+
+TEST_P(Encoding, GzipWhenAcceptedNeverBrotli)
+{
+    const EncodingCase& c = GetParam();
+    SoapClient client(*server);
+    client.http().set_decompress(false);
+    const std::string body =
+        client.envelope("LoadDictionaries", {text("language", "en"), num("objectTypeId", 3)});
+    httplib::Headers headers{{"SOAPAction", "\"" + serviceNs + "LoadDictionaries\""},
+                             {"Accept-Encoding", c.acceptEncoding}};
+    auto res =
+        client.http().Post(SoapClient::servicePath().c_str(), headers, body, "text/xml; charset=utf-8");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->get_header_value("Content-Encoding"), c.contentEncoding);
+    EXPECT_EQ(res->get_header_value("Content-Type"), "text/xml; charset=utf-8");
+    EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
+    const std::string plain = c.contentEncoding == "gzip" ? gunzip(res->body) : res->body;
+    EXPECT_NE(plain.find("<LoadDictionariesResult>"), std::string::npos) << plain.substr(0, 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(AcceptEncoding, Encoding,
+                         ::testing::Values(EncodingCase{"QtDefault", "gzip, deflate, br", "gzip"},
+                                           EncodingCase{"BrotliFirst", "br, gzip", "gzip"},
+                                           EncodingCase{"BrotliOnly", "br", ""},
+                                           EncodingCase{"Nothing", "", ""},
+                                           EncodingCase{"Identity", "identity", ""},
+                                           EncodingCase{"GzipRefused", "gzip;q=0, br", ""},
+                                           EncodingCase{"GzipWeighted", "br;q=1.0, gzip;q=0.5", "gzip"},
+                                           EncodingCase{"Anything", "*", "gzip"},
+                                           EncodingCase{"AnythingButGzip", "*, gzip;q=0", ""},
+                                           EncodingCase{"UpperCase", "GZIP", "gzip"}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+class Tls : public ::testing::Test
+{
+protected:
+    static inline std::string certs;
+    static void SetUpTestSuite()
+    {
+        certs =
+            (std::filesystem::temp_directory_path() / ("orvdev-certs-" + std::to_string(getpid()))).string();
+        const std::string command = std::string(MAKE_TEST_CERTS) + " " + certs;
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(certs); }
+    static std::vector<std::string> tlsArgs()
+    {
+        return {"--tls-cert", certs + "/server.pem", "--tls-key", certs + "/server.key"};
+    }
+};
+
+TEST_F(Tls, ServesTheServiceOverHttpsToClientsTrustingItsAuthority)
+{
+    ServerProcess server(tlsArgs());
+    EXPECT_EQ(server.firstLine(), "listening on https://127.0.0.1:" + std::to_string(server.port()));
+    httplib::SSLClient trusting("127.0.0.1", server.port());
+    trusting.set_ca_cert_path((certs + "/ca.pem").c_str());
+    trusting.enable_server_certificate_verification(true);
+    auto wsdl = trusting.Get((SoapClient::servicePath() + "?WSDL").c_str());
+    ASSERT_TRUE(wsdl) << httplib::to_string(wsdl.error());
+    EXPECT_NE(wsdl->body.find("location=\"https://127.0.0.1:" + std::to_string(server.port()) + "/portals/"),
+              std::string::npos);
+    SoapClient plain(server);
+    auto answer = trusting.Post(SoapClient::servicePath().c_str(),
+                                {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
+                                plain.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
+    ASSERT_TRUE(answer);
+    EXPECT_NE(answer->body.find("<GetServerVersionResult>4.7</GetServerVersionResult>"), std::string::npos);
+    EXPECT_NE(server.lastJournalLine().find("\"method\": \"GetServerVersion\""), std::string::npos);
+
+    httplib::SSLClient other("127.0.0.1", server.port());
+    other.set_ca_cert_path((certs + "/other-ca.pem").c_str());
+    other.enable_server_certificate_verification(true);
+    auto refused = other.Get((SoapClient::servicePath() + "?WSDL").c_str());
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.error(), httplib::Error::SSLServerVerification);
+    EXPECT_FALSE(plain.call("GetServerVersion").http); // plain HTTP to a TLS port gets no answer
+}
+
+TEST_F(Tls, UnusableCertificateEndsTheServerWithAMessage)
+{
+    EXPECT_THROW(ServerProcess({"--tls-cert", certs + "/ca.pem", "--tls-key", certs + "/server.key"}),
+                 std::runtime_error);
+    EXPECT_THROW(ServerProcess({"--tls-cert", certs + "/missing.pem", "--tls-key", certs + "/server.key"}),
+                 std::runtime_error);
+}
