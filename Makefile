@@ -4,7 +4,7 @@
 PRESET ?= $(if $(CI),ci,dev)
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: deps configure build test demo bench clean format
+.PHONY: deps configure build test demo bench package clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +20,10 @@ test: build
 
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+# The Debian package (build/orvello-kitbench_<version>_<arch>.deb) from the same build.
+package: build
+	@cmake --build --preset $(PRESET) --target package
 
 bench: build
 	@$(BUILD_DIR)/bin/bench_startup

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: a development server with the demo company on a free loopback port, and the wizard
 # connected to it as the demo administrator. Without a display the wizard runs the demo job
-# unattended and leaves screenshots of every page.
+# unattended and leaves screenshots of every page. The server's data folder and journal live in a
+# temporary folder that is removed when the demo ends.
 set -euo pipefail
 build_dir=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +12,7 @@ server_pid=
 
 cleanup() {
     [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null
+    rm -rf "$work"
     true
 }
 trap cleanup EXIT
@@ -30,7 +32,7 @@ if [ -x "$bin/orvello-devserver" ]; then
         cat "$work/server.err" >&2
         exit 1
     fi
-    echo "development server: http://$address (demo company; journal $work/journal.jsonl)"
+    echo "development server: http://$address (demo company; journal $work/journal.jsonl while the demo runs)"
     login=(/L "admin@$address" /P admin)
 fi
 

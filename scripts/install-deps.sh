@@ -7,6 +7,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl openssl
+  qtkeychain-qt6-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include "session/TrustStore.h"
 #include "shell/AnswerFile.h"
 #include "shell/CommandLine.h"
+#include "shell/ProgramInfo.h"
 #include "shell/UnattendedRun.h"
 #include "shell/frmWizard.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QIcon>
 
+#include <cstdio>
 #include <memory>
 
 using namespace kitbench;
@@ -40,26 +42,50 @@ std::optional<AnswerFile> readAnswerFile(const QString& path)
     AnswerFileError error;
     auto answers = parseAnswerFile(path, QString::fromUtf8(file.readAll()), &error);
     if (!answers)
-        MessageService::instance().show(
-            Message::fromId(9103).append(QStringLiteral("%1:%2: %3").arg(path).arg(error.lineNumber).arg(error.what)));
+        MessageService::instance().show(Message::fromId(9103).append(
+            QStringLiteral("%1:%2: %3").arg(path).arg(error.lineNumber).arg(error.what)));
     return answers;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const QStringList arguments = argumentsOf(argc, argv);
+    switch (startRequest(arguments)) {
+    case StartRequest::Usage:
+        print(stdout, usageText());
+        return 0;
+    case StartRequest::Version:
+        print(stdout, versionText());
+        return 0;
+    case StartRequest::Wizard:
+        break;
+    }
     // The shell has split the command line already; the wizard reads it as one text.
-    const CommandLineRequest request = parseCommandLine(joinArguments(argumentsOf(argc, argv)));
+    const CommandLineRequest request = parseCommandLine(joinArguments(arguments));
     const bool unattended = !request.answerFile.isEmpty();
-    if (unattended && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        // Qt would abort without a platform to show the window on.
+        if (!unattended) {
+            print(stderr, noDisplayText());
+            return 1;
+        }
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Harlowe"));
     QApplication::setApplicationName(QStringLiteral("Orvello Kitbench"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/bitmap_5000.svg")));
     TrustStore::trustEnvironmentAuthorities();
+    // The window belongs to the installed desktop entry (its icon and name in docks and task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvello.Kitbench"));
 
     // Read before the window exists: a broken answer file is reported on standard error, not in a box.
     std::optional<AnswerFile> answers;

@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace kitbench {
@@ -32,6 +33,25 @@ void SettingsStore::write(const QString& key, const QString& value)
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
                        QStringLiteral("Harlowe"));
     openStore(settings).setValue(key, value);
+}
+
+void SettingsStore::keepPrivate()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
+                       QStringLiteral("Harlowe"));
+    settings.sync(); // the file exists from here on; later saves replace it with the same mode
+    QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace kitbench
+
+namespace kitbench {
+
+QString SettingsStore::fileName() const
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
+                     QStringLiteral("Harlowe"))
+        .fileName();
 }
 
 } // namespace kitbench

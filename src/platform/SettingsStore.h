@@ -13,6 +13,10 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& key, const QString& defaultValue) const;
     virtual void write(const QString& key, const QString& value);
+    // Makes the store's file readable and writable by its owner alone (it may hold a password).
+    virtual void keepPrivate();
+    // The file behind the store.
+    QString fileName() const;
 };
 
 } // namespace kitbench

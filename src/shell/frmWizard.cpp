@@ -7,6 +7,7 @@
 #include "lists/ListImportOptionPage.h"
 #include "msproject/ImportOptionPage.h"
 #include "items/ProjectPage.h"
+#include "platform/DesktopSecretStore.h"
 #include "platform/DesktopShell.h"
 #include "platform/Message.h"
 #include "platform/MessageBoxPresenter.h"
@@ -48,7 +49,8 @@ constexpr int kHelp = 0, kCancel = 1, kBack = 2, kNext = 3, kFinish = 4;
 } // namespace
 
 frmWizard::frmWizard(QWidget* parent)
-    : QWidget(parent), m_hooks(std::make_unique<JobHooks>()), m_shell(std::make_unique<DesktopShell>())
+    : QWidget(parent), m_secrets(std::make_unique<DesktopSecretStore>()),
+      m_hooks(std::make_unique<JobHooks>()), m_shell(std::make_unique<DesktopShell>())
 {
     setObjectName(QStringLiteral("frmWizard"));
     setTextId(this, 10);
@@ -247,12 +249,12 @@ void frmWizard::restoreConnection(const CommandLineRequest& request)
     if (request.hasPassword)
         fromCommandLine.password = request.password;
     fromCommandLine.useSsl = request.useSsl;
-    m_login->setValues(restoreConnectionSettings(m_settings, fromCommandLine));
+    m_login->setValues(restoreConnectionSettings(m_settings, fromCommandLine, m_secrets.get()));
 }
 
 void frmWizard::saveConnection()
 {
-    saveConnectionSettings(m_settings, m_login->values());
+    saveConnectionSettings(m_settings, m_login->values(), m_secrets.get());
 }
 
 void frmWizard::addPublishedFile(const QString& path)

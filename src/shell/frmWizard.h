@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/HelpSystem.h"
+#include "platform/SecretStore.h"
 #include "platform/SettingsStore.h"
 #include "session/SoapProgressSink.h"
 #include "session/SoapSession.h"
@@ -102,6 +103,7 @@ private:
     WizardState m_state;
     SoapSession m_session{&m_state.CancelRequested};
     SettingsStore m_settings;
+    std::unique_ptr<SecretStore> m_secrets;
     HelpSystem m_help;
     std::unique_ptr<JobHooks> m_hooks;
     std::unique_ptr<DesktopShell> m_shell;
