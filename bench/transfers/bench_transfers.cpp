@@ -123,9 +123,11 @@ int main(int argc, char** argv)
     download->addField("FolderID", "2");
     download->addField("VersionID", version);
     download->setReceivesFile(true);
+    QString saveError;
+    QObject::connect(download, &FormPost::fileArriving, download,
+                     [&] { saveError = download->receiveInto(dir.filePath("copy.bin")); });
     download->setAddress(QUrl(portal + "FileDownload.aspx"));
     const int downloaded = runPost(*download);
-    const QString saveError = download->saveReceivedFile(dir.filePath("copy.bin"));
     const double downloadSeconds = timer.elapsed() / 1000.0;
     const long after = peakKiB();
 
@@ -144,8 +146,9 @@ int main(int argc, char** argv)
                 kFileSize / 1e6 / uploadSeconds, curlUpload);
     std::printf("download and save: %.2f s (%.0f MB/s)   curl: %.2f s\n", downloadSeconds,
                 kFileSize / 1e6 / downloadSeconds, curlDownload);
-    std::printf("peak memory of this process: %ld MiB before, %ld MiB after publishing, %ld MiB after downloading\n",
-                before / 1024, afterUpload / 1024, after / 1024);
+    std::printf(
+        "peak memory of this process: %ld MiB before, %ld MiB after publishing, %ld MiB after downloading\n",
+        before / 1024, afterUpload / 1024, after / 1024);
     server.terminate();
     server.waitForFinished(5000);
     return 0;

@@ -9,15 +9,12 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <QTimer>
 
 namespace kitbench {
 
 namespace {
 
-// A download is read in pieces of this size at most, so a large file never sits in memory.
-constexpr qint64 kReadBuffer = 64 * 1024;
 // The answer of a publishing post is a short page; more than this is not kept.
 constexpr qsizetype kMaxAnswer = 8 * 1024 * 1024;
 
@@ -68,6 +65,8 @@ FormPost::FormPost(QNetworkAccessManager* manager, QObject* parent) : QObject(pa
 
 FormPost::~FormPost()
 {
+    if (m_download)
+        m_download->disconnect(this);
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->abort();
@@ -95,7 +94,10 @@ void FormPost::send()
     m_answer.clear();
     m_resultText.clear();
     m_headerText.clear();
-    m_received.reset();
+    if (m_receivesFile) {
+        sendForFile();
+        return;
+    }
 
     auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     for (const Field& field : std::as_const(m_fields)) {
@@ -121,31 +123,23 @@ void FormPost::send()
         part.setBodyDevice(file);
         form->append(part);
     }
-    if (m_receivesFile) {
-        m_received =
-            std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kitbench-XXXXXX")));
-        if (!m_received->open()) {
-            delete form;
-            m_received.reset();
-            QTimer::singleShot(0, this, [this] { complete(Failure, kNotReached); });
-            return;
-        }
-    }
 
     QNetworkRequest request(m_address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_reply = m_manager->post(request, form);
     form->setParent(m_reply);
-    if (m_receivesFile)
-        m_reply->setReadBufferSize(kReadBuffer);
     connect(m_reply, &QNetworkReply::uploadProgress, this, &FormPost::onUploadProgress);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, &FormPost::onDownloadProgress);
     connect(m_reply, &QNetworkReply::readyRead, this, &FormPost::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &FormPost::onFinished);
 }
 
 void FormPost::cancel()
 {
+    if (m_download) {
+        m_cancelled = true;
+        m_download->abort();
+        return;
+    }
     if (!m_reply)
         return;
     m_cancelled = true;
@@ -163,31 +157,10 @@ void FormPost::onUploadProgress(qint64 sent, qint64 total)
     Q_EMIT uploadStep(sent);
 }
 
-void FormPost::onDownloadProgress(qint64 received, qint64 total)
-{
-    if (!m_receivesFile)
-        return;
-    if (!m_downloadBegun) {
-        m_downloadBegun = true;
-        Q_EMIT downloadBegin(total < 0 ? 0 : total);
-    }
-    Q_EMIT downloadStep(received);
-}
-
 void FormPost::onReadyRead()
 {
     if (!m_reply)
         return;
-    if (m_received) {
-        while (m_reply->bytesAvailable() > 0) {
-            const QByteArray piece = m_reply->read(kReadBuffer);
-            if (piece.isEmpty() || m_received->write(piece) != piece.size()) {
-                m_reply->abort(); // the disk is full or gone: the transfer fails
-                return;
-            }
-        }
-        return;
-    }
     const QByteArray piece = m_reply->readAll();
     if (m_answer.size() < kMaxAnswer)
         m_answer += piece.left(kMaxAnswer - m_answer.size());
@@ -205,8 +178,6 @@ void FormPost::onFinished()
                         QString::fromUtf8(header.second) + QLatin1Char('\n');
     m_resultText = QString::fromUtf8(m_answer);
     m_answer.clear();
-    if (m_received)
-        m_received->flush();
 
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QNetworkReply::NetworkError error = reply->error();
@@ -215,8 +186,6 @@ void FormPost::onFinished()
     } else if (httpStatus >= 300) {
         complete(HttpError, httpStatus);
     } else if (error == QNetworkReply::NoError) {
-        if (m_receivesFile)
-            Q_EMIT downloadEnd();
         complete(Success, 0);
     } else if (neverReached(error)) {
         complete(HttpError, kNotReached);
@@ -230,33 +199,12 @@ void FormPost::onFinished()
 
 void FormPost::complete(int status, int code)
 {
-    if (status != Success)
-        m_received.reset();
-    Q_EMIT completed(status, code);
-}
-
-QString FormPost::saveReceivedFile(const QString& path)
-{
-    if (!m_received)
-        return QStringLiteral("No file was received.");
-    QFile source(m_received->fileName());
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
-    // Written beside the target and moved into place, so a failed save never leaves half a file.
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    QByteArray buffer;
-    while (!source.atEnd()) {
-        buffer = source.read(kReadBuffer);
-        if (buffer.isEmpty() && source.error() != QFileDevice::NoError)
-            return source.errorString();
-        if (target.write(buffer) != buffer.size())
-            return target.errorString();
+    if (m_target) {
+        // Not committed: the temporary file goes, whatever was at the target's place stays.
+        m_target->cancelWriting();
+        m_target.reset();
     }
-    if (!target.commit())
-        return target.errorString();
-    return QString();
+    Q_EMIT completed(status, code);
 }
 
 QString FormPost::saveResultText(const QString& path) const
