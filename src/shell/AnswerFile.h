@@ -33,8 +33,12 @@ struct AnswerFileError
     QString what;
 };
 
+// An answer file is a page of lines; anything larger (or a device that never ends) is refused unread.
+constexpr qint64 kMaxAnswerFileBytes = 1024 * 1024;
+
 // Reads an answer file (UTF-8). Blank lines and lines starting with "#" or ";" are skipped.
-std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text, AnswerFileError* error);
+std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text,
+                                          AnswerFileError* error);
 
 // Yes, No, OK, Cancel, Abort, Retry, Ignore, in any letter case.
 std::optional<MessageAnswer> parseMessageAnswer(const QString& word);
