@@ -1,22 +1,14 @@
 #include "platform/FormSender.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHttpMultiPart>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTimer>
 
 namespace kitbench {
 
 namespace {
-
-// The answer of a publishing post is a short page; more than this is not kept.
-constexpr qsizetype kMaxAnswer = 8 * 1024 * 1024;
 
 QByteArray quotedForHeader(const QString& text)
 {
@@ -26,20 +18,6 @@ QByteArray quotedForHeader(const QString& text)
     value.replace('\r', ' ');
     value.replace('\n', ' ');
     return '"' + value + '"';
-}
-
-bool neverReached(QNetworkReply::NetworkError error)
-{
-    switch (error) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -65,13 +43,8 @@ FormPost::FormPost(QNetworkAccessManager* manager, QObject* parent) : QObject(pa
 
 FormPost::~FormPost()
 {
-    if (m_download)
-        m_download->disconnect(this);
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
+    if (m_exchange)
+        m_exchange->disconnect(this); // a child: it goes with this post and closes its connection
 }
 
 void FormPost::addField(const QString& name, const QString& value)
@@ -88,62 +61,36 @@ void FormPost::setFile(const QString& localPath, const QString& fieldName, const
 
 void FormPost::send()
 {
-    if (m_reply || !m_manager)
+    if (m_exchange || !m_manager)
         return;
     m_uploadBegun = m_downloadBegun = m_bytesSent = m_cancelled = false;
     m_answer.clear();
     m_resultText.clear();
     m_headerText.clear();
-    if (m_receivesFile) {
-        sendForFile();
-        return;
-    }
-
-    auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-    for (const Field& field : std::as_const(m_fields)) {
-        QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                       QByteArray("form-data; name=") + quotedForHeader(field.name));
-        part.setBody(field.value.toUtf8());
-        form->append(part);
-    }
+    // The body as a browser sends it: each field a part, then the file, whose content the exchange
+    // reads from disk while it sends.
+    const QByteArray boundary =
+        "----kitbench" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+    QByteArray head;
+    for (const Field& field : std::as_const(m_fields))
+        head += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedForHeader(field.name) +
+                "\r\n\r\n" + field.value.toUtf8() + "\r\n";
+    QByteArray tail = "--" + boundary + "--\r\n";
     if (!m_filePath.isEmpty()) {
-        auto* file = new QFile(m_filePath, form);
-        if (!file->open(QIODevice::ReadOnly)) {
-            delete form;
-            // Reported like any transfer failure, after the caller has returned.
-            QTimer::singleShot(0, this, [this] { complete(Failure, kNotReached); });
-            return;
-        }
-        QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                       QByteArray("form-data; name=") + quotedForHeader(m_fileField) +
-                           "; filename=" + quotedForHeader(QFileInfo(m_filePath).fileName()));
-        part.setHeader(QNetworkRequest::ContentTypeHeader, m_fileType.toUtf8());
-        part.setBodyDevice(file);
-        form->append(part);
+        head += "--" + boundary + "\r\nContent-Disposition: form-data; name=" + quotedForHeader(m_fileField) +
+                "; filename=" + quotedForHeader(QFileInfo(m_filePath).fileName()) +
+                "\r\nContent-Type: " + m_fileType.toUtf8() + "\r\n\r\n";
+        tail.prepend("\r\n");
     }
-
-    QNetworkRequest request(m_address);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    m_reply = m_manager->post(request, form);
-    form->setParent(m_reply);
-    connect(m_reply, &QNetworkReply::uploadProgress, this, &FormPost::onUploadProgress);
-    connect(m_reply, &QNetworkReply::readyRead, this, &FormPost::onReadyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &FormPost::onFinished);
+    startExchange("multipart/form-data; boundary=" + boundary, head, tail);
 }
 
 void FormPost::cancel()
 {
-    if (m_download) {
-        m_cancelled = true;
-        m_download->abort();
-        return;
-    }
-    if (!m_reply)
+    if (!m_exchange)
         return;
     m_cancelled = true;
-    m_reply->abort();
+    m_exchange->abort();
 }
 
 void FormPost::onUploadProgress(qint64 sent, qint64 total)
@@ -155,46 +102,6 @@ void FormPost::onUploadProgress(qint64 sent, qint64 total)
         Q_EMIT uploadBegin(total < 0 ? 0 : total);
     }
     Q_EMIT uploadStep(sent);
-}
-
-void FormPost::onReadyRead()
-{
-    if (!m_reply)
-        return;
-    const QByteArray piece = m_reply->readAll();
-    if (m_answer.size() < kMaxAnswer)
-        m_answer += piece.left(kMaxAnswer - m_answer.size());
-}
-
-void FormPost::onFinished()
-{
-    QNetworkReply* reply = m_reply;
-    onReadyRead();
-    m_reply = nullptr;
-    reply->deleteLater();
-
-    for (const QNetworkReply::RawHeaderPair& header : reply->rawHeaderPairs())
-        m_headerText += QString::fromLatin1(header.first) + QStringLiteral(": ") +
-                        QString::fromUtf8(header.second) + QLatin1Char('\n');
-    m_resultText = QString::fromUtf8(m_answer);
-    m_answer.clear();
-
-    const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QNetworkReply::NetworkError error = reply->error();
-    if (m_cancelled) {
-        complete(Failure, QNetworkReply::OperationCanceledError);
-    } else if (httpStatus >= 300) {
-        complete(HttpError, httpStatus);
-    } else if (error == QNetworkReply::NoError) {
-        complete(Success, 0);
-    } else if (neverReached(error)) {
-        complete(HttpError, kNotReached);
-    } else if (error == QNetworkReply::RemoteHostClosedError || error == QNetworkReply::TimeoutError ||
-               error == QNetworkReply::TemporaryNetworkFailureError) {
-        complete(HttpError, m_bytesSent || httpStatus != 0 ? kConnectionLost : kNotReached);
-    } else {
-        complete(Failure, error);
-    }
 }
 
 void FormPost::complete(int status, int code)

@@ -10,10 +10,9 @@
 
 #include <memory>
 
-#include "platform/HttpDownload.h"
+#include "platform/HttpPost.h"
 
 class QNetworkAccessManager;
-class QNetworkReply;
 class QSaveFile;
 
 namespace kitbench {
@@ -72,7 +71,7 @@ public:
     void send();
     // Stops a running transfer; it completes with status 1.
     void cancel();
-    bool running() const { return m_reply != nullptr || m_download != nullptr; }
+    bool running() const { return m_exchange != nullptr; }
 
     // The server's answer as text (posts that do not receive a file).
     QString resultText() const { return m_resultText; }
@@ -107,15 +106,13 @@ private:
         QString value;
     };
     void onUploadProgress(qint64 sent, qint64 total);
-    void onReadyRead();
-    void onFinished();
     void complete(int status, int code);
-    // Downloads (FormPostDownload.cpp) go through a reader that tells a cut body from a whole one.
-    void sendForFile();
-    void onFileHeaders();
-    void onFilePiece(const QByteArray& piece);
-    void onFileProgress(qint64 received, qint64 total);
-    void onFileFinished(HttpDownload::End end);
+    // The exchange with the server (FormPostExchange.cpp).
+    void startExchange(const QByteArray& contentType, const QByteArray& head, const QByteArray& tail);
+    void onHeaders();
+    void onPiece(const QByteArray& piece);
+    void onDownloadProgress(qint64 received, qint64 total);
+    void onExchangeEnd(HttpPost::End end);
 
     QPointer<QNetworkAccessManager> m_manager;
     QUrl m_address;
@@ -124,13 +121,12 @@ private:
     QString m_fileField;
     QString m_fileType;
     bool m_receivesFile = false;
-    QNetworkReply* m_reply = nullptr;
     bool m_uploadBegun = false;
     bool m_downloadBegun = false;
     bool m_bytesSent = false;
     bool m_cancelled = false;
     QByteArray m_answer;
-    HttpDownload* m_download = nullptr;
+    HttpPost* m_exchange = nullptr;
     bool m_choosingPlace = false; // inside fileArriving
     bool m_saveFailed = false;
     std::unique_ptr<QSaveFile> m_target;

@@ -1,4 +1,4 @@
-#include "platform/HttpDownload.h"
+#include "platform/HttpPost.h"
 
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -31,14 +31,14 @@ bool neverConnected(QAbstractSocket::SocketError error)
 
 } // namespace
 
-HttpDownload::HttpDownload(QUrl address, QByteArray contentType, QByteArray body, const QNetworkProxy& proxy,
-                           QObject* parent)
+HttpPost::HttpPost(QUrl address, QByteArray contentType, QByteArray head, QString filePath, QByteArray tail,
+                   const QNetworkProxy& proxy, QObject* parent)
     : QObject(parent), m_address(std::move(address)), m_contentType(std::move(contentType)),
-      m_body(std::move(body)), m_proxy(proxy)
+      m_head(std::move(head)), m_tail(std::move(tail)), m_file(filePath), m_proxy(proxy)
 {
 }
 
-HttpDownload::~HttpDownload()
+HttpPost::~HttpPost()
 {
     if (m_socket) {
         m_socket->disconnect(this);
@@ -46,35 +46,45 @@ HttpDownload::~HttpDownload()
     }
 }
 
-void HttpDownload::start()
+bool HttpPost::start()
 {
+    if (!m_file.fileName().isEmpty() && !m_file.open(QIODevice::ReadOnly))
+        return false;
+    m_requestSize = m_head.size() + (m_file.isOpen() ? m_file.size() : 0) + m_tail.size();
     const bool secure = m_address.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
     if (secure) {
         auto* socket = new QSslSocket(this);
-        connect(socket, &QSslSocket::encrypted, this, &HttpDownload::onConnected);
+        connect(socket, &QSslSocket::encrypted, this, &HttpPost::onConnected);
         m_socket = socket;
     } else {
         m_socket = new QTcpSocket(this);
-        connect(m_socket, &QTcpSocket::connected, this, &HttpDownload::onConnected);
+        connect(m_socket, &QTcpSocket::connected, this, &HttpPost::onConnected);
     }
-    m_socket->setProxy(m_proxy);
+    // A plain request goes to an HTTP proxy as is, with the whole address as its target; anything else
+    // through a proxy travels in a tunnel the socket opens (CONNECT, SOCKS).
+    m_viaHttpProxy = !secure && m_proxy.type() == QNetworkProxy::HttpProxy;
+    m_socket->setProxy(m_viaHttpProxy ? QNetworkProxy(QNetworkProxy::NoProxy) : m_proxy);
     m_socket->setReadBufferSize(kPiece);
-    connect(m_socket, &QTcpSocket::readyRead, this, &HttpDownload::onReadable);
-    connect(m_socket, &QTcpSocket::disconnected, this, &HttpDownload::onClosed);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpDownload::onSocketError);
+    connect(m_socket, &QTcpSocket::readyRead, this, &HttpPost::onReadable);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpPost::onBytesWritten);
+    connect(m_socket, &QTcpSocket::disconnected, this, &HttpPost::onClosed);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpPost::onSocketError);
     const quint16 port = static_cast<quint16>(m_address.port(secure ? 443 : 80));
     if (secure)
         static_cast<QSslSocket*>(m_socket)->connectToHostEncrypted(m_address.host(), port);
+    else if (m_viaHttpProxy)
+        m_socket->connectToHost(m_proxy.hostName(), m_proxy.port());
     else
         m_socket->connectToHost(m_address.host(), port);
+    return true;
 }
 
-void HttpDownload::abort()
+void HttpPost::abort()
 {
     end(End::Aborted);
 }
 
-void HttpDownload::onConnected()
+void HttpPost::onConnected()
 {
     m_connected = true;
     QByteArray target = m_address.path(QUrl::FullyEncoded).toLatin1();
@@ -82,17 +92,55 @@ void HttpDownload::onConnected()
         target = "/";
     if (m_address.hasQuery())
         target += '?' + m_address.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray proxyLines;
+    if (m_viaHttpProxy) {
+        target = m_address.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment).toEncoded();
+        if (!m_proxy.user().isEmpty())
+            proxyLines = "\r\nProxy-Authorization: Basic " +
+                         (m_proxy.user() + QLatin1Char(':') + m_proxy.password()).toUtf8().toBase64();
+    }
     // One answer per connection: the close after it is the server's, a close before its end is a cut.
     const QByteArray head =
         "POST " + target + " HTTP/1.1\r\nHost: " +
-        m_address.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1() +
-        "\r\nContent-Type: " + m_contentType + "\r\nContent-Length: " + QByteArray::number(m_body.size()) +
+        m_address.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1() + proxyLines +
+        "\r\nContent-Type: " + m_contentType + "\r\nContent-Length: " + QByteArray::number(m_requestSize) +
         "\r\nAccept-Encoding: identity\r\nConnection: close\r\n"
         "User-Agent: Orvello Kitbench\r\n\r\n";
-    m_socket->write(head + m_body);
+    m_headerSize = head.size();
+    m_socket->write(head + m_head);
+    sendMore();
 }
 
-bool HttpDownload::takeLine(QByteArray* line)
+void HttpPost::sendMore()
+{
+    // Up to two pieces wait in the socket: enough to keep the connection busy, little memory.
+    while (m_file.isOpen() && m_socket->bytesToWrite() < kPiece) {
+        const QByteArray piece = m_file.read(kPiece);
+        if (piece.isEmpty()) {
+            if (m_file.error() != QFileDevice::NoError)
+                end(End::Failed, m_file.errorString());
+            m_file.close();
+            break;
+        }
+        m_socket->write(piece);
+    }
+    if (!m_file.isOpen() && !m_tailQueued && !m_ended) {
+        m_tailQueued = true;
+        m_socket->write(m_tail);
+    }
+}
+
+void HttpPost::onBytesWritten(qint64 count)
+{
+    const qint64 headerPart = qMin(count, m_headerSize);
+    m_headerSize -= headerPart;
+    m_sent += count - headerPart;
+    Q_EMIT uploadProgress(m_sent, m_requestSize);
+    if (!m_ended && !m_tailQueued)
+        sendMore();
+}
+
+bool HttpPost::takeLine(QByteArray* line)
 {
     const qsizetype at = m_buffer.indexOf("\r\n");
     if (at < 0) {
@@ -105,7 +153,7 @@ bool HttpDownload::takeLine(QByteArray* line)
     return true;
 }
 
-void HttpDownload::deliver(qsizetype count)
+void HttpPost::deliver(qsizetype count)
 {
     const QByteArray piece = m_buffer.left(count);
     m_buffer.remove(0, count);
@@ -115,7 +163,7 @@ void HttpDownload::deliver(qsizetype count)
         Q_EMIT progress(m_received, m_contentLength);
 }
 
-void HttpDownload::headersDone()
+void HttpPost::headersDone()
 {
     if (m_status >= 100 && m_status < 200) {
         m_stage = Stage::StatusLine; // an interim answer ("100 Continue"); the real one follows
@@ -152,7 +200,7 @@ void HttpDownload::headersDone()
         Q_EMIT progress(0, m_contentLength);
 }
 
-bool HttpDownload::step()
+bool HttpPost::step()
 {
     QByteArray line;
     switch (m_stage) {
@@ -239,7 +287,7 @@ bool HttpDownload::step()
     return false;
 }
 
-void HttpDownload::onReadable()
+void HttpPost::onReadable()
 {
     if (m_working || m_ended || !m_socket)
         return;
@@ -262,7 +310,7 @@ void HttpDownload::onReadable()
         onClosed();
 }
 
-void HttpDownload::onClosed()
+void HttpPost::onClosed()
 {
     if (m_ended)
         return;
@@ -283,7 +331,7 @@ void HttpDownload::onClosed()
         end(m_connected ? End::ConnectionLost : End::NotReached, m_socket->errorString());
 }
 
-void HttpDownload::onSocketError()
+void HttpPost::onSocketError()
 {
     if (m_ended)
         return;
@@ -303,7 +351,7 @@ void HttpDownload::onSocketError()
     }
 }
 
-void HttpDownload::end(End how, const QString& why)
+void HttpPost::end(End how, const QString& why)
 {
     if (m_ended)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QNetworkProxy>
 #include <QObject>
@@ -11,15 +12,17 @@ class QTcpSocket;
 
 namespace kitbench {
 
-// One POST on a connection of its own whose answer is read here rather than by the network manager:
-// this reader knows where the body ends (the Content-Length, the last chunk), so a body the server
-// or the network cut short is told from a whole one. The network manager ends a chunked answer
-// whose connection closed between two chunks as if it were complete, now and then.
+// One POST on a connection of its own, written and read here rather than by the network manager.
+// The reader knows where the answer ends (the Content-Length, the last chunk), so an answer the
+// server or the network cut short is told from a whole one; the network manager ends a chunked
+// answer whose connection closed between two chunks as if it were complete, now and then. The
+// request is sent once: a lost connection is reported, never retried.
 //
-// The body is handed out piece by piece as it arrives and the socket reads no further ahead than
-// one buffer, so a file of any size passes in bounded memory. The request is sent once; a lost
-// connection is reported, never retried.
-class HttpDownload : public QObject
+// A file in the request is read from disk in large pieces as the socket drains, and the answer is
+// handed out piece by piece with the socket reading no further ahead than one buffer, so files of
+// any size pass both ways in bounded memory, without the network manager's hand-over of every
+// 16 KiB between two threads.
+class HttpPost : public QObject
 {
     Q_OBJECT
 public:
@@ -33,11 +36,13 @@ public:
         Failed     // another socket error (TLS, proxy authentication, ...)
     };
 
-    HttpDownload(QUrl address, QByteArray contentType, QByteArray body, const QNetworkProxy& proxy,
-                 QObject* parent = nullptr);
-    ~HttpDownload() override;
+    // The request body is `head`, the content of the file at `filePath` (none when empty), `tail`.
+    HttpPost(QUrl address, QByteArray contentType, QByteArray head, QString filePath, QByteArray tail,
+             const QNetworkProxy& proxy, QObject* parent = nullptr);
+    ~HttpPost() override;
 
-    void start();
+    // False when the file to send cannot be read (nothing is sent then).
+    bool start();
     // Stops the exchange; finished(Aborted) follows at once.
     void abort();
 
@@ -52,7 +57,8 @@ Q_SIGNALS:
     void headersReceived();
     void bodyPiece(const QByteArray& piece);
     void progress(qint64 received, qint64 total);
-    void finished(kitbench::HttpDownload::End end);
+    void uploadProgress(qint64 sent, qint64 total);
+    void finished(kitbench::HttpPost::End end);
 
 private:
     enum class Stage
@@ -68,6 +74,9 @@ private:
         Done
     };
     void onConnected();
+    void onBytesWritten(qint64 count);
+    // Tops the socket's send buffer up from the file, then the tail.
+    void sendMore();
     void onReadable();
     void onClosed();
     void onSocketError();
@@ -80,7 +89,13 @@ private:
 
     QUrl m_address;
     QByteArray m_contentType;
-    QByteArray m_body;
+    QByteArray m_head;
+    QByteArray m_tail;
+    QFile m_file;
+    qint64 m_requestSize = 0; // of the body
+    qint64 m_sent = 0;        // bytes of the body the socket has written
+    qint64 m_headerSize = 0;  // of the request line and headers, written first
+    bool m_tailQueued = false;
     QNetworkProxy m_proxy;
     QTcpSocket* m_socket = nullptr;
     QByteArray m_buffer;
@@ -90,6 +105,7 @@ private:
     qint64 m_contentLength = -1;
     qint64 m_remaining = 0; // of the body or of the current chunk
     qint64 m_received = 0;
+    bool m_viaHttpProxy = false;
     bool m_connected = false;
     bool m_working = false; // inside onReadable: a nested event loop must not re-enter it
     bool m_closed = false;
