@@ -155,8 +155,14 @@ bool HttpPost::takeLine(QByteArray* line)
 
 void HttpPost::deliver(qsizetype count)
 {
-    const QByteArray piece = m_buffer.left(count);
-    m_buffer.remove(0, count);
+    // Most pieces are the whole buffer: handed over without a copy.
+    QByteArray piece;
+    if (count == m_buffer.size()) {
+        piece.swap(m_buffer);
+    } else {
+        piece = m_buffer.left(count);
+        m_buffer.remove(0, count);
+    }
     m_received += count;
     Q_EMIT bodyPiece(piece);
     if (!m_ended)
