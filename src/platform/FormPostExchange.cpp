@@ -18,6 +18,24 @@ namespace {
 // The answer of a publishing post is a short page; more than this is not kept.
 constexpr qsizetype kMaxAnswer = 8 * 1024 * 1024;
 
+// The code a failed exchange reports, in the network manager's numbering the messages show.
+int networkErrorOf(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::SslHandshakeFailedError:
+    case QAbstractSocket::SslInternalError:
+    case QAbstractSocket::SslInvalidUserDataError:
+        return QNetworkReply::SslHandshakeFailedError;
+    case QAbstractSocket::ProxyAuthenticationRequiredError:
+        return QNetworkReply::ProxyAuthenticationRequiredError;
+    case QAbstractSocket::ProxyProtocolError:
+    case QAbstractSocket::ProxyConnectionClosedError:
+        return QNetworkReply::UnknownProxyError;
+    default:
+        return QNetworkReply::UnknownNetworkError;
+    }
+}
+
 } // namespace
 
 void FormPost::startExchange(const QByteArray& contentType, const QByteArray& head, const QByteArray& tail)
@@ -133,9 +151,10 @@ void FormPost::onExchangeEnd(HttpPost::End end)
         complete(HttpError, kNotReached);
     } else if (end == HttpPost::End::ConnectionLost) {
         complete(HttpError, m_bytesSent || status != 0 ? kConnectionLost : kNotReached);
+    } else if (end == HttpPost::End::BadAnswer) {
+        complete(Failure, QNetworkReply::ProtocolFailure);
     } else {
-        complete(Failure, end == HttpPost::End::BadAnswer ? QNetworkReply::ProtocolFailure
-                                                          : QNetworkReply::UnknownNetworkError);
+        complete(Failure, networkErrorOf(exchange->socketError()));
     }
 }
 

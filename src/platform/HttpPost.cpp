@@ -349,6 +349,7 @@ void HttpPost::onSocketError()
     if (!m_connected && neverConnected(error)) {
         end(End::NotReached, m_socket->errorString());
     } else if (!m_connected) {
+        m_socketError = error;
         end(End::Failed, m_socket->errorString()); // TLS handshake, proxy sign-in, ...
     } else if (m_working) {
         m_closed = true; // the connection broke while a piece was being handled

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -50,6 +51,8 @@ public:
     const QList<QPair<QByteArray, QByteArray>>& headers() const { return m_headers; }
     qint64 contentLength() const { return m_contentLength; }
     QString errorText() const { return m_errorText; }
+    // The socket's error behind End::Failed (TLS, proxy sign-in, ...).
+    QAbstractSocket::SocketError socketError() const { return m_socketError; }
 
 Q_SIGNALS:
     // The status line and headers are in. A receiver may wait (a dialog) before returning: the body
@@ -111,6 +114,7 @@ private:
     bool m_closed = false;
     bool m_ended = false;
     QString m_errorText;
+    QAbstractSocket::SocketError m_socketError = QAbstractSocket::UnknownSocketError;
 };
 
 } // namespace kitbench
