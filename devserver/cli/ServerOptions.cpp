@@ -108,6 +108,9 @@ usage: orvello-devserver [--listen HOST:PORT] [--data DIR] [--server-version V] 
                         http-503), disconnect (connection closed before an answer), bad-xml (200
                         with a body that is not XML), status:TEXT (the method runs; its response
                         header says TEXT instead of "OK"). Pages take http-NNN, disconnect, bad-xml.
+                        FileDownload.aspx also takes cut:N (closed after N bytes of the announced
+                        length), chunked-cut:N (N bytes, 0 all, chunked, closed without the last
+                        chunk) and chunked (the whole file, chunked).
   --max-body BYTES      largest SOAP request body accepted (default 4194304, as ASP.NET's own
                         limit); larger ones get 413. Raise it for large plan imports.
   --max-upload BYTES    largest form post of the file pages (default 536870912); larger ones get

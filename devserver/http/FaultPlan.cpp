@@ -13,7 +13,22 @@ bool allDigits(const std::string& text)
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
-const char* const kindList = "soap-fault, http-NNN, disconnect, bad-xml or status:TEXT";
+const char* const kindList =
+    "soap-fault, http-NNN, disconnect, bad-xml, status:TEXT, cut:N, chunked-cut:N or chunked";
+
+bool isTransferKind(InjectedFault::Kind kind)
+{
+    return kind == InjectedFault::Kind::CutAfter || kind == InjectedFault::Kind::ChunkedCut ||
+           kind == InjectedFault::Kind::Chunked;
+}
+
+// The byte count of "cut:N" and "chunked-cut:N".
+std::uint64_t byteCount(const std::string& kind, const std::string& digits)
+{
+    if (!allDigits(digits) || digits.size() > 18)
+        throw std::invalid_argument("--fault: " + kind + " needs a byte count");
+    return std::stoull(digits);
+}
 
 } // namespace
 
@@ -70,6 +85,14 @@ void FaultPlan::add(const std::string& definition)
     } else if (kind.rfind("status:", 0) == 0 && kind.size() > 7) {
         fault.kind = InjectedFault::Kind::Status;
         fault.statusText = kind.substr(7);
+    } else if (kind.rfind("cut:", 0) == 0) {
+        fault.kind = InjectedFault::Kind::CutAfter;
+        fault.cutAfter = byteCount(kind, kind.substr(4));
+    } else if (kind.rfind("chunked-cut:", 0) == 0) {
+        fault.kind = InjectedFault::Kind::ChunkedCut;
+        fault.cutAfter = byteCount(kind, kind.substr(12));
+    } else if (kind == "chunked") {
+        fault.kind = InjectedFault::Kind::Chunked;
     } else {
         throw std::invalid_argument("unknown fault kind '" + kind + "' (" + kindList + ")");
     }
@@ -77,6 +100,8 @@ void FaultPlan::add(const std::string& definition)
         (fault.kind == InjectedFault::Kind::SoapFault || fault.kind == InjectedFault::Kind::Status))
         throw std::invalid_argument("--fault: " + kind + " applies to SOAP methods only; a page takes " +
                                     "http-NNN, disconnect or bad-xml");
+    if (isTransferKind(fault.kind) && name.find("FileDownload.aspx") == std::string::npos)
+        throw std::invalid_argument("--fault: " + kind + " applies to FileDownload.aspx only");
     m_faults[name] = fault;
     m_used.erase(name);
 }

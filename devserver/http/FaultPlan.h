@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -17,13 +18,18 @@ struct InjectedFault
         HttpStatus, // any HTTP status with an empty body ("http-500", "http-503", ...)
         Disconnect,
         BadXml,
-        Status
+        Status,
+        // Download page only: the file goes out, but not all of it.
+        CutAfter,   // "cut:N": Content-Length of the whole file, the connection closes after N bytes
+        ChunkedCut, // "chunked-cut:N": the first N bytes (0: all) as one chunk, closed without the last chunk
+        Chunked     // "chunked": the whole file in chunks, properly ended (no fault, another framing)
     };
     Kind kind = Kind::SoapFault;
-    std::string statusText; // Status only
-    int httpStatus = 500;   // HttpStatus only
-    int times = 0;          // how many matching requests fail; 0: all of them
-    std::string text;       // the kind as written ("http-503"), for the journal
+    std::string statusText;     // Status only
+    int httpStatus = 500;       // HttpStatus only
+    std::uint64_t cutAfter = 0; // CutAfter and ChunkedCut only
+    int times = 0;              // how many matching requests fail; 0: all of them
+    std::string text;           // the kind as written ("http-503"), for the journal
 };
 
 // The faults of the command line, by SOAP method name or page name ("FilePublishing.aspx").

@@ -44,6 +44,10 @@ bool SoapEndpoint::applyFault(const InjectedFault& fault, const SoapRequest& soa
         return true;
     case InjectedFault::Kind::Status:
         return false; // the method runs; its status is replaced afterwards
+    case InjectedFault::Kind::CutAfter:
+    case InjectedFault::Kind::ChunkedCut:
+    case InjectedFault::Kind::Chunked:
+        return false; // download transfers only; the plan refuses them for methods
     }
     return false;
 }

@@ -31,13 +31,59 @@ struct Transfer
     std::vector<char> buffer = std::vector<char>(256 * 1024);
 };
 
+// Sends the file, whole or (for a test of the client) cut off as the fault says.
+void serve(httplib::Response& response, const std::shared_ptr<Transfer>& transfer, std::uintmax_t size,
+           const std::optional<InjectedFault>& fault)
+{
+    const char* const type = "application/octet-stream";
+    // Reads up to `length` bytes at `offset`; the count read, 0 at the end or on an error.
+    auto read = [transfer](std::size_t offset, std::size_t length) {
+        transfer->in.clear();
+        transfer->in.seekg(static_cast<std::streamoff>(offset));
+        transfer->in.read(transfer->buffer.data(),
+                          static_cast<std::streamsize>(std::min(length, transfer->buffer.size())));
+        return static_cast<std::size_t>(std::max<std::streamsize>(transfer->in.gcount(), 0));
+    };
+    if (!fault || fault->kind == InjectedFault::Kind::CutAfter) {
+        // Returning false from the provider closes the connection: the client sees a body shorter
+        // than the Content-Length it was promised.
+        const std::uint64_t limit = fault ? fault->cutAfter : size;
+        response.set_content_provider(
+            static_cast<std::size_t>(size), type,
+            [transfer, read, limit](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                if (offset >= limit)
+                    return false;
+                const std::size_t got = read(offset, std::min<std::uint64_t>(length, limit - offset));
+                return got > 0 && sink.write(transfer->buffer.data(), got);
+            });
+        return;
+    }
+    // Chunked: each write is one chunk; done() sends the last, empty chunk. A cut closes the
+    // connection right after a whole chunk, where a careless client cannot tell it from the end.
+    const bool cut = fault->kind == InjectedFault::Kind::ChunkedCut;
+    const std::uint64_t limit =
+        cut && fault->cutAfter > 0 ? std::min<std::uint64_t>(fault->cutAfter, size) : size;
+    response.set_chunked_content_provider(
+        type, [transfer, read, limit, cut](std::size_t offset, httplib::DataSink& sink) {
+            if (offset >= limit) {
+                if (cut)
+                    return false;
+                sink.done();
+                return true;
+            }
+            const std::size_t got = read(offset, cut ? limit - offset : transfer->buffer.size());
+            return got > 0 && sink.write(transfer->buffer.data(), got);
+        });
+}
+
 } // namespace
 
 void FileDownload::handle(const httplib::Request& request, httplib::Response& response,
                           const httplib::ContentReader& reader)
 {
     auto post = receive(request, response, reader);
-    if (!post || injectFault(*post, request, response))
+    std::optional<InjectedFault> spoiled;
+    if (!post || injectFault(*post, request, response, &spoiled))
         return;
     post->discardFile(); // the download form carries no file
     std::lock_guard lock(m_services.dispatcher.storeMutex());
@@ -77,16 +123,9 @@ void FileDownload::handle(const httplib::Request& request, httplib::Response& re
             throw PageRefusal(404, "The contents of file version " + version + " are missing.");
         response.status = 200;
         response.set_header("Content-Disposition", "attachment; filename=\"" + quotable(name) + "\"");
-        response.set_content_provider(
-            static_cast<std::size_t>(size), "application/octet-stream",
-            [transfer](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
-                transfer->in.seekg(static_cast<std::streamoff>(offset));
-                transfer->in.read(transfer->buffer.data(),
-                                  static_cast<std::streamsize>(std::min(length, transfer->buffer.size())));
-                const auto got = transfer->in.gcount();
-                return got > 0 && sink.write(transfer->buffer.data(), static_cast<std::size_t>(got));
-            });
-        journal(*post, 200, std::make_pair(name, static_cast<std::uint64_t>(size)));
+        serve(response, transfer, size, spoiled);
+        journal(*post, 200, std::make_pair(name, static_cast<std::uint64_t>(size)),
+                spoiled ? spoiled->text : std::string());
     } catch (const PageRefusal& refusal) {
         refuse(response, refusal, *post, textType);
     }

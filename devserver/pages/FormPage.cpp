@@ -38,11 +38,18 @@ std::optional<FormPost> FormPage::receive(const httplib::Request& request, httpl
     return std::nullopt;
 }
 
-bool FormPage::injectFault(FormPost& post, const httplib::Request& request, httplib::Response& response)
+bool FormPage::injectFault(FormPost& post, const httplib::Request& request, httplib::Response& response,
+                           std::optional<InjectedFault>* transfer)
 {
     auto fault = m_services.faults.take(m_name);
     if (!fault)
         return false;
+    if (fault->kind == InjectedFault::Kind::CutAfter || fault->kind == InjectedFault::Kind::ChunkedCut ||
+        fault->kind == InjectedFault::Kind::Chunked) {
+        if (transfer)
+            *transfer = fault;
+        return false;
+    }
     std::optional<std::pair<std::string, std::uint64_t>> file;
     if (post.file)
         file.emplace(post.file->fileName, post.file->size);

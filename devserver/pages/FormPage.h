@@ -1,5 +1,6 @@
 #pragma once
 
+#include "http/FaultPlan.h"
 #include "http/FormPost.h"
 #include "services/User.h"
 
@@ -59,8 +60,10 @@ protected:
     // Reads the form; on failure answers and journals it and returns nullopt.
     std::optional<FormPost> receive(const httplib::Request& request, httplib::Response& response,
                                     const httplib::ContentReader& reader);
-    // Answers an injected fault, if one hits this request, and journals it.
-    bool injectFault(FormPost& post, const httplib::Request& request, httplib::Response& response);
+    // Answers an injected fault, if one hits this request, and journals it. A fault that spoils the
+    // transfer of an answer (a cut download) is handed to the page in `transfer` instead.
+    bool injectFault(FormPost& post, const httplib::Request& request, httplib::Response& response,
+                     std::optional<InjectedFault>* transfer = nullptr);
     // The caller holds the store lock. Throws PageRefusal 403 for an unknown user or wrong password.
     User signIn(const FormPost& post);
     void refuse(httplib::Response& response, const PageRefusal& refusal, const FormPost& post,

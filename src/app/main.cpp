@@ -39,8 +39,15 @@ std::optional<AnswerFile> readAnswerFile(const QString& path)
         MessageService::instance().show(Message::fromId(9100).append(path));
         return std::nullopt;
     }
+    // One byte past the limit tells a file that is too large; /dev/zero is not read to the end.
+    const QByteArray text = file.read(kMaxAnswerFileBytes + 1);
     AnswerFileError error;
-    auto answers = parseAnswerFile(path, QString::fromUtf8(file.readAll()), &error);
+    std::optional<AnswerFile> answers;
+    if (text.size() > kMaxAnswerFileBytes)
+        error = {static_cast<int>(text.left(kMaxAnswerFileBytes).count('\n')) + 1,
+                 QStringLiteral("the answer file is larger than %1 bytes").arg(kMaxAnswerFileBytes)};
+    else
+        answers = parseAnswerFile(path, QString::fromUtf8(text), &error);
     if (!answers)
         MessageService::instance().show(Message::fromId(9103).append(
             QStringLiteral("%1:%2: %3").arg(path).arg(error.lineNumber).arg(error.what)));

@@ -85,6 +85,8 @@ void DownloadJob::DownloadFile()
         m_post->addField(field.name, field.value);
     m_post->setAddress(QUrl(request.address));
     m_post->setReceivesFile(true);
+    m_saveCancelled = false;
+    connect(m_post, &FormPost::fileArriving, this, &DownloadJob::currDownloadForm_FileArriving);
     connect(m_post, &FormPost::downloadBegin, this, &DownloadJob::currDownloadForm_DownloadBegin);
     connect(m_post, &FormPost::downloadStep, this, &DownloadJob::currDownloadForm_DownloadStep);
     connect(m_post, &FormPost::downloadEnd, this, &DownloadJob::currDownloadForm_DownloadEnd);
@@ -109,11 +111,50 @@ void DownloadJob::currDownloadForm_DownloadEnd()
     bar->setValue(bar->maximum());
 }
 
+void DownloadJob::currDownloadForm_FileArriving()
+{
+    WizardState& state = m_wizard.state();
+    const QString proposal = proposedFileName(dispositionOf(m_post->headerText()), nodeText());
+    QString refusedPath;
+    for (;;) {
+        const std::optional<QString> path = MessageService::instance().askFile(
+            Message::fromId(5010), FileQuestion{true, proposal, QString()});
+        if (path && !path->isEmpty()) {
+            state.DownloadedFilePath = *path;
+            const QString error = m_post->receiveInto(*path);
+            if (error.isEmpty())
+                return;
+            // The same place refused twice (an unattended run always names the same one): it cannot
+            // take the file, and saying so again would only repeat the message.
+            if (*path != refusedPath) {
+                refusedPath = *path;
+                MessageService::instance().show(
+                    Message::fromText(error + QStringLiteral(": ")).appendId(2605));
+                continue;
+            }
+        }
+        m_saveCancelled = true;
+        m_post->cancel();
+        return;
+    }
+}
+
 void DownloadJob::currDownloadForm_Completed(int status, int code)
 {
     WizardState& state = m_wizard.state();
-    if (status != 0) {
-        // The download has no local file yet: the line after text 5022 stays empty.
+    if (m_saveCancelled) {
+        saveNotDone();
+        return;
+    }
+    if (status == FormPost::SaveFailed) {
+        // The file could not be written while it arrived; the place the user had chosen is unchanged.
+        MessageService::instance().show(
+            Message::fromText(m_post->saveError() + QStringLiteral(": ")).appendId(2605));
+        saveNotDone();
+        return;
+    }
+    if (status != FormPost::Success) {
+        // Nothing was saved: the line after text 5022 stays empty.
         if (MessageService::instance().show(transferFailureMessage(status, code, state.NameCheckRefused,
                                                                    MessageButtons::RetryCancel, QString())) ==
             MessageAnswer::Retry) {
@@ -125,29 +166,15 @@ void DownloadJob::currDownloadForm_Completed(int status, int code)
         finish(true);
         return;
     }
-    finish(saveReceivedFile());
+    state.PublishingLog += QStringLiteral("  '") + nodeText() + QStringLiteral("' - OK\n");
+    finish(true);
 }
 
-bool DownloadJob::saveReceivedFile()
+void DownloadJob::saveNotDone()
 {
-    WizardState& state = m_wizard.state();
-    const QString proposal = proposedFileName(dispositionOf(m_post->headerText()), nodeText());
-    for (;;) {
-        const std::optional<QString> path = MessageService::instance().askFile(
-            Message::fromId(5010), FileQuestion{true, proposal, QString()});
-        if (!path) {
-            state.PublishingLog +=
-                QStringLiteral("  '") + nodeText() + GetLocalizedText(5024) + QLatin1Char('\n');
-            return false;
-        }
-        state.DownloadedFilePath = *path;
-        const QString error = m_post->saveReceivedFile(*path);
-        if (error.isEmpty())
-            break;
-        MessageService::instance().show(Message::fromText(error + QStringLiteral(": ")).appendId(2605));
-    }
-    state.PublishingLog += QStringLiteral("  '") + nodeText() + QStringLiteral("' - OK\n");
-    return true;
+    m_wizard.state().PublishingLog +=
+        QStringLiteral("  '") + nodeText() + GetLocalizedText(5024) + QLatin1Char('\n');
+    finish(false);
 }
 
 void DownloadJob::finish(bool toFinalPage)

@@ -27,12 +27,13 @@ public:
 
 private:
     void DownloadFile();
+    // The file has begun to arrive: the save dialog names its place, once the place can take it.
+    void currDownloadForm_FileArriving();
     void currDownloadForm_DownloadBegin(qint64 total);
     void currDownloadForm_DownloadStep(qint64 done);
     void currDownloadForm_DownloadEnd();
     void currDownloadForm_Completed(int status, int code);
-    // The save dialog until the file is stored or the user cancels; true when stored.
-    bool saveReceivedFile();
+    void saveNotDone();
     void finish(bool toFinalPage);
     QString nodeText() const;
 
@@ -40,6 +41,7 @@ private:
     FormSender& m_sender;
     QPointer<FormPost> m_post;
     qint64 m_total = 0;
+    bool m_saveCancelled = false;
 };
 
 } // namespace kitbench

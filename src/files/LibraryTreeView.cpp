@@ -47,6 +47,9 @@ void fillLibraryTree(QTreeWidget* tree, const QList<LibraryNode>& nodes)
     if (!tree)
         return;
     tree->setUpdatesEnabled(false);
+    // The view tracks every expanded item, and each one it tracks is checked against every row that
+    // goes: collapsed first, a deep old tree goes at once instead of in time growing with its square.
+    tree->collapseAll();
     for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
         const QString key = tree->topLevelItem(i)->data(0, ItemKeyRole).toString();
         if (key == QLatin1String("F0") || key == QLatin1String("F-1"))

@@ -2,6 +2,8 @@
 
 #include "directory/XmlAnswer.h"
 
+#include <vector>
+
 namespace kitbench {
 
 namespace {
@@ -17,20 +19,35 @@ int builtInTextId(const QString& name)
     return n ? *n + kBuiltInFolderTextBase : 0;
 }
 
-void addFolders(const pugi::xml_node& container, const QString& parentKey, QList<ListFolderNode>& out)
+// The folders depth first, each before its subfolders. The walk keeps its own stack, so folders
+// nested any number of levels deep cannot exhaust the thread's.
+void addFolders(const pugi::xml_node& container, QList<ListFolderNode>& out)
 {
-    for (pugi::xml_node folder = container.child("Folder"); folder; folder = folder.next_sibling("Folder")) {
+    struct Level
+    {
+        QString parentKey;
+        pugi::xml_node nextFolder;
+    };
+    std::vector<Level> levels{{QString(), container.child("Folder")}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        const pugi::xml_node folder = level.nextFolder;
+        if (!folder) {
+            levels.pop_back();
+            continue;
+        }
+        level.nextFolder = folder.next_sibling("Folder");
         ListFolderNode node;
         node.id = xml::childText(folder, "Id");
         node.key = QStringLiteral("F") + node.id;
-        node.parentKey = parentKey;
+        node.parentKey = level.parentKey;
         node.canUserWrite = xml::childText(folder, "CanUserWrite") == QStringLiteral("True");
         node.name = xml::childText(folder, "Name");
         node.textId = builtInTextId(node.name);
         out.append(node);
         const pugi::xml_node children = folder.child("ChildList");
         if (children && children.first_child())
-            addFolders(children, node.key, out);
+            levels.push_back({node.key, children.child("Folder")});
     }
 }
 
@@ -48,7 +65,7 @@ std::optional<QList<ListFolderNode>> parseListFolders(const QString& xml)
         return std::nullopt;
     QList<ListFolderNode> folders;
     if (const pugi::xml_node root = answer->selectSingle(QStringLiteral("Folders")))
-        addFolders(root, QString(), folders);
+        addFolders(root, folders);
     return folders;
 }
 

@@ -82,9 +82,10 @@ std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
             continue;
         if (const QRegularExpressionMatch match = pageHeader.match(line); match.hasMatch()) {
-            page = match.captured(1).toInt();
-            if (page < 0 || page > 21)
-                return fail(lineNumber, QStringLiteral("there is no page %1").arg(page));
+            bool inRange = false;
+            page = match.captured(1).toInt(&inRange); // a number past int would otherwise read as 0
+            if (!inRange || page < 0 || page > 21)
+                return fail(lineNumber, QStringLiteral("there is no page %1").arg(match.captured(1)));
             block = Block::Page;
             file.pages[page]; // a block may be empty: the page just gets Next
             continue;

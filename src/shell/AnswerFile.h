@@ -40,6 +40,9 @@ struct AnswerFileError
     QString what;
 };
 
+// An answer file is a page of lines; anything larger (or a device that never ends) is refused unread.
+constexpr qint64 kMaxAnswerFileBytes = 1024 * 1024;
+
 // Reads an answer file (UTF-8). Blank lines and lines starting with "#" or ";" are skipped.
 std::optional<AnswerFile> parseAnswerFile(const QString& fileName, const QString& text,
                                           AnswerFileError* error);

@@ -89,6 +89,14 @@ TEST(CommandLine, FaultsNamePagesAndCountRequests)
                             "X=http-5000", "X=http-099", "X=http-50x", "X=http-503#0", "X=disconnect#"})
         EXPECT_THROW(ServerOptions::parse({"--fault", bad}), std::invalid_argument) << bad;
     EXPECT_THROW(ServerOptions::parse({"--max-upload", "10"}), std::invalid_argument);
+    // Transfer faults belong to the download page and need a byte count.
+    for (const char* bad : {"FilePublishing.aspx=chunked", "GetGroupList=cut:5", "FileDownload.aspx=cut:",
+                            "FileDownload.aspx=cut:1x", "FileDownload.aspx=chunked-cut:-1"})
+        EXPECT_THROW(ServerOptions::parse({"--fault", bad}), std::invalid_argument) << bad;
+    EXPECT_EQ(ServerOptions::parse({"--fault", "FileDownload.aspx=chunked-cut:12#1"})
+                  .faults.forMethod("FileDownload.aspx")
+                  ->cutAfter,
+              12u);
 }
 
 TEST(CommandLine, HelpDocumentsEveryOption)
@@ -123,6 +131,8 @@ TEST(CommandLine, HelpDocumentsEveryOption)
                                "--tls-key",
                                "https://HOST:PORT"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
+    for (const char* kind : {"cut:N", "chunked-cut:N", "chunked (the whole file"})
+        EXPECT_NE(out.find(kind), std::string::npos) << kind;
     const std::string bad = test::ServerProcess::binary() + " --server-version 9.9 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(system(bad.c_str())), 2);
 }

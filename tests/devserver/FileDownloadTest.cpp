@@ -232,6 +232,27 @@ TEST(PageFaults, FirstRequestsOnlyWithACount)
     EXPECT_EQ(client.call("GetGroupList").state, "OK");
 }
 
+// The transfer faults of the download page: the client must see a cut body as an error (httplib
+// reads chunks and lengths strictly), a whole chunked body as the file, and the journal names them.
+TEST(PageFaults, DownloadTransfersCutOrChunked)
+{
+    const std::string welcome = "Welcome to the Harlowe file library.\n";
+    for (const auto& [kind, whole] : std::vector<std::pair<std::string, bool>>{
+             {"cut:10", false}, {"chunked-cut:0", false}, {"chunked-cut:10", false}, {"chunked", true}}) {
+        ServerProcess server({"--fault", "FileDownload.aspx=" + kind});
+        FilePageClient pages(server);
+        auto answer = pages.post(FilePageClient::download(), with(FilePageClient::signedIn(server),
+                                                                  {{"FolderID", "2"}, {"VersionID", "1"}}));
+        EXPECT_EQ(static_cast<bool>(answer), whole) << kind;
+        if (answer && whole) {
+            EXPECT_EQ(answer->body, welcome) << kind;
+        }
+        auto journal = server.journal();
+        ASSERT_EQ(journal.size(), 1u) << kind;
+        EXPECT_EQ(jsonField(journal[0], "fault"), kind);
+    }
+}
+
 TEST(LargeFiles, StreamBothWaysWithoutHoldingThemInMemory)
 {
     ServerProcess server;

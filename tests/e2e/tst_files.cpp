@@ -48,6 +48,8 @@ private Q_SLOTS:
     void attachmentsOfNewIncident();
     void download_data();
     void download();
+    void downloadUnderFaults_data();
+    void downloadUnderFaults();
 
 private:
     KitbenchRun run(const DevServer& server, const QString& job, const QString& answers);
@@ -305,6 +307,71 @@ void TestFiles::download()
     QCOMPARE(fields(sent.first(), {"FolderID", "VersionID", "AssetID"}), expected);
     QCOMPARE(result.savedFiles.value(saved), content);
     QVERIFY2(result.out.contains("'" + logged + "' - OK"), qPrintable(result.out));
+}
+
+// A download that does not arrive whole, or cannot be stored, leaves what was at the target's place as
+// it was and nothing beside it; a store that cannot succeed says so once and ends the run with 2.
+void TestFiles::downloadUnderFaults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("answer");   // to the transfer failure, when one comes
+    QTest::addColumn<bool>("folderInWay"); // a folder has the file's name; else a file "original"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("postCount");
+    QTest::addColumn<QString>("message");  // the id of the one message shown, or ""
+    QTest::addColumn<QByteArray>("after"); // Welcome.txt afterwards (a folder: empty)
+    const QByteArray original("original");
+    const QByteArray whole("Welcome to the Harlowe file library.\n");
+    QTest::newRow("cut before Content-Length") << "cut:10"
+                                               << "Cancel" << false << 0 << 1 << "5019" << original;
+    QTest::newRow("chunked, every byte but no last chunk")
+        << "chunked-cut:0"
+        << "Cancel" << false << 0 << 1 << "5019" << original;
+    QTest::newRow("chunked, cut at a chunk boundary") << "chunked-cut:10"
+                                                      << "Cancel" << false << 0 << 1 << "5019" << original;
+    QTest::newRow("chunked, whole") << "chunked"
+                                    << "" << false << 0 << 1 << "" << whole;
+    QTest::newRow("cut, then Retry") << "cut:10#1"
+                                     << "Retry" << false << 0 << 2 << "5019" << whole;
+    QTest::newRow("a folder in the way") << "chunked"
+                                         << "" << true << 2 << 1 << "0" << QByteArray();
+}
+
+void TestFiles::downloadUnderFaults()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, answer);
+    QFETCH(bool, folderInWay);
+    QFETCH(int, exitCode);
+    QFETCH(int, postCount);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, after);
+    DevServer server({"--seed", "demo", "--fault", "FileDownload.aspx=" + fault});
+    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
+    const KitbenchRun result = KitbenchRun::start(
+        {"/download", "/L", "admin@" + server.address(), "/P", "admin"},
+        "[page 7]\nAssetListTreeView = key:A1\n[dialog SaveFile]\nFileName = .\n" +
+            (answer.isEmpty() ? "" : "[messages]\n5019 = " + answer + "\n"),
+        60000, {}, [folderInWay](const QDir& dir) {
+            QFile file(dir.filePath("Welcome.txt"));
+            QVERIFY(folderInWay ? dir.mkdir("Welcome.txt")
+                                : file.open(QIODevice::WriteOnly) && file.write("original"));
+        });
+    QVERIFY2(result.exitCode == exitCode, qPrintable(result.err));
+    QCOMPARE(posts(server, "FileDownload.aspx").size(), postCount);
+    QStringList shown; // the messages, without the save dialog's lines
+    for (const QString& line : result.err.split('\n', Qt::SkipEmptyParts))
+        if (line.startsWith('[') && !line.startsWith("[5010]"))
+            shown << line.section(']', 0, 0).mid(1);
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY2(result.err.count('\n') <= 8, qPrintable(result.err));
+    // Nothing but the target (or nothing at all, when a folder stood there) beside the answers.
+    QStringList left;
+    for (const QString& name : result.savedFiles.keys())
+        if (!name.startsWith("data/"))
+            left << name;
+    QCOMPARE(left, after.isEmpty() ? QStringList() : QStringList{"Welcome.txt"});
+    QCOMPARE(result.savedFiles.value("Welcome.txt"), after);
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -96,6 +96,13 @@ void TestJobPaths::exitCodes_data()
         << QStringList{"/createincident"} << "[page 1]\nCheckProxy = maybe\n"
         << 1 << "job.answers:2: CheckProxy takes 1 or 0";
     QTest::newRow("syntax") << QStringList{"/createincident"} << "TextLogin = x\n" << 1 << "job.answers:1:";
+    QTest::newRow("page number past 32 bits")
+        << QStringList{"/createincident"} << "# pages\n[page 4294967298]\n"
+        << 1 << "job.answers:2: there is no page 4294967298";
+    // 2 MiB of 16-byte lines: the limit of 1 MiB falls in line 65537.
+    QTest::newRow("answer file of 2 MiB")
+        << QStringList{"/createincident"} << QString("# fifteen bytes\n").repeated(131072) << 1
+        << "job.answers:65537: the answer file is larger than 1048576 bytes";
     QTest::newRow("error message keeps the page") << QStringList{"/upload"} << "" << 2 << "[5048]";
     QTest::newRow("unanswered question") << QStringList{"/createincident"} << "[page 1]\ncmdNav_1\n"
                                          << 3 << "[3005]";

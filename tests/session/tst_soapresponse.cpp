@@ -189,6 +189,35 @@ void TestSoapResponse::raisedErrors_data()
                         "</EverythingResponse>")
         << "EverythingResult is not a valid s:int"
         << "";
+    // Hostile answers end in the reader's message. Entities are not expanded (were they, "&a;" would read
+    // as the number 7); depth and size do not bring the reader down.
+    const QByteArray entities =
+        "<!DOCTYPE e [<!ENTITY a \"7\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">]>";
+    QTest::newRow("entity definitions")
+        << entities +
+               envelope({},
+                        "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>&a;</EverythingResult>"
+                        "</EverythingResponse>")
+        << "EverythingResult is not a valid s:int"
+        << "";
+    QTest::newRow("nested 200,000 deep")
+        << envelope({}, "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>" +
+                            QByteArray("<a>").repeated(200000) + QByteArray("</a>").repeated(200000) +
+                            "</EverythingResult></EverythingResponse>")
+        << "EverythingResult is not a valid s:int"
+        << "";
+    QTest::newRow("50 MB result") << envelope({},
+                                              "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>" +
+                                                  QByteArray(50 << 20, '7') +
+                                                  "</EverythingResult></EverythingResponse>")
+                                  << "EverythingResult is not a valid s:int"
+                                  << "";
+    QTest::newRow("boolean for a number")
+        << envelope({}, "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>true</EverythingResult>"
+                        "</EverythingResponse>")
+        << "EverythingResult is not a valid s:int"
+        << "";
 }
 
 void TestSoapResponse::raisedErrors()

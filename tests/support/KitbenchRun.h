@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 struct KitbenchRun
 {
     int exitCode = -1; // -1: did not finish in time
@@ -28,12 +30,16 @@ struct KitbenchRun
         return path;
     }
 
-    // `environment` is added to (or overrides) the run's environment.
+    // `environment` is added to (or overrides) the run's environment; `prepare` may put files or folders
+    // into the run's working folder before it starts.
     static KitbenchRun start(const QStringList& arguments, const QString& answers, int timeoutMs = 60000,
-                             const QMap<QString, QString>& environment = {})
+                             const QMap<QString, QString>& environment = {},
+                             const std::function<void(const QDir&)>& prepare = {})
     {
         KitbenchRun result;
         QTemporaryDir dir;
+        if (prepare)
+            prepare(QDir(dir.path()));
         const QString answerPath = dir.filePath("job.answers");
         QFile file(answerPath);
         if (!file.open(QIODevice::WriteOnly))
