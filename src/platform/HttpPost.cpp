@@ -1,5 +1,7 @@
 #include "platform/HttpPost.h"
 
+#include "platform/NetworkActivity.h"
+
 #include <QSslSocket>
 #include <QTcpSocket>
 
@@ -40,6 +42,8 @@ HttpPost::HttpPost(QUrl address, QByteArray contentType, QByteArray head, QStrin
 
 HttpPost::~HttpPost()
 {
+    if (!m_ended && m_counted)
+        NetworkActivity::end();
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
@@ -69,6 +73,9 @@ bool HttpPost::start()
     connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpPost::onBytesWritten);
     connect(m_socket, &QTcpSocket::disconnected, this, &HttpPost::onClosed);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpPost::onSocketError);
+    // Counted while it runs, so an unattended run's watchdog sees a post that stopped moving.
+    NetworkActivity::begin();
+    m_counted = true;
     const quint16 port = static_cast<quint16>(m_address.port(secure ? 443 : 80));
     if (secure)
         static_cast<QSslSocket*>(m_socket)->connectToHostEncrypted(m_address.host(), port);
@@ -135,6 +142,7 @@ void HttpPost::onBytesWritten(qint64 count)
     const qint64 headerPart = qMin(count, m_headerSize);
     m_headerSize -= headerPart;
     m_sent += count - headerPart;
+    NetworkActivity::progressed();
     Q_EMIT uploadProgress(m_sent, m_requestSize);
     if (!m_ended && !m_tailQueued)
         sendMore();
@@ -297,6 +305,7 @@ void HttpPost::onReadable()
 {
     if (m_working || m_ended || !m_socket)
         return;
+    NetworkActivity::progressed();
     m_working = true;
     for (;;) {
         if (m_buffer.size() < kPiece)
@@ -363,6 +372,8 @@ void HttpPost::end(End how, const QString& why)
     if (m_ended)
         return;
     m_ended = true;
+    if (m_counted)
+        NetworkActivity::end();
     m_errorText = why;
     if (m_socket) {
         m_socket->disconnect(this);

@@ -113,6 +113,7 @@ private:
     bool m_working = false; // inside onReadable: a nested event loop must not re-enter it
     bool m_closed = false;
     bool m_ended = false;
+    bool m_counted = false; // begun in the network activity count
     QString m_errorText;
     QAbstractSocket::SocketError m_socketError = QAbstractSocket::UnknownSocketError;
 };
