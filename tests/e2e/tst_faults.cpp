@@ -152,9 +152,9 @@ void TestFaults::idleConnectionsClosed_data()
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<int>("idleMs");
     QTest::newRow("closed at once") << Fault::CloseIdle << 1;
-    QTest::newRow("closed after 100 ms") << Fault::CloseIdle << 100;
     // The close never reached the wizard: a request on such a connection is lost before the server.
-    QTest::newRow("dead without notice") << Fault::StaleIdle << 1;
+    // Every connection is dead once answered, so the run meets one however fast it is.
+    QTest::newRow("dead without notice") << Fault::StaleIdle << 0;
 }
 
 void TestFaults::idleConnectionsClosed()

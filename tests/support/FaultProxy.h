@@ -12,7 +12,8 @@
 // - CloseIdle: every connection is closed once it has been idle for `idleMs` after an answer, as
 //   servers close kept-alive connections (match is not used).
 // - StaleIdle: a connection idle for `idleMs` after an answer is dead without the client knowing (the
-//   server's close got lost): the next request on it is dropped unanswered and not passed on.
+//   server's close got lost; 0: as soon as it has answered): the next request on it is dropped
+//   unanswered and not passed on.
 
 #include <QAtomicInt>
 #include <QElapsedTimer>
@@ -164,7 +165,7 @@ private:
     {
         link.idle->stop();
         if (m_fault == Fault::StaleIdle && link.requests.end < 0 && link.requests.head.isEmpty() &&
-            link.sinceAnswer.isValid() && link.sinceAnswer.hasExpired(m_idleMs)) {
+            link.sinceAnswer.isValid() && (m_idleMs == 0 || link.sinceAnswer.hasExpired(m_idleMs))) {
             m_faults.ref();
             link.client->abort();
             link.server->abort();
