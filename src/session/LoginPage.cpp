@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -59,6 +60,13 @@ LoginPage::LoginPage(QWidget* parent) : WizardPage(1, 2002, QStringLiteral("Step
     TextPrPassword = makeControl<QLineEdit>(this, "TextPrPassword");
     TextPrPassword->setEchoMode(QLineEdit::Password);
 
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    LabelLogin->setBuddy(TextLogin);
+    LabelPassword->setBuddy(TextPassword);
+    LabelPrServer->setBuddy(TextPrServer);
+    LabelPrUser->setBuddy(TextPrUser);
+    LabelPrPassword->setBuddy(TextPrPassword);
+
     auto* fields = new QGridLayout;
     fields->addWidget(LabelLogin, 0, 0);
     fields->addWidget(TextLogin, 0, 1);
@@ -87,12 +95,24 @@ LoginPage::LoginPage(QWidget* parent) : WizardPage(1, 2002, QStringLiteral("Step
     layout->addLayout(column, 0, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(TextLogin, &QLineEdit::returnPressed, this, [this] { TextPassword->setFocus(); });
-    connect(TextPassword, &QLineEdit::returnPressed, this, &LoginPage::nextRequested);
+    // Enter in the login box moves on to the password; in the password box it is the window's Next.
+    TextLogin->installEventFilter(this);
     connect(CheckProxy, &QCheckBox::clicked, this, &LoginPage::CheckProxy_Click);
     connect(OptionFromBrowser, &QRadioButton::clicked, this, &LoginPage::OptionFromBrowser_Click);
     connect(OptionProxy, &QRadioButton::clicked, this, &LoginPage::OptionProxy_Click);
     CheckProxy_Click();
+}
+
+bool LoginPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == TextLogin && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TextPassword->setFocus();
+            return true; // taken here: the window must not see it as Next
+        }
+    }
+    return WizardPage::eventFilter(watched, event);
 }
 
 QWidget* LoginPage::firstField() const

@@ -53,9 +53,8 @@ public:
     QLabel* LabelPrPassword;
     QLineEdit* TextPrPassword;
 
-Q_SIGNALS:
-    // Enter in the password box acts as Next.
-    void nextRequested();
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setProxyBoxesEnabled(bool enabled);

@@ -7,6 +7,7 @@
 #include "session/ServerAddress.h"
 #include "session/SoapOutcome.h"
 #include "session/SoapProgressSink.h"
+#include "session/TransportErrorText.h"
 #include "shell/TextCatalogue.h"
 
 namespace kitbench {
@@ -117,9 +118,7 @@ void SoapSession::IAsyncSOAPCall_OnProgress(int progress, bool& cancel)
 
 void SoapSession::IAsyncSOAPCall_OnError(int type, int code, const QString& description)
 {
-    Q_UNUSED(type);
-    Q_UNUSED(code);
-    SoapErrorText = CancelRequested ? GetLocalizedText(5035) : description;
+    SoapErrorText = CancelRequested ? GetLocalizedText(5035) : transportErrorText(type, code, description);
     CancelRequested = false;
 }
 
