@@ -1,6 +1,7 @@
 #include "items/TemplatesPage.h"
 
 #include "items/PageWidgets.h"
+#include "shell/FieldFocus.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,7 @@
 #include "people/TeamPage.h"
 
 #include "items/PageWidgets.h"
+#include "shell/FieldFocus.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,10 +4,10 @@
 #include "shell/Artwork.h"
 #include "shell/ConnectionSettings.h"
 #include "shell/Controls.h"
+#include "shell/FieldFocus.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -96,23 +96,12 @@ LoginPage::LoginPage(QWidget* parent) : WizardPage(1, 2002, QStringLiteral("Step
     layout->setColumnStretch(1, 1);
 
     // Enter in the login box moves on to the password; in the password box it is the window's Next.
-    TextLogin->installEventFilter(this);
+    keepEnterKey(TextLogin);
+    connect(TextLogin, &QLineEdit::returnPressed, this, [this] { TextPassword->setFocus(); });
     connect(CheckProxy, &QCheckBox::clicked, this, &LoginPage::CheckProxy_Click);
     connect(OptionFromBrowser, &QRadioButton::clicked, this, &LoginPage::OptionFromBrowser_Click);
     connect(OptionProxy, &QRadioButton::clicked, this, &LoginPage::OptionProxy_Click);
     CheckProxy_Click();
-}
-
-bool LoginPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == TextLogin && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            TextPassword->setFocus();
-            return true; // taken here: the window must not see it as Next
-        }
-    }
-    return WizardPage::eventFilter(watched, event);
 }
 
 QWidget* LoginPage::firstField() const

@@ -53,9 +53,6 @@ public:
     QLabel* LabelPrPassword;
     QLineEdit* TextPrPassword;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void setProxyBoxesEnabled(bool enabled);
 };

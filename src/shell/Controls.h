@@ -39,14 +39,6 @@ inline int textIdOf(const QObject* control)
     return id.isValid() ? id.toInt() : 0;
 }
 
-// Enter anywhere in the wizard presses Next (Finish on the last page), except in a text box whose Enter
-// does something of its own (a search box's Find).
-inline constexpr char kKeepsEnterKeyProperty[] = "keepsEnterKey";
-inline void keepEnterKey(QWidget* textBox)
-{
-    textBox->setProperty(kKeepsEnterKeyProperty, true);
-}
-
 // Names an input that has no caption of its own from the language pack (see kAccessibleNameTextIdsProperty).
 inline void setAccessibleNameTextIds(QWidget* control, const QVariantList& textIds)
 {

@@ -2,7 +2,8 @@
 
 #include "shell/WizardPage.h"
 
-#include <QHash>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace kitbench {
@@ -42,6 +43,24 @@ constexpr CheckedField kCheckedFields[] = {
     {20, 5048, "CommandAddFile"},
 };
 
+class EnterKeyKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        Q_EMIT static_cast<QLineEdit*>(watched)->returnPressed();
+        return true;
+    }
+};
+
 bool takesFocus(const QWidget* widget, const QWidget* page)
 {
     return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(page) &&
@@ -65,6 +84,11 @@ QWidget* firstFocusableField(const QWidget* page)
             return widget;
     }
     return nullptr;
+}
+
+void keepEnterKey(QLineEdit* textBox)
+{
+    textBox->installEventFilter(new EnterKeyKeeper(textBox));
 }
 
 QWidget* offendingField(const QWidget* page, int messageTextId)

@@ -357,8 +357,7 @@ void frmWizard::keyPressEvent(QKeyEvent* event)
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (!focusWidget() || !focusWidget()->property(kKeepsEnterKeyProperty).toBool())
-                target = cmdNav[m_state.CurrentStep == kFinalPage ? kFinish : kNext];
+            target = cmdNav[m_state.CurrentStep == kFinalPage ? kFinish : kNext];
             break;
         case Qt::Key_Escape:
             target = cmdNav[kCancel];
