@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl openssl
   qtkeychain-qt6-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

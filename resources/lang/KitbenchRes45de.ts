@@ -14,14 +14,14 @@
         <translation>de-DE</translation>
     </message>
     <message id="T100">
-        <source>Help</source>
+        <source>&amp;Help</source>
         <extracomment>navigation button Help</extracomment>
-        <translation>Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message id="T101">
-        <source>Cancel</source>
+        <source>&amp;Cancel</source>
         <extracomment>navigation button Cancel</extracomment>
-        <translation>Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message id="T102">
         <source>&lt; &amp;Back</source>
@@ -39,7 +39,7 @@
         <translation>&amp;Fertig stellen</translation>
     </message>
     <message id="T105">
-        <source>&amp;Create &gt;</source>
+        <source>Cr&amp;eate &gt;</source>
         <extracomment>navigation button Next on the documents page (page 20) when it creates the object</extracomment>
         <translation>&amp;Erstellen &gt;</translation>
     </message>
@@ -199,54 +199,54 @@
         <translation>Geben Sie Anmeldenamen und Kennwort ein. Der Anmeldename besteht aus Ihrem Benutzernamen, "@" und der Serveradresse, zum Beispiel jsmith@orvello.example.com.</translation>
     </message>
     <message id="T1102">
-        <source>Login</source>
+        <source>&amp;Login</source>
         <extracomment>page 1, login label</extracomment>
-        <translation>Anmeldename</translation>
+        <translation>A&amp;nmeldename</translation>
     </message>
     <message id="T1103">
-        <source>Password</source>
+        <source>P&amp;assword</source>
         <extracomment>page 1, password label</extracomment>
-        <translation>Kennwort</translation>
+        <translation>&amp;Kennwort</translation>
     </message>
     <message id="T1104">
-        <source>Use Proxy</source>
+        <source>Us&amp;e Proxy</source>
         <extracomment>page 1, check box CheckProxy</extracomment>
-        <translation>Proxy verwenden</translation>
+        <translation>Proxy &amp;verwenden</translation>
     </message>
     <message id="T1105">
-        <source>Get proxy settings from Web Browser</source>
+        <source>&amp;Get proxy settings from Web Browser</source>
         <extracomment>page 1, option OptionFromBrowser</extracomment>
-        <translation>Proxy-Einstellungen des Webbrowsers übernehmen</translation>
+        <translation>Proxy-Einstellungen &amp;des Webbrowsers übernehmen</translation>
     </message>
     <message id="T1106">
-        <source>Proxy</source>
+        <source>&amp;Proxy</source>
         <extracomment>page 1, option OptionProxy (use the proxy given below)</extracomment>
-        <translation>Proxy</translation>
+        <translation>&amp;Proxy</translation>
     </message>
     <message id="T1107">
-        <source>Server</source>
+        <source>&amp;Server</source>
         <extracomment>page 1, proxy server label</extracomment>
-        <translation>Server</translation>
+        <translation>&amp;Server</translation>
     </message>
     <message id="T1108">
-        <source>User</source>
+        <source>&amp;User</source>
         <extracomment>page 1, proxy user label</extracomment>
-        <translation>Benutzer</translation>
+        <translation>&amp;Benutzer</translation>
     </message>
     <message id="T1109">
-        <source>Password</source>
+        <source>Pass&amp;word</source>
         <extracomment>page 1, proxy password label</extracomment>
-        <translation>Kennwort</translation>
+        <translation>K&amp;ennwort</translation>
     </message>
     <message id="T1110">
-        <source>Use Secure Connection (SSL). </source>
+        <source>Use Secu&amp;re Connection (SSL). </source>
         <extracomment>page 1, check box CheckUseSSL</extracomment>
-        <translation>Sichere Verbindung (SSL) verwenden. </translation>
+        <translation>S&amp;ichere Verbindung (SSL) verwenden. </translation>
     </message>
     <message id="T1111">
-        <source>Save Password</source>
+        <source>Sa&amp;ve Password</source>
         <extracomment>page 1, check box SavePasswordCheck</extracomment>
-        <translation>Kennwort speichern</translation>
+        <translation>Kennw&amp;ort speichern</translation>
     </message>
     <message id="T1201">
         <source>Connect to the Orvello server</source>
@@ -294,44 +294,44 @@
         <translation>Geben Sie die Angaben zum neuen Vorfall ein. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2102">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message id="T2103">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Priorität:</translation>
+        <translation>&amp;Priorität:</translation>
     </message>
     <message id="T2104">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Typ:</translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message id="T2105">
-        <source>Severity :</source>
+        <source>&amp;Severity :</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Schweregrad:</translation>
+        <translation>&amp;Schweregrad:</translation>
     </message>
     <message id="T2106">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Projekt:</translation>
+        <translation>P&amp;rojekt:</translation>
     </message>
     <message id="T2107">
-        <source>Description:</source>
+        <source>&amp;Description:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message id="T2108">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Kategorie:</translation>
+        <translation>Kat&amp;egorie:</translation>
     </message>
     <message id="T2109">
-        <source>Incident Box:</source>
+        <source>&amp;Incident Box:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Vorfallsbox:</translation>
+        <translation>&amp;Vorfallsbox:</translation>
     </message>
     <message id="T2110">
         <source>(Default incident box)</source>
@@ -344,54 +344,54 @@
         <translation>Geben Sie die Angaben zur neuen Aufgabe ein. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2202">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message id="T2203">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Projekt:</translation>
+        <translation>P&amp;rojekt:</translation>
     </message>
     <message id="T2204">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Beginn:</translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message id="T2205">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Ende:</translation>
+        <translation>&amp;Ende:</translation>
     </message>
     <message id="T2206">
-        <source>Is Milestone</source>
+        <source>&amp;Is Milestone</source>
         <extracomment>page 3, check box TaskIsMilestoneCheck</extracomment>
-        <translation>Meilenstein</translation>
+        <translation>&amp;Meilenstein</translation>
     </message>
     <message id="T2207">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Priorität:</translation>
+        <translation>&amp;Priorität:</translation>
     </message>
     <message id="T2208">
-        <source>Completion Type:</source>
+        <source>C&amp;ompletion Type:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Abschlussart:</translation>
+        <translation>Ab&amp;schlussart:</translation>
     </message>
     <message id="T2209">
-        <source>Must be confirmed by Manager</source>
+        <source>&amp;Must be confirmed by Manager</source>
         <extracomment>page 3, check box TaskConfirmByManagerCheck</extracomment>
-        <translation>Muss vom Manager bestätigt werden</translation>
+        <translation>Muss &amp;vom Manager bestätigt werden</translation>
     </message>
     <message id="T2210">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>Bes&amp;chreibung:</translation>
     </message>
     <message id="T2211">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Kategorie:</translation>
+        <translation>&amp;Kategorie:</translation>
     </message>
     <message id="T2301">
         <source>Enter the details of the new event. To continue, click Next.</source>
@@ -399,49 +399,49 @@
         <translation>Geben Sie die Angaben zum neuen Termin ein. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2302">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message id="T2303">
-        <source>Location:</source>
+        <source>L&amp;ocation:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Ort:</translation>
+        <translation>&amp;Ort:</translation>
     </message>
     <message id="T2304">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Beginn:</translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message id="T2305">
-        <source>End Date:</source>
+        <source>&amp;End Date:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Ende:</translation>
+        <translation>&amp;Ende:</translation>
     </message>
     <message id="T2306">
-        <source>Project :</source>
+        <source>Pro&amp;ject :</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Projekt:</translation>
+        <translation>Pro&amp;jekt:</translation>
     </message>
     <message id="T2307">
-        <source>Organizer:</source>
+        <source>Or&amp;ganizer:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Organisator:</translation>
+        <translation>Or&amp;ganisator:</translation>
     </message>
     <message id="T2308">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Priorität:</translation>
+        <translation>&amp;Priorität:</translation>
     </message>
     <message id="T2309">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Typ:</translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message id="T2310">
-        <source>Description:</source>
+        <source>&amp;Description:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>Be&amp;schreibung:</translation>
     </message>
     <message id="T2312">
         <source>Do not remind</source>
@@ -489,54 +489,54 @@
         <translation>Geben Sie die Angaben zum neuen To-do ein. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2402">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message id="T2403">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Projekt:</translation>
+        <translation>P&amp;rojekt:</translation>
     </message>
     <message id="T2404">
-        <source>Manager:</source>
+        <source>&amp;Manager:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Manager:</translation>
+        <translation>&amp;Manager:</translation>
     </message>
     <message id="T2406">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 5, label of the start date (beside the check box StartDateEnable)</extracomment>
-        <translation>Beginn:</translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message id="T2407">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 5, label of the finish date (beside the check box FinishDateEnable)</extracomment>
-        <translation>Ende:</translation>
+        <translation>&amp;Ende:</translation>
     </message>
     <message id="T2408">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Priorität:</translation>
+        <translation>&amp;Priorität:</translation>
     </message>
     <message id="T2409">
-        <source>Must be confirmed by Manager</source>
+        <source>M&amp;ust be confirmed by Manager</source>
         <extracomment>page 5, check box ToDoManagerConfirmCheck</extracomment>
-        <translation>Muss vom Manager bestätigt werden</translation>
+        <translation>Muss &amp;vom Manager bestätigt werden</translation>
     </message>
     <message id="T2410">
-        <source>Completion Type:</source>
+        <source>C&amp;ompletion Type:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Abschlussart:</translation>
+        <translation>Ab&amp;schlussart:</translation>
     </message>
     <message id="T2411">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>Bes&amp;chreibung:</translation>
     </message>
     <message id="T2412">
-        <source>Must be confirmed</source>
+        <source>&amp;Must be confirmed</source>
         <extracomment>page 18, check box MustConfirmedCheck</extracomment>
-        <translation>Muss bestätigt werden</translation>
+        <translation>&amp;Muss bestätigt werden</translation>
     </message>
     <message id="T2501">
         <source>Choose Folder or File</source>
@@ -599,14 +599,14 @@
         <translation>Ein Orvello-Projekt in Microsoft Project öffnen</translation>
     </message>
     <message id="T2611">
-        <source>Projects:</source>
+        <source>&amp;Projects:</source>
         <extracomment>page 10, label above the project list (lblProjectsList)</extracomment>
-        <translation>Projekte:</translation>
+        <translation>&amp;Projekte:</translation>
     </message>
     <message id="T2612">
-        <source>Project details:</source>
+        <source>Project &amp;details:</source>
         <extracomment>page 10, label above the project details (lblProjectDescription)</extracomment>
-        <translation>Projektdetails:</translation>
+        <translation>P&amp;rojektdetails:</translation>
     </message>
     <message id="T2613">
         <source>MS Project XML file:</source>
@@ -704,9 +704,9 @@
         <translation>Projekt für den Plan wählen</translation>
     </message>
     <message id="T2634">
-        <source>Import the plan into:</source>
+        <source>&amp;Import the plan into:</source>
         <extracomment>page 11, label of SelectProjectCombo</extracomment>
-        <translation>Plan importieren in:</translation>
+        <translation>&amp;Plan importieren in:</translation>
     </message>
     <message id="T2639">
         <source>Please select one of the following projects that are active in the Orv that you wish to retrieve into MS Project</source>
@@ -724,9 +724,9 @@
         <translation>Das Projekt befindet sich im MS Project-Synchronisationsmodus</translation>
     </message>
     <message id="T2644">
-        <source>Switch to synchronization mode</source>
+        <source>&amp;Switch to synchronization mode</source>
         <extracomment>page 11, check box CheckUseMsProjectSync</extracomment>
-        <translation>In den Synchronisationsmodus wechseln</translation>
+        <translation>&amp;In den Synchronisationsmodus wechseln</translation>
     </message>
     <message id="T2645">
         <source>(Create a new project)</source>
@@ -746,54 +746,54 @@ Möchten Sie fortfahren?</translation>
         <translation>Geben Sie die Angaben zum neuen Projekt ein. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2702">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message id="T2703">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 8, label; also the type label of the client dialog</extracomment>
-        <translation>Typ:</translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message id="T2704">
-        <source>Client:</source>
+        <source>C&amp;lient:</source>
         <extracomment>pages 2, 4, 5 and 8, client label</extracomment>
-        <translation>Kunde:</translation>
+        <translation>&amp;Kunde:</translation>
     </message>
     <message id="T2705">
-        <source>Start Date:</source>
+        <source>Start &amp;Date:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Beginn:</translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message id="T2706">
-        <source>Finish Date:</source>
+        <source>F&amp;inish Date:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Ende:</translation>
+        <translation>&amp;Ende:</translation>
     </message>
     <message id="T2707">
-        <source>Calendar:</source>
+        <source>C&amp;alendar:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Kalender:</translation>
+        <translation>Ka&amp;lender:</translation>
     </message>
     <message id="T2708">
-        <source>Manager:</source>
+        <source>&amp;Manager:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Manager:</translation>
+        <translation>&amp;Manager:</translation>
     </message>
     <message id="T2709">
-        <source>Executeve Manager:</source>
+        <source>E&amp;xecuteve Manager:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Leitender Manager:</translation>
+        <translation>Leite&amp;nder Manager:</translation>
     </message>
     <message id="T2710">
-        <source>Status:</source>
+        <source>&amp;Status:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Status:</translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message id="T2711">
-        <source>Project Category:</source>
+        <source>Pro&amp;ject Category:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Projektkategorie:</translation>
+        <translation>Pro&amp;jektkategorie:</translation>
     </message>
     <message id="T2712">
         <source>The plan will be imported into a new project. Enter the details of the new project. To continue, click Next.</source>
@@ -806,49 +806,49 @@ Möchten Sie fortfahren?</translation>
         <translation>Beschreiben Sie das neue Projekt. Klicken Sie dann auf Weiter.</translation>
     </message>
     <message id="T2752">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message id="T2753">
-        <source>Goals:</source>
+        <source>&amp;Goals:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Ziele:</translation>
+        <translation>Z&amp;iele:</translation>
     </message>
     <message id="T2754">
-        <source>Scope:</source>
+        <source>&amp;Scope:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Umfang:</translation>
+        <translation>&amp;Umfang:</translation>
     </message>
     <message id="T2755">
-        <source>Deliverables:</source>
+        <source>&amp;Deliverables:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Liefergegenstände:</translation>
+        <translation>&amp;Liefergegenstände:</translation>
     </message>
     <message id="T2756">
-        <source>Currency:</source>
+        <source>C&amp;urrency:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Währung:</translation>
+        <translation>Währ&amp;ung:</translation>
     </message>
     <message id="T2757">
-        <source>Template:</source>
+        <source>T&amp;emplate:</source>
         <extracomment>page 8, label (lblTemplate)</extracomment>
-        <translation>Vorlage:</translation>
+        <translation>&amp;Vorlage:</translation>
     </message>
     <message id="T2758">
-        <source>Priority:</source>
+        <source>P&amp;riority:</source>
         <extracomment>page 8, label (lblPriority)</extracomment>
-        <translation>Priorität:</translation>
+        <translation>P&amp;riorität:</translation>
     </message>
     <message id="T2759">
-        <source>Portfolio:</source>
+        <source>P&amp;ortfolio:</source>
         <extracomment>page 8, label (lblPortfolio)</extracomment>
-        <translation>Portfolio:</translation>
+        <translation>P&amp;ortfolio:</translation>
     </message>
     <message id="T2760">
-        <source>Phase:</source>
+        <source>&amp;Phase:</source>
         <extracomment>page 8, label (lblPhase)</extracomment>
-        <translation>Phase:</translation>
+        <translation>&amp;Phase:</translation>
     </message>
     <message id="T2901">
         <source>Choose the calendar entries to export to Outlook.</source>
@@ -861,19 +861,19 @@ Möchten Sie fortfahren?</translation>
         <translation>Bitte wählen Sie den Synchronisationszeitraum, der alle exportierten Kalendereinträge umfasst.</translation>
     </message>
     <message id="T2903">
-        <source>Period:</source>
+        <source>&amp;Period:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Zeitraum:</translation>
+        <translation>Ze&amp;itraum:</translation>
     </message>
     <message id="T2904">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Beginn:</translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message id="T2905">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Ende:</translation>
+        <translation>&amp;Ende:</translation>
     </message>
     <message id="T2906">
         <source>To continue, click Next.</source>
@@ -926,19 +926,19 @@ Möchten Sie fortfahren?</translation>
         <translation>Benutzerdefinierter Zeitraum</translation>
     </message>
     <message id="T2919">
-        <source>Synchronize Events</source>
+        <source>Synchronize &amp;Events</source>
         <extracomment>page 13, check box CheckSyncEvents</extracomment>
-        <translation>Termine synchronisieren</translation>
+        <translation>&amp;Termine synchronisieren</translation>
     </message>
     <message id="T2920">
-        <source>Synchronize Tasks</source>
+        <source>S&amp;ynchronize Tasks</source>
         <extracomment>page 13, check box CheckSyncTasks</extracomment>
-        <translation>Aufgaben synchronisieren</translation>
+        <translation>Aufgaben &amp;synchronisieren</translation>
     </message>
     <message id="T2921">
-        <source>Synchronize ToDos</source>
+        <source>Synchronize &amp;ToDos</source>
         <extracomment>page 13, check box CheckSyncToDos</extracomment>
-        <translation>To-dos synchronisieren</translation>
+        <translation>To-&amp;dos synchronisieren</translation>
     </message>
     <message id="T3000">
         <source>Finished!</source>
@@ -961,9 +961,9 @@ Möchten Sie fortfahren?</translation>
         <translation>Der Assistent arbeitet noch mit dem Server. Möchten Sie den laufenden Vorgang abbrechen?</translation>
     </message>
     <message id="T3007">
-        <source>Selected :</source>
+        <source>S&amp;elected :</source>
         <extracomment>pages 18 and 19, label of the selected list</extracomment>
-        <translation>Ausgewählt:</translation>
+        <translation>Ausgewäh&amp;lt:</translation>
     </message>
     <message id="T3008">
         <source>Available :</source>
@@ -971,39 +971,39 @@ Möchten Sie fortfahren?</translation>
         <translation>Verfügbar:</translation>
     </message>
     <message id="T3009">
-        <source>Group:</source>
+        <source>&amp;Group:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Gruppe:</translation>
+        <translation>&amp;Gruppe:</translation>
     </message>
     <message id="T3010">
-        <source>Search:</source>
+        <source>&amp;Search:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Suchen:</translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message id="T3011">
-        <source>Users:</source>
+        <source>&amp;Users:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Benutzer:</translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message id="T3012">
-        <source>Find</source>
+        <source>F&amp;ind</source>
         <extracomment>pages 18 and 19, button</extracomment>
-        <translation>Suchen</translation>
+        <translation>S&amp;uchen</translation>
     </message>
     <message id="T3013">
-        <source>Add</source>
+        <source>&amp;Add</source>
         <extracomment>page 20, button CommandAddFile</extracomment>
-        <translation>Hinzufügen</translation>
+        <translation>H&amp;inzufügen</translation>
     </message>
     <message id="T3014">
-        <source>Remove</source>
+        <source>&amp;Remove</source>
         <extracomment>page 20, button CommandRemoveFile</extracomment>
-        <translation>Entfernen</translation>
+        <translation>E&amp;ntfernen</translation>
     </message>
     <message id="T3015">
-        <source>Role:</source>
+        <source>R&amp;ole:</source>
         <extracomment>page 19, label</extracomment>
-        <translation>Rolle:</translation>
+        <translation>&amp;Rolle:</translation>
     </message>
     <message id="T3101">
         <source>(No template)</source>
@@ -1011,29 +1011,29 @@ Möchten Sie fortfahren?</translation>
         <translation>(Keine Vorlage)</translation>
     </message>
     <message id="T3102">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Titel:</translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message id="T3103">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Typ:</translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message id="T3104">
-        <source>Status:</source>
+        <source>&amp;Status:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Status:</translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message id="T3105">
-        <source>Define List Fields:</source>
+        <source>&amp;Define List Fields:</source>
         <extracomment>page 14, label of ListTemplateCombo</extracomment>
-        <translation>Listenfelder festlegen:</translation>
+        <translation>&amp;Listenfelder festlegen:</translation>
     </message>
     <message id="T3106">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Beschreibung:</translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message id="T3107">
         <source>Describe the new list and choose the folder it goes into. To continue, click Next.</source>
@@ -1051,14 +1051,14 @@ Möchten Sie fortfahren?</translation>
         <translation>Im gewählten Ordner können Sie keine Liste anlegen. Bitte wählen Sie einen Ordner, für den Sie Schreibrechte haben.</translation>
     </message>
     <message id="T3110">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Kategorie:</translation>
+        <translation>&amp;Kategorie:</translation>
     </message>
     <message id="T3111">
-        <source>Parent Folder:</source>
+        <source>&amp;Parent Folder:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Übergeordneter Ordner:</translation>
+        <translation>Übergeordneter &amp;Ordner:</translation>
     </message>
     <message id="T3112">
         <source>Define the fields of the new list.</source>
@@ -1066,9 +1066,9 @@ Möchten Sie fortfahren?</translation>
         <translation>Legen Sie die Felder der neuen Liste fest.</translation>
     </message>
     <message id="T3113">
-        <source>Selected Fields:</source>
+        <source>&amp;Selected Fields:</source>
         <extracomment>page 15, label</extracomment>
-        <translation>Ausgewählte Felder:</translation>
+        <translation>A&amp;usgewählte Felder:</translation>
     </message>
     <message id="T3114">
         <source>Fields Available in Dictionary:</source>
@@ -1076,7 +1076,7 @@ Möchten Sie fortfahren?</translation>
         <translation>Im Wörterbuch verfügbare Felder:</translation>
     </message>
     <message id="T3115">
-        <source>&amp;New Field...</source>
+        <source>Ne&amp;w Field...</source>
         <extracomment>page 15, button ListFieldNewCommand</extracomment>
         <translation>&amp;Neues Feld...</translation>
     </message>
@@ -1136,19 +1136,19 @@ Möchten Sie fortfahren?</translation>
         <translation>Wie möchten Sie die Liste importieren?</translation>
     </message>
     <message id="T3303">
-        <source>Excel workbook:</source>
+        <source>&amp;Excel workbook:</source>
         <extracomment>page 16, label of the workbook path</extracomment>
-        <translation>Excel-Arbeitsmappe:</translation>
+        <translation>&amp;Excel-Arbeitsmappe:</translation>
     </message>
     <message id="T3304">
-        <source>Create New List</source>
+        <source>Create New &amp;List</source>
         <extracomment>page 16, option OptionListNew</extracomment>
-        <translation>Neue Liste erstellen</translation>
+        <translation>&amp;Neue Liste erstellen</translation>
     </message>
     <message id="T3305">
-        <source>Import into an Existing List</source>
+        <source>&amp;Import into an Existing List</source>
         <extracomment>page 16, option OptionListExisting</extracomment>
-        <translation>In eine bestehende Liste importieren</translation>
+        <translation>&amp;In eine bestehende Liste importieren</translation>
     </message>
     <message id="T3306">
         <source>Please choose the Excel workbook to import.</source>
@@ -1156,19 +1156,19 @@ Möchten Sie fortfahren?</translation>
         <translation>Bitte wählen Sie die Excel-Arbeitsmappe, die importiert werden soll.</translation>
     </message>
     <message id="T3307">
-        <source>Available sheets:</source>
+        <source>&amp;Available sheets:</source>
         <extracomment>page 17, label</extracomment>
-        <translation>Verfügbare Tabellenblätter:</translation>
+        <translation>Verfügbare &amp;Tabellenblätter:</translation>
     </message>
     <message id="T3308">
-        <source>Available fields:</source>
+        <source>A&amp;vailable fields:</source>
         <extracomment>page 17, label</extracomment>
-        <translation>Verfügbare Felder:</translation>
+        <translation>&amp;Verfügbare Felder:</translation>
     </message>
     <message id="T3309">
-        <source>Ignore error rows</source>
+        <source>&amp;Ignore error rows</source>
         <extracomment>page 17, check box IgnoreErrorImportRowCheck</extracomment>
-        <translation>Fehlerhafte Zeilen ignorieren</translation>
+        <translation>Fehlerhafte Zeilen &amp;ignorieren</translation>
     </message>
     <message id="T3310">
         <source>Select one of the sheets for import and mark the necessary fields. To continue, click Next.</source>
@@ -1438,24 +1438,24 @@ Please correct the problem and run the wizard again.</source>
 Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translation>
     </message>
     <message id="T5057">
-        <source>Close Orv Kitbench</source>
+        <source>Close &amp;Orv Kitbench</source>
         <extracomment>page 21, option CloseOption</extracomment>
-        <translation>Orv Kitbench schließen</translation>
+        <translation>&amp;Orv Kitbench schließen</translation>
     </message>
     <message id="T5058">
-        <source>Close Orv Kitbench and Goto Orv Portal</source>
+        <source>Close Orv &amp;Kitbench and Goto Orv Portal</source>
         <extracomment>page 21, option CloseAndRunOption (every job but DOWNLOAD)</extracomment>
-        <translation>Orv Kitbench schließen und zum Orv-Portal wechseln</translation>
+        <translation>Orv &amp;Kitbench schließen und zum Orv-Portal wechseln</translation>
     </message>
     <message id="T5059">
-        <source>Close Orv Kitbench and open the downloaded file</source>
+        <source>Close Orv &amp;Kitbench and open the downloaded file</source>
         <extracomment>page 21, option CloseAndRunOption in the job DOWNLOAD</extracomment>
-        <translation>Orv Kitbench schließen und die heruntergeladene Datei öffnen</translation>
+        <translation>Orv &amp;Kitbench schließen und die heruntergeladene Datei öffnen</translation>
     </message>
     <message id="T5060">
-        <source>Continue working with Orv Kitbench</source>
+        <source>Continue &amp;working with Orv Kitbench</source>
         <extracomment>page 21, option ContinueOption</extracomment>
-        <translation>Mit Orv Kitbench weiterarbeiten</translation>
+        <translation>&amp;Mit Orv Kitbench weiterarbeiten</translation>
     </message>
     <message id="T5061">
         <source>The time zone of your Orvello profile differs from the time zone of this computer. In which time zone should the dates you enter be read?</source>
@@ -1623,29 +1623,29 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <translation>Die Antwortdatei beantwortet den Dialog nicht: </translation>
     </message>
     <message id="T9200">
-        <source>Reminder:</source>
+        <source>&amp;Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>
-        <translation>Erinnerung:</translation>
+        <translation>E&amp;rinnerung:</translation>
     </message>
     <message id="T9201">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 4, label of EventCategoryListView</extracomment>
         <translation>Kategorie:</translation>
     </message>
     <message id="T9202">
-        <source>Add</source>
+        <source>&amp;Add</source>
         <extracomment>pages 18 and 19, add buttons</extracomment>
-        <translation>Hinzufügen</translation>
+        <translation>H&amp;inzufügen</translation>
     </message>
     <message id="T9203">
-        <source>Remove</source>
+        <source>&amp;Remove</source>
         <extracomment>pages 18 and 19, remove buttons</extracomment>
-        <translation>Entfernen</translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message id="T9204">
-        <source>Add Group</source>
+        <source>A&amp;dd Group</source>
         <extracomment>pages 18 and 19, add group buttons</extracomment>
-        <translation>Gruppe hinzufügen</translation>
+        <translation>G&amp;ruppe hinzufügen</translation>
     </message>
     <message id="T9205">
         <source>Edit categories</source>
@@ -1663,7 +1663,7 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <translation>Neuer Ordner</translation>
     </message>
     <message id="T9301">
-        <source>&amp;Browse...</source>
+        <source>B&amp;rowse...</source>
         <extracomment>browse buttons of pages 11 and 16</extracomment>
         <translation>&amp;Durchsuchen...</translation>
     </message>
@@ -1676,6 +1676,66 @@ Bitte beheben Sie das Problem und starten Sie den Assistenten erneut.</translati
         <source>The server refused the request because it is too large.</source>
         <extracomment>message: the server answered a call with 413 (request too large), e.g. a large plan import</extracomment>
         <translation>Der Server hat die Anfrage abgelehnt, weil sie zu groß ist.</translation>
+    </message>
+    <message id="T9700">
+        <source>The server refused the connection. Please check the server address and port.</source>
+        <extracomment>message: a server call failed, the server refused the connection</extracomment>
+        <translation>Der Server hat die Verbindung abgelehnt. Bitte prüfen Sie Serveradresse und Port.</translation>
+    </message>
+    <message id="T9701">
+        <source>The server closed the connection before it answered.</source>
+        <extracomment>message: a server call failed, the connection was closed</extracomment>
+        <translation>Der Server hat die Verbindung beendet, bevor er geantwortet hat.</translation>
+    </message>
+    <message id="T9702">
+        <source>The server name could not be found. Please check the server address.</source>
+        <extracomment>message: a server call failed, unknown host</extracomment>
+        <translation>Der Servername wurde nicht gefunden. Bitte prüfen Sie die Serveradresse.</translation>
+    </message>
+    <message id="T9703">
+        <source>The server did not answer in time.</source>
+        <extracomment>message: a server call failed, time-out</extracomment>
+        <translation>Der Server hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message id="T9704">
+        <source>A secure connection to the server could not be established.</source>
+        <extracomment>message: a server call failed in the TLS handshake; the network library's reason follows in parentheses</extracomment>
+        <translation>Eine sichere Verbindung zum Server konnte nicht hergestellt werden.</translation>
+    </message>
+    <message id="T9705">
+        <source>The network is not available.</source>
+        <extracomment>message: a server call failed, no network</extracomment>
+        <translation>Das Netzwerk ist nicht verfügbar.</translation>
+    </message>
+    <message id="T9706">
+        <source>The proxy server could not be reached. Please check the proxy settings.</source>
+        <extracomment>message: a server call failed at the proxy</extracomment>
+        <translation>Der Proxyserver ist nicht erreichbar. Bitte prüfen Sie die Proxyeinstellungen.</translation>
+    </message>
+    <message id="T9707">
+        <source>The proxy server did not accept the proxy user name or password.</source>
+        <extracomment>message: a server call failed, proxy authentication</extracomment>
+        <translation>Der Proxyserver hat den Proxybenutzer oder das Kennwort nicht angenommen.</translation>
+    </message>
+    <message id="T9708">
+        <source>The server answered with an error. HTTP status: </source>
+        <extracomment>message: a server call failed with an HTTP error; the status number follows</extracomment>
+        <translation>Der Server hat mit einem Fehler geantwortet. HTTP-Status: </translation>
+    </message>
+    <message id="T9710">
+        <source>Jobs</source>
+        <extracomment>page 0, screen-reader name of the job list</extracomment>
+        <translation>Aufträge</translation>
+    </message>
+    <message id="T9711">
+        <source>Time</source>
+        <extracomment>screen-reader name of a time picker, after the caption of its row ("Start Date: Time")</extracomment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="T9712">
+        <source>Date</source>
+        <extracomment>screen-reader name of a day picker, after the caption of its row (to-do page)</extracomment>
+        <translation>Datum</translation>
     </message>
 </context>
 </TS>

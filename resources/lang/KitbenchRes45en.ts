@@ -14,14 +14,14 @@
         <translation>en-US</translation>
     </message>
     <message id="T100">
-        <source>Help</source>
+        <source>&amp;Help</source>
         <extracomment>navigation button Help</extracomment>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message id="T101">
-        <source>Cancel</source>
+        <source>&amp;Cancel</source>
         <extracomment>navigation button Cancel</extracomment>
-        <translation>Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message id="T102">
         <source>&lt; &amp;Back</source>
@@ -39,9 +39,9 @@
         <translation>&amp;Finish</translation>
     </message>
     <message id="T105">
-        <source>&amp;Create &gt;</source>
+        <source>Cr&amp;eate &gt;</source>
         <extracomment>navigation button Next on the documents page (page 20) when it creates the object</extracomment>
-        <translation>&amp;Create &gt;</translation>
+        <translation>Cr&amp;eate &gt;</translation>
     </message>
     <message id="T1000">
         <source>Introduction Screen</source>
@@ -199,54 +199,54 @@
         <translation>Enter your login and password. The login is your user name, "@" and the server address, for example jsmith@orvello.example.com.</translation>
     </message>
     <message id="T1102">
-        <source>Login</source>
+        <source>&amp;Login</source>
         <extracomment>page 1, login label</extracomment>
-        <translation>Login</translation>
+        <translation>&amp;Login</translation>
     </message>
     <message id="T1103">
-        <source>Password</source>
+        <source>P&amp;assword</source>
         <extracomment>page 1, password label</extracomment>
-        <translation>Password</translation>
+        <translation>P&amp;assword</translation>
     </message>
     <message id="T1104">
-        <source>Use Proxy</source>
+        <source>Us&amp;e Proxy</source>
         <extracomment>page 1, check box CheckProxy</extracomment>
-        <translation>Use Proxy</translation>
+        <translation>Us&amp;e Proxy</translation>
     </message>
     <message id="T1105">
-        <source>Get proxy settings from Web Browser</source>
+        <source>&amp;Get proxy settings from Web Browser</source>
         <extracomment>page 1, option OptionFromBrowser</extracomment>
-        <translation>Get proxy settings from Web Browser</translation>
+        <translation>&amp;Get proxy settings from Web Browser</translation>
     </message>
     <message id="T1106">
-        <source>Proxy</source>
+        <source>&amp;Proxy</source>
         <extracomment>page 1, option OptionProxy (use the proxy given below)</extracomment>
-        <translation>Proxy</translation>
+        <translation>&amp;Proxy</translation>
     </message>
     <message id="T1107">
-        <source>Server</source>
+        <source>&amp;Server</source>
         <extracomment>page 1, proxy server label</extracomment>
-        <translation>Server</translation>
+        <translation>&amp;Server</translation>
     </message>
     <message id="T1108">
-        <source>User</source>
+        <source>&amp;User</source>
         <extracomment>page 1, proxy user label</extracomment>
-        <translation>User</translation>
+        <translation>&amp;User</translation>
     </message>
     <message id="T1109">
-        <source>Password</source>
+        <source>Pass&amp;word</source>
         <extracomment>page 1, proxy password label</extracomment>
-        <translation>Password</translation>
+        <translation>Pass&amp;word</translation>
     </message>
     <message id="T1110">
-        <source>Use Secure Connection (SSL). </source>
+        <source>Use Secu&amp;re Connection (SSL). </source>
         <extracomment>page 1, check box CheckUseSSL</extracomment>
-        <translation>Use Secure Connection (SSL). </translation>
+        <translation>Use Secu&amp;re Connection (SSL). </translation>
     </message>
     <message id="T1111">
-        <source>Save Password</source>
+        <source>Sa&amp;ve Password</source>
         <extracomment>page 1, check box SavePasswordCheck</extracomment>
-        <translation>Save Password</translation>
+        <translation>Sa&amp;ve Password</translation>
     </message>
     <message id="T1201">
         <source>Connect to the Orvello server</source>
@@ -294,44 +294,44 @@
         <translation>Enter the details of the new incident. To continue, click Next.</translation>
     </message>
     <message id="T2102">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T2103">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Priority:</translation>
+        <translation>&amp;Priority:</translation>
     </message>
     <message id="T2104">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message id="T2105">
-        <source>Severity :</source>
+        <source>&amp;Severity :</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Severity :</translation>
+        <translation>&amp;Severity :</translation>
     </message>
     <message id="T2106">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Project :</translation>
+        <translation>P&amp;roject :</translation>
     </message>
     <message id="T2107">
-        <source>Description:</source>
+        <source>&amp;Description:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Description:</translation>
+        <translation>&amp;Description:</translation>
     </message>
     <message id="T2108">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Category:</translation>
+        <translation>C&amp;ategory:</translation>
     </message>
     <message id="T2109">
-        <source>Incident Box:</source>
+        <source>&amp;Incident Box:</source>
         <extracomment>page 2, label</extracomment>
-        <translation>Incident Box:</translation>
+        <translation>&amp;Incident Box:</translation>
     </message>
     <message id="T2110">
         <source>(Default incident box)</source>
@@ -344,54 +344,54 @@
         <translation>Enter the details of the new task. To continue, click Next.</translation>
     </message>
     <message id="T2202">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T2203">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Project :</translation>
+        <translation>P&amp;roject :</translation>
     </message>
     <message id="T2204">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Start Date:</translation>
+        <translation>&amp;Start Date:</translation>
     </message>
     <message id="T2205">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Finish Date:</translation>
+        <translation>Finish &amp;Date:</translation>
     </message>
     <message id="T2206">
-        <source>Is Milestone</source>
+        <source>&amp;Is Milestone</source>
         <extracomment>page 3, check box TaskIsMilestoneCheck</extracomment>
-        <translation>Is Milestone</translation>
+        <translation>&amp;Is Milestone</translation>
     </message>
     <message id="T2207">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Priority:</translation>
+        <translation>&amp;Priority:</translation>
     </message>
     <message id="T2208">
-        <source>Completion Type:</source>
+        <source>C&amp;ompletion Type:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Completion Type:</translation>
+        <translation>C&amp;ompletion Type:</translation>
     </message>
     <message id="T2209">
-        <source>Must be confirmed by Manager</source>
+        <source>&amp;Must be confirmed by Manager</source>
         <extracomment>page 3, check box TaskConfirmByManagerCheck</extracomment>
-        <translation>Must be confirmed by Manager</translation>
+        <translation>&amp;Must be confirmed by Manager</translation>
     </message>
     <message id="T2210">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Description:</translation>
+        <translation>D&amp;escription:</translation>
     </message>
     <message id="T2211">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 3, label</extracomment>
-        <translation>Category:</translation>
+        <translation>C&amp;ategory:</translation>
     </message>
     <message id="T2301">
         <source>Enter the details of the new event. To continue, click Next.</source>
@@ -399,49 +399,49 @@
         <translation>Enter the details of the new event. To continue, click Next.</translation>
     </message>
     <message id="T2302">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T2303">
-        <source>Location:</source>
+        <source>L&amp;ocation:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Location:</translation>
+        <translation>L&amp;ocation:</translation>
     </message>
     <message id="T2304">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Start Date:</translation>
+        <translation>&amp;Start Date:</translation>
     </message>
     <message id="T2305">
-        <source>End Date:</source>
+        <source>&amp;End Date:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>End Date:</translation>
+        <translation>&amp;End Date:</translation>
     </message>
     <message id="T2306">
-        <source>Project :</source>
+        <source>Pro&amp;ject :</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Project :</translation>
+        <translation>Pro&amp;ject :</translation>
     </message>
     <message id="T2307">
-        <source>Organizer:</source>
+        <source>Or&amp;ganizer:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Organizer:</translation>
+        <translation>Or&amp;ganizer:</translation>
     </message>
     <message id="T2308">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Priority:</translation>
+        <translation>&amp;Priority:</translation>
     </message>
     <message id="T2309">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message id="T2310">
-        <source>Description:</source>
+        <source>&amp;Description:</source>
         <extracomment>page 4, label</extracomment>
-        <translation>Description:</translation>
+        <translation>&amp;Description:</translation>
     </message>
     <message id="T2312">
         <source>Do not remind</source>
@@ -489,54 +489,54 @@
         <translation>Enter the details of the new to-do. To continue, click Next.</translation>
     </message>
     <message id="T2402">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T2403">
-        <source>Project :</source>
+        <source>P&amp;roject :</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Project :</translation>
+        <translation>P&amp;roject :</translation>
     </message>
     <message id="T2404">
-        <source>Manager:</source>
+        <source>&amp;Manager:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Manager:</translation>
+        <translation>&amp;Manager:</translation>
     </message>
     <message id="T2406">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 5, label of the start date (beside the check box StartDateEnable)</extracomment>
-        <translation>Start Date:</translation>
+        <translation>&amp;Start Date:</translation>
     </message>
     <message id="T2407">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 5, label of the finish date (beside the check box FinishDateEnable)</extracomment>
-        <translation>Finish Date:</translation>
+        <translation>Finish &amp;Date:</translation>
     </message>
     <message id="T2408">
-        <source>Priority:</source>
+        <source>&amp;Priority:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Priority:</translation>
+        <translation>&amp;Priority:</translation>
     </message>
     <message id="T2409">
-        <source>Must be confirmed by Manager</source>
+        <source>M&amp;ust be confirmed by Manager</source>
         <extracomment>page 5, check box ToDoManagerConfirmCheck</extracomment>
-        <translation>Must be confirmed by Manager</translation>
+        <translation>M&amp;ust be confirmed by Manager</translation>
     </message>
     <message id="T2410">
-        <source>Completion Type:</source>
+        <source>C&amp;ompletion Type:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Completion Type:</translation>
+        <translation>C&amp;ompletion Type:</translation>
     </message>
     <message id="T2411">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 5, label</extracomment>
-        <translation>Description:</translation>
+        <translation>D&amp;escription:</translation>
     </message>
     <message id="T2412">
-        <source>Must be confirmed</source>
+        <source>&amp;Must be confirmed</source>
         <extracomment>page 18, check box MustConfirmedCheck</extracomment>
-        <translation>Must be confirmed</translation>
+        <translation>&amp;Must be confirmed</translation>
     </message>
     <message id="T2501">
         <source>Choose Folder or File</source>
@@ -599,14 +599,14 @@
         <translation>Open an Orvello project in Microsoft Project</translation>
     </message>
     <message id="T2611">
-        <source>Projects:</source>
+        <source>&amp;Projects:</source>
         <extracomment>page 10, label above the project list (lblProjectsList)</extracomment>
-        <translation>Projects:</translation>
+        <translation>&amp;Projects:</translation>
     </message>
     <message id="T2612">
-        <source>Project details:</source>
+        <source>Project &amp;details:</source>
         <extracomment>page 10, label above the project details (lblProjectDescription)</extracomment>
-        <translation>Project details:</translation>
+        <translation>Project &amp;details:</translation>
     </message>
     <message id="T2613">
         <source>MS Project XML file:</source>
@@ -704,9 +704,9 @@
         <translation>Choose the project that receives the plan</translation>
     </message>
     <message id="T2634">
-        <source>Import the plan into:</source>
+        <source>&amp;Import the plan into:</source>
         <extracomment>page 11, label of SelectProjectCombo</extracomment>
-        <translation>Import the plan into:</translation>
+        <translation>&amp;Import the plan into:</translation>
     </message>
     <message id="T2639">
         <source>Please select one of the following projects that are active in the Orv that you wish to retrieve into MS Project</source>
@@ -724,9 +724,9 @@
         <translation>The project stands in MS Project synchronization mode</translation>
     </message>
     <message id="T2644">
-        <source>Switch to synchronization mode</source>
+        <source>&amp;Switch to synchronization mode</source>
         <extracomment>page 11, check box CheckUseMsProjectSync</extracomment>
-        <translation>Switch to synchronization mode</translation>
+        <translation>&amp;Switch to synchronization mode</translation>
     </message>
     <message id="T2645">
         <source>(Create a new project)</source>
@@ -746,54 +746,54 @@ Do you want to continue?</translation>
         <translation>Enter the details of the new project. To continue, click Next.</translation>
     </message>
     <message id="T2702">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T2703">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 8, label; also the type label of the client dialog</extracomment>
-        <translation>Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message id="T2704">
-        <source>Client:</source>
+        <source>C&amp;lient:</source>
         <extracomment>pages 2, 4, 5 and 8, client label</extracomment>
-        <translation>Client:</translation>
+        <translation>C&amp;lient:</translation>
     </message>
     <message id="T2705">
-        <source>Start Date:</source>
+        <source>Start &amp;Date:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Start Date:</translation>
+        <translation>Start &amp;Date:</translation>
     </message>
     <message id="T2706">
-        <source>Finish Date:</source>
+        <source>F&amp;inish Date:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Finish Date:</translation>
+        <translation>F&amp;inish Date:</translation>
     </message>
     <message id="T2707">
-        <source>Calendar:</source>
+        <source>C&amp;alendar:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Calendar:</translation>
+        <translation>C&amp;alendar:</translation>
     </message>
     <message id="T2708">
-        <source>Manager:</source>
+        <source>&amp;Manager:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Manager:</translation>
+        <translation>&amp;Manager:</translation>
     </message>
     <message id="T2709">
-        <source>Executeve Manager:</source>
+        <source>E&amp;xecuteve Manager:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Executeve Manager:</translation>
+        <translation>E&amp;xecuteve Manager:</translation>
     </message>
     <message id="T2710">
-        <source>Status:</source>
+        <source>&amp;Status:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Status:</translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message id="T2711">
-        <source>Project Category:</source>
+        <source>Pro&amp;ject Category:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Project Category:</translation>
+        <translation>Pro&amp;ject Category:</translation>
     </message>
     <message id="T2712">
         <source>The plan will be imported into a new project. Enter the details of the new project. To continue, click Next.</source>
@@ -806,49 +806,49 @@ Do you want to continue?</translation>
         <translation>Describe the new project. To continue, click Next.</translation>
     </message>
     <message id="T2752">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Description:</translation>
+        <translation>D&amp;escription:</translation>
     </message>
     <message id="T2753">
-        <source>Goals:</source>
+        <source>&amp;Goals:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Goals:</translation>
+        <translation>&amp;Goals:</translation>
     </message>
     <message id="T2754">
-        <source>Scope:</source>
+        <source>&amp;Scope:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Scope:</translation>
+        <translation>&amp;Scope:</translation>
     </message>
     <message id="T2755">
-        <source>Deliverables:</source>
+        <source>&amp;Deliverables:</source>
         <extracomment>page 9, label</extracomment>
-        <translation>Deliverables:</translation>
+        <translation>&amp;Deliverables:</translation>
     </message>
     <message id="T2756">
-        <source>Currency:</source>
+        <source>C&amp;urrency:</source>
         <extracomment>page 8, label</extracomment>
-        <translation>Currency:</translation>
+        <translation>C&amp;urrency:</translation>
     </message>
     <message id="T2757">
-        <source>Template:</source>
+        <source>T&amp;emplate:</source>
         <extracomment>page 8, label (lblTemplate)</extracomment>
-        <translation>Template:</translation>
+        <translation>T&amp;emplate:</translation>
     </message>
     <message id="T2758">
-        <source>Priority:</source>
+        <source>P&amp;riority:</source>
         <extracomment>page 8, label (lblPriority)</extracomment>
-        <translation>Priority:</translation>
+        <translation>P&amp;riority:</translation>
     </message>
     <message id="T2759">
-        <source>Portfolio:</source>
+        <source>P&amp;ortfolio:</source>
         <extracomment>page 8, label (lblPortfolio)</extracomment>
-        <translation>Portfolio:</translation>
+        <translation>P&amp;ortfolio:</translation>
     </message>
     <message id="T2760">
-        <source>Phase:</source>
+        <source>&amp;Phase:</source>
         <extracomment>page 8, label (lblPhase)</extracomment>
-        <translation>Phase:</translation>
+        <translation>&amp;Phase:</translation>
     </message>
     <message id="T2901">
         <source>Choose the calendar entries to export to Outlook.</source>
@@ -861,19 +861,19 @@ Do you want to continue?</translation>
         <translation>Please select synchronization period that includes all exported calendar entries.</translation>
     </message>
     <message id="T2903">
-        <source>Period:</source>
+        <source>&amp;Period:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Period:</translation>
+        <translation>&amp;Period:</translation>
     </message>
     <message id="T2904">
-        <source>Start Date:</source>
+        <source>&amp;Start Date:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Start Date:</translation>
+        <translation>&amp;Start Date:</translation>
     </message>
     <message id="T2905">
-        <source>Finish Date:</source>
+        <source>Finish &amp;Date:</source>
         <extracomment>page 13, label</extracomment>
-        <translation>Finish Date:</translation>
+        <translation>Finish &amp;Date:</translation>
     </message>
     <message id="T2906">
         <source>To continue, click Next.</source>
@@ -926,19 +926,19 @@ Do you want to continue?</translation>
         <translation>Custom period</translation>
     </message>
     <message id="T2919">
-        <source>Synchronize Events</source>
+        <source>Synchronize &amp;Events</source>
         <extracomment>page 13, check box CheckSyncEvents</extracomment>
-        <translation>Synchronize Events</translation>
+        <translation>Synchronize &amp;Events</translation>
     </message>
     <message id="T2920">
-        <source>Synchronize Tasks</source>
+        <source>S&amp;ynchronize Tasks</source>
         <extracomment>page 13, check box CheckSyncTasks</extracomment>
-        <translation>Synchronize Tasks</translation>
+        <translation>S&amp;ynchronize Tasks</translation>
     </message>
     <message id="T2921">
-        <source>Synchronize ToDos</source>
+        <source>Synchronize &amp;ToDos</source>
         <extracomment>page 13, check box CheckSyncToDos</extracomment>
-        <translation>Synchronize ToDos</translation>
+        <translation>Synchronize &amp;ToDos</translation>
     </message>
     <message id="T3000">
         <source>Finished!</source>
@@ -961,9 +961,9 @@ Do you want to continue?</translation>
         <translation>The wizard is still working with the server. Do you want to cancel the running operation?</translation>
     </message>
     <message id="T3007">
-        <source>Selected :</source>
+        <source>S&amp;elected :</source>
         <extracomment>pages 18 and 19, label of the selected list</extracomment>
-        <translation>Selected :</translation>
+        <translation>S&amp;elected :</translation>
     </message>
     <message id="T3008">
         <source>Available :</source>
@@ -971,39 +971,39 @@ Do you want to continue?</translation>
         <translation>Available :</translation>
     </message>
     <message id="T3009">
-        <source>Group:</source>
+        <source>&amp;Group:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Group:</translation>
+        <translation>&amp;Group:</translation>
     </message>
     <message id="T3010">
-        <source>Search:</source>
+        <source>&amp;Search:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Search:</translation>
+        <translation>&amp;Search:</translation>
     </message>
     <message id="T3011">
-        <source>Users:</source>
+        <source>&amp;Users:</source>
         <extracomment>pages 18 and 19, label</extracomment>
-        <translation>Users:</translation>
+        <translation>&amp;Users:</translation>
     </message>
     <message id="T3012">
-        <source>Find</source>
+        <source>F&amp;ind</source>
         <extracomment>pages 18 and 19, button</extracomment>
-        <translation>Find</translation>
+        <translation>F&amp;ind</translation>
     </message>
     <message id="T3013">
-        <source>Add</source>
+        <source>&amp;Add</source>
         <extracomment>page 20, button CommandAddFile</extracomment>
-        <translation>Add</translation>
+        <translation>&amp;Add</translation>
     </message>
     <message id="T3014">
-        <source>Remove</source>
+        <source>&amp;Remove</source>
         <extracomment>page 20, button CommandRemoveFile</extracomment>
-        <translation>Remove</translation>
+        <translation>&amp;Remove</translation>
     </message>
     <message id="T3015">
-        <source>Role:</source>
+        <source>R&amp;ole:</source>
         <extracomment>page 19, label</extracomment>
-        <translation>Role:</translation>
+        <translation>R&amp;ole:</translation>
     </message>
     <message id="T3101">
         <source>(No template)</source>
@@ -1011,29 +1011,29 @@ Do you want to continue?</translation>
         <translation>(No template)</translation>
     </message>
     <message id="T3102">
-        <source>Title:</source>
+        <source>&amp;Title:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Title:</translation>
+        <translation>&amp;Title:</translation>
     </message>
     <message id="T3103">
-        <source>Type:</source>
+        <source>T&amp;ype:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Type:</translation>
+        <translation>T&amp;ype:</translation>
     </message>
     <message id="T3104">
-        <source>Status:</source>
+        <source>&amp;Status:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Status:</translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message id="T3105">
-        <source>Define List Fields:</source>
+        <source>&amp;Define List Fields:</source>
         <extracomment>page 14, label of ListTemplateCombo</extracomment>
-        <translation>Define List Fields:</translation>
+        <translation>&amp;Define List Fields:</translation>
     </message>
     <message id="T3106">
-        <source>Description:</source>
+        <source>D&amp;escription:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Description:</translation>
+        <translation>D&amp;escription:</translation>
     </message>
     <message id="T3107">
         <source>Describe the new list and choose the folder it goes into. To continue, click Next.</source>
@@ -1051,14 +1051,14 @@ Do you want to continue?</translation>
         <translation>You cannot create a list in the selected folder. Please select a folder you may write to.</translation>
     </message>
     <message id="T3110">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Category:</translation>
+        <translation>C&amp;ategory:</translation>
     </message>
     <message id="T3111">
-        <source>Parent Folder:</source>
+        <source>&amp;Parent Folder:</source>
         <extracomment>page 14, label</extracomment>
-        <translation>Parent Folder:</translation>
+        <translation>&amp;Parent Folder:</translation>
     </message>
     <message id="T3112">
         <source>Define the fields of the new list.</source>
@@ -1066,9 +1066,9 @@ Do you want to continue?</translation>
         <translation>Define the fields of the new list.</translation>
     </message>
     <message id="T3113">
-        <source>Selected Fields:</source>
+        <source>&amp;Selected Fields:</source>
         <extracomment>page 15, label</extracomment>
-        <translation>Selected Fields:</translation>
+        <translation>&amp;Selected Fields:</translation>
     </message>
     <message id="T3114">
         <source>Fields Available in Dictionary:</source>
@@ -1076,9 +1076,9 @@ Do you want to continue?</translation>
         <translation>Fields Available in Dictionary:</translation>
     </message>
     <message id="T3115">
-        <source>&amp;New Field...</source>
+        <source>Ne&amp;w Field...</source>
         <extracomment>page 15, button ListFieldNewCommand</extracomment>
-        <translation>&amp;New Field...</translation>
+        <translation>Ne&amp;w Field...</translation>
     </message>
     <message id="T3201">
         <source>Public Lists</source>
@@ -1136,19 +1136,19 @@ Do you want to continue?</translation>
         <translation>How would you like to import a list?</translation>
     </message>
     <message id="T3303">
-        <source>Excel workbook:</source>
+        <source>&amp;Excel workbook:</source>
         <extracomment>page 16, label of the workbook path</extracomment>
-        <translation>Excel workbook:</translation>
+        <translation>&amp;Excel workbook:</translation>
     </message>
     <message id="T3304">
-        <source>Create New List</source>
+        <source>Create New &amp;List</source>
         <extracomment>page 16, option OptionListNew</extracomment>
-        <translation>Create New List</translation>
+        <translation>Create New &amp;List</translation>
     </message>
     <message id="T3305">
-        <source>Import into an Existing List</source>
+        <source>&amp;Import into an Existing List</source>
         <extracomment>page 16, option OptionListExisting</extracomment>
-        <translation>Import into an Existing List</translation>
+        <translation>&amp;Import into an Existing List</translation>
     </message>
     <message id="T3306">
         <source>Please choose the Excel workbook to import.</source>
@@ -1156,19 +1156,19 @@ Do you want to continue?</translation>
         <translation>Please choose the Excel workbook to import.</translation>
     </message>
     <message id="T3307">
-        <source>Available sheets:</source>
+        <source>&amp;Available sheets:</source>
         <extracomment>page 17, label</extracomment>
-        <translation>Available sheets:</translation>
+        <translation>&amp;Available sheets:</translation>
     </message>
     <message id="T3308">
-        <source>Available fields:</source>
+        <source>A&amp;vailable fields:</source>
         <extracomment>page 17, label</extracomment>
-        <translation>Available fields:</translation>
+        <translation>A&amp;vailable fields:</translation>
     </message>
     <message id="T3309">
-        <source>Ignore error rows</source>
+        <source>&amp;Ignore error rows</source>
         <extracomment>page 17, check box IgnoreErrorImportRowCheck</extracomment>
-        <translation>Ignore error rows</translation>
+        <translation>&amp;Ignore error rows</translation>
     </message>
     <message id="T3310">
         <source>Select one of the sheets for import and mark the necessary fields. To continue, click Next.</source>
@@ -1438,24 +1438,24 @@ Please correct the problem and run the wizard again.</source>
 Please correct the problem and run the wizard again.</translation>
     </message>
     <message id="T5057">
-        <source>Close Orv Kitbench</source>
+        <source>Close &amp;Orv Kitbench</source>
         <extracomment>page 21, option CloseOption</extracomment>
-        <translation>Close Orv Kitbench</translation>
+        <translation>Close &amp;Orv Kitbench</translation>
     </message>
     <message id="T5058">
-        <source>Close Orv Kitbench and Goto Orv Portal</source>
+        <source>Close Orv &amp;Kitbench and Goto Orv Portal</source>
         <extracomment>page 21, option CloseAndRunOption (every job but DOWNLOAD)</extracomment>
-        <translation>Close Orv Kitbench and Goto Orv Portal</translation>
+        <translation>Close Orv &amp;Kitbench and Goto Orv Portal</translation>
     </message>
     <message id="T5059">
-        <source>Close Orv Kitbench and open the downloaded file</source>
+        <source>Close Orv &amp;Kitbench and open the downloaded file</source>
         <extracomment>page 21, option CloseAndRunOption in the job DOWNLOAD</extracomment>
-        <translation>Close Orv Kitbench and open the downloaded file</translation>
+        <translation>Close Orv &amp;Kitbench and open the downloaded file</translation>
     </message>
     <message id="T5060">
-        <source>Continue working with Orv Kitbench</source>
+        <source>Continue &amp;working with Orv Kitbench</source>
         <extracomment>page 21, option ContinueOption</extracomment>
-        <translation>Continue working with Orv Kitbench</translation>
+        <translation>Continue &amp;working with Orv Kitbench</translation>
     </message>
     <message id="T5061">
         <source>The time zone of your Orvello profile differs from the time zone of this computer. In which time zone should the dates you enter be read?</source>
@@ -1623,29 +1623,29 @@ Please correct the problem and run the wizard again.</translation>
         <translation>The answer file does not answer the dialog: </translation>
     </message>
     <message id="T9200">
-        <source>Reminder:</source>
+        <source>&amp;Reminder:</source>
         <extracomment>page 4, label of EventReminderCombo</extracomment>
-        <translation>Reminder:</translation>
+        <translation>&amp;Reminder:</translation>
     </message>
     <message id="T9201">
-        <source>Category:</source>
+        <source>C&amp;ategory:</source>
         <extracomment>page 4, label of EventCategoryListView</extracomment>
-        <translation>Category:</translation>
+        <translation>C&amp;ategory:</translation>
     </message>
     <message id="T9202">
-        <source>Add</source>
+        <source>&amp;Add</source>
         <extracomment>pages 18 and 19, add buttons</extracomment>
-        <translation>Add</translation>
+        <translation>&amp;Add</translation>
     </message>
     <message id="T9203">
-        <source>Remove</source>
+        <source>&amp;Remove</source>
         <extracomment>pages 18 and 19, remove buttons</extracomment>
-        <translation>Remove</translation>
+        <translation>&amp;Remove</translation>
     </message>
     <message id="T9204">
-        <source>Add Group</source>
+        <source>A&amp;dd Group</source>
         <extracomment>pages 18 and 19, add group buttons</extracomment>
-        <translation>Add Group</translation>
+        <translation>A&amp;dd Group</translation>
     </message>
     <message id="T9205">
         <source>Edit categories</source>
@@ -1663,9 +1663,9 @@ Please correct the problem and run the wizard again.</translation>
         <translation>New Folder</translation>
     </message>
     <message id="T9301">
-        <source>&amp;Browse...</source>
+        <source>B&amp;rowse...</source>
         <extracomment>browse buttons of pages 11 and 16</extracomment>
-        <translation>&amp;Browse...</translation>
+        <translation>B&amp;rowse...</translation>
     </message>
     <message id="T9401">
         <source>The calendar entries could not be saved for Outlook.</source>
@@ -1676,6 +1676,66 @@ Please correct the problem and run the wizard again.</translation>
         <source>The server refused the request because it is too large.</source>
         <extracomment>message: the server answered a call with 413 (request too large), e.g. a large plan import</extracomment>
         <translation>The server refused the request because it is too large.</translation>
+    </message>
+    <message id="T9700">
+        <source>The server refused the connection. Please check the server address and port.</source>
+        <extracomment>message: a server call failed, the server refused the connection</extracomment>
+        <translation>The server refused the connection. Please check the server address and port.</translation>
+    </message>
+    <message id="T9701">
+        <source>The server closed the connection before it answered.</source>
+        <extracomment>message: a server call failed, the connection was closed</extracomment>
+        <translation>The server closed the connection before it answered.</translation>
+    </message>
+    <message id="T9702">
+        <source>The server name could not be found. Please check the server address.</source>
+        <extracomment>message: a server call failed, unknown host</extracomment>
+        <translation>The server name could not be found. Please check the server address.</translation>
+    </message>
+    <message id="T9703">
+        <source>The server did not answer in time.</source>
+        <extracomment>message: a server call failed, time-out</extracomment>
+        <translation>The server did not answer in time.</translation>
+    </message>
+    <message id="T9704">
+        <source>A secure connection to the server could not be established.</source>
+        <extracomment>message: a server call failed in the TLS handshake; the network library's reason follows in parentheses</extracomment>
+        <translation>A secure connection to the server could not be established.</translation>
+    </message>
+    <message id="T9705">
+        <source>The network is not available.</source>
+        <extracomment>message: a server call failed, no network</extracomment>
+        <translation>The network is not available.</translation>
+    </message>
+    <message id="T9706">
+        <source>The proxy server could not be reached. Please check the proxy settings.</source>
+        <extracomment>message: a server call failed at the proxy</extracomment>
+        <translation>The proxy server could not be reached. Please check the proxy settings.</translation>
+    </message>
+    <message id="T9707">
+        <source>The proxy server did not accept the proxy user name or password.</source>
+        <extracomment>message: a server call failed, proxy authentication</extracomment>
+        <translation>The proxy server did not accept the proxy user name or password.</translation>
+    </message>
+    <message id="T9708">
+        <source>The server answered with an error. HTTP status: </source>
+        <extracomment>message: a server call failed with an HTTP error; the status number follows</extracomment>
+        <translation>The server answered with an error. HTTP status: </translation>
+    </message>
+    <message id="T9710">
+        <source>Jobs</source>
+        <extracomment>page 0, screen-reader name of the job list</extracomment>
+        <translation>Jobs</translation>
+    </message>
+    <message id="T9711">
+        <source>Time</source>
+        <extracomment>screen-reader name of a time picker, after the caption of its row ("Start Date: Time")</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message id="T9712">
+        <source>Date</source>
+        <extracomment>screen-reader name of a day picker, after the caption of its row (to-do page)</extracomment>
+        <translation>Date</translation>
     </message>
 </context>
 </TS>

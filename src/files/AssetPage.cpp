@@ -17,6 +17,7 @@ AssetPage::AssetPage(QWidget* parent) : WizardPage(7, 0, QStringLiteral("Step 2-
     AssetListTreeView = makeControl<QTreeWidget>(this, "AssetListTreeView");
     AssetListTreeView->setHeaderHidden(true);
     AssetListTreeView->setColumnCount(1);
+    setAccessibleNameTextIds(AssetListTreeView, {2505});
     AssetListTreeView->setSelectionMode(QAbstractItemView::SingleSelection);
 
     auto* layout = new QVBoxLayout(this);

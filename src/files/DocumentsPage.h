@@ -4,6 +4,7 @@
 
 class QLabel;
 class QListWidget;
+class QMimeData;
 class QPushButton;
 
 namespace kitbench {
@@ -21,8 +22,19 @@ public:
     QPushButton* CommandRemoveFile = nullptr;
     QLabel* lblStepBeforePub_2 = nullptr;
 
+    QWidget* firstField() const override;
+
+Q_SIGNALS:
+    // Files or folders dropped from the file manager onto the list, as local paths.
+    void pathsDropped(const QStringList& paths);
+
 protected:
     QList<QWidget*> lockableControls() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The local files and folders a drag carries; remote addresses are left out.
+    static QStringList localPaths(const QMimeData* data);
 };
 
 } // namespace kitbench

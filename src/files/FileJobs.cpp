@@ -185,12 +185,16 @@ void FileJobs::AddNewListFolderCommand_Click()
 
 void FileJobs::CommandAddFile_Click()
 {
-    const std::optional<QString> path =
-        MessageService::instance().askFile(Message::fromId(5010), FileQuestion{});
-    if (!path)
+    FileQuestion question;
+    question.several = true;
+    const std::optional<QString> chosen = MessageService::instance().askFile(Message::fromId(5010), question);
+    if (!chosen)
         return;
-    static_cast<DocumentsPage*>(m_wizard.page(kDocumentsPage))->PublishedFileList->addItem(*path);
-    m_wizard.cmdNav[3]->setEnabled(true);
+    const QStringList paths = chosen->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& path : paths)
+        static_cast<DocumentsPage*>(m_wizard.page(kDocumentsPage))->PublishedFileList->addItem(path);
+    if (!paths.isEmpty())
+        m_wizard.cmdNav[3]->setEnabled(true);
 }
 
 void FileJobs::CommandRemoveFile_Click()

@@ -24,13 +24,13 @@ FolderPage::FolderPage(QWidget* parent)
     FileListTreeView->setHeaderHidden(true);
     FileListTreeView->setColumnCount(1);
     FileListTreeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    setAccessibleNameTextIds(FileListTreeView, {2505});
 
     // A picture button: the icon says "new folder", the tooltip names it.
     NewOrvFolderCommand = makeControl<QPushButton>(this, "NewOrvFolderCommand");
     NewOrvFolderCommand->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     NewOrvFolderCommand->setToolTip(QStringLiteral("New Folder"));
     NewOrvFolderCommand->setProperty(kToolTipTextIdProperty, 9300);
-    NewOrvFolderCommand->setAccessibleName(QStringLiteral("New Folder"));
     NewOrvFolderCommand->setEnabled(false);
     NewOrvFolderCommand->hide(); // only 4.x servers have new library folders: shown after the version check
 

@@ -23,6 +23,9 @@ EventPage::EventPage(QWidget* parent) : WizardPage(4, 0, QStringLiteral("Step 2-
     lblEventEndDate = makeFieldLabel(this, "lblEventEndDate", 2305, QStringLiteral("End Date:"));
     EventEndDateDayDTPicker = makeDatePicker(this, "EventEndDateDayDTPicker");
     EventEndDateTimeDTPicker = makeTimePicker(this, "EventEndDateTimeDTPicker");
+    // The time pickers share their row's caption with the day pickers; screen readers hear which is which.
+    setAccessibleNameTextIds(EventStartDateTimeDTPicker, {2304, 9711});
+    setAccessibleNameTextIds(EventEndDateTimeDTPicker, {2305, 9711});
     lblEventProject = makeFieldLabel(this, "lblEventProject", 2306, QStringLiteral("Project :"));
     EventProjectCombo = makeControl<QComboBox>(this, "EventProjectCombo");
     lblEventOrganizer = makeFieldLabel(this, "lblEventOrganizer", 2307, QStringLiteral("Organizer:"));
@@ -41,6 +44,20 @@ EventPage::EventPage(QWidget* parent) : WizardPage(4, 0, QStringLiteral("Step 2-
     CommandAddEventCategory =
         makeEditorButton(this, "CommandAddEventCategory", 9205, QStringLiteral("Edit categories"));
     EventCategoryListView = makeFlatListView(this, "EventCategoryListView");
+
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    lblEventTitle->setBuddy(EventTitleText);
+    lblEventLocation->setBuddy(EventLocationText);
+    lblEventStartDate->setBuddy(EventStartDateDayDTPicker);
+    lblEventEndDate->setBuddy(EventEndDateDayDTPicker);
+    lblEventProject->setBuddy(EventProjectCombo);
+    lblEventOrganizer->setBuddy(EventManagerCombo);
+    lblEventType->setBuddy(EventTypeCombo);
+    lblEventPriority->setBuddy(EventPriorityCombo);
+    lblEventReminder->setBuddy(EventReminderCombo);
+    lblEventClient->setBuddy(EventClientCombo);
+    lblEventDescription->setBuddy(EventDescriptionText);
+    lblEventCategory->setBuddy(EventCategoryListView);
 
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);

@@ -36,6 +36,17 @@ IncidentPage::IncidentPage(QWidget* parent)
         makeEditorButton(this, "CommandIssueCategory", 9205, QStringLiteral("Edit categories"));
     IncidentCategoryListView = makeFlatListView(this, "IncidentCategoryListView");
 
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    lblIncidentTitle->setBuddy(IncidentTitleText);
+    lblIncidentProject->setBuddy(IncidentProjectCombo);
+    lblIncidentClient->setBuddy(IncidentClientCombo);
+    lblIncidentType->setBuddy(IncidentTypeCombo);
+    lblIncidentPriority->setBuddy(IncidentPriorityCombo);
+    lblIncidentSeverity->setBuddy(IncidentSeverityCombo);
+    lblIncidentBox->setBuddy(IncidentBoxCombo);
+    lblIncidentDescription->setBuddy(IncidentDescriptionText);
+    lblIncidentCategory->setBuddy(IncidentCategoryListView);
+
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);

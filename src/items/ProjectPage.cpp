@@ -36,6 +36,9 @@ ProjectPage::ProjectPage(QWidget* parent)
     lblProjectEndDate = makeFieldLabel(this, "lblProjectEndDate", 2706, QStringLiteral("Finish Date:"));
     ProjectEndtDateDayDTPicker = makeDatePicker(this, "ProjectEndtDateDayDTPicker");
     ProjectEndDateTimeDTPicker = makeTimePicker(this, "ProjectEndDateTimeDTPicker");
+    // The time pickers share their row's caption with the day pickers; screen readers hear which is which.
+    setAccessibleNameTextIds(ProjectStartDateTimeDTPicker, {2705, 9711});
+    setAccessibleNameTextIds(ProjectEndDateTimeDTPicker, {2706, 9711});
     lblPriority = makeFieldLabel(this, "lblPriority", 2758, QStringLiteral("Priority:"));
     ProjectPriorityCombo = makeControl<QComboBox>(this, "ProjectPriorityCombo");
     lblProjectCurrency = makeFieldLabel(this, "lblProjectCurrency", 2756, QStringLiteral("Currency:"));
@@ -53,6 +56,23 @@ ProjectPage::ProjectPage(QWidget* parent)
     ProjectPortfolioListView = makeFlatListView(this, "ProjectPortfolioListView");
 
     // Many fields on one page: keep the rows tight so the two lists keep room for a few entries.
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    lblProjectTitle->setBuddy(ProjectTitleText);
+    lblProjectType->setBuddy(ProjectTypeCombo);
+    lblProjectStatus->setBuddy(ProjectStatusCombo);
+    lblProjectClient->setBuddy(ProjectClientCombo);
+    lblProjectCalendar->setBuddy(ProjectCalendarCombo);
+    lblProjectManager->setBuddy(ProjectManagerCombo);
+    lblProjectExecutive->setBuddy(ProjectExecutiveCombo);
+    lblProjectStartDate->setBuddy(ProjectStartDateDayDTPicker);
+    lblProjectEndDate->setBuddy(ProjectEndtDateDayDTPicker);
+    lblPriority->setBuddy(ProjectPriorityCombo);
+    lblProjectCurrency->setBuddy(ProjectCurrencyCombo);
+    lblTemplate->setBuddy(ProjectTemplateCombo);
+    lblPhase->setBuddy(ProjectPhaseCombo);
+    lblProjectCategory->setBuddy(ProjectCatagoryListView);
+    lblPortfolio->setBuddy(ProjectPortfolioListView);
+
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(4);
     fields->setColumnStretch(1, 1);

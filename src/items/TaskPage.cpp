@@ -26,6 +26,9 @@ TaskPage::TaskPage(QWidget* parent) : WizardPage(3, 0, QStringLiteral("Step 2-2 
     lblTaskEndDate = makeFieldLabel(this, "lblTaskEndDate", 2205, QStringLiteral("Finish Date:"));
     TaskEndDateDayDTPicker = makeDatePicker(this, "TaskEndDateDayDTPicker");
     TaskEndDateTimeDTPicker = makeTimePicker(this, "TaskEndDateTimeDTPicker");
+    // The time pickers share their row's caption with the day pickers; screen readers hear which is which.
+    setAccessibleNameTextIds(TaskStartDateTimeDTPicker, {2204, 9711});
+    setAccessibleNameTextIds(TaskEndDateTimeDTPicker, {2205, 9711});
     lblTaskCompletionType =
         makeFieldLabel(this, "lblTaskCompletionType", 2208, QStringLiteral("Completion Type:"));
     TaskCompetionTypeCombo = makeControl<QComboBox>(this, "TaskCompetionTypeCombo");
@@ -39,6 +42,16 @@ TaskPage::TaskPage(QWidget* parent) : WizardPage(3, 0, QStringLiteral("Step 2-2 
     CommandAddTaskCategory =
         makeEditorButton(this, "CommandAddTaskCategory", 9205, QStringLiteral("Edit categories"));
     TaskCategoryListView = makeFlatListView(this, "TaskCategoryListView");
+
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    lblTaskTitle->setBuddy(TaskTitleText);
+    lblTaskProject->setBuddy(TaskProjectCombo);
+    lblTaskPriority->setBuddy(TaskPriorityCombo);
+    lblTaskStartDate->setBuddy(TaskStartDateDayDTPicker);
+    lblTaskEndDate->setBuddy(TaskEndDateDayDTPicker);
+    lblTaskCompletionType->setBuddy(TaskCompetionTypeCombo);
+    lblTaskDescription->setBuddy(TaskDescriptionText);
+    lblTaskCategory->setBuddy(TaskCategoryListView);
 
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);

@@ -1,6 +1,7 @@
 #include "items/TemplatesPage.h"
 
 #include "items/PageWidgets.h"
+#include "shell/FieldFocus.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -24,6 +25,7 @@ TemplatesPage::TemplatesPage(QWidget* parent)
     Command3->setVisible(false);
     lblAssignmentSearch = makeFieldLabel(this, "lblAssignmentSearch", 3010, QStringLiteral("Search:"));
     SearchAssignmentText = makeControl<QLineEdit>(this, "SearchAssignmentText");
+    keepEnterKey(SearchAssignmentText); // Enter is Find here
     FindAssignmentCommand =
         makeControl<QPushButton>(this, "FindAssignmentCommand", 3012, QStringLiteral("Find"));
     lblAssignmentUsers = makeFieldLabel(this, "lblAssignmentUsers", 3011, QStringLiteral("Users:"));

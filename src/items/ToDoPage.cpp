@@ -35,10 +35,13 @@ ToDoPage::ToDoPage(QWidget* parent) : WizardPage(5, 0, QStringLiteral("Step 2-4 
     FinishDateEnable = makeControl<QCheckBox>(this, "FinishDateEnable");
     ToDoEndDateDayDTPicker = makeDatePicker(this, "ToDoEndDateDayDTPicker");
     ToDoEndDateTimeDTPicker = makeTimePicker(this, "ToDoEndDateTimeDTPicker");
+    // The caption of each date row is its check box's buddy; the pickers are named after it.
+    setAccessibleNameTextIds(ToDoStartDateDayDTPicker, {2406, 9712});
+    setAccessibleNameTextIds(ToDoStartDateTimeDTPicker, {2406, 9711});
+    setAccessibleNameTextIds(ToDoEndDateDayDTPicker, {2407, 9712});
+    setAccessibleNameTextIds(ToDoEndDateTimeDTPicker, {2407, 9711});
     lblToDoStartDate->setBuddy(StartDateEnable);
     lblToDoEndDate->setBuddy(FinishDateEnable);
-    StartDateEnable->setAccessibleName(lblToDoStartDate->text());
-    FinishDateEnable->setAccessibleName(lblToDoEndDate->text());
     // A fresh page has no dates: the check boxes are clear and the pickers off.
     for (QWidget* picker :
          {static_cast<QWidget*>(ToDoStartDateDayDTPicker), static_cast<QWidget*>(ToDoStartDateTimeDTPicker),
@@ -51,6 +54,15 @@ ToDoPage::ToDoPage(QWidget* parent) : WizardPage(5, 0, QStringLiteral("Step 2-4 
                                                      QStringLiteral("Must be confirmed by Manager"));
     lblToDoDescription = makeFieldLabel(this, "lblToDoDescription", 2411, QStringLiteral("Description:"));
     ToDoDescriptionText = makeMultiLineText(this, "ToDoDescriptionText");
+
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    lblToDoTitle->setBuddy(ToDoTitleText);
+    lblToDoProject->setBuddy(ToDoProjectCombo);
+    lblToDoManager->setBuddy(ToDoManagerCombo);
+    lblToDoPriority->setBuddy(ToDoPriorityCombo);
+    lblToDoCompletionType->setBuddy(ToDoCompetionTypeCombo);
+    lblToDoClient->setBuddy(ToDoClientCombo);
+    lblToDoDescription->setBuddy(ToDoDescriptionText);
 
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);

@@ -68,7 +68,6 @@ CreateListPage::CreateListPage(QWidget* parent)
     AddNewListFolderCommand->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     AddNewListFolderCommand->setToolTip(QStringLiteral("New Folder"));
     AddNewListFolderCommand->setProperty(kToolTipTextIdProperty, 9300);
-    AddNewListFolderCommand->setAccessibleName(QStringLiteral("New Folder"));
     AddNewListFolderCommand->setEnabled(false);
 
     lblListTitle = fieldLabel(this, "lblListTitle", 3102, QStringLiteral("Title:"), ListTitleText);

@@ -1,6 +1,7 @@
 #include "people/TeamPage.h"
 
 #include "items/PageWidgets.h"
+#include "shell/FieldFocus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@ TeamPage::TeamPage(QWidget* parent) : WizardPage(18, 0, QStringLiteral("Step 3 M
     AddGroupCommand = makeControl<QPushButton>(this, "AddGroupCommand", 9204, QStringLiteral("Add Group"));
     lblResourcesSearch = makeFieldLabel(this, "lblResourcesSearch", 3010, QStringLiteral("Search:"));
     SearchResourceText = makeControl<QLineEdit>(this, "SearchResourceText");
+    keepEnterKey(SearchResourceText); // Enter is Find here
     FindCommand = makeControl<QPushButton>(this, "FindCommand", 3012, QStringLiteral("Find"));
     lblResourcesUsers = makeFieldLabel(this, "lblResourcesUsers", 3011, QStringLiteral("Users:"));
     NewResourcesListView = makeFlatListView(this, "NewResourcesListView");

@@ -1,5 +1,6 @@
 #include "platform/HelpSystem.h"
 
+#include "platform/WindowPlacement.h"
 #include "shell/TextCatalogue.h"
 
 #include <QFile>
@@ -9,10 +10,23 @@
 namespace kitbench {
 
 namespace {
+
+// The help in the language of the pack where it has been translated, else in English.
+QString helpFolder()
+{
+    const QString code = LanguagePackCode();
+    const QString translated = QStringLiteral(":/help/") + code;
+    if (!code.isEmpty() && QFile::exists(translated + QStringLiteral("/index.html")))
+        return translated;
+    return QStringLiteral(":/help");
+}
+
 QString pagePath(int contextId)
 {
-    return QStringLiteral(":/help/%1.html").arg(contextId);
+    const QString translated = helpFolder() + QStringLiteral("/%1.html").arg(contextId);
+    return QFile::exists(translated) ? translated : QStringLiteral(":/help/%1.html").arg(contextId);
 }
+
 } // namespace
 
 bool HelpSystem::hasPage(int contextId)
@@ -27,15 +41,19 @@ bool HelpSystem::showContext(int contextId, QWidget* owner)
         m_window = new QTextBrowser(nullptr);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->setObjectName(QStringLiteral("helpWindow"));
-        m_window->setSearchPaths({QStringLiteral(":/help")});
         m_window->setOpenExternalLinks(true);
         m_window->resize(560, 520);
-        if (owner)
-            m_window->move(owner->frameGeometry().topRight());
+        if (owner) {
+            // Its frame is not known before it is shown: the owner's decorations stand in for it.
+            const QRect owned = owner->frameGeometry();
+            const QSize framed = m_window->size() + (owned.size() - owner->size());
+            m_window->move(besideOwner(owned, framed, availableScreenArea(owned)).topLeft());
+        }
     }
     m_window->setWindowTitle(GetLocalizedText(10));
+    m_window->setSearchPaths({helpFolder(), QStringLiteral(":/help")});
     if (!hasPage(contextId)) {
-        m_window->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+        m_window->setSource(QUrl(QStringLiteral("qrc") + helpFolder() + QStringLiteral("/index.html")));
         m_window->show();
         return false;
     }

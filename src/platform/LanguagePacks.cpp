@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace kitbench::LanguagePacks {
@@ -56,6 +58,15 @@ std::unique_ptr<QTranslator> load(const QString& code)
             return pack;
     }
     return nullptr;
+}
+
+std::unique_ptr<QTranslator> loadQtTranslations(const QString& code)
+{
+    auto qt = std::make_unique<QTranslator>();
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+        return nullptr;
+    return qt;
 }
 
 std::unique_ptr<QTranslator> loadBuiltInEnglish()

@@ -34,6 +34,10 @@ private:
 // Loads the pack KitbenchRes45<code>; nullptr when it does not exist or cannot be read.
 std::unique_ptr<QTranslator> load(const QString& code);
 
+// Qt's own texts (standard buttons, file dialog, network errors) in the language of a pack; nullptr
+// when the system has none for it (Debian: qt6-translations-l10n).
+std::unique_ptr<QTranslator> loadQtTranslations(const QString& code);
+
 // The English pack compiled into the program.
 std::unique_ptr<QTranslator> loadBuiltInEnglish();
 

@@ -64,6 +64,8 @@ struct FileQuestion
     bool save = false;
     QString proposal; // a file name or path
     QString filter;   // "XML Files (*.xml)"; empty for all files
+    // Open several files at once: the answer holds one path per line.
+    bool several = false;
 };
 
 // The one way the program shows a message box (title text 10). The window installs a presenter

@@ -2,10 +2,13 @@
 
 #include "shell/TextCatalogue.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace kitbench {
 
@@ -113,11 +116,25 @@ std::optional<QString> presentTextPrompt(const Message& prompt, const QString& d
     return text;
 }
 
+QString savePathProposal(const QString& proposal)
+{
+    if (!proposal.isEmpty() && !QFileInfo(proposal).isRelative())
+        return proposal;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)).filePath(proposal);
+}
+
 std::optional<QString> presentFileDialog(const Message& title, const FileQuestion& question, QWidget* parent)
 {
-    const QString chosen =
-        question.save ? QFileDialog::getSaveFileName(parent, title.text, question.proposal, question.filter)
-                      : QFileDialog::getOpenFileName(parent, title.text, question.proposal, question.filter);
+    QString chosen;
+    if (question.save) {
+        chosen = QFileDialog::getSaveFileName(parent, title.text, savePathProposal(question.proposal),
+                                              question.filter);
+    } else if (question.several) {
+        chosen = QFileDialog::getOpenFileNames(parent, title.text, question.proposal, question.filter)
+                     .join(QLatin1Char('\n'));
+    } else {
+        chosen = QFileDialog::getOpenFileName(parent, title.text, question.proposal, question.filter);
+    }
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

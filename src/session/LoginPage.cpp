@@ -4,6 +4,7 @@
 #include "shell/Artwork.h"
 #include "shell/ConnectionSettings.h"
 #include "shell/Controls.h"
+#include "shell/FieldFocus.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -59,6 +60,13 @@ LoginPage::LoginPage(QWidget* parent) : WizardPage(1, 2002, QStringLiteral("Step
     TextPrPassword = makeControl<QLineEdit>(this, "TextPrPassword");
     TextPrPassword->setEchoMode(QLineEdit::Password);
 
+    // Each caption is its field's buddy: screen readers name the field by it, Alt and its key go there.
+    LabelLogin->setBuddy(TextLogin);
+    LabelPassword->setBuddy(TextPassword);
+    LabelPrServer->setBuddy(TextPrServer);
+    LabelPrUser->setBuddy(TextPrUser);
+    LabelPrPassword->setBuddy(TextPrPassword);
+
     auto* fields = new QGridLayout;
     fields->addWidget(LabelLogin, 0, 0);
     fields->addWidget(TextLogin, 0, 1);
@@ -87,8 +95,9 @@ LoginPage::LoginPage(QWidget* parent) : WizardPage(1, 2002, QStringLiteral("Step
     layout->addLayout(column, 0, 1);
     layout->setColumnStretch(1, 1);
 
+    // Enter in the login box moves on to the password; in the password box it is the window's Next.
+    keepEnterKey(TextLogin);
     connect(TextLogin, &QLineEdit::returnPressed, this, [this] { TextPassword->setFocus(); });
-    connect(TextPassword, &QLineEdit::returnPressed, this, &LoginPage::nextRequested);
     connect(CheckProxy, &QCheckBox::clicked, this, &LoginPage::CheckProxy_Click);
     connect(OptionFromBrowser, &QRadioButton::clicked, this, &LoginPage::OptionFromBrowser_Click);
     connect(OptionProxy, &QRadioButton::clicked, this, &LoginPage::OptionProxy_Click);

@@ -53,10 +53,6 @@ public:
     QLabel* LabelPrPassword;
     QLineEdit* TextPrPassword;
 
-Q_SIGNALS:
-    // Enter in the password box acts as Next.
-    void nextRequested();
-
 private:
     void setProxyBoxesEnabled(bool enabled);
 };

@@ -8,6 +8,7 @@
 #include "session/ServerAddress.h"
 #include "session/SoapOutcome.h"
 #include "session/SoapProgressSink.h"
+#include "session/TransportErrorText.h"
 #include "shell/TextCatalogue.h"
 
 namespace kitbench {
@@ -123,7 +124,7 @@ void SoapSession::IAsyncSOAPCall_OnError(int type, int code, const QString& desc
     const bool tooLarge = type == SoapConnector::HttpError && code == 413;
     SoapErrorText = CancelRequested ? GetLocalizedText(5035)
                     : tooLarge      ? GetLocalizedText(9500)
-                                    : description;
+                                    : transportErrorText(type, code, description);
     CancelRequested = false;
 }
 

@@ -15,6 +15,9 @@ namespace kitbench {
 
 inline constexpr char kTextIdProperty[] = "textId";
 inline constexpr char kToolTipTextIdProperty[] = "toolTipTextId";
+// On inputs without a caption of their own: a QVariantList of text ids whose texts, joined by a
+// space, name the input for screen readers (a time picker: its row's caption and "Time").
+inline constexpr char kAccessibleNameTextIdsProperty[] = "accessibleNameTextIds";
 // On list views (QTreeWidget): a QVariantList of text ids, one per column header.
 inline constexpr char kColumnTextIdsProperty[] = "columnTextIds";
 
@@ -34,6 +37,12 @@ inline int textIdOf(const QObject* control)
 {
     const QVariant id = control->property(kTextIdProperty);
     return id.isValid() ? id.toInt() : 0;
+}
+
+// Names an input that has no caption of its own from the language pack (see kAccessibleNameTextIdsProperty).
+inline void setAccessibleNameTextIds(QWidget* control, const QVariantList& textIds)
+{
+    control->setProperty(kAccessibleNameTextIdsProperty, textIds);
 }
 
 // Creates a control of type W under parent with the given objectName.

@@ -25,6 +25,10 @@ IntroductionPage::IntroductionPage(QWidget* parent)
     actionListView->setRootIsDecorated(false);
     actionListView->setIconSize(QSize(32, 32));
     actionListView->setColumnCount(1);
+    setAccessibleNameTextIds(actionListView, {9710});
+    // Job entries are whole sentences; longer translations wrap instead of being cut off.
+    actionListView->setWordWrap(true);
+    actionListView->setTextElideMode(Qt::ElideNone);
     actionListView->hide();
     chkShowIntro = makeControl<QCheckBox>(this, "chkShowIntro", 1002, QStringLiteral("Skip this page next time"));
 

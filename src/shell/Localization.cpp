@@ -4,10 +4,12 @@
 #include "shell/TextCatalogue.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -15,6 +17,12 @@
 namespace kitbench {
 
 namespace {
+
+// A caption as a screen reader says it: without the marks of its access key ("&Next >" is "Next >").
+QString withoutAccessKeyMarks(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+}
 
 // A property holds a usable id when it is a number (or a text that parses as one).
 bool numericProperty(const QObject* object, const char* name, int& id)
@@ -77,12 +85,30 @@ void localizeCaption(QWidget* control)
         else
             control->setWindowTitle(text);
     }
-    if (numericProperty(control, kToolTipTextIdProperty, id))
-        control->setToolTip(GetLocalizedText(id));
+    if (numericProperty(control, kToolTipTextIdProperty, id)) {
+        const QString hint = GetLocalizedText(id);
+        control->setToolTip(hint);
+        // A button that shows a picture or "..." instead of words is named by its hint.
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (button && !button->text().contains(QRegularExpression(QStringLiteral("\\w"))))
+            button->setAccessibleName(hint);
+    }
+}
+
+// An input without a caption of its own is named for screen readers from its pack texts.
+void localizeAccessibleName(QWidget* control)
+{
+    const QVariantList ids = control->property(kAccessibleNameTextIdsProperty).toList();
+    QStringList words;
+    for (const QVariant& id : ids)
+        words.append(withoutAccessKeyMarks(GetLocalizedText(id.toInt())));
+    if (!words.isEmpty())
+        control->setAccessibleName(words.join(QLatin1Char(' ')));
 }
 
 void localizeControl(QWidget* control)
 {
+    localizeAccessibleName(control);
     if (auto* menu = qobject_cast<QMenu*>(control)) {
         int id = 0;
         if (numericProperty(menu, kTextIdProperty, id))
@@ -99,6 +125,19 @@ void localizeControl(QWidget* control)
     }
 }
 
+// Screen readers name most fields by the caption whose buddy they are; list and tree views they
+// name only by their own accessible name, which the caption gives them here.
+void nameViewsByTheirCaptions(QWidget* window)
+{
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        auto* view = qobject_cast<QAbstractItemView*>(label->buddy());
+        if (!view || !view->property(kAccessibleNameTextIdsProperty).isNull())
+            continue;
+        view->setAccessibleName(withoutAccessKeyMarks(label->text()));
+    }
+}
+
 } // namespace
 
 void ApplyLocalization(QWidget* window)
@@ -109,6 +148,7 @@ void ApplyLocalization(QWidget* window)
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     for (QWidget* control : controls)
         localizeControl(control);
+    nameViewsByTheirCaptions(window);
 }
 
 } // namespace kitbench

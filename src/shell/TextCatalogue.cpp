@@ -2,6 +2,7 @@
 
 #include "platform/LanguagePacks.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 
 #include <memory>
@@ -35,8 +36,16 @@ public:
         return m_english ? m_english->translate("", key.constData()) : QString();
     }
 
+    QString packCode()
+    {
+        if (!m_pack)
+            m_pack = loadChosenPack();
+        return m_pack ? m_code : QString();
+    }
+
     void forgetPack()
     {
+        m_qt.reset(); // a translator removes itself from the application when it goes
         m_pack.reset();
         m_choice.reset();
     }
@@ -50,14 +59,27 @@ private:
             m_choice = std::make_unique<LanguagePacks::LanguageChoice>();
         for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
             if (const auto code = m_choice->code(scope)) {
-                if (auto pack = LanguagePacks::load(*code))
+                if (auto pack = LanguagePacks::load(*code)) {
+                    m_code = *code;
+                    installQtTranslations(*code);
                     return pack;
+                }
             }
         }
         return nullptr;
     }
 
+    // Qt's own texts (Yes and No of a question, the file dialog) follow the pack's language.
+    void installQtTranslations(const QString& code)
+    {
+        m_qt = LanguagePacks::loadQtTranslations(code);
+        if (m_qt && QCoreApplication::instance())
+            QCoreApplication::installTranslator(m_qt.get());
+    }
+
     std::unique_ptr<LanguagePacks::LanguageChoice> m_choice;
+    std::unique_ptr<QTranslator> m_qt;
+    QString m_code;
     std::unique_ptr<QTranslator> m_pack;
     std::unique_ptr<QTranslator> m_english;
 };
@@ -81,6 +103,11 @@ QString GetJoinedText(int id)
         result += piece.chopped(1);
         ++id;
     }
+}
+
+QString LanguagePackCode()
+{
+    return TextCatalogue::instance().packCode();
 }
 
 void ForgetLanguagePack()

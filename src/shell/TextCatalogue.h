@@ -15,6 +15,8 @@ QString GetJoinedText(int id);
 } // namespace kitbench
 
 namespace kitbench {
+// The language code of the pack in use ("de"); empty when the built-in English pack answers.
+QString LanguagePackCode();
 // Drops the pack in use so that the next lookup reads the language choice again (tests, a changed choice).
 void ForgetLanguagePack();
 } // namespace kitbench

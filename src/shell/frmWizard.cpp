@@ -11,11 +11,13 @@
 #include "platform/DesktopShell.h"
 #include "platform/Message.h"
 #include "platform/MessageBoxPresenter.h"
+#include "platform/WindowPlacement.h"
 #include "session/LoginPage.h"
 #include "shell/CommandLine.h"
 #include "shell/ConnectionSettings.h"
 #include "shell/Artwork.h"
 #include "shell/Controls.h"
+#include "shell/FieldFocus.h"
 #include "shell/FinalPage.h"
 #include "shell/FinalReport.h"
 #include "shell/IntroductionPage.h"
@@ -32,6 +34,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +49,7 @@ namespace kitbench {
 
 namespace {
 constexpr int kHelp = 0, kCancel = 1, kBack = 2, kNext = 3, kFinish = 4;
+const QString kPlacementKey = QStringLiteral("WindowPlacement");
 } // namespace
 
 frmWizard::frmWizard(QWidget* parent)
@@ -140,7 +144,6 @@ void frmWizard::buildWindow()
     setMinimumSize(680, 500);
     resize(720, 540);
 
-    connect(m_login, &LoginPage::nextRequested, this, [this] { cmdNav_Click(kNext); });
     connect(m_intro->actionListView, &QTreeWidget::itemSelectionChanged, this, [this] {
         const int mode = m_intro->selectedRunMode();
         cmdNav[kNext]->setEnabled(mode != RunModeNone);
@@ -153,6 +156,16 @@ void frmWizard::buildWindow()
     });
     connect(m_intro->chkShowIntro, &QCheckBox::clicked, this, [this](bool checked) {
         m_settings.write(QStringLiteral("IntroductionScreen"), checked ? QStringLiteral("ShowIntro") : QString());
+    });
+    connect(m_documents, &DocumentsPage::pathsDropped, this, [this](const QStringList& paths) {
+        // A dropped folder brings its files, as a folder named on the command line does.
+        for (const QString& path : paths) {
+            const QStringList files = filesNamedBy(path);
+            for (const QString& file : files)
+                addPublishedFile(file);
+        }
+        if (m_documents->PublishedFileList->count() > 0)
+            cmdNav[kNext]->setEnabled(true);
     });
     connect(m_final->LabelGotoWeb, &QPushButton::clicked, this, [this] { m_hooks->openResultWebView(); });
 }
@@ -214,6 +227,10 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
 
     restoreConnection(request);
     placeBitmaps();
+    // Unattended runs keep the default size, so their screenshots compare from run to run.
+    m_remembersPlacement = request.answerFile.isEmpty();
+    if (m_remembersPlacement)
+        restorePlacement();
 
     if (m_state.RunMode != RunModeNone &&
         m_settings.read(QStringLiteral("IntroductionScreen"), QString()) == QLatin1String("ShowIntro")) {
@@ -250,6 +267,22 @@ void frmWizard::restoreConnection(const CommandLineRequest& request)
         fromCommandLine.password = request.password;
     fromCommandLine.useSsl = request.useSsl;
     m_login->setValues(restoreConnectionSettings(m_settings, fromCommandLine, m_secrets.get()));
+}
+
+// The place the window had when it was last closed, on the screens there are now.
+void frmWizard::restorePlacement()
+{
+    const std::optional<QRect> stored = parsePlacement(m_settings.read(kPlacementKey, QString()));
+    if (!stored)
+        return;
+    const QRect place = fitOnScreen(*stored, availableScreenArea(*stored));
+    setGeometry(QRect(place.topLeft(), place.size().expandedTo(minimumSize())));
+}
+
+void frmWizard::savePlacement()
+{
+    if (m_remembersPlacement)
+        m_settings.write(kPlacementKey, placementText(normalGeometry()));
 }
 
 void frmWizard::saveConnection()
@@ -313,13 +346,50 @@ void frmWizard::SetStep(int step)
     cmdNav[kNext]->setEnabled(buttons.next);
     cmdNav[kCancel]->setEnabled(buttons.cancel);
     cmdNav[kFinish]->setEnabled(buttons.finish);
+    // Enter presses Next, on the final page Finish; the default button shows which.
+    cmdNav[kNext]->setDefault(step != kFinalPage);
+    cmdNav[kFinish]->setDefault(step == kFinalPage);
+}
+
+void frmWizard::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the focused control left alone: the wizard's own, as in any dialog of the desktop.
+    QPushButton* target = nullptr;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            target = cmdNav[m_state.CurrentStep == kFinalPage ? kFinish : kNext];
+            break;
+        case Qt::Key_Escape:
+            target = cmdNav[kCancel];
+            break;
+        case Qt::Key_F1:
+            target = cmdNav[kHelp];
+            break;
+        default:
+            break;
+        }
+    }
+    if (!target) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (target->isEnabled() && target->isVisible())
+        target->click();
 }
 
 void frmWizard::focusFirstField()
 {
-    QWidget* field = page(m_state.CurrentStep)->firstField();
+    focusField(firstFocusableField(page(m_state.CurrentStep)));
+}
+
+void frmWizard::focusField(QWidget* field)
+{
     if (!field)
         return;
+    m_focusField = field;
     field->setFocus();
     // Before the window is on screen the focus cannot be given; it is given on activation.
     m_state.FocusPending = !isVisible() || !field->isVisible();
@@ -329,8 +399,8 @@ void frmWizard::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_state.FocusPending) {
         m_state.FocusPending = false;
-        if (QWidget* field = page(m_state.CurrentStep)->firstField())
-            field->setFocus();
+        if (m_focusField)
+            m_focusField->setFocus();
     }
     QWidget::changeEvent(event);
 }

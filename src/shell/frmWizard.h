@@ -8,6 +8,7 @@
 #include "shell/JobHooks.h"
 #include "shell/WizardState.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -81,6 +82,7 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -88,9 +90,13 @@ private:
     void placeBitmaps();
     void restoreConnection(const CommandLineRequest& request);
     void saveConnection();
+    void restorePlacement();
+    void savePlacement();
     void focusFirstField();
+    void focusField(QWidget* field);
 
     void onNext();
+    void nextFrom(int step);
     void onBack();
     void onCancel();
     void onFinish();
@@ -108,6 +114,8 @@ private:
     std::unique_ptr<JobHooks> m_hooks;
     std::unique_ptr<DesktopShell> m_shell;
     bool m_unloading = false;
+    QPointer<QWidget> m_focusField; // the field that takes the focus when the window is activated
+    bool m_remembersPlacement = false;
     bool m_closeAfterCall = false; // the window was closed during a call: close when it returns
 
     QStackedWidget* m_stack = nullptr;

@@ -6,6 +6,7 @@
 #include "lists/ListImportOptionPage.h"
 #include "platform/DesktopShell.h"
 #include "platform/Message.h"
+#include "shell/FieldFocus.h"
 #include "shell/FinalPage.h"
 #include "shell/PageGraph.h"
 #include "shell/RunMode.h"
@@ -40,6 +41,17 @@ void frmWizard::onNext()
     m_final->CloseAndRunOption->setText(GetLocalizedText(download ? 5059 : 5058));
 
     const int step = m_state.CurrentStep;
+    const qsizetype messagesBefore = MessageService::instance().history().size();
+    nextFrom(step);
+    // A message kept the wizard on the page: the focus goes back to the field it is about, not to
+    // wherever the page lock pushed it.
+    const QList<Message>& shown = MessageService::instance().history();
+    if (m_state.CurrentStep == step && !m_state.IsBusy && shown.size() > messagesBefore)
+        focusField(offendingField(page(step), shown[messagesBefore].textId));
+}
+
+void frmWizard::nextFrom(int step)
+{
     switch (step) {
     case 0:
         ShowStep(1, NavNext);
@@ -317,6 +329,7 @@ void frmWizard::closeEvent(QCloseEvent* event)
         return;
     }
     m_help.close();
+    savePlacement();
     event->accept();
 }
 

@@ -1,6 +1,6 @@
 // The file library pages in-process against a live server: the page checks of the folder and file
 // trees, a link opened instead of downloaded, the new-folder dialog on the library and list folder
-// pages, and the documents list's Add and Remove.
+// pages, and the documents list: Add (several files at once), Remove, and drops from the file manager.
 #include "DevServer.h"
 #include "TempSettings.h"
 #include "UrlRecorder.h"
@@ -16,11 +16,17 @@
 #include "shell/frmWizard.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -63,6 +69,7 @@ private Q_SLOTS:
     void newLibraryFolder();
     void newListFolder();
     void addAndRemoveFiles();
+    void droppedFilesAndFoldersArePublished();
     void uploadWebLink_data();
     void uploadWebLink();
 
@@ -240,15 +247,16 @@ void TestFilesGui::addAndRemoveFiles()
         [](const Message&, const FileQuestion&) { return std::optional<QString>(); });
     control<QPushButton>("CommandAddFile")->click();
     QCOMPARE(list->count(), 0);
+    // The dialog lets several files be chosen at once; each becomes an entry.
     MessageService::instance().setFilePresenter(
         [](const Message& title, const FileQuestion& question) -> std::optional<QString> {
-            if (question.save || title.textId != 5010)
+            if (question.save || !question.several || title.textId != 5010)
                 return std::nullopt;
-            return QStringLiteral("/tmp/one.txt");
+            return QStringLiteral("/tmp/one.txt\n/tmp/two.txt");
         });
     control<QPushButton>("CommandAddFile")->click();
-    control<QPushButton>("CommandAddFile")->click();
     QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(1)->text(), QStringLiteral("/tmp/two.txt"));
     list->item(0)->setSelected(true);
     list->item(1)->setSelected(true);
     control<QPushButton>("CommandRemoveFile")->click();
@@ -256,6 +264,48 @@ void TestFilesGui::addAndRemoveFiles()
     QVERIFY(!next->isEnabled()); // nothing left to publish into the library
     control<QPushButton>("CommandAddFile")->click();
     QVERIFY(next->isEnabled());
+}
+
+// Files and folders dragged from the file manager onto the documents list are listed as the command
+// line lists them (a folder brings its files), and published.
+void TestFilesGui::droppedFilesAndFoldersArePublished()
+{
+    QTemporaryDir files;
+    const auto write = [&files](const QString& name) {
+        QDir(files.path()).mkpath(QFileInfo(files.filePath(name)).path());
+        QFile file(files.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+    };
+    write("single.txt");
+    write("folder/a.txt");
+    write("folder/inner/b.txt");
+    write("folder/.hidden");
+    start("/upload");
+    auto* list = control<QListWidget>("PublishedFileList");
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(files.filePath("single.txt")),
+                     QUrl::fromLocalFile(files.filePath("folder")),
+                     QUrl("https://example.com/not-a-file.txt")});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed << QDir(files.path()).relativeFilePath(list->item(i)->text());
+    QCOMPARE(listed, (QStringList{"single.txt", "folder/a.txt", "folder/inner/b.txt"}));
+
+    m_wizard->cmdNav_Click(3);
+    choose("FileListTreeView", "F4");
+    m_wizard->cmdNav_Click(3);
+    QTRY_COMPARE(int(m_wizard->state().CurrentStep), kFinalPage);
+    QStringList published;
+    for (const QJsonObject& entry : m_server->journal())
+        if (entry.value("page").toString().endsWith("FilePublishing.aspx"))
+            published << entry.value("fields").toObject().value("FileName").toString();
+    QCOMPARE(published.mid(published.size() - 3), (QStringList{"single.txt", "a.txt", "b.txt"}));
 }
 
 void TestFilesGui::uploadWebLink_data()

@@ -228,8 +228,19 @@ void TestSoapSession::transportErrors()
 {
     bool windowFlag = false;
     SoapSession session(&windowFlag);
+    // The network library's English words give way to the pack's; what it cannot name stays as it is.
     session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 1, QStringLiteral("Connection refused"));
-    QCOMPARE(session.SoapErrorText, QStringLiteral("Connection refused"));
+    QCOMPARE(session.SoapErrorText, GetLocalizedText(9700));
+    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 3, QStringLiteral("Host x not found"));
+    QCOMPARE(session.SoapErrorText, GetLocalizedText(9702));
+    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 6, QStringLiteral("self-signed"));
+    QCOMPARE(session.SoapErrorText, GetLocalizedText(9704) + QStringLiteral(" (self-signed)"));
+    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 105, QStringLiteral("proxy"));
+    QCOMPARE(session.SoapErrorText, GetLocalizedText(9707));
+    session.IAsyncSOAPCall_OnError(SoapConnector::HttpError, 503, QStringLiteral("x (HTTP status 503)"));
+    QCOMPARE(session.SoapErrorText, GetLocalizedText(9708) + QStringLiteral("503"));
+    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 302, QStringLiteral("Protocol failure"));
+    QCOMPARE(session.SoapErrorText, QStringLiteral("Protocol failure"));
     windowFlag = true;
     session.IAsyncSOAPCall_OnError(SoapConnector::CancelledError, 0, QStringLiteral("cancelled"));
     QCOMPARE(session.SoapErrorText, GetLocalizedText(5035));

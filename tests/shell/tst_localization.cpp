@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
@@ -52,6 +53,10 @@ void TestLocalization::everyControlKindTakesItsText()
     auto* button = new QPushButton("design", &window);
     setTextId(button, 103);
     button->setProperty(kToolTipTextIdProperty, 1102);
+    auto* picture = new QPushButton("...", &window); // no words: its hint names it for screen readers
+    picture->setProperty(kToolTipTextIdProperty, 1102);
+    auto* uncaptioned = new QLineEdit(&window);
+    setAccessibleNameTextIds(uncaptioned, {1102, 103}); // joined, without access-key marks
 
     auto* menu = new QMenu("design", &window);
     setTextId(menu, 100);
@@ -78,20 +83,24 @@ void TestLocalization::everyControlKindTakesItsText()
     QCOMPARE(window.windowTitle(), QStringLiteral("zz-Login"));
     QCOMPARE(joined->text(), QStringLiteral("A caption split over three ids."));
     QCOMPARE(noId->text(), QStringLiteral("keeps its design text"));
-    QCOMPARE(textId->text(), QStringLiteral("Help")); // missing in the pack: English
+    QCOMPARE(textId->text(), QStringLiteral("&Help")); // missing in the pack: English
     QCOMPARE(notNumeric->text(), QStringLiteral("design"));
     QCOMPARE(button->text(), GetLocalizedText(103));
     QCOMPARE(button->toolTip(), QStringLiteral("zz-Login"));
-    QCOMPARE(menu->title(), QStringLiteral("Help"));
+    QVERIFY(button->accessibleName().isEmpty()); // its words name it
+    QCOMPARE(picture->accessibleName(), QStringLiteral("zz-Login"));
+    QCOMPARE(uncaptioned->accessibleName(),
+             QStringLiteral("zz-Login ") + GetLocalizedText(103).remove('&').trimmed());
+    QCOMPARE(menu->title(), QStringLiteral("&Help"));
     QCOMPARE(item->text(), QStringLiteral("zz-Login"));
     QCOMPARE(tabs->tabText(0), QStringLiteral("zz-Login"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("b"));
-    QCOMPARE(tabs->tabToolTip(1), QStringLiteral("Help"));
+    QCOMPARE(tabs->tabToolTip(1), QStringLiteral("&Help"));
     QCOMPARE(tool->toolTip(), QStringLiteral("zz-Login"));
     QCOMPARE(tool->text(), QStringLiteral("tool"));
     QCOMPARE(list->headerItem()->text(0), QStringLiteral("zz-Login"));
     QCOMPARE(list->headerItem()->text(1), QStringLiteral("y"));
-    QCOMPARE(list->headerItem()->text(2), QStringLiteral("Help"));
+    QCOMPARE(list->headerItem()->text(2), QStringLiteral("&Help"));
 }
 
 QTEST_MAIN(TestLocalization)

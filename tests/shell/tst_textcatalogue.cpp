@@ -2,6 +2,7 @@
 
 #include "shell/TextCatalogue.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 using namespace kitbench;
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void joinedText_data();
     void joinedText();
     void unknownIdIsEmpty();
+    void qtTextsFollowThePack();
 
 private:
     std::unique_ptr<TempSettings> m_temp;
@@ -37,8 +39,8 @@ private:
 void TestTextCatalogue::withoutLanguageTheBuiltInEnglishIsUsed()
 {
     QCOMPARE(GetLocalizedText(102), QStringLiteral("< &Back"));
-    QCOMPARE(GetLocalizedText(1110), QStringLiteral("Use Secure Connection (SSL). "));
-    QCOMPARE(GetLocalizedText(2709), QStringLiteral("Executeve Manager:"));
+    QCOMPARE(GetLocalizedText(1110), QStringLiteral("Use Secu&re Connection (SSL). "));
+    QCOMPARE(GetLocalizedText(2709), QStringLiteral("E&xecuteve Manager:"));
 }
 
 void TestTextCatalogue::languageChoice_data()
@@ -46,12 +48,12 @@ void TestTextCatalogue::languageChoice_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("login");
-    QTest::newRow("user scope") << "de" << "" << "Anmeldename";
-    QTest::newRow("system scope") << "" << "de" << "Anmeldename";
+    QTest::newRow("user scope") << "de" << "" << "A&nmeldename";
+    QTest::newRow("system scope") << "" << "de" << "A&nmeldename";
     QTest::newRow("user wins over system") << "zz" << "de" << "zz-Login";
     QTest::newRow("user pack missing, system tried next") << "xx" << "zz" << "zz-Login";
-    QTest::newRow("no pack anywhere") << "xx" << "yy" << "Login";
-    QTest::newRow("path in the code names no pack") << "../lang/KitbenchRes45de" << "" << "Login";
+    QTest::newRow("no pack anywhere") << "xx" << "yy" << "&Login";
+    QTest::newRow("path in the code names no pack") << "../lang/KitbenchRes45de" << "" << "&Login";
 }
 
 void TestTextCatalogue::languageChoice()
@@ -68,17 +70,17 @@ void TestTextCatalogue::idMissingInPackFallsBackToEnglish()
 {
     TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
     QCOMPARE(GetLocalizedText(1102), QStringLiteral("zz-Login"));
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("Help"));
+    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
 }
 
 void TestTextCatalogue::failedLoadIsRetriedOnNextLookup()
 {
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("Help"));
+    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
     TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("Hilfe"));
+    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
     // Once created, the pack is kept for the life of the program.
     TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
-    QCOMPARE(GetLocalizedText(1102), QStringLiteral("Anmeldename"));
+    QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
 }
 
 void TestTextCatalogue::joinedText_data()
@@ -101,6 +103,23 @@ void TestTextCatalogue::joinedText()
 void TestTextCatalogue::unknownIdIsEmpty()
 {
     QCOMPARE(GetLocalizedText(987654), QString());
+}
+
+// Qt's own words (the buttons of a question, the file dialog) are in the pack's language too.
+void TestTextCatalogue::qtTextsFollowThePack()
+{
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    QCOMPARE(GetLocalizedText(1102), QStringLiteral("&Login"));
+    QCOMPARE(yes(), QStringLiteral("&Yes"));
+    QCOMPARE(LanguagePackCode(), QString());
+    ForgetLanguagePack();
+    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
+    QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
+    QCOMPARE(LanguagePackCode(), QStringLiteral("de"));
+    QCOMPARE(yes(), QStringLiteral("&Ja"));
+    ForgetLanguagePack();
+    TempSettings::setLanguage(QSettings::UserScope, QString());
+    QCOMPARE(yes(), QStringLiteral("&Yes"));
 }
 
 QTEST_GUILESS_MAIN(TestTextCatalogue)

@@ -1,0 +1,307 @@
+// The wizard as a keyboard and screen-reader user meets it, in English and German: every input
+// named, labels tied to their fields, no access key twice on a page, nothing clipped, and the keys
+// Enter, Esc and F1.
+#include "TempSettings.h"
+
+#include "platform/Message.h"
+#include "shell/CommandLine.h"
+#include "shell/FieldFocus.h"
+#include "shell/PageGraph.h"
+#include "shell/TextCatalogue.h"
+#include "shell/WizardPage.h"
+#include "shell/frmWizard.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace kitbench;
+
+namespace {
+
+// A job whose path visits the page, so the page is seen as that job shows it.
+constexpr int kJobOfPage[kPageCount] = {0, 1, 1, 2, 3, 4, 6, 7, 8, 8, 10, 9, 9, 11, 5, 5, 12, 12, 3, 8, 1, 1};
+
+QString describe(int step, const QWidget* widget)
+{
+    return QStringLiteral("page %1 %2 %3")
+        .arg(step)
+        .arg(widget->metaObject()->className(), widget->objectName());
+}
+
+bool isInput(const QWidget* widget)
+{
+    // The line edit inside a combo box or picker is part of its owner, which carries the name.
+    const QWidget* parent = widget->parentWidget();
+    if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
+        return false;
+    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+}
+
+// Whether an entry's text fits the room its row gives it, on one line or wrapped.
+bool fitsItsRow(const QTreeWidget* list, const QTreeWidgetItem* item)
+{
+    const QRect row = list->visualItemRect(item);
+    const int icon = item->icon(0).isNull() ? 0 : list->iconSize().width();
+    const int room = row.width() - icon - 4 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 8;
+    const QFontMetrics metrics(list->font());
+    if (!list->wordWrap())
+        return metrics.horizontalAdvance(item->text(0)) <= room;
+    return metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, item->text(0)).height() <=
+           row.height();
+}
+
+// Whether a button's caption fits the room its style leaves for it. (A push button's size hint has a
+// minimum width whatever its text, so the hint says nothing about clipping.)
+bool fitsItsButton(const QAbstractButton* button)
+{
+    if (!qobject_cast<const QPushButton*>(button))
+        return button->sizeHint().width() <= button->width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    return icon + text <= room.width();
+}
+
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void everyPageIsUsableByKeyboard_data();
+    void everyPageIsUsableByKeyboard();
+    void keysDriveTheNavigation();
+    void focusReturnsToTheFieldAfterAFailedCheck_data();
+    void focusReturnsToTheFieldAfterAFailedCheck();
+
+private:
+    void start(const QString& commandLine);
+    void enter(int step);
+
+    std::unique_ptr<TempSettings> m_temp;
+    std::unique_ptr<frmWizard> m_wizard;
+};
+
+void TestKeyboard::init()
+{
+    m_temp = std::make_unique<TempSettings>();
+    ForgetLanguagePack();
+    MessageService::instance().clearHistory();
+}
+
+void TestKeyboard::cleanup()
+{
+    m_wizard.reset();
+    MessageService::instance().setPresenter({});
+    MessageService::instance().clearHistory();
+    ForgetLanguagePack();
+    m_temp.reset();
+}
+
+void TestKeyboard::start(const QString& commandLine)
+{
+    m_wizard = std::make_unique<frmWizard>();
+    m_wizard->Form_Load(parseCommandLine(commandLine));
+    MessageService::instance().setPresenter([](const Message& message) {
+        qWarning("unexpected message [%d] %s", message.textId, qPrintable(message.text));
+        return MessageAnswer::No;
+    });
+    m_wizard->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_wizard.get()));
+}
+
+void TestKeyboard::enter(int step)
+{
+    m_wizard->state().RunMode = static_cast<qint16>(kJobOfPage[step]);
+    m_wizard->ShowStep(step, NavInitial);
+    QApplication::processEvents();
+}
+
+void TestKeyboard::everyPageIsUsableByKeyboard_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral("de");
+}
+
+void TestKeyboard::everyPageIsUsableByKeyboard()
+{
+    QFETCH(QString, language);
+    TempSettings::setLanguage(QSettings::UserScope, language);
+    start(QString());
+    QStringList faults;
+    int inputs = 0;
+    for (int step = 0; step < kPageCount; ++step) {
+        enter(step);
+        WizardPage* page = m_wizard->page(step);
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || !page->isAncestorOf(focused))
+            faults << QStringLiteral("page %1 opens without focus on a field").arg(step);
+
+        QHash<QChar, QString> keys;
+        const auto claimKey = [&](const QWidget* owner, const QString& text) {
+            const QChar key = mnemonicOf(text);
+            if (key.isNull() || !owner->isVisibleTo(m_wizard.get()))
+                return;
+            if (keys.contains(key))
+                faults << describe(step, owner) +
+                              QStringLiteral(" repeats access key %1 of %2").arg(key, keys[key]);
+            keys.insert(key, owner->objectName());
+        };
+        for (QPushButton* button : m_wizard->cmdNav)
+            claimKey(button, button->text());
+
+        const QList<QWidget*> widgets = page->findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (!widget->isVisibleTo(page))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                if (!mnemonicOf(label->text()).isNull() && !label->buddy())
+                    faults << describe(step, label) + QStringLiteral(" has an access key but no field");
+                claimKey(label, label->text());
+                const bool clipped = label->wordWrap()
+                                         ? label->heightForWidth(label->width()) > label->height()
+                                         : label->sizeHint().width() > label->width();
+                if (clipped && !label->text().isEmpty())
+                    faults << describe(step, label) +
+                                  QStringLiteral(" is clipped: \"%1\"").arg(label->text());
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                claimKey(button, button->text());
+                if (!fitsItsButton(button))
+                    faults << describe(step, button) +
+                                  QStringLiteral(" is clipped: \"%1\"").arg(button->text());
+            }
+            if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+                for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                    const QTreeWidgetItem* item = list->topLevelItem(row);
+                    if (!fitsItsRow(list, item))
+                        faults << describe(step, list) +
+                                      QStringLiteral(" cuts entry \"%1\"").arg(item->text(0));
+                }
+            }
+            if (!isInput(widget))
+                continue;
+            ++inputs;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+            if (!name.contains(QRegularExpression(QStringLiteral("\\w"))))
+                faults << describe(step, widget) + QStringLiteral(" has no accessible name");
+        }
+    }
+    for (const QString& fault : std::as_const(faults))
+        qWarning("%s", qPrintable(fault));
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
+    QVERIFY(inputs > 100);
+}
+
+void TestKeyboard::keysDriveTheNavigation()
+{
+    start(QStringLiteral("/createincident"));
+    enter(1);
+    QVERIFY(m_wizard->cmdNav[3]->isDefault());
+    // Enter in the login box moves on to the password; there, as in any field, it presses Next.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextLogin"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextPassword"));
+    QCOMPARE(m_wizard->state().CurrentStep, qint16(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(m_wizard->state().CurrentStep, qint16(2));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("IncidentTitleText"));
+    // A search box keeps Enter for its own Find.
+    auto* search = m_wizard->findChild<QLineEdit*>(QStringLiteral("SearchResourceText"));
+    int finds = 0;
+    connect(search, &QLineEdit::returnPressed, this, [&finds] { ++finds; });
+    enter(18);
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(finds, 1);
+    QCOMPARE(m_wizard->state().CurrentStep, qint16(18));
+    enter(2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto help = std::find_if(windows.begin(), windows.end(), [](QWidget* w) {
+        return w->objectName() == QLatin1String("helpWindow") && w->isVisible();
+    });
+    QVERIFY(help != windows.end());
+    (*help)->close();
+
+    MessageService::instance().pushAnswer(MessageAnswer::No);
+    QTest::keyClick(m_wizard.get(), Qt::Key_Escape);
+    QCOMPARE(MessageService::instance().history().last().textId, 3005);
+    QVERIFY(m_wizard->isVisible());
+
+    enter(kFinalPage);
+    QVERIFY(m_wizard->cmdNav[4]->isDefault() && !m_wizard->cmdNav[3]->isDefault());
+}
+
+void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("textId");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("task title") << 3 << 5006 << "TaskTitleText";
+    QTest::newRow("task project") << 3 << 5045 << "TaskProjectCombo";
+    QTest::newRow("event dates") << 4 << 5007 << "EventStartDateDayDTPicker";
+    QTest::newRow("to-do manager") << 5 << 5047 << "ToDoManagerCombo";
+    QTest::newRow("upload folder") << 6 << 2504 << "FileListTreeView";
+    QTest::newRow("project finish") << 8 << 5008 << "ProjectStartDateDayDTPicker";
+    QTest::newRow("list folder") << 14 << 3108 << "ListFolderTreeView";
+    QTest::newRow("workbook") << 16 << 3306 << "txtExcelFilePath";
+    QTest::newRow("no files") << 20 << 5048 << "CommandAddFile";
+    QTest::newRow("server error: the first field") << 2 << 5009 << "IncidentTitleText";
+}
+
+void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck()
+{
+    QFETCH(int, step);
+    QFETCH(int, textId);
+    QFETCH(QString, field);
+    start(QString());
+    enter(step);
+    QCOMPARE(offendingField(m_wizard->page(step), textId)->objectName(), field);
+    if (step == 16 || step == 20) {
+        // These two are checked by the window itself: Next with nothing chosen.
+        m_wizard->state().RunMode = static_cast<qint16>(step == 20 ? 6 : 12);
+        MessageService::instance().pushAnswer(MessageAnswer::Ok);
+        m_wizard->cmdNav[1]->setFocus();
+        m_wizard->cmdNav_Click(3);
+        QCOMPARE(MessageService::instance().history().last().textId, textId);
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    }
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
