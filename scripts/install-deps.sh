@@ -7,6 +7,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libpugixml-dev libcpp-httplib-dev libsqlite3-dev libssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl
+  clang libclang-rt-dev llvm # sanitized build and libFuzzer (llvm: readable sanitizer stack traces)
 )
 missing=()
 for p in "${packages[@]}"; do
