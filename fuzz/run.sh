@@ -64,6 +64,8 @@ for target in "${targets[@]}"; do
     echo "fuzz_$target found a problem: $(ls "$findings")" >&2
     exit 1
   }
-  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/fuzz/$target.log" | tr '\n' ' ' >&2
+  # Single-process runs end with their statistics; forked ones with a progress line.
+  { grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/fuzz/$target.log" ||
+    grep -E "^#[0-9]+:? " "$build/fuzz/$target.log" | tail -n 1; } | tr '\n' ' ' >&2 || true
   echo >&2
 done
