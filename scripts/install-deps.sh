@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xdg-utils curl openssl
   qtkeychain-qt6-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file
   qt6-translations-l10n
+  clang libclang-rt-dev llvm # sanitized build and libFuzzer (llvm: readable sanitizer stack traces)
 )
 missing=()
 for p in "${packages[@]}"; do

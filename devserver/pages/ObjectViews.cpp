@@ -219,10 +219,11 @@ std::string ObjectViews::projectItems(std::int64_t projectId)
     std::string out;
     for (const auto& [kind, page] : pages) {
         const std::string link = page;
+        const std::string title = titleOf(kind); // clang before 16 cannot capture a structured binding
         m_db.each("SELECT id, title FROM items WHERE project_id = ? AND kind = ? ORDER BY id",
                   {projectId, std::string(kind)}, [&](const Row& r) {
-                      out += "<li>" + std::string(titleOf(kind)) + " " + r.s(0) + ": <a href=\"" + link +
-                             r.s(0) + "&amp;Tab=General\">" + Html::escape(r.s(1)) + "</a></li>";
+                      out += "<li>" + title + " " + r.s(0) + ": <a href=\"" + link + r.s(0) +
+                             "&amp;Tab=General\">" + Html::escape(r.s(1)) + "</a></li>";
                   });
     }
     return out.empty() ? out : "<h2>Items</h2><ul>" + out + "</ul>";
