@@ -1,6 +1,6 @@
 // kitbench: the Orvello Kitbench wizard.
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "session/TrustStore.h"
 #include "shell/AnswerFile.h"
 #include "shell/CommandLine.h"

@@ -9,7 +9,7 @@
 #include "items/IncidentPage.h"
 #include "items/ProjectPage.h"
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"

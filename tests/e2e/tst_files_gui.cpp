@@ -8,7 +8,7 @@
 #include "files/CreateOrvFolder.h"
 #include "platform/DesktopShell.h"
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"

@@ -6,7 +6,7 @@
 #include "platform/Message.h"
 #include "platform/SettingsStore.h"
 #include "session/LoginPage.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/PageGraph.h"
 #include "shell/TextCatalogue.h"

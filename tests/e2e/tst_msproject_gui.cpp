@@ -8,7 +8,7 @@
 #include "people/DlgOrvUsers.h"
 #include "platform/Message.h"
 #include "platform/msproject/RecordingMsProject.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"

@@ -5,7 +5,7 @@
 #include "TempSettings.h"
 
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/PageGraph.h"
 #include "shell/TextCatalogue.h"

@@ -13,7 +13,7 @@
 #include "people/PeopleRequests.h"
 #include "people/TeamPage.h"
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"

@@ -11,7 +11,7 @@
 #include "people/PeopleAnswers.h"
 #include "people/PeopleRequests.h"
 #include "platform/Message.h"
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"

@@ -1,4 +1,4 @@
-#include "session/ServerJobs.h"
+#include "app/ServerJobs.h"
 
 #include "directory/CategoryEditing.h"
 #include "calendar/CalendarJobs.h"
