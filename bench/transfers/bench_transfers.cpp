@@ -170,8 +170,9 @@ int main(int argc, char** argv)
         run(curlLogin + QStringList{"-o", dir.filePath("curl-copy.bin"), "-F", "FolderID=2", "-F",
                                     "VersionID=" + version, portal + "FileDownload.aspx"},
             dir.path(), {});
-    const Measured wizardDownload = runWizard(dir.filePath("download"), QStringList{"/download"} + login,
-                                              "[page 7]\nAssetListTreeView = key:A" + version + "\n");
+    const Measured wizardDownload =
+        runWizard(dir.filePath("download"), QStringList{"/download"} + login,
+                  "[page 7]\nAssetListTreeView = key:A" + version + "\n[dialog SaveFile]\nFileName = .\n");
     const bool copiesWhole = QFileInfo(dir.filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
                              QFileInfo(dir.filePath("download/curl.bin")).size() == sizeMiB * kMiB;
 
