@@ -181,6 +181,19 @@ TEST(WorkbookReaders, DelimitedTextIsOneSheetNamedAfterTheFile)
               (std::vector<std::vector<std::string>>{{"two\nlines \"quoted\"", "x"}}));
 }
 
+TEST(WorkbookReaders, RepeatedHeadersGetTheFirstFreeSuffix)
+{
+    // A literal "a 2" before the repeats, and a repeat of a numbered name.
+    Sheet sheet{"Header", {{{"a"}, {"a 2"}, {"a"}, {"a"}, {"a 2"}, {""}, {"a"}, {"Column F"}}}};
+    EXPECT_EQ(SheetTable(sheet).columnNames(),
+              (std::vector<std::string>{"a", "a 2", "a 3", "a 4", "a 2 2", "Column F", "a 5", "Column F 2"}));
+    // Thousands of equal headers stay unique (and take linear, not quadratic, work).
+    Sheet wide{"Wide", {std::vector<Cell>(20000, Cell{"x"})}};
+    const std::vector<std::string> names = SheetTable(wide).columnNames();
+    EXPECT_EQ(names.back(), "x 20000");
+    EXPECT_EQ(listRows(wide, names, false).size(), 0u);
+}
+
 TEST(WorkbookReaders, FarAwayCellsAreRefusedBeforeTheyCostMemory)
 {
     Sheet sheet{"Sparse", {}};
