@@ -32,6 +32,7 @@ max_len_of() {
     commandline) echo 1024 ;;
     answerfile | formpost) echo 4096 ;;
     servicedescription) echo 16384 ;;
+    workbook) echo 16384 ;; # the smallest real .xls of the seeds is 10.5 KiB
     *) echo 8192 ;;
   esac
 }
