@@ -219,6 +219,14 @@ TEST(WorkbookReaders, SheetMarkupWithPrefixesEntitiesAndInlineText)
     for (const char* broken : {"<sheetData><row><c r=\"A1\"><v>1", "<sheetData><row><c r=\"1A\"><v>1</v></c>",
                                "<sheetData><row r=\"0\">", "<sheetData><row><c><v>&nbsp;</v></c>"})
         EXPECT_THROW(SheetXml::cells(broken, collect), WorkbookError) << broken;
+    // A value in a million CDATA sections (which once took a stack frame each).
+    std::string split = "<sheetData><row><c><v>";
+    for (int i = 0; i < 1'000'000; ++i)
+        split += "<![CDATA[7]]>";
+    std::size_t length = 0;
+    SheetXml::cells(split + "</v></c></row></sheetData>",
+                    [&length](const SheetXml::CellMarkup& c) { length = c.value.size(); });
+    EXPECT_EQ(length, 1'000'000u);
 }
 
 TEST(CellText, ValuesAsListText)
