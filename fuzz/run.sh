@@ -25,8 +25,8 @@ if ((${#targets[@]} == 0)); then
   for binary in "$build"/bin/fuzz_*; do targets+=("${binary##*/fuzz_}"); done
 fi
 
-# Input size limits: enough for every structure the readers know; the folder fills recurse per level,
-# which stays shallow at these sizes.
+# Input size limits: enough for every structure the readers know (deep nesting is replayed from
+# fuzz/regressions, whatever its size).
 max_len_of() {
   case "$1" in
     commandline) echo 1024 ;;

@@ -31,23 +31,22 @@ void checkSheet(const Sheet& sheet, bool slotsCounted)
     const std::set<std::string> distinct(names.begin(), names.end());
     fuzzCheck(distinct.size() == names.size(), "column names are unique within a sheet");
     fuzzCheck(!distinct.contains(std::string()), "every column has a name");
-    std::size_t previous = 0;
-    for (std::size_t r : table.dataRows()) {
-        fuzzCheck(r < sheet.rows.size() && (previous < r || r == table.dataRows().front()),
+    const std::vector<std::size_t>& dataRows = table.dataRows();
+    for (std::size_t i = 0; i < dataRows.size(); ++i)
+        fuzzCheck(dataRows[i] < sheet.rows.size() && (i == 0 || dataRows[i - 1] < dataRows[i]),
                   "data rows are rows of the sheet, in order");
-        previous = r;
-    }
 
-    // A list made of every column has one row per data row, each as wide as the column list.
+    // A list made of every column: the lenient import skips the rows with an error value, the strict
+    // one refuses the sheet for them; all other data rows become list rows as wide as the column list.
     const std::vector<std::vector<std::string>> kept = listRows(sheet, names, true);
-    fuzzCheck(kept.size() <= table.dataRows().size(), "a list has no more rows than the sheet has data rows");
+    fuzzCheck(kept.size() <= dataRows.size(), "a list has no more rows than the sheet has data rows");
     for (const auto& row : kept)
         fuzzCheck(row.size() == names.size(), "every list row holds each chosen column");
     try {
-        fuzzCheck(listRows(sheet, names, false).size() == table.dataRows().size(),
+        fuzzCheck(listRows(sheet, names, false).size() == dataRows.size(),
                   "without error rows every data row becomes a list row");
     } catch (const ErrorRow&) {
-        fuzzCheck(kept.size() < table.dataRows().size(), "an error row is one the lenient import skips");
+        fuzzCheck(kept.size() < dataRows.size(), "an error row is one the lenient import skips");
     }
 }
 
