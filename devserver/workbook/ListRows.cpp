@@ -2,7 +2,8 @@
 
 #include "workbook/SheetTable.h"
 
-#include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace orvdev {
 
@@ -10,13 +11,17 @@ std::vector<std::vector<std::string>> listRows(const Sheet& sheet, const std::ve
                                                bool ignoreErrorRows)
 {
     const SheetTable table(sheet);
+    // Looked up by name: a sheet may span thousands of columns, and a request may choose them all.
+    std::unordered_map<std::string_view, std::size_t> byName;
     const std::vector<std::string>& names = table.columnNames();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        byName.emplace(names[i], i);
     std::vector<std::size_t> sheetColumns;
     for (const std::string& column : columns) {
-        const auto found = std::find(names.begin(), names.end(), column);
-        if (found == names.end())
+        const auto found = byName.find(column);
+        if (found == byName.end())
             throw UnknownColumn("Sheet '" + sheet.name + "' has no column '" + column + "'.");
-        sheetColumns.push_back(table.sheetColumn(static_cast<std::size_t>(found - names.begin())));
+        sheetColumns.push_back(table.sheetColumn(found->second));
     }
     std::vector<std::vector<std::string>> rows;
     rows.reserve(table.dataRows().size());

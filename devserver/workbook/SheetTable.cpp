@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -41,13 +42,17 @@ SheetTable::SheetTable(const Sheet& sheet)
         return;
     m_firstColumn = first;
     std::set<std::string> taken;
+    // The suffix to try next per header text: a header of thousands of equal names must not try
+    // every suffix again for each of them. Suffixes below it are taken and stay so.
+    std::map<std::string, int> nextSuffix;
     const auto& headerRow = sheet.rows[*header];
     for (std::size_t c = first; c <= last; ++c) {
         std::string name = c < headerRow.size() ? headerRow[c].text : std::string();
         if (name.empty())
             name = "Column " + CellText::columnLetters(c);
         std::string unique = name;
-        for (int n = 2; taken.count(unique); ++n)
+        int& n = nextSuffix.try_emplace(name, 2).first->second;
+        for (; taken.count(unique); ++n)
             unique = name + " " + std::to_string(n);
         taken.insert(unique);
         m_names.push_back(std::move(unique));

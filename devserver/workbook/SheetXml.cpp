@@ -141,24 +141,25 @@ public:
         }
     }
 
-    // Decoded text from the current position up to the next tag.
+    // Decoded text from the current position up to the next tag. CDATA sections are text too, and a
+    // value may be split into any number of them: a loop, so that no count of them exhausts the stack.
     void appendText(std::string& out)
     {
-        const std::size_t open = m_xml.find('<', m_at);
-        if (open == std::string_view::npos)
-            throw WorkbookError("A worksheet ends inside a cell.");
-        if (m_xml.compare(open, 9, "<![CDATA[") == 0) {
+        for (;;) {
+            const std::size_t open = m_xml.find('<', m_at);
+            if (open == std::string_view::npos)
+                throw WorkbookError("A worksheet ends inside a cell.");
+            decodeInto(out, m_xml.substr(m_at, open - m_at));
+            if (m_xml.compare(open, 9, "<![CDATA[") != 0) {
+                m_at = open;
+                return;
+            }
             const std::size_t end = m_xml.find("]]>", open);
             if (end == std::string_view::npos)
                 throw WorkbookError("A worksheet ends inside a CDATA section.");
-            decodeInto(out, m_xml.substr(m_at, open - m_at));
             out.append(m_xml.substr(open + 9, end - open - 9));
             m_at = end + 3;
-            appendText(out);
-            return;
         }
-        decodeInto(out, m_xml.substr(m_at, open - m_at));
-        m_at = open;
     }
 
 private:

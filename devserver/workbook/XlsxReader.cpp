@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -43,8 +44,21 @@ public:
                                                                 &zip_fclose);
         if (!file)
             throw WorkbookError("The part " + name + " of the workbook cannot be opened.");
-        std::string contents(stat.size, '\0');
-        if (zip_fread(file.get(), contents.data(), stat.size) != static_cast<zip_int64_t>(stat.size))
+        // The size in the directory is only what the file claims: a few bytes could claim gigabytes.
+        // The part grows with what really comes out of it instead.
+        constexpr std::size_t kChunk = 64 * 1024;
+        std::string contents;
+        for (;;) {
+            const std::size_t had = contents.size();
+            contents.resize(had + kChunk);
+            const zip_int64_t got = zip_fread(file.get(), contents.data() + had, kChunk);
+            contents.resize(had + static_cast<std::size_t>(std::max<zip_int64_t>(got, 0)));
+            if (got < 0 || contents.size() > stat.size)
+                throw WorkbookError("The part " + name + " of the workbook is damaged.");
+            if (got == 0)
+                break;
+        }
+        if (contents.size() != stat.size)
             throw WorkbookError("The part " + name + " of the workbook is damaged.");
         return contents;
     }

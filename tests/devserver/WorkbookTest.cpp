@@ -181,6 +181,19 @@ TEST(WorkbookReaders, DelimitedTextIsOneSheetNamedAfterTheFile)
               (std::vector<std::vector<std::string>>{{"two\nlines \"quoted\"", "x"}}));
 }
 
+TEST(WorkbookReaders, RepeatedHeadersGetTheFirstFreeSuffix)
+{
+    // A literal "a 2" before the repeats, and a repeat of a numbered name.
+    Sheet sheet{"Header", {{{"a"}, {"a 2"}, {"a"}, {"a"}, {"a 2"}, {""}, {"a"}, {"Column F"}}}};
+    EXPECT_EQ(SheetTable(sheet).columnNames(),
+              (std::vector<std::string>{"a", "a 2", "a 3", "a 4", "a 2 2", "Column F", "a 5", "Column F 2"}));
+    // Thousands of equal headers stay unique (and take linear, not quadratic, work).
+    Sheet wide{"Wide", {std::vector<Cell>(20000, Cell{"x"})}};
+    const std::vector<std::string> names = SheetTable(wide).columnNames();
+    EXPECT_EQ(names.back(), "x 20000");
+    EXPECT_EQ(listRows(wide, names, false).size(), 0u);
+}
+
 TEST(WorkbookReaders, FarAwayCellsAreRefusedBeforeTheyCostMemory)
 {
     Sheet sheet{"Sparse", {}};
@@ -206,6 +219,14 @@ TEST(WorkbookReaders, SheetMarkupWithPrefixesEntitiesAndInlineText)
     for (const char* broken : {"<sheetData><row><c r=\"A1\"><v>1", "<sheetData><row><c r=\"1A\"><v>1</v></c>",
                                "<sheetData><row r=\"0\">", "<sheetData><row><c><v>&nbsp;</v></c>"})
         EXPECT_THROW(SheetXml::cells(broken, collect), WorkbookError) << broken;
+    // A value in a million CDATA sections (which once took a stack frame each).
+    std::string split = "<sheetData><row><c><v>";
+    for (int i = 0; i < 1'000'000; ++i)
+        split += "<![CDATA[7]]>";
+    std::size_t length = 0;
+    SheetXml::cells(split + "</v></c></row></sheetData>",
+                    [&length](const SheetXml::CellMarkup& c) { length = c.value.size(); });
+    EXPECT_EQ(length, 1'000'000u);
 }
 
 TEST(CellText, ValuesAsListText)

@@ -22,6 +22,7 @@ const QMap<QString, FuzzEntry>& entries()
         {"planxml", fuzzPlanXml},
 #ifdef FUZZ_DEVSERVER
         {"soaprequest", fuzzSoapRequest},   {"formpost", fuzzFormPost},
+        {"workbook", fuzzWorkbook},         {"sheetxml", fuzzSheetXml},
 #endif
     };
     return byTarget;
