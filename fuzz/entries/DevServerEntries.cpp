@@ -74,17 +74,24 @@ void fuzzSoapRequest(const std::uint8_t* data, std::size_t size)
 
 namespace {
 
-// A scratch folder of this process for the received files.
+// A scratch folder of this process for the received files, removed when the process ends.
+struct ScratchFolder
+{
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("kitbench-fuzz-form-" + std::to_string(::getpid()));
+    ScratchFolder() { std::filesystem::create_directories(path); }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 std::filesystem::path scratchFile()
 {
-    static const std::filesystem::path folder = [] {
-        std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("kitbench-fuzz-form-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
+    static const ScratchFolder folder;
     static std::atomic<unsigned> next{0};
-    return folder / ("upload-" + std::to_string(next++));
+    return folder.path / ("upload-" + std::to_string(next++));
 }
 
 struct FormPart
