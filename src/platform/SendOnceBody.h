@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QIODevice>
-#include <QList>
 
 namespace kitbench {
 
@@ -13,14 +12,10 @@ namespace kitbench {
 class SendOnceBody : public QIODevice
 {
 public:
-    explicit SendOnceBody(QObject* parent = nullptr);
+    explicit SendOnceBody(QByteArray bytes, QObject* parent = nullptr);
 
-    // Pieces are read in the order appended. A device is read from its current position for `size`
-    // bytes; it becomes a child of this body. Append everything before the body is opened.
-    void append(const QByteArray& bytes);
-    void append(QIODevice* device, qint64 size);
     // The whole length: the request's Content-Length.
-    qint64 totalSize() const { return m_total; }
+    qint64 totalSize() const { return m_bytes.size(); }
 
     bool isSequential() const override { return true; }
     bool reset() override { return false; }
@@ -32,16 +27,7 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    struct Piece
-    {
-        QByteArray bytes;
-        QIODevice* device = nullptr;
-        qint64 size = 0;
-    };
-    QList<Piece> m_pieces;
-    qsizetype m_current = 0;
-    qint64 m_usedOfCurrent = 0;
-    qint64 m_total = 0;
+    QByteArray m_bytes;
     qint64 m_read = 0;
 };
 

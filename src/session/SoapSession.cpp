@@ -120,11 +120,7 @@ void SoapSession::IAsyncSOAPCall_OnProgress(int progress, bool& cancel)
 
 void SoapSession::IAsyncSOAPCall_OnError(int type, int code, const QString& description)
 {
-    // A 413 comes with no body, and Qt's own text for it ("Payload Too Large") tells a user nothing.
-    const bool tooLarge = type == SoapConnector::HttpError && code == 413;
-    SoapErrorText = CancelRequested ? GetLocalizedText(5035)
-                    : tooLarge      ? GetLocalizedText(9500)
-                                    : transportErrorText(type, code, description);
+    SoapErrorText = CancelRequested ? GetLocalizedText(5035) : transportErrorText(type, code, description);
     CancelRequested = false;
 }
 

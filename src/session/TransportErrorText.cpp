@@ -42,8 +42,12 @@ int textIdOfNetworkError(int code)
 
 QString transportErrorText(int type, int code, const QString& description)
 {
-    if (type == SoapConnector::HttpError)
+    if (type == SoapConnector::HttpError) {
+        // A 413 comes with no body; the server refused the request for its size, which the user can act on.
+        if (code == 413)
+            return GetLocalizedText(9500);
         return GetLocalizedText(9708) + QString::number(code);
+    }
     const int id = type == SoapConnector::NetworkError ? textIdOfNetworkError(code) : 0;
     if (!id)
         return description;

@@ -171,8 +171,7 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
         // Dropping the idle connections makes this request open a new one; the body cannot be
         // rewound, so the network layer cannot send it a second time.
         m_manager->clearConnectionCache();
-        auto* once = new SendOnceBody;
-        once->append(body);
+        auto* once = new SendOnceBody(body);
         once->open(QIODevice::ReadOnly);
         request.setHeader(QNetworkRequest::ContentLengthHeader, once->totalSize());
         request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
