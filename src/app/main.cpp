@@ -1,7 +1,6 @@
 // kitbench: the Orvello Kitbench wizard.
 #include "platform/Message.h"
 #include "app/ServerJobs.h"
-#include "session/TrustStore.h"
 #include "shell/AnswerFile.h"
 #include "shell/CommandLine.h"
 #include "shell/ProgramInfo.h"
@@ -90,7 +89,6 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Harlowe"));
     QApplication::setApplicationName(QStringLiteral("Orvello Kitbench"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/bitmap_5000.svg")));
-    TrustStore::trustEnvironmentAuthorities();
     // The window belongs to the installed desktop entry (its icon and name in docks and task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvello.Kitbench"));
 

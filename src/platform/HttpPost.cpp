@@ -1,6 +1,7 @@
 #include "platform/HttpPost.h"
 
 #include "platform/NetworkActivity.h"
+#include "platform/TrustStore.h"
 
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -57,6 +58,7 @@ bool HttpPost::start()
     m_requestSize = m_head.size() + (m_file.isOpen() ? m_file.size() : 0) + m_tail.size();
     const bool secure = m_address.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
     if (secure) {
+        TrustStore::prepareSecureConnection();
         auto* socket = new QSslSocket(this);
         connect(socket, &QSslSocket::encrypted, this, &HttpPost::onConnected);
         m_socket = socket;

@@ -2,6 +2,7 @@
 
 #include "platform/NetworkActivity.h"
 #include "platform/SendOnceBody.h"
+#include "platform/TrustStore.h"
 #include "platform/soap/IAsyncSOAPCall.h"
 
 #include <QEventLoop>
@@ -154,6 +155,8 @@ SoapConnector::Reply SoapConnector::post(const QUrl& url, const QByteArray& soap
         }
     } release;
 
+    if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0)
+        TrustStore::prepareSecureConnection();
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/xml; charset=utf-8"));
     request.setRawHeader(QByteArrayLiteral("SOAPAction"), soapAction);
