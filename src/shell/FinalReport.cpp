@@ -2,6 +2,7 @@
 
 #include "shell/RunMode.h"
 #include "shell/TextCatalogue.h"
+#include "shell/WizardState.h"
 
 namespace kitbench {
 
@@ -10,16 +11,26 @@ namespace {
 int resultTextId(int runMode)
 {
     switch (runMode) {
-    case CREATEINCIDENT: return 5027;
-    case CREATETASK: return 5028;
-    case CREATEEVENT: return 5029;
-    case CREATETODO: return 5030;
-    case UPLOAD: return 5039;
-    case DOWNLOAD: return 5040;
-    case CREATEPROJECT: return 5046;
-    case EXPORTCALENDAR: return 5064;
-    case IMPORTLIST: return 5068;
-    default: return 0; // a new list reports no sentence of its own
+    case CREATEINCIDENT:
+        return 5027;
+    case CREATETASK:
+        return 5028;
+    case CREATEEVENT:
+        return 5029;
+    case CREATETODO:
+        return 5030;
+    case UPLOAD:
+        return 5039;
+    case DOWNLOAD:
+        return 5040;
+    case CREATEPROJECT:
+        return 5046;
+    case EXPORTCALENDAR:
+        return 5064;
+    case IMPORTLIST:
+        return 5068;
+    default:
+        return 0; // a new list reports no sentence of its own
     }
 }
 
@@ -37,6 +48,19 @@ QString msProjectReport(const JobOutcome& outcome)
 }
 
 } // namespace
+
+JobOutcome outcomeOf(const WizardState& state)
+{
+    JobOutcome outcome;
+    outcome.runMode = state.RunMode;
+    outcome.filesPublished = state.FilesPublished;
+    outcome.filesToPublish = state.FilesToPublish;
+    outcome.publishingLog = state.PublishingLog;
+    outcome.failed = state.LastStepFailed;
+    outcome.errorText = state.LastErrorText;
+    outcome.projectName = state.ExportedProjectName;
+    return outcome;
+}
 
 QString finalReportText(const JobOutcome& outcome)
 {

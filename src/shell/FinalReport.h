@@ -17,6 +17,11 @@ struct JobOutcome
     QString projectName; // the project opened in MS Project
 };
 
+struct WizardState;
+
+// The outcome as the wizard's state holds it when the final page is entered.
+JobOutcome outcomeOf(const WizardState& state);
+
 // The text of lblStep(5) on the final page.
 QString finalReportText(const JobOutcome& outcome);
 

@@ -8,9 +8,29 @@ namespace kitbench {
 // completion moves the wizard on), or failed (its message was shown; the wizard stays on the page).
 enum class StepResult { Done, Started, Failed };
 
-// The server work of the jobs, as the navigation calls it. Each step shows its own message and
-// returns false (or Failed) when it fails; the wizard then stays on the page. The jobs' subsystems
-// override these; what is not overridden does nothing and succeeds, so every page path can be walked.
+// The contract between the wizard window and the jobs.
+//
+// frmWizard owns the pages and the navigation and makes no server call of its own: for each step of a
+// job that needs the server, its Next handler calls one hook below. ServerJobs (src/app) is the one
+// implementation that composes the real jobs; it hands each hook to the job folder that owns the step.
+//
+// - When: on the GUI thread, from Next on the page named at each hook (connectToServer from the
+//   connection page, and so on), after that page's own check. Steps with server work run with the page
+//   locked (LockPage: inputs, Back and Next disabled, progress bar and "please wait" shown).
+// - While running: a SOAP call waits in a local event loop, so the window stays live. Cancel confirmed
+//   with Yes first asks cancelTransfers() to stop a running transfer; when none runs it sets
+//   WizardState::CancelRequested, which the session honours at the running call's next step.
+// - Success: true (or Done); the wizard shows the page that follows (PageGraph / nextFrom decide which).
+// - Failure: the hook has shown its own message through MessageService and returns false (or Failed);
+//   the wizard stays on the page with the input as typed and puts the focus on the field the message
+//   is about. A hook never shows a page itself on failure.
+// - Started: the step goes on after the hook returns (a transfer). Its owner then unlocks the page
+//   (LockPage(step, false)) and, on success only, shows the next page (ShowStep); on Continue the
+//   wizard drops whatever is left of it (dropTransfers).
+// - Results: hooks read the pages' inputs and leave what the final page reports in WizardState (files
+//   published, the publishing log, LastStepFailed / LastErrorText, the exported project's name).
+//
+// What is not overridden does nothing and succeeds, so every page path can be walked without a server.
 class JobHooks
 {
 public:

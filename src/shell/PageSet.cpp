@@ -20,8 +20,13 @@
 #include "msproject/ProjectListPage.h"
 #include "people/TeamPage.h"
 #include "session/LoginPage.h"
+#include "shell/Artwork.h"
 #include "shell/FinalPage.h"
 #include "shell/IntroductionPage.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
 
 namespace kitbench {
 
@@ -58,6 +63,18 @@ PageSet createPages(QWidget* parent)
                set.documents,
                set.final};
     return set;
+}
+
+void placePageArtwork(const PageSet& pages)
+{
+    pages.importOption->ImageImport->setPixmap(bitmapResource(5003, QSize(96, 96)));
+    pages.listImportOption->ImageImportList->setPixmap(bitmapResource(5008, QSize(96, 96)));
+    const QIcon edit(QStringLiteral(":/images/bitmap_5004.svg"));
+    static_cast<IncidentPage*>(pages.all[2])->CommandIssueCategory->setIcon(edit);
+    pages.project->CommandAddClient->setIcon(edit);
+    pages.project->CommandAddProjectCategory->setIcon(edit);
+    static_cast<FolderPage*>(pages.all[6])
+        ->NewOrvFolderCommand->setIcon(QIcon(QStringLiteral(":/images/bitmap_5005.svg")));
 }
 
 } // namespace kitbench

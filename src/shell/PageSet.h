@@ -30,4 +30,7 @@ struct PageSet
 
 PageSet createPages(QWidget* parent);
 
+// The pictures of the option pages and the small button pictures, from the resources.
+void placePageArtwork(const PageSet& pages);
+
 } // namespace kitbench

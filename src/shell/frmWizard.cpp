@@ -1,12 +1,10 @@
 #include "shell/frmWizard.h"
 
 #include "files/DocumentsPage.h"
-#include "files/FolderPage.h"
-#include "items/IncidentPage.h"
 #include "items/LocalTimeZone.h"
+#include "items/ProjectPage.h"
 #include "lists/ListImportOptionPage.h"
 #include "msproject/ImportOptionPage.h"
-#include "items/ProjectPage.h"
 #include "platform/DesktopSecretStore.h"
 #include "platform/DesktopShell.h"
 #include "platform/Message.h"
@@ -15,13 +13,13 @@
 #include "session/LoginPage.h"
 #include "shell/CommandLine.h"
 #include "shell/ConnectionSettings.h"
-#include "shell/Artwork.h"
 #include "shell/Controls.h"
 #include "shell/FieldFocus.h"
 #include "shell/FinalPage.h"
 #include "shell/FinalReport.h"
 #include "shell/IntroductionPage.h"
 #include "shell/Localization.h"
+#include "shell/NavigationBar.h"
 #include "shell/PageGraph.h"
 #include "shell/PageSet.h"
 #include "shell/PublishList.h"
@@ -32,8 +30,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +44,6 @@
 namespace kitbench {
 
 namespace {
-constexpr int kHelp = 0, kCancel = 1, kBack = 2, kNext = 3, kFinish = 4;
 const QString kPlacementKey = QStringLiteral("WindowPlacement");
 } // namespace
 
@@ -60,9 +55,8 @@ frmWizard::frmWizard(QWidget* parent)
     setTextId(this, 10);
     buildWindow();
     m_session.setProgressSink(this);
-    MessageService::instance().setPresenter([this](const Message& message) {
-        return presentMessageBox(message, isVisible() ? this : nullptr);
-    });
+    MessageService::instance().setPresenter(
+        [this](const Message& message) { return presentMessageBox(message, isVisible() ? this : nullptr); });
     MessageService::instance().setTextPresenter([this](const Message& prompt, const QString& defaultText) {
         return presentTextPrompt(prompt, defaultText, isVisible() ? this : nullptr);
     });
@@ -80,16 +74,8 @@ void frmWizard::buildWindow()
 {
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("pageStack"));
-    const PageSet pages = createPages(m_stack);
-    m_pages = pages.all;
-    m_intro = pages.intro;
-    m_login = pages.login;
-    m_project = pages.project;
-    m_importOption = pages.importOption;
-    m_listImportOption = pages.listImportOption;
-    m_documents = pages.documents;
-    m_final = pages.final;
-    for (WizardPage* page : m_pages) {
+    m_pages = createPages(m_stack);
+    for (WizardPage* page : m_pages.all) {
         m_stack->addWidget(page);
         page->setEnabled(false);
     }
@@ -98,81 +84,52 @@ void frmWizard::buildWindow()
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    lblStep_1 = makeLabel(this, "lblStep_1", 2001, QStringLiteral("Orvello Kitbench"));
-    lblStep_1->setWordWrap(false);
-    lblStep_1->hide(); // the "please wait" line, shown with the progress bar
-    Label5 = makeLabel(this, "Label5", 0, QStringLiteral("File Progress:"));
-    Label5->hide();
-    ProgressBar = makeControl<QProgressBar>(this, "ProgressBar");
-    ProgressBar->setTextVisible(false);
-    ProgressBar->hide();
-
-    picNav = makeControl<QWidget>(this, "picNav");
-    const std::array<std::pair<int, QString>, 5> buttons{{{100, QStringLiteral("Help")},
-                                                          {101, QStringLiteral("Cancel")},
-                                                          {102, QStringLiteral("< &Back")},
-                                                          {103, QStringLiteral("&Next >")},
-                                                          {104, QStringLiteral("&Finish")}}};
-    auto* navLayout = new QHBoxLayout(picNav);
-    navLayout->setContentsMargins(0, 0, 0, 0);
-    for (int index = 0; index < 5; ++index) {
-        const QByteArray name = "cmdNav_" + QByteArray::number(index);
-        cmdNav[static_cast<std::size_t>(index)] =
-            makeControl<QPushButton>(picNav, name.constData(), buttons[static_cast<std::size_t>(index)].first,
-                                     buttons[static_cast<std::size_t>(index)].second);
-        QPushButton* button = cmdNav[static_cast<std::size_t>(index)];
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdNav_Click(index); });
-        if (index == kBack)
-            navLayout->addStretch(1);
-        navLayout->addWidget(button);
-    }
-
-    auto* status = new QHBoxLayout;
-    status->addWidget(lblStep_1);
-    status->addStretch(1);
-    status->addWidget(Label5);
-    status->addWidget(ProgressBar, 1);
+    const NavigationBar bar = buildNavigationBar(this);
+    picNav = bar.picNav;
+    cmdNav = bar.cmdNav;
+    ProgressBar = bar.progressBar;
+    lblStep_1 = bar.pleaseWait;
+    Label5 = bar.fileProgress;
+    for (int index = 0; index < static_cast<int>(cmdNav.size()); ++index)
+        connect(cmdNav[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
+                [this, index] { cmdNav_Click(index); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_stack, 1);
     layout->addWidget(rule);
-    layout->addLayout(status);
+    layout->addLayout(bar.statusLine);
     layout->addWidget(picNav);
 
     // A wizard keeps one comfortable size; layouts scale it with the font and the screen.
     setMinimumSize(680, 500);
     resize(720, 540);
 
-    connect(m_intro->actionListView, &QTreeWidget::itemSelectionChanged, this, [this] {
-        const int mode = m_intro->selectedRunMode();
-        cmdNav[kNext]->setEnabled(mode != RunModeNone);
+    connect(m_pages.intro->actionListView, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const int mode = m_pages.intro->selectedRunMode();
+        cmdNav[NavButton::Next]->setEnabled(mode != RunModeNone);
         if (mode != RunModeNone)
             m_state.RunMode = static_cast<qint16>(mode);
     });
-    connect(m_intro->actionListView, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(m_pages.intro->actionListView, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_state.RunMode != RunModeNone)
-            cmdNav_Click(kNext);
+            cmdNav_Click(NavButton::Next);
     });
-    connect(m_intro->chkShowIntro, &QCheckBox::clicked, this, [this](bool checked) {
-        m_settings.write(QStringLiteral("IntroductionScreen"), checked ? QStringLiteral("ShowIntro") : QString());
+    connect(m_pages.intro->chkShowIntro, &QCheckBox::clicked, this, [this](bool checked) {
+        m_settings.write(QStringLiteral("IntroductionScreen"),
+                         checked ? QStringLiteral("ShowIntro") : QString());
     });
-    connect(m_documents, &DocumentsPage::pathsDropped, this, [this](const QStringList& paths) {
-        // A dropped folder brings its files, as a folder named on the command line does.
-        for (const QString& path : paths) {
-            const QStringList files = filesNamedBy(path);
-            for (const QString& file : files)
-                addPublishedFile(file);
-        }
-        if (m_documents->PublishedFileList->count() > 0)
-            cmdNav[kNext]->setEnabled(true);
+    connect(m_pages.documents, &DocumentsPage::pathsDropped, this, [this](const QStringList& paths) {
+        addPublishedPaths(paths);
+        if (m_pages.documents->PublishedFileList->count() > 0)
+            cmdNav[NavButton::Next]->setEnabled(true);
     });
-    connect(m_final->LabelGotoWeb, &QPushButton::clicked, this, [this] { m_hooks->openResultWebView(); });
+    connect(m_pages.final->LabelGotoWeb, &QPushButton::clicked, this,
+            [this] { m_hooks->openResultWebView(); });
 }
 
 WizardPage* frmWizard::page(int step) const
 {
-    return step >= 0 && step < kPageCount ? m_pages[static_cast<std::size_t>(step)] : nullptr;
+    return step >= 0 && step < kPageCount ? m_pages.all[static_cast<std::size_t>(step)] : nullptr;
 }
 
 bool frmWizard::progressVisible() const
@@ -190,11 +147,6 @@ void frmWizard::setProgressValue(int value)
     ProgressBar->setValue(value);
 }
 
-void frmWizard::setJobHooks(std::unique_ptr<JobHooks> hooks)
-{
-    m_hooks = std::move(hooks);
-}
-
 void frmWizard::setDesktopShell(std::unique_ptr<DesktopShell> shell)
 {
     m_shell = std::move(shell);
@@ -209,24 +161,20 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
     m_state.StartedWithRunMode = request.startedWithRunMode;
     m_state.ImportFilePath = request.importFilePath;
     if (!request.importFilePath.isEmpty()) {
-        m_importOption->txtFilePath->setText(request.importFilePath);
-        m_listImportOption->txtExcelFilePath->setText(request.importFilePath);
+        m_pages.importOption->txtFilePath->setText(request.importFilePath);
+        m_pages.listImportOption->txtExcelFilePath->setText(request.importFilePath);
     }
     if (request.openFile) {
-        m_final->CloseAndRunOption->setChecked(true);
-        m_final->ContinueOption->setChecked(false);
-        m_final->CloseOption->setChecked(false);
+        m_pages.final->CloseAndRunOption->setChecked(true);
+        m_pages.final->ContinueOption->setChecked(false);
+        m_pages.final->CloseOption->setChecked(false);
     }
-    for (const QString& value : request.publishValues) {
-        const QStringList files = filesNamedBy(value);
-        for (const QString& file : files)
-            addPublishedFile(file);
-    }
+    addPublishedPaths(request.publishValues);
     if (request.hasResourceIds)
         m_state.ResourceUserIds = ParseResourceIds(request.resourceIdsText);
 
     restoreConnection(request);
-    placeBitmaps();
+    placePageArtwork(m_pages);
     // Unattended runs keep the default size, so their screenshots compare from run to run.
     m_remembersPlacement = request.answerFile.isEmpty();
     if (m_remembersPlacement)
@@ -234,39 +182,27 @@ void frmWizard::Form_Load(const CommandLineRequest& request)
 
     if (m_state.RunMode != RunModeNone &&
         m_settings.read(QStringLiteral("IntroductionScreen"), QString()) == QLatin1String("ShowIntro")) {
-        m_intro->chkShowIntro->setChecked(true);
+        m_pages.intro->chkShowIntro->setChecked(true);
         ShowStep(1, NavNext);
     } else {
         ShowStep(0, NavInitial);
     }
-    m_intro->prepare(m_state.RunMode);
+    m_pages.intro->prepare(m_state.RunMode);
     if (m_state.RunMode == RunModeNone)
-        cmdNav[kNext]->setEnabled(false);
+        cmdNav[NavButton::Next]->setEnabled(false);
     // The computer's time zone, taken once: the item dates are shifted from it into the profile's.
     m_state.LocalTimeZoneOffset = static_cast<qint16>(GetLocalTimeZone());
 }
 
-// The pictures of the option pages and the small button pictures.
-void frmWizard::placeBitmaps()
-{
-    m_importOption->ImageImport->setPixmap(bitmapResource(5003, QSize(96, 96)));
-    m_listImportOption->ImageImportList->setPixmap(bitmapResource(5008, QSize(96, 96)));
-    const QIcon edit(QStringLiteral(":/images/bitmap_5004.svg"));
-    static_cast<IncidentPage*>(page(2))->CommandIssueCategory->setIcon(edit);
-    m_project->CommandAddClient->setIcon(edit);
-    m_project->CommandAddProjectCategory->setIcon(edit);
-    static_cast<FolderPage*>(page(6))->NewOrvFolderCommand->setIcon(QIcon(QStringLiteral(":/images/bitmap_5005.svg")));
-}
-
 void frmWizard::restoreConnection(const CommandLineRequest& request)
 {
-    ConnectionValues fromCommandLine = m_login->values();
+    ConnectionValues fromCommandLine = m_pages.login->values();
     if (request.hasLogin)
         fromCommandLine.login = request.login;
     if (request.hasPassword)
         fromCommandLine.password = request.password;
     fromCommandLine.useSsl = request.useSsl;
-    m_login->setValues(restoreConnectionSettings(m_settings, fromCommandLine, m_secrets.get()));
+    m_pages.login->setValues(restoreConnectionSettings(m_settings, fromCommandLine, m_secrets.get()));
 }
 
 // The place the window had when it was last closed, on the screens there are now.
@@ -287,12 +223,21 @@ void frmWizard::savePlacement()
 
 void frmWizard::saveConnection()
 {
-    saveConnectionSettings(m_settings, m_login->values(), m_secrets.get());
+    saveConnectionSettings(m_settings, m_pages.login->values(), m_secrets.get());
 }
 
 void frmWizard::addPublishedFile(const QString& path)
 {
-    m_documents->PublishedFileList->addItem(path);
+    m_pages.documents->PublishedFileList->addItem(path);
+}
+
+// Files named on the command line or dropped on the documents page; a folder brings its files.
+void frmWizard::addPublishedPaths(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        for (const QString& file : filesNamedBy(path))
+            addPublishedFile(file);
+    }
 }
 
 void frmWizard::SetWindowTitle()
@@ -313,15 +258,7 @@ void frmWizard::ShowStep(int step, int direction)
         m_hooks->fillSheetFields();
     if (step == kFinalPage) {
         m_hooks->unloadUserChoiceDialog();
-        JobOutcome outcome;
-        outcome.runMode = m_state.RunMode;
-        outcome.filesPublished = m_state.FilesPublished;
-        outcome.filesToPublish = m_state.FilesToPublish;
-        outcome.publishingLog = m_state.PublishingLog;
-        outcome.failed = m_state.LastStepFailed;
-        outcome.errorText = m_state.LastErrorText;
-        outcome.projectName = m_state.ExportedProjectName;
-        m_final->showReport(finalReportText(outcome));
+        m_pages.final->showReport(finalReportText(outcomeOf(m_state)));
         m_state.FinishEnabled = true;
     }
 
@@ -340,42 +277,26 @@ void frmWizard::SetStep(int step)
 {
     m_state.CurrentStep = static_cast<qint16>(step);
     const NavButtonState buttons = navButtonState(step, m_state.RunMode, m_state.FinishEnabled);
-    cmdNav[kNext]->setText(GetLocalizedText(buttons.nextTextId));
-    m_documents->lblStepBeforePub_2->setText(GetLocalizedText(buttons.beforePublishTextId));
-    cmdNav[kBack]->setEnabled(buttons.back);
-    cmdNav[kNext]->setEnabled(buttons.next);
-    cmdNav[kCancel]->setEnabled(buttons.cancel);
-    cmdNav[kFinish]->setEnabled(buttons.finish);
+    cmdNav[NavButton::Next]->setText(GetLocalizedText(buttons.nextTextId));
+    m_pages.documents->lblStepBeforePub_2->setText(GetLocalizedText(buttons.beforePublishTextId));
+    cmdNav[NavButton::Back]->setEnabled(buttons.back);
+    cmdNav[NavButton::Next]->setEnabled(buttons.next);
+    cmdNav[NavButton::Cancel]->setEnabled(buttons.cancel);
+    cmdNav[NavButton::Finish]->setEnabled(buttons.finish);
     // Enter presses Next, on the final page Finish; the default button shows which.
-    cmdNav[kNext]->setDefault(step != kFinalPage);
-    cmdNav[kFinish]->setDefault(step == kFinalPage);
+    cmdNav[NavButton::Next]->setDefault(step != kFinalPage);
+    cmdNav[NavButton::Finish]->setDefault(step == kFinalPage);
 }
 
 void frmWizard::keyPressEvent(QKeyEvent* event)
 {
-    // Keys the focused control left alone: the wizard's own, as in any dialog of the desktop.
-    QPushButton* target = nullptr;
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            target = cmdNav[m_state.CurrentStep == kFinalPage ? kFinish : kNext];
-            break;
-        case Qt::Key_Escape:
-            target = cmdNav[kCancel];
-            break;
-        case Qt::Key_F1:
-            target = cmdNav[kHelp];
-            break;
-        default:
-            break;
-        }
-    }
-    if (!target) {
+    const int index = navButtonForKey(*event, m_state.CurrentStep == kFinalPage);
+    if (index < 0) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
+    QPushButton* target = cmdNav[static_cast<std::size_t>(index)];
     if (target->isEnabled() && target->isVisible())
         target->click();
 }
@@ -411,8 +332,8 @@ void frmWizard::LockPage(int step, bool busy)
     m_state.CancelRequested = false;
     page(step)->setLocked(busy);
     if (busy) {
-        cmdNav[kBack]->setEnabled(false);
-        cmdNav[kNext]->setEnabled(false);
+        cmdNav[NavButton::Back]->setEnabled(false);
+        cmdNav[NavButton::Next]->setEnabled(false);
         ProgressBar->setRange(0, step == 1 ? 20 : 14);
         ProgressBar->setValue(0);
         ProgressBar->show();
@@ -430,12 +351,23 @@ void frmWizard::LockPage(int step, bool busy)
 void frmWizard::cmdNav_Click(int index)
 {
     switch (index) {
-    case kHelp: onHelp(); break;
-    case kCancel: onCancel(); break;
-    case kBack: onBack(); break;
-    case kNext: onNext(); break;
-    case kFinish: onFinish(); break;
-    default: break;
+    case NavButton::Help:
+        onHelp();
+        break;
+    case NavButton::Cancel:
+        onCancel();
+        break;
+    case NavButton::Back:
+        onBack();
+        break;
+    case NavButton::Next:
+        onNext();
+        break;
+    case NavButton::Finish:
+        onFinish();
+        break;
+    default:
+        break;
     }
 }
 
@@ -448,7 +380,7 @@ void frmWizard::onHelp()
 void frmWizard::onBack()
 {
     const int target = backTarget(m_state.CurrentStep, m_state.RunMode, m_state.ImportNewProject,
-                                  m_project->ProjectTemplateCombo->currentIndex());
+                                  m_pages.project->ProjectTemplateCombo->currentIndex());
     ShowStep(target, NavBack);
 }
 

@@ -6,6 +6,7 @@
 #include "session/SoapProgressSink.h"
 #include "session/SoapSession.h"
 #include "shell/JobHooks.h"
+#include "shell/PageSet.h"
 #include "shell/WizardState.h"
 
 #include <QPointer>
@@ -24,13 +25,6 @@ namespace kitbench {
 struct CommandLineRequest;
 class DesktopShell;
 class WizardPage;
-class IntroductionPage;
-class LoginPage;
-class ProjectPage;
-class ImportOptionPage;
-class ListImportOptionPage;
-class DocumentsPage;
-class FinalPage;
 
 // The wizard window: owns the pages, the state of the session and the services, and moves between
 // the pages. The jobs' server work lives behind JobHooks.
@@ -48,11 +42,11 @@ public:
     const WizardState& state() const { return m_state; }
     WizardPage* page(int step) const;
     QProgressBar* progressBar() const { return ProgressBar; }
-    void setJobHooks(std::unique_ptr<JobHooks> hooks);
+    void setJobHooks(std::unique_ptr<JobHooks> hooks) { m_hooks = std::move(hooks); }
     void setDesktopShell(std::unique_ptr<DesktopShell> shell);
     DesktopShell& desktopShell() const { return *m_shell; }
     SoapSession& session() { return m_session; }
-    LoginPage* loginPage() const { return m_login; }
+    LoginPage* loginPage() const { return m_pages.login; }
     SettingsStore& settings() { return m_settings; }
 
     // The progress bar that server calls advance.
@@ -87,7 +81,7 @@ protected:
 
 private:
     void buildWindow();
-    void placeBitmaps();
+    void addPublishedPaths(const QStringList& paths);
     void restoreConnection(const CommandLineRequest& request);
     void saveConnection();
     void restorePlacement();
@@ -119,14 +113,7 @@ private:
     bool m_closeAfterCall = false; // the window was closed during a call: close when it returns
 
     QStackedWidget* m_stack = nullptr;
-    std::array<WizardPage*, 22> m_pages{};
-    IntroductionPage* m_intro = nullptr;
-    LoginPage* m_login = nullptr;
-    ProjectPage* m_project = nullptr;
-    ImportOptionPage* m_importOption = nullptr;
-    ListImportOptionPage* m_listImportOption = nullptr;
-    DocumentsPage* m_documents = nullptr;
-    FinalPage* m_final = nullptr;
+    PageSet m_pages;
 
 public:
     QWidget* picNav = nullptr;

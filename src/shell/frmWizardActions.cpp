@@ -27,8 +27,8 @@ namespace {
 
 bool isVersion4(const QString& version)
 {
-    return version == QLatin1String("4.0") || version == QLatin1String("4.1") || version == QLatin1String("4.5") ||
-           version == QLatin1String("4.7");
+    return version == QLatin1String("4.0") || version == QLatin1String("4.1") ||
+           version == QLatin1String("4.5") || version == QLatin1String("4.7");
 }
 
 } // namespace
@@ -37,8 +37,8 @@ void frmWizard::onNext()
 {
     // The final page's captions follow the job: a download offers to open the file.
     const bool download = m_state.RunMode == DOWNLOAD;
-    m_final->LabelGotoWeb->setText(GetLocalizedText(download ? 5043 : 5000));
-    m_final->CloseAndRunOption->setText(GetLocalizedText(download ? 5059 : 5058));
+    m_pages.final->LabelGotoWeb->setText(GetLocalizedText(download ? 5043 : 5000));
+    m_pages.final->CloseAndRunOption->setText(GetLocalizedText(download ? 5059 : 5058));
 
     const int step = m_state.CurrentStep;
     const qsizetype messagesBefore = MessageService::instance().history().size();
@@ -100,11 +100,10 @@ void frmWizard::nextFrom(int step)
             ShowStep(9, NavNext);
         break;
     case 9: {
-        QComboBox* templates = m_project->ProjectTemplateCombo;
-        const bool withTemplate =
-            isVersion4(m_state.ServerVersion) &&
-            (m_state.RunMode == CREATEPROJECT || m_state.RunMode == IMPORTPROJECT) && templates->currentIndex() >= 1 &&
-            templates->currentData().toInt() != 0;
+        QComboBox* templates = m_pages.project->ProjectTemplateCombo;
+        const bool withTemplate = isVersion4(m_state.ServerVersion) &&
+                                  (m_state.RunMode == CREATEPROJECT || m_state.RunMode == IMPORTPROJECT) &&
+                                  templates->currentIndex() >= 1 && templates->currentData().toInt() != 0;
         LockPage(step, true);
         const bool loaded = withTemplate ? m_hooks->loadTemplateAssignments() : m_hooks->loadGroups();
         LockPage(step, false);
@@ -156,7 +155,7 @@ void frmWizard::nextFrom(int step)
         break;
     }
     case 16: {
-        if (m_listImportOption->txtExcelFilePath->text().isEmpty()) {
+        if (m_pages.listImportOption->txtExcelFilePath->text().isEmpty()) {
             showMessage(3306);
             break;
         }
@@ -181,7 +180,7 @@ void frmWizard::nextFrom(int step)
         break;
     case 20:
         if (m_state.RunMode == UPLOAD) {
-            if (m_documents->PublishedFileList->count() == 0)
+            if (m_pages.documents->PublishedFileList->count() == 0)
                 showMessage(5048);
             else
                 ShowStep(6, NavNext);
@@ -225,7 +224,7 @@ void frmWizard::afterObjectCreated()
         return;
     }
     const bool importFollows = m_state.RunMode == IMPORTPROJECT && m_state.ImportNewProject;
-    if (m_documents->PublishedFileList->count() > 0) {
+    if (m_pages.documents->PublishedFileList->count() > 0) {
         const StepResult result = m_hooks->startPublishing();
         if (result != StepResult::Started)
             LockPage(20, false);
@@ -269,16 +268,16 @@ void frmWizard::cancelRunningWork()
 
 void frmWizard::onFinish()
 {
-    const bool closeAndRun = m_final->CloseAndRunOption->isChecked();
+    const bool closeAndRun = m_pages.final->CloseAndRunOption->isChecked();
     const bool projectJob = m_state.RunMode == IMPORTPROJECT || m_state.RunMode == EXPORTPROJECT;
     if (closeAndRun) {
         if (m_state.RunMode != DOWNLOAD)
             m_hooks->openResultWebView();
-    } else if (m_final->ContinueOption->isChecked()) {
-        m_documents->PublishedFileList->clear();
+    } else if (m_pages.final->ContinueOption->isChecked()) {
+        m_pages.documents->PublishedFileList->clear();
         m_state.IsBusy = false;
         m_state.ImportFilePath.clear();
-        m_listImportOption->txtExcelFilePath->clear();
+        m_pages.listImportOption->txtExcelFilePath->clear();
         m_hooks->dropTransfers();
         // The pages of the job start afresh: the project pages for the MS Project jobs, else the item pages.
         if (projectJob) {
