@@ -1,7 +1,5 @@
-// The server session: the client it sets up at every connect, the progress bar, the texts a failed call
-// shows, and its calls against a scripted server speaking the real contract.
-#include "ScriptedServer.h"
-#include "SoapAnswers.h"
+// The server session: the client it sets up at every connect, the progress bar, and the texts a failed
+// call shows. Its calls against the real contract are seen end to end (tests/e2e).
 #include "TempSettings.h"
 
 #include "platform/Message.h"
@@ -40,13 +38,6 @@ SoapLogin loginOf(const QString& login, const QString& password)
     return values;
 }
 
-QString shownTexts()
-{
-    QStringList texts;
-    for (const Message& message : MessageService::instance().history())
-        texts << QString::number(message.textId) + ' ' + message.text;
-    return texts.join('\n');
-}
 } // namespace
 
 class TestSoapSession : public QObject
@@ -58,7 +49,6 @@ private Q_SLOTS:
     void refusedSetUp_data();
     void refusedSetUp();
     void freshClientAtEveryConnect();
-    void callsAgainstTheContract();
     void serviceDescriptionTexts_data();
     void serviceDescriptionTexts();
     void progress_data();
@@ -155,39 +145,6 @@ void TestSoapSession::freshClientAtEveryConnect()
              QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
 }
 
-void TestSoapSession::callsAgainstTheContract()
-{
-    ScriptedServer server;
-    ProgressBar bar;
-    SoapSession session;
-    session.setProgressSink(&bar);
-    QVERIFY(
-        session.InitSoapClient(loginOf(QStringLiteral("admin@127.0.0.1:%1").arg(server.port()), "admin")));
-    const auto answer = [&](const QByteArray& method, const QByteArray& result) {
-        server.script(ScriptedServer::answer(
-            200,
-            answerEnvelope(kStateOk, "<" + method + "Response xmlns=\"http://orvello.com/webservices/\"><" +
-                                         method + "Result>" + result + "</" + method + "Result></" + method +
-                                         "Response>")));
-    };
-    answer("GetServerVersion", "4.7");
-    answer("GetCategoryList2", "&lt;categories /&gt;");
-    const SoapCallResult version = session.call(QStringLiteral("GetServerVersion"));
-    QVERIFY(session.CheckSoapOutcome(version));
-    QCOMPARE(version.result.toString(), QStringLiteral("4.7"));
-    QCOMPARE(bar.value, 4);
-    QVariantList arguments{qint16(7)};
-    const SoapCallResult categories = session.call(QStringLiteral("GetCategoryList2"), arguments);
-    QVERIFY(session.CheckSoapOutcome(categories));
-    QCOMPARE(categories.result.toString(), QStringLiteral("<categories />"));
-    QCOMPARE(bar.value, 8);
-    QVERIFY2(MessageService::instance().history().isEmpty(), qPrintable(shownTexts()));
-    QCOMPARE(server.requests().first().target,
-             QByteArray("/portals/127_0_0_1/WebServices/OrvProject.asmx?WSDL"));
-    QVERIFY(server.requests().at(1).body.contains("<objectTypeId>7</objectTypeId>"));
-    QCOMPARE(server.connections(), 1); // reads share the connection
-}
-
 void TestSoapSession::serviceDescriptionTexts_data()
 {
     QTest::addColumn<QString>("language");
@@ -214,131 +171,128 @@ void TestSoapSession::serviceDescriptionTexts()
     QCOMPARE(GetLocalizedText(9001) + GetLocalizedText(9002) + GetLocalizedText(9003), expected);
 }
 
+// One progress report of the connector: the bar before and after, what goes back to the connector.
+struct ProgressRow
+{
+    bool visible;
+    int before, step;
+    bool cancelRequested; // the window's Cancel was confirmed
+    int after;
+    bool cancelHanded, errorTextCleared;
+};
+
 void TestSoapSession::progress_data()
 {
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<bool>("cancelRequested");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<bool>("errorTextCleared");
-    QTest::newRow("first call, step 1") << true << 0 << 1 << false << 1 << false << true;
-    QTest::newRow("step 3 after 2") << true << 2 << 3 << false << 3 << false << true;
-    QTest::newRow("second call starts its own block") << true << 4 << 1 << false << 5 << false << true;
-    QTest::newRow("rounded down, then the step") << true << 7 << 2 << false << 6 << false << true;
-    QTest::newRow("step 4 completes the block") << true << 11 << 4 << false << 12 << false << false;
-    QTest::newRow("cancel is handed over") << true << 1 << 2 << true << 2 << true << true;
-    QTest::newRow("cancel after the last step: no effect") << true << 3 << 4 << true << 4 << false << false;
-    QTest::newRow("hidden bar is not touched") << false << 5 << 3 << false << 5 << false << true;
+    QTest::addColumn<ProgressRow>("row");
+    QTest::newRow("first call, step 1") << ProgressRow{true, 0, 1, false, 1, false, true};
+    QTest::newRow("step 3 after 2") << ProgressRow{true, 2, 3, false, 3, false, true};
+    QTest::newRow("second call starts its own block") << ProgressRow{true, 4, 1, false, 5, false, true};
+    QTest::newRow("rounded down, then the step") << ProgressRow{true, 7, 2, false, 6, false, true};
+    QTest::newRow("step 4 completes the block") << ProgressRow{true, 11, 4, false, 12, false, false};
+    QTest::newRow("cancel is handed over") << ProgressRow{true, 1, 2, true, 2, true, true};
+    QTest::newRow("cancel after the last step: no effect") << ProgressRow{true, 3, 4, true, 4, false, false};
+    QTest::newRow("hidden bar is not touched") << ProgressRow{false, 5, 3, false, 5, false, true};
 }
 
 void TestSoapSession::progress()
 {
-    QFETCH(bool, visible);
-    QFETCH(int, before);
-    QFETCH(int, step);
-    QFETCH(bool, cancelRequested);
-    QFETCH(int, after);
-    QFETCH(bool, cancel);
-    QFETCH(bool, errorTextCleared);
-    bool windowFlag = cancelRequested;
+    QFETCH(ProgressRow, row);
+    bool windowFlag = row.cancelRequested;
     SoapSession session(&windowFlag);
     ProgressBar bar;
-    bar.visible = visible;
-    bar.value = before;
+    bar.visible = row.visible;
+    bar.value = row.before;
     session.setProgressSink(&bar);
     session.SoapErrorText = QStringLiteral("stale");
     bool handedCancel = false;
-    session.IAsyncSOAPCall_OnProgress(step, handedCancel);
-    QCOMPARE(bar.value, after);
-    QCOMPARE(handedCancel, cancel);
-    QCOMPARE(session.SoapErrorText.isEmpty(), errorTextCleared);
-    QCOMPARE(windowFlag, cancelRequested); // only an error report clears it
+    session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
+    QCOMPARE(bar.value, row.after);
+    QCOMPARE(handedCancel, row.cancelHanded);
+    QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
+    QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
 }
+
+// An error report of the connector: the text the session keeps for the user.
+struct ErrorRow
+{
+    bool userCancelled; // the window's Cancel was confirmed
+    int type, code;
+    QString description; // the network library's words
+    QString text;
+};
 
 void TestSoapSession::transportErrors_data()
 {
-    QTest::addColumn<bool>("userCancelled"); // the window's Cancel was confirmed
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("description"); // the network library's words
-    QTest::addColumn<QString>("text");        // what the session keeps for the user
+    QTest::addColumn<ErrorRow>("row");
     const auto t = [](int id) { return GetLocalizedText(id); };
     const int network = SoapConnector::NetworkError;
-    QTest::newRow("refused") << false << network << 1 << "Connection refused" << t(9700);
-    QTest::newRow("host not found") << false << network << 3 << "Host x not found" << t(9702);
+    QTest::newRow("refused") << ErrorRow{false, network, 1, "Connection refused", t(9700)};
+    QTest::newRow("host not found") << ErrorRow{false, network, 3, "Host x not found", t(9702)};
     QTest::newRow("certificate: the library's detail follows")
-        << false << network << 6 << "self-signed" << t(9704) + " (self-signed)";
-    QTest::newRow("proxy") << false << network << 105 << "proxy" << t(9707);
-    QTest::newRow("HTTP status") << false << int(SoapConnector::HttpError) << 503 << "x (HTTP status 503)"
-                                 << t(9708) + "503";
-    QTest::newRow("unnamed: as it was said") << false << network << 302 << "Protocol failure"
-                                             << "Protocol failure";
-    QTest::newRow("cancelled") << true << int(SoapConnector::CancelledError) << 0 << "cancelled" << t(5035);
-    QTest::newRow("error after the user's cancel") << true << network << 1 << "Connection refused" << t(5035);
+        << ErrorRow{false, network, 6, "self-signed", t(9704) + " (self-signed)"};
+    QTest::newRow("proxy") << ErrorRow{false, network, 105, "proxy", t(9707)};
+    QTest::newRow("HTTP status") << ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)",
+                                             t(9708) + "503"};
+    QTest::newRow("unnamed: as it was said")
+        << ErrorRow{false, network, 302, "Protocol failure", "Protocol failure"};
+    QTest::newRow("cancelled") << ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)};
+    QTest::newRow("error after the user's cancel")
+        << ErrorRow{true, network, 1, "Connection refused", t(5035)};
 }
 
 void TestSoapSession::transportErrors()
 {
-    QFETCH(bool, userCancelled);
-    QFETCH(int, type);
-    QFETCH(int, code);
-    QFETCH(QString, description);
-    QFETCH(QString, text);
-    bool windowFlag = userCancelled; // an error report ends the user's cancel
+    QFETCH(ErrorRow, row);
+    bool windowFlag = row.userCancelled; // an error report ends the user's cancel
     SoapSession session(&windowFlag);
-    session.IAsyncSOAPCall_OnError(type, code, description);
-    QCOMPARE(session.SoapErrorText, text);
+    session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
+    QCOMPARE(session.SoapErrorText, row.text);
     QVERIFY(!windowFlag);
     QVERIFY(!session.CancelRequested);
 }
 
+// A finished call through the standard check: what the user is shown.
+struct CheckRow
+{
+    SoapCallResult::Status status;
+    QString transportText, serverMessage;
+    int textId; // -1: the call succeeds and nothing is shown; 0: a message without a text of the pack
+    QString shownAfterText;
+};
+
 void TestSoapSession::standardCheck_data()
 {
     using Status = SoapCallResult::Status;
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("errorText");
-    QTest::addColumn<QString>("serverMessage");
-    QTest::addColumn<int>("textId"); // -1: succeeds, nothing shown
-    QTest::addColumn<QString>("shownAfterText");
-    const auto row = [](const char* tag, Status status, const QString& errorText,
-                        const QString& serverMessage, int textId, const QString& after) {
-        QTest::newRow(tag) << int(status) << errorText << serverMessage << textId << after;
-    };
-    row("answer with OK", Status::Ok, "", "OK", -1, "");
-    row("fault: raised without transport text", Status::Raised, "", "OK", 5005, "");
-    row("transport text", Status::Transport, "Connection refused", "OK", 0, "Connection refused");
-    row("raised with a stored transport text", Status::Raised, "Host not found", "", 0, "Host not found");
-    row("header in other case", Status::Ok, "", "ok", 5009, "ok");
-    row("server's refusal", Status::Ok, "", "Access denied", 5009, "Access denied");
-    row("no header yet", Status::Ok, "", "", 5009, "");
+    QTest::addColumn<CheckRow>("row");
+    QTest::newRow("answer with OK") << CheckRow{Status::Ok, "", "OK", -1, ""};
+    QTest::newRow("fault: raised without transport text") << CheckRow{Status::Raised, "", "OK", 5005, ""};
+    QTest::newRow("transport text") << CheckRow{Status::Transport, "Connection refused", "OK", 0,
+                                                "Connection refused"};
+    QTest::newRow("raised with a stored transport text")
+        << CheckRow{Status::Raised, "Host not found", "", 0, "Host not found"};
+    QTest::newRow("header in other case") << CheckRow{Status::Ok, "", "ok", 5009, "ok"};
+    QTest::newRow("server's refusal") << CheckRow{Status::Ok, "", "Access denied", 5009, "Access denied"};
+    QTest::newRow("no header yet") << CheckRow{Status::Ok, "", "", 5009, ""};
 }
 
 void TestSoapSession::standardCheck()
 {
-    QFETCH(int, status);
-    QFETCH(QString, errorText);
-    QFETCH(QString, serverMessage);
-    QFETCH(int, textId);
-    QFETCH(QString, shownAfterText);
+    QFETCH(CheckRow, row);
     SoapCallResult result;
-    result.status = SoapCallResult::Status(status);
+    result.status = row.status;
     OrvProjectSoapClient header;
-    header.ServerErrorMessage = serverMessage;
-    QString soapErrorText = errorText;
+    header.ServerErrorMessage = row.serverMessage;
+    QString soapErrorText = row.transportText;
     MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), textId < 0);
+    QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), row.textId < 0);
     const QList<Message>& shown = MessageService::instance().history();
-    if (textId < 0) {
-        QVERIFY(shown.isEmpty());
+    QCOMPARE(shown.size(), row.textId < 0 ? 0 : 1);
+    if (row.textId < 0)
         return;
-    }
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().textId, textId);
-    const QString expectedText = (textId > 0 ? GetLocalizedText(textId) : QString()) + shownAfterText;
-    QCOMPARE(shown.first().text, expectedText);
-    if (textId == 5005)
+    QCOMPARE(shown.first().textId, row.textId);
+    QCOMPARE(shown.first().text,
+             (row.textId > 0 ? GetLocalizedText(row.textId) : QString()) + row.shownAfterText);
+    if (row.textId == 5005)
         QCOMPARE(soapErrorText, GetLocalizedText(5005));
 }
 

@@ -17,8 +17,6 @@ private Q_SLOTS:
 
     void back_data();
     void back();
-    void firstPage_data();
-    void firstPage();
     void buttonsOfThePublishingPage();
     void connectionSavedOnEntry_data();
     void connectionSavedOnEntry();
@@ -73,22 +71,6 @@ void TestPageGraph::back()
     QFETCH(int, templateIndex);
     QFETCH(int, target);
     QCOMPARE(backTarget(step, mode, newProject, templateIndex), target);
-}
-
-void TestPageGraph::firstPage_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("page");
-    const int pages[] = {0, 2, 3, 4, 5, 14, 20, 7, 8, 11, 10, 13, 16};
-    for (int mode = 1; mode <= kRunModeCount; ++mode)
-        QTest::newRow(runModeInfo(mode).keyword) << mode << pages[mode];
-}
-
-void TestPageGraph::firstPage()
-{
-    QFETCH(int, mode);
-    QFETCH(int, page);
-    QCOMPARE(firstPageAfterConnect(mode), page);
 }
 
 void TestPageGraph::buttonsOfThePublishingPage()
