@@ -22,14 +22,6 @@ void ScriptedServer::readFrom(QTcpSocket* socket)
 {
     QByteArray& buffer = m_buffers[socket];
     buffer += socket->readAll();
-    // A TLS client hello on this plain server: answer in plain HTTP, as a misconfigured port would.
-    if (buffer.startsWith('\x16')) {
-        ++m_tlsAttempts;
-        socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n");
-        socket->disconnectFromHost();
-        buffer.clear();
-        return;
-    }
     for (;;) {
         const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
         if (headerEnd < 0)

@@ -50,7 +50,6 @@ public:
     }
     const QList<Request>& requests() const { return m_requests; }
     int connections() const { return m_connections; }
-    int tlsAttempts() const { return m_tlsAttempts; }
 
 private:
     void readFrom(QTcpSocket* socket);
@@ -61,5 +60,4 @@ private:
     QList<Request> m_requests;
     QMap<QTcpSocket*, QByteArray> m_buffers;
     int m_connections = 0;
-    int m_tlsAttempts = 0;
 };

@@ -55,7 +55,6 @@ private Q_SLOTS:
     void answeredCall();
     void failedCalls_data();
     void failedCalls();
-    void unreachableServer();
     void nothingIsSentForAValueThatDoesNotConvert();
     void readsShareOneConnectionChangesOpenTheirOwn();
     void secondCallWhileOneWaitsIsRefused();
@@ -191,25 +190,6 @@ void TestSoapConnector::failedCalls()
     // The last step is reported only for an answer that was read.
     QCOMPARE(recorder.steps.contains(4), errorType == 0);
     QCOMPARE(result.faultString, fault);
-}
-
-void TestSoapConnector::unreachableServer()
-{
-    // A plain HTTP server behind an https address: the handshake fails and the call with it.
-    Recorder recorder;
-    QUrl address = m_server->url("/Sample.asmx");
-    address.setScheme(QStringLiteral("https"));
-    QCOMPARE(callNothing(*sampleClient(address, &recorder)).status, SoapCallResult::Status::Transport);
-    QCOMPARE(recorder.errors.size(), 1);
-    QVERIFY(m_server->requests().isEmpty());
-    QCOMPARE(m_server->tlsAttempts(), 1);
-    // Nothing listens on the port of a server that is gone.
-    address.setScheme(QStringLiteral("http"));
-    m_server = std::make_unique<ScriptedServer>();
-    QCOMPARE(callNothing(*sampleClient(address, &recorder)).status, SoapCallResult::Status::Transport);
-    QCOMPARE(recorder.errors.size(), 2);
-    QVERIFY2(recorder.errors.last().contains("refused", Qt::CaseInsensitive),
-             qPrintable(recorder.errors.last()));
 }
 
 void TestSoapConnector::nothingIsSentForAValueThatDoesNotConvert()
