@@ -18,46 +18,10 @@ ScriptedServer::ScriptedServer()
     });
 }
 
-ScriptedServer::Step ScriptedServer::answer(int status, const QByteArray& body, int delayMs)
-{
-    Step step;
-    step.status = status;
-    step.body = body;
-    step.delayMs = delayMs;
-    return step;
-}
-
-ScriptedServer::Step ScriptedServer::drop()
-{
-    Step step;
-    step.kind = Step::Kind::Drop;
-    return step;
-}
-
-ScriptedServer::Step ScriptedServer::silent()
-{
-    Step step;
-    step.kind = Step::Kind::Silent;
-    return step;
-}
-
-QUrl ScriptedServer::url(const QString& path) const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
-}
-
 void ScriptedServer::readFrom(QTcpSocket* socket)
 {
     QByteArray& buffer = m_buffers[socket];
     buffer += socket->readAll();
-    // A TLS client hello on this plain server: answer in plain HTTP, as a misconfigured port would.
-    if (buffer.startsWith('\x16')) {
-        ++m_tlsAttempts;
-        socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n");
-        socket->disconnectFromHost();
-        buffer.clear();
-        return;
-    }
     for (;;) {
         const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
         if (headerEnd < 0)
@@ -106,7 +70,7 @@ void ScriptedServer::respond(QTcpSocket* socket, const Step& step)
     QByteArray reason = step.status == 200 ? "OK" : step.status == 500 ? "Internal Server Error" : "Error";
     QByteArray response = "HTTP/1.1 " + QByteArray::number(step.status) + ' ' + reason + "\r\n";
     if (!step.body.isEmpty())
-        response += "Content-Type: " + step.contentType + "\r\n";
+        response += "Content-Type: text/xml; charset=utf-8\r\n";
     response += "Content-Length: " + QByteArray::number(step.body.size()) + "\r\n\r\n" + step.body;
     socket->write(response);
 }

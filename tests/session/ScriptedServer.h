@@ -22,34 +22,34 @@ public:
             Answer,
             Drop,
             Silent
-        };
-        Kind kind = Kind::Answer;
+        } kind = Kind::Answer;
         int status = 200;
         QByteArray body;
-        QByteArray contentType = "text/xml; charset=utf-8";
         int delayMs = 0;
     };
-
     struct Request
     {
-        QByteArray method;
-        QByteArray target;
+        QByteArray method, target, body;
         QMap<QByteArray, QByteArray> headers; // lower-case names
-        QByteArray body;
     };
 
     ScriptedServer();
 
-    static Step answer(int status, const QByteArray& body, int delayMs = 0);
-    static Step drop();
-    static Step silent();
+    static Step answer(int status, const QByteArray& body, int delayMs = 0)
+    {
+        return {Step::Kind::Answer, status, body, delayMs};
+    }
+    static Step drop() { return {Step::Kind::Drop, 0, {}, 0}; } // after the whole request was read
+    static Step silent() { return {Step::Kind::Silent, 0, {}, 0}; }
     void script(const Step& step) { m_steps.append(step); }
 
     quint16 port() const { return m_server.serverPort(); }
-    QUrl url(const QString& path) const;
+    QUrl url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+    }
     const QList<Request>& requests() const { return m_requests; }
     int connections() const { return m_connections; }
-    int tlsAttempts() const { return m_tlsAttempts; }
 
 private:
     void readFrom(QTcpSocket* socket);
@@ -60,5 +60,4 @@ private:
     QList<Request> m_requests;
     QMap<QTcpSocket*, QByteArray> m_buffers;
     int m_connections = 0;
-    int m_tlsAttempts = 0;
 };

@@ -1,6 +1,7 @@
+// The server session: the client it sets up at every connect, the progress bar, and the texts a failed
+// call shows. Its calls against the real contract are seen end to end (tests/e2e).
 #include "TempSettings.h"
 
-#include "ProgressBarFake.h"
 #include "platform/Message.h"
 #include "platform/soap/OrvProjectSoapClient.h"
 #include "platform/soap/SoapClient.h"
@@ -18,12 +19,15 @@
 using namespace kitbench;
 
 namespace {
-
-class OtherCallback : public IAsyncSOAPCall
+// The wizard's progress bar as the session sees it, remembering what it was set to.
+class ProgressBar : public SoapProgressSink
 {
 public:
-    void IAsyncSOAPCall_OnProgress(int, bool&) override {}
-    void IAsyncSOAPCall_OnError(int, int, const QString&) override {}
+    bool progressVisible() const override { return visible; }
+    int progressValue() const override { return value; }
+    void setProgressValue(int newValue) override { value = newValue; }
+    bool visible = true;
+    int value = 0;
 };
 
 SoapLogin loginOf(const QString& login, const QString& password)
@@ -33,6 +37,7 @@ SoapLogin loginOf(const QString& login, const QString& password)
     values.password = password;
     return values;
 }
+
 } // namespace
 
 class TestSoapSession : public QObject
@@ -41,17 +46,15 @@ class TestSoapSession : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void blankLoginOrPassword_data();
-    void blankLoginOrPassword();
-    void setUpFailure_data();
-    void setUpFailure();
+    void refusedSetUp_data();
+    void refusedSetUp();
     void freshClientAtEveryConnect();
     void serviceDescriptionTexts_data();
     void serviceDescriptionTexts();
     void progress_data();
     void progress();
+    void transportErrors_data();
     void transportErrors();
-    void callbackRedirection();
     void standardCheck_data();
     void standardCheck();
 
@@ -72,65 +75,54 @@ void TestSoapSession::cleanup()
     ForgetLanguagePack();
 }
 
-void TestSoapSession::blankLoginOrPassword_data()
+void TestSoapSession::refusedSetUp_data()
 {
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("ssl");
+    QTest::addColumn<QString>("proxyServer"); // a proxy given by hand; empty: none
+    QTest::addColumn<QString>("shown");
+    const QString server = "srv.example:81" + GetLocalizedText(5003);
     QTest::newRow("empty login") << ""
-                                 << "x";
+                                 << "x" << false << "" << GetLocalizedText(5001);
     QTest::newRow("blank login") << "   "
-                                 << "x";
-    QTest::newRow("blank password") << "admin@host"
-                                    << " \t ";
+                                 << "x" << false << "" << GetLocalizedText(5001);
+    QTest::newRow("blank password") << "jo@srv.example:81"
+                                    << " \t " << false << "" << GetLocalizedText(5001);
+    QTest::newRow("proxy port out of range")
+        << "jo@srv.example:81"
+        << "pw" << false << "proxy.example:99999" << GetLocalizedText(5004) + server;
+    QTest::newRow("proxy port no number") << "jo@srv.example:81"
+                                          << "pw" << false << "proxy:80a" << GetLocalizedText(5004) + server;
+    QTest::newRow("no proxy host, secure connection")
+        << "jo@srv.example:81"
+        << "pw" << true << " " << GetLocalizedText(5002) + server;
 }
 
-void TestSoapSession::blankLoginOrPassword()
+void TestSoapSession::refusedSetUp()
 {
     QFETCH(QString, login);
     QFETCH(QString, password);
-    SoapSession session;
-    MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QVERIFY(!session.InitSoapClient(loginOf(login, password)));
-    QCOMPARE(MessageService::instance().history().size(), 1);
-    QCOMPARE(MessageService::instance().history().first().textId, 5001);
-    QVERIFY(!session.soapclient());
-}
-
-void TestSoapSession::setUpFailure_data()
-{
-    QTest::addColumn<bool>("ssl");
-    QTest::addColumn<QString>("proxyServer");
-    QTest::addColumn<int>("firstText");
-    QTest::newRow("proxy port out of range") << false << "proxy.example:99999" << 5004;
-    QTest::newRow("no proxy host, secure connection") << true << "" << 5002;
-    QTest::newRow("port that is no number") << false << "proxy:80a" << 5004;
-}
-
-void TestSoapSession::setUpFailure()
-{
     QFETCH(bool, ssl);
     QFETCH(QString, proxyServer);
-    QFETCH(int, firstText);
+    QFETCH(QString, shown);
     SoapSession session;
-    SoapLogin login = loginOf(QStringLiteral("jo@srv.example:81"), QStringLiteral("pw"));
-    login.useSsl = ssl;
-    login.useProxy = true;
-    login.proxyFromBrowser = false;
-    login.proxyServer = proxyServer;
+    SoapLogin values = loginOf(login, password);
+    values.useSsl = ssl;
+    values.useProxy = !proxyServer.isEmpty();
+    values.proxyFromBrowser = false;
+    values.proxyServer = proxyServer.trimmed();
     MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QVERIFY(!session.InitSoapClient(login));
+    QVERIFY(!session.InitSoapClient(values));
     QCOMPARE(MessageService::instance().history().size(), 1);
-    const Message shown = MessageService::instance().history().first();
-    QCOMPARE(shown.textId, firstText);
-    QCOMPARE(shown.text,
-             GetLocalizedText(firstText) + QStringLiteral("srv.example:81") + GetLocalizedText(5003));
-    QVERIFY(!session.setupError().isEmpty());
+    QCOMPARE(MessageService::instance().history().first().text, shown);
+    QVERIFY(!session.soapclient());
 }
 
 void TestSoapSession::freshClientAtEveryConnect()
 {
     SoapSession session;
-    SoapLogin login = loginOf(QStringLiteral(" jo@srv.example:81"), QStringLiteral(" pw "));
+    SoapLogin login = loginOf(" jo@srv.example:81", " pw ");
     login.useSsl = true;
     login.useProxy = true; // from the browser: the system's settings
     QVERIFY(session.InitSoapClient(login));
@@ -138,15 +130,14 @@ void TestSoapSession::freshClientAtEveryConnect()
     // Untrimmed, "@" and server part included.
     QCOMPARE(session.soapheader()->UserName, login.login);
     QCOMPARE(session.soapheader()->UserPass, login.password);
-    QCOMPARE(session.soapheader()->ServerErrorMessage, QString());
     QCOMPARE(session.soapclient()->description()->location(),
-             BuildPortalUrl(login.login, QStringLiteral("/WebServices/OrvProject.asmx?WSDL"), true));
+             BuildPortalUrl(login.login, "/WebServices/OrvProject.asmx?WSDL", true));
     QCOMPARE(session.soapclient()->connector().callback(), static_cast<IAsyncSOAPCall*>(&session));
     QCOMPARE(session.soapclient()->headerHandler(), session.soapheader());
 
     session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
     session.SoapErrorText = QStringLiteral("old transport error");
-    QVERIFY(session.InitSoapClient(loginOf(QStringLiteral("pm@other"), QStringLiteral("pm"))));
+    QVERIFY(session.InitSoapClient(loginOf("pm@other", "pm")));
     QCOMPARE(session.soapheader()->UserName, QStringLiteral("pm@other"));
     QCOMPARE(session.soapheader()->ServerErrorMessage, QString());
     QCOMPARE(session.SoapErrorText, QString());
@@ -180,136 +171,128 @@ void TestSoapSession::serviceDescriptionTexts()
     QCOMPARE(GetLocalizedText(9001) + GetLocalizedText(9002) + GetLocalizedText(9003), expected);
 }
 
+// One progress report of the connector: the bar before and after, what goes back to the connector.
+struct ProgressRow
+{
+    bool visible;
+    int before, step;
+    bool cancelRequested; // the window's Cancel was confirmed
+    int after;
+    bool cancelHanded, errorTextCleared;
+};
+
 void TestSoapSession::progress_data()
 {
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<bool>("cancelRequested");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<bool>("errorTextCleared");
-    QTest::newRow("first call, step 1") << true << 0 << 1 << false << 1 << false << true;
-    QTest::newRow("step 3 after 2") << true << 2 << 3 << false << 3 << false << true;
-    QTest::newRow("second call starts its own block") << true << 4 << 1 << false << 5 << false << true;
-    QTest::newRow("rounded down, then the step") << true << 7 << 2 << false << 6 << false << true;
-    QTest::newRow("step 4 completes the block") << true << 11 << 4 << false << 12 << false << false;
-    QTest::newRow("cancel is handed over") << true << 1 << 2 << true << 2 << true << true;
-    QTest::newRow("cancel after the last step has no effect")
-        << true << 3 << 4 << true << 4 << false << false;
-    QTest::newRow("hidden bar is not touched") << false << 5 << 3 << false << 5 << false << true;
+    QTest::addColumn<ProgressRow>("row");
+    QTest::newRow("first call, step 1") << ProgressRow{true, 0, 1, false, 1, false, true};
+    QTest::newRow("step 3 after 2") << ProgressRow{true, 2, 3, false, 3, false, true};
+    QTest::newRow("second call starts its own block") << ProgressRow{true, 4, 1, false, 5, false, true};
+    QTest::newRow("rounded down, then the step") << ProgressRow{true, 7, 2, false, 6, false, true};
+    QTest::newRow("step 4 completes the block") << ProgressRow{true, 11, 4, false, 12, false, false};
+    QTest::newRow("cancel is handed over") << ProgressRow{true, 1, 2, true, 2, true, true};
+    QTest::newRow("cancel after the last step: no effect") << ProgressRow{true, 3, 4, true, 4, false, false};
+    QTest::newRow("hidden bar is not touched") << ProgressRow{false, 5, 3, false, 5, false, true};
 }
 
 void TestSoapSession::progress()
 {
-    QFETCH(bool, visible);
-    QFETCH(int, before);
-    QFETCH(int, step);
-    QFETCH(bool, cancelRequested);
-    QFETCH(int, after);
-    QFETCH(bool, cancel);
-    QFETCH(bool, errorTextCleared);
-    bool windowFlag = cancelRequested;
+    QFETCH(ProgressRow, row);
+    bool windowFlag = row.cancelRequested;
     SoapSession session(&windowFlag);
     ProgressBar bar;
-    bar.visible = visible;
-    bar.value = before;
+    bar.visible = row.visible;
+    bar.value = row.before;
     session.setProgressSink(&bar);
     session.SoapErrorText = QStringLiteral("stale");
     bool handedCancel = false;
-    session.IAsyncSOAPCall_OnProgress(step, handedCancel);
-    QCOMPARE(bar.value, after);
-    QCOMPARE(handedCancel, cancel);
-    QCOMPARE(session.SoapErrorText.isEmpty(), errorTextCleared);
-    QCOMPARE(windowFlag, cancelRequested); // only an error report clears it
+    session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
+    QCOMPARE(bar.value, row.after);
+    QCOMPARE(handedCancel, row.cancelHanded);
+    QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
+    QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
+}
+
+// An error report of the connector: the text the session keeps for the user.
+struct ErrorRow
+{
+    bool userCancelled; // the window's Cancel was confirmed
+    int type, code;
+    QString description; // the network library's words
+    QString text;
+};
+
+void TestSoapSession::transportErrors_data()
+{
+    QTest::addColumn<ErrorRow>("row");
+    const auto t = [](int id) { return GetLocalizedText(id); };
+    const int network = SoapConnector::NetworkError;
+    QTest::newRow("refused") << ErrorRow{false, network, 1, "Connection refused", t(9700)};
+    QTest::newRow("host not found") << ErrorRow{false, network, 3, "Host x not found", t(9702)};
+    QTest::newRow("certificate: the library's detail follows")
+        << ErrorRow{false, network, 6, "self-signed", t(9704) + " (self-signed)"};
+    QTest::newRow("proxy") << ErrorRow{false, network, 105, "proxy", t(9707)};
+    QTest::newRow("HTTP status") << ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)",
+                                             t(9708) + "503"};
+    QTest::newRow("unnamed: as it was said")
+        << ErrorRow{false, network, 302, "Protocol failure", "Protocol failure"};
+    QTest::newRow("cancelled") << ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)};
+    QTest::newRow("error after the user's cancel")
+        << ErrorRow{true, network, 1, "Connection refused", t(5035)};
 }
 
 void TestSoapSession::transportErrors()
 {
-    bool windowFlag = false;
+    QFETCH(ErrorRow, row);
+    bool windowFlag = row.userCancelled; // an error report ends the user's cancel
     SoapSession session(&windowFlag);
-    // The network library's English words give way to the pack's; what it cannot name stays as it is.
-    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 1, QStringLiteral("Connection refused"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(9700));
-    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 3, QStringLiteral("Host x not found"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(9702));
-    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 6, QStringLiteral("self-signed"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(9704) + QStringLiteral(" (self-signed)"));
-    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 105, QStringLiteral("proxy"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(9707));
-    session.IAsyncSOAPCall_OnError(SoapConnector::HttpError, 503, QStringLiteral("x (HTTP status 503)"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(9708) + QStringLiteral("503"));
-    session.IAsyncSOAPCall_OnError(SoapConnector::NetworkError, 302, QStringLiteral("Protocol failure"));
-    QCOMPARE(session.SoapErrorText, QStringLiteral("Protocol failure"));
-    windowFlag = true;
-    session.IAsyncSOAPCall_OnError(SoapConnector::CancelledError, 0, QStringLiteral("cancelled"));
-    QCOMPARE(session.SoapErrorText, GetLocalizedText(5035));
+    session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
+    QCOMPARE(session.SoapErrorText, row.text);
     QVERIFY(!windowFlag);
     QVERIFY(!session.CancelRequested);
 }
 
-void TestSoapSession::callbackRedirection()
+// A finished call through the standard check: what the user is shown.
+struct CheckRow
 {
-    SoapSession session;
-    QVERIFY(session.InitSoapClient(loginOf(QStringLiteral("a@h"), QStringLiteral("p"))));
-    OtherCallback dialog;
-    session.setCallback(&dialog);
-    QCOMPARE(session.soapclient()->connector().callback(), static_cast<IAsyncSOAPCall*>(&dialog));
-    session.restoreCallback();
-    QCOMPARE(session.soapclient()->connector().callback(), static_cast<IAsyncSOAPCall*>(&session));
-    QCOMPARE(session.callback(), static_cast<IAsyncSOAPCall*>(&session));
-}
+    SoapCallResult::Status status;
+    QString transportText, serverMessage;
+    int textId; // -1: the call succeeds and nothing is shown; 0: a message without a text of the pack
+    QString shownAfterText;
+};
 
 void TestSoapSession::standardCheck_data()
 {
     using Status = SoapCallResult::Status;
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("errorText");
-    QTest::addColumn<QString>("serverMessage");
-    QTest::addColumn<bool>("succeeds");
-    QTest::addColumn<int>("textId");
-    QTest::addColumn<QString>("shownAfterText");
-    QTest::newRow("answer with OK") << int(Status::Ok) << ""
-                                    << "OK" << true << -1 << "";
-    QTest::newRow("fault: raised without transport text") << int(Status::Raised) << ""
-                                                          << "OK" << false << 5005 << "";
-    QTest::newRow("transport text") << int(Status::Transport) << "Connection refused"
-                                    << "OK" << false << 0 << "Connection refused";
-    QTest::newRow("raised with a stored transport text") << int(Status::Raised) << "Host not found"
-                                                         << "" << false << 0 << "Host not found";
-    QTest::newRow("header in other case") << int(Status::Ok) << ""
-                                          << "ok" << false << 5009 << "ok";
-    QTest::newRow("server's refusal") << int(Status::Ok) << ""
-                                      << "Access denied" << false << 5009 << "Access denied";
-    QTest::newRow("no header yet") << int(Status::Ok) << ""
-                                   << "" << false << 5009 << "";
+    QTest::addColumn<CheckRow>("row");
+    QTest::newRow("answer with OK") << CheckRow{Status::Ok, "", "OK", -1, ""};
+    QTest::newRow("fault: raised without transport text") << CheckRow{Status::Raised, "", "OK", 5005, ""};
+    QTest::newRow("transport text") << CheckRow{Status::Transport, "Connection refused", "OK", 0,
+                                                "Connection refused"};
+    QTest::newRow("raised with a stored transport text")
+        << CheckRow{Status::Raised, "Host not found", "", 0, "Host not found"};
+    QTest::newRow("header in other case") << CheckRow{Status::Ok, "", "ok", 5009, "ok"};
+    QTest::newRow("server's refusal") << CheckRow{Status::Ok, "", "Access denied", 5009, "Access denied"};
+    QTest::newRow("no header yet") << CheckRow{Status::Ok, "", "", 5009, ""};
 }
 
 void TestSoapSession::standardCheck()
 {
-    QFETCH(int, status);
-    QFETCH(QString, errorText);
-    QFETCH(QString, serverMessage);
-    QFETCH(bool, succeeds);
-    QFETCH(int, textId);
-    QFETCH(QString, shownAfterText);
+    QFETCH(CheckRow, row);
     SoapCallResult result;
-    result.status = SoapCallResult::Status(status);
+    result.status = row.status;
     OrvProjectSoapClient header;
-    header.ServerErrorMessage = serverMessage;
-    QString soapErrorText = errorText;
+    header.ServerErrorMessage = row.serverMessage;
+    QString soapErrorText = row.transportText;
     MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), succeeds);
+    QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), row.textId < 0);
     const QList<Message>& shown = MessageService::instance().history();
-    if (textId < 0) {
-        QVERIFY(shown.isEmpty());
+    QCOMPARE(shown.size(), row.textId < 0 ? 0 : 1);
+    if (row.textId < 0)
         return;
-    }
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().textId, textId);
-    const QString expectedText = (textId > 0 ? GetLocalizedText(textId) : QString()) + shownAfterText;
-    QCOMPARE(shown.first().text, expectedText);
-    if (textId == 5005)
+    QCOMPARE(shown.first().textId, row.textId);
+    QCOMPARE(shown.first().text,
+             (row.textId > 0 ? GetLocalizedText(row.textId) : QString()) + row.shownAfterText);
+    if (row.textId == 5005)
         QCOMPARE(soapErrorText, GetLocalizedText(5005));
 }
 

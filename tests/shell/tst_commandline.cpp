@@ -1,3 +1,5 @@
+// The command line web pages, add-ins and scripts start the wizard with: tokens, options, the values
+// served to them, and the files a folder names.
 #include "shell/CommandLine.h"
 #include "shell/PublishList.h"
 #include "shell/RunMode.h"
@@ -8,6 +10,31 @@
 
 using namespace kitbench;
 
+namespace {
+// What the wizard takes from a command line, in one line; values no option has are left out.
+QString summary(const CommandLineRequest& r)
+{
+    QStringList parts{
+        QStringLiteral("mode %1%2").arg(r.runMode).arg(r.startedWithRunMode ? "" : " (none given)")};
+    const auto add = [&](bool has, const char* name, const QString& value) {
+        if (has)
+            parts << name + ("=" + value);
+    };
+    add(!r.importFilePath.isEmpty(), "import", r.importFilePath);
+    add(r.hasResourceIds, "ids", r.resourceIdsText);
+    add(r.hasLogin, "login", r.login);
+    add(r.hasPassword, "password", r.password);
+    if (r.useSsl)
+        parts << "ssl";
+    if (r.openFile)
+        parts << "openfile";
+    add(!r.answerFile.isEmpty(), "answers", r.answerFile);
+    add(!r.screenshotDir.isEmpty(), "shots", r.screenshotDir);
+    add(!r.publishValues.isEmpty(), "files", r.publishValues.join('|'));
+    return parts.join(' ');
+}
+} // namespace
+
 class TestCommandLine : public QObject
 {
     Q_OBJECT
@@ -16,14 +43,11 @@ private Q_SLOTS:
     void tokenizer();
     void joinedArgumentsTokenizeBack_data();
     void joinedArgumentsTokenizeBack();
-    void dispatch();
-    void pendingRequestsAreServedInFixedOrder();
-    void lastRunModeKeywordWins();
-    void unattendedOptionsFollowThePassword();
+    void requests_data();
+    void requests();
     void resourceIds_data();
     void resourceIds();
     void folderListsItsFilesBeforeSubfolders();
-    void fileNamedDirectlyIsAddedWhateverItsAttributes();
 };
 
 void TestCommandLine::tokenizer_data()
@@ -64,57 +88,36 @@ void TestCommandLine::joinedArgumentsTokenizeBack()
     QCOMPARE(tokenizeCommandLine(joinArguments(arguments)), arguments);
 }
 
-void TestCommandLine::dispatch()
+void TestCommandLine::requests_data()
 {
-    const CommandLineRequest request =
-        parseCommandLine(QStringLiteral("/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /"));
-    QCOMPARE(request.runMode, int(CREATETASK));
-    QVERIFY(request.startedWithRunMode);
-    QCOMPARE(request.login, QStringLiteral("user one"));
-    QVERIFY(request.hasPassword);
-    QCOMPARE(request.password, QString());
-    QVERIFY(request.useSsl);
-    QVERIFY(request.openFile);
-    QVERIFY(request.publishValues.isEmpty());
-
-    const CommandLineRequest none = parseCommandLine(QStringLiteral("/orvresources 1,2 /L x"));
-    QCOMPARE(none.runMode, 0);
-    QVERIFY(!none.startedWithRunMode);
-}
-
-void TestCommandLine::pendingRequestsAreServedInFixedOrder()
-{
-    // The import file is served before the login, whatever the order of the options.
-    const CommandLineRequest request = parseCommandLine(QStringLiteral("/IMPORTLIST /L admin /tmp/book.xlsx"));
-    QCOMPARE(request.runMode, int(IMPORTLIST));
-    QCOMPARE(request.importFilePath, QStringLiteral("admin"));
-    QCOMPARE(request.login, QStringLiteral("/tmp/book.xlsx"));
-
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("request");
+    const auto row = [](const char* tag, const QString& line, const QString& request) {
+        QTest::newRow(tag) << line << request;
+    };
+    row("options in any case, after / or -, unknown ones ignored",
+        "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
+        "mode 2 login=user one password= ssl openfile");
+    row("user ids select no job", "/orvresources 1,2 /L x", "mode 0 (none given) ids=1,2 login=x");
+    // Values are served in a fixed order whatever the order of the options: import file first.
+    row("import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
+        "mode 12 import=admin login=/tmp/book.xlsx");
+    row("login, password, answer file, screenshot folder",
+        "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
+        "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv");
     // A request stays pending across later options; values without a request are files to publish.
-    const CommandLineRequest later = parseCommandLine(QStringLiteral("/L /upload admin@h secret extra.txt"));
-    // An absolute path is a value, not an option.
-    QCOMPARE(parseCommandLine(QStringLiteral("/upload /tmp/a.txt /x")).publishValues, QStringList{"/tmp/a.txt"});
-    QCOMPARE(later.login, QStringLiteral("admin@h"));
-    QCOMPARE(later.publishValues, QStringList{QStringLiteral("secret")} + QStringList{QStringLiteral("extra.txt")});
-    QVERIFY(!later.hasPassword);
+    row("pending login across a job", "/L /upload admin@h secret extra.txt",
+        "mode 6 login=admin@h files=secret|extra.txt");
+    row("an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt");
+    row("the last job wins", "/download -CreateIncident /exportcalendar", "mode 11");
+    row("user ids and open file select no job", "/upload /orvresources 5 /openfile", "mode 6 ids=5 openfile");
 }
 
-void TestCommandLine::lastRunModeKeywordWins()
+void TestCommandLine::requests()
 {
-    QCOMPARE(parseCommandLine(QStringLiteral("/download -CreateIncident /exportcalendar")).runMode, int(EXPORTCALENDAR));
-    // ORVRESOURCES and OPENFILE select no job.
-    QCOMPARE(parseCommandLine(QStringLiteral("/upload /orvresources 5 /openfile")).runMode, int(UPLOAD));
-}
-
-void TestCommandLine::unattendedOptionsFollowThePassword()
-{
-    const CommandLineRequest request = parseCommandLine(
-        QStringLiteral("/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv"));
-    // Served in the order login, password, answer file, screenshot folder.
-    QCOMPARE(request.login, QStringLiteral("shots.dir"));
-    QCOMPARE(request.password, QStringLiteral("job.answers"));
-    QCOMPARE(request.answerFile, QStringLiteral("pw"));
-    QCOMPARE(request.screenshotDir, QStringLiteral("me@srv"));
+    QFETCH(QString, line);
+    QFETCH(QString, request);
+    QCOMPARE(summary(parseCommandLine(line)), request);
 }
 
 void TestCommandLine::resourceIds_data()
@@ -166,15 +169,9 @@ void TestCommandLine::folderListsItsFilesBeforeSubfolders()
                                root.filePath(QStringLiteral("a_sub/deeper/deep.txt"))};
     QCOMPARE(filesNamedBy(dir.path()), expected);
     QCOMPARE(filesNamedBy(root.filePath(QStringLiteral("missing"))), QStringList{});
-}
-
-void TestCommandLine::fileNamedDirectlyIsAddedWhateverItsAttributes()
-{
-    QTemporaryDir dir;
-    const QString hidden = QDir(dir.path()).filePath(QStringLiteral(".hidden file"));
-    writeFile(hidden);
-    QFile::setPermissions(hidden, QFileDevice::ReadOwner);
-    QCOMPARE(filesNamedBy(hidden), QStringList{hidden});
+    // A file named directly is added whatever its attributes.
+    QCOMPARE(filesNamedBy(root.filePath(".secret")), QStringList{root.filePath(".secret")});
+    QCOMPARE(filesNamedBy(root.filePath("readonly.txt")), QStringList{root.filePath("readonly.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

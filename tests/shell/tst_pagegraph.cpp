@@ -17,11 +17,9 @@ private Q_SLOTS:
 
     void back_data();
     void back();
-    void firstPage_data();
-    void firstPage();
-    void buttons();
-    void connectionSaveOnEntry();
-    void helpContexts();
+    void buttonsOfThePublishingPage();
+    void connectionSavedOnEntry_data();
+    void connectionSavedOnEntry();
     void report_data();
     void report();
 
@@ -75,52 +73,36 @@ void TestPageGraph::back()
     QCOMPARE(backTarget(step, mode, newProject, templateIndex), target);
 }
 
-void TestPageGraph::firstPage_data()
+void TestPageGraph::buttonsOfThePublishingPage()
 {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("page");
-    const int pages[] = {0, 2, 3, 4, 5, 14, 20, 7, 8, 11, 10, 13, 16};
-    for (int mode = 1; mode <= kRunModeCount; ++mode)
-        QTest::newRow(runModeInfo(mode).keyword) << mode << pages[mode];
-}
-
-void TestPageGraph::firstPage()
-{
-    QFETCH(int, mode);
-    QFETCH(int, page);
-    QCOMPARE(firstPageAfterConnect(mode), page);
-}
-
-void TestPageGraph::buttons()
-{
-    const NavButtonState intro = navButtonState(0, 0, false);
-    QVERIFY(!intro.back && intro.next && intro.cancel && !intro.finish);
+    // Enabled buttons on every page are seen in tst_wizard; here the words on page 20 by job.
     const NavButtonState documents = navButtonState(20, CREATETASK, false);
     QCOMPARE(documents.nextTextId, 105);
     QCOMPARE(documents.beforePublishTextId, 1402);
     const NavButtonState upload = navButtonState(20, UPLOAD, false);
     QCOMPARE(upload.nextTextId, 103);
     QCOMPARE(upload.beforePublishTextId, 1403);
-    const NavButtonState final = navButtonState(21, UPLOAD, true);
-    QVERIFY(!final.back && !final.next && !final.cancel && final.finish);
 }
 
-void TestPageGraph::connectionSaveOnEntry()
+void TestPageGraph::connectionSavedOnEntry_data()
 {
-    for (int step = 0; step < kPageCount; ++step) {
-        const bool byNext = (step >= 2 && step <= 8) || step == 10 || step == 13 || step == 14;
-        QCOMPARE(savesConnectionOnEntry(step, NavNext), byNext);
-        QCOMPARE(savesConnectionOnEntry(step, NavBack), step == 14);
-        QCOMPARE(savesConnectionOnEntry(step, NavInitial), step == 14);
-    }
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("login page") << 1 << int(NavNext) << false;
+    QTest::newRow("first item page by Next") << 2 << int(NavNext) << true;
+    QTest::newRow("item page by Back") << 2 << int(NavBack) << false;
+    QTest::newRow("project list") << 10 << int(NavNext) << true;
+    QTest::newRow("list page, also by Back") << 14 << int(NavBack) << true;
+    QTest::newRow("documents") << 20 << int(NavNext) << false;
 }
 
-void TestPageGraph::helpContexts()
+void TestPageGraph::connectionSavedOnEntry()
 {
-    QCOMPARE(helpContextId(0), 1010);
-    QCOMPARE(helpContextId(13), 1140);
-    QCOMPARE(helpContextId(20), 1210);
-    QCOMPARE(helpContextId(21), 1220);
+    QFETCH(int, step);
+    QFETCH(int, direction);
+    QFETCH(bool, saves);
+    QCOMPARE(savesConnectionOnEntry(step, direction), saves);
 }
 
 void TestPageGraph::report_data()
@@ -134,11 +116,13 @@ void TestPageGraph::report_data()
     const auto t = [](int id) { return GetLocalizedText(id); };
     const QString log = QStringLiteral("a.txt - OK\n");
     QTest::newRow("incident, no files") << 1 << 0 << 0 << false << t(3001) + t(5027) + nl + log;
-    QTest::newRow("task with files")
-        << 2 << 1 << 2 << false << t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log;
+    QTest::newRow("task with files") << 2 << 1 << 2 << false
+                                     << t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) +
+                                            nl + log;
     QTest::newRow("list has no result sentence") << 5 << 0 << 0 << false << t(3001) + nl + log;
     QTest::newRow("download counts one file")
-        << 7 << 0 << 0 << false << t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log;
+        << 7 << 0 << 0 << false
+        << t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log;
     QTest::newRow("calendar") << 11 << 0 << 0 << false << t(3001) + t(5064) + nl + log;
     QTest::newRow("list from Excel") << 12 << 0 << 0 << false << t(3001) + t(5068) + nl + log;
     QTest::newRow("import succeeded") << 9 << 0 << 0 << false << t(5050);

@@ -1,11 +1,84 @@
+// The connection page's values between runs: what is stored where, passwords in the keyring when there
+// is one and in an owner-only file when not, and what the command line overrides.
 #include "TempSettings.h"
 
+#include "platform/DesktopSecretStore.h"
 #include "platform/SettingsStore.h"
 #include "shell/ConnectionSettings.h"
 
+#include <QFile>
+#include <QMap>
 #include <QTest>
 
 using namespace kitbench;
+
+namespace {
+
+// A keyring in memory that can be switched off, as a desktop without a secret service is.
+class FakeSecretStore : public SecretStore
+{
+public:
+    bool available = true;
+    QMap<QString, QString> entries;
+
+    Answer read(const QString& key) override
+    {
+        if (!available)
+            return {};
+        return entries.contains(key) ? Answer{Status::Found, entries.value(key)}
+                                     : Answer{Status::Missing, {}};
+    }
+    bool write(const QString& key, const QString& value) override
+    {
+        if (available)
+            entries.insert(key, value);
+        return available;
+    }
+    bool remove(const QString& key) override
+    {
+        if (available)
+            entries.remove(key);
+        return available;
+    }
+    // The settings keys held, without the settings file each entry names.
+    QStringList keys() const
+    {
+        QStringList names;
+        for (const QString& key : entries.keys())
+            names.append(key.section('@', 0, 0));
+        return names;
+    }
+};
+
+ConnectionValues typedValues(const QString& password, bool save, const QString& proxyPassword = {})
+{
+    ConnectionValues values;
+    values.login = QStringLiteral("admin@orv.example");
+    values.password = password;
+    values.savePassword = save;
+    values.proxyPassword = proxyPassword;
+    return values;
+}
+
+// The settings file as another program reading it sees it.
+QSettings rawFile()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Harlowe", "Harlowe");
+}
+
+QString rawValue(const QString& key)
+{
+    return rawFile().value("Orvello Kitbench Wizard/" + key).toString();
+}
+
+bool ownerOnly()
+{
+    const QFileDevice::Permissions others =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    return !(QFile::permissions(rawFile().fileName()) & others);
+}
+
+} // namespace
 
 class TestSettings : public QObject
 {
@@ -14,132 +87,193 @@ private Q_SLOTS:
     void init() { m_temp = std::make_unique<TempSettings>(); }
     void cleanup() { m_temp.reset(); }
 
-    void missingValuesReadTheirDefaults();
     void saveThenRestoreRoundTrips();
-    void passwordIsKeptOnlyWhenAsked();
     void commandLineValuesWin();
-    void proxyMode_data();
-    void proxyMode();
-    void damagedValuesReadAsDefaults();
-    void storeKeepsApplicationAndSection();
+    void storedValuesRead_data();
+    void storedValuesRead();
+    void passwordsSavedWhereTheyAreSafest_data();
+    void passwordsSavedWhereTheyAreSafest();
+    void plainTextMovesIntoTheKeyringOnTheNextSave();
+    void clearedPasswordDoesNotComeBack();
+    void fallbackFileStaysPrivate();
+    void otherSettingsFilesKeepTheirPasswords();
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
 
-void TestSettings::missingValuesReadTheirDefaults()
-{
-    SettingsStore store;
-    const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
-    QCOMPARE(page.login, QString());
-    QCOMPARE(page.password, QString());
-    QVERIFY(!page.savePassword);
-    QVERIFY(page.proxyFromBrowser);
-    QVERIFY(!page.useProxy);
-    QVERIFY(!page.useSsl);
-    QCOMPARE(store.read(QStringLiteral("CalendarPeriod"), QStringLiteral("0")), QStringLiteral("0"));
-}
-
 void TestSettings::saveThenRestoreRoundTrips()
 {
     SettingsStore store;
-    ConnectionValues typed;
-    typed.login = QStringLiteral("admin@orv.example:8080");
-    typed.password = QStringLiteral(" p@ss wörd ");
-    typed.savePassword = true;
+    QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}), ConnectionValues{}); // nothing stored yet
+    ConnectionValues typed = typedValues(" p@ss wörd ", true, "pp");
     typed.useSsl = true;
     typed.useProxy = true;
     typed.proxyFromBrowser = false;
     typed.proxyServer = QStringLiteral("proxy:3128");
     typed.proxyUser = QStringLiteral("pu");
-    typed.proxyPassword = QStringLiteral("pp");
     saveConnectionSettings(store, typed);
     QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}), typed);
-    QCOMPARE(store.read(QStringLiteral("ProxyMode"), QString()), QStringLiteral("Custom"));
-    QCOMPARE(store.read(QStringLiteral("UseSSL"), QString()), QStringLiteral("True"));
-}
-
-void TestSettings::passwordIsKeptOnlyWhenAsked()
-{
-    SettingsStore store;
-    ConnectionValues typed;
-    typed.login = QStringLiteral("u");
-    typed.password = QStringLiteral("secret");
-    typed.savePassword = false;
-    typed.proxyPassword = QStringLiteral("proxy-secret");
-    saveConnectionSettings(store, typed);
-    QCOMPARE(store.read(QStringLiteral("UserData"), QStringLiteral("x")), QString());
-    const ConnectionValues next = restoreConnectionSettings(store, ConnectionValues{});
-    QCOMPARE(next.password, QString());
-    QVERIFY(!next.savePassword);
-    QCOMPARE(next.proxyPassword, QStringLiteral("proxy-secret"));
+    QCOMPARE(rawValue("ProxyMode"), QStringLiteral("Custom"));
+    QCOMPARE(rawValue("UseSSL"), QStringLiteral("True"));
 }
 
 void TestSettings::commandLineValuesWin()
 {
     SettingsStore store;
-    store.write(QStringLiteral("UserLogin"), QStringLiteral("stored"));
-    store.write(QStringLiteral("UserData"), QStringLiteral("stored-pw"));
-    store.write(QStringLiteral("UseSSL"), QStringLiteral("False"));
-
-    ConnectionValues fromCommandLine;
-    fromCommandLine.login = QStringLiteral("given");
-    fromCommandLine.password = QStringLiteral("given-pw");
-    fromCommandLine.useSsl = true;
-    const ConnectionValues page = restoreConnectionSettings(store, fromCommandLine);
+    store.write("UserLogin", "stored");
+    store.write("UserData", "stored-pw");
+    store.write("UseSSL", "False");
+    ConnectionValues given;
+    given.login = QStringLiteral("given");
+    given.password = QStringLiteral("given-pw");
+    given.useSsl = true;
+    const ConnectionValues page = restoreConnectionSettings(store, given);
     QCOMPARE(page.login, QStringLiteral("given"));
     QCOMPARE(page.password, QStringLiteral("given-pw"));
     QVERIFY(!page.savePassword); // keeps its design state
     QVERIFY(page.useSsl);
-
     // An empty password from the command line lets the stored one in, and checks the box.
-    fromCommandLine.password.clear();
-    const ConnectionValues empty = restoreConnectionSettings(store, fromCommandLine);
-    QCOMPARE(empty.password, QStringLiteral("stored-pw"));
-    QVERIFY(empty.savePassword);
+    given.password.clear();
+    QCOMPARE(restoreConnectionSettings(store, given).password, QStringLiteral("stored-pw"));
+    QVERIFY(restoreConnectionSettings(store, given).savePassword);
 }
 
-void TestSettings::proxyMode_data()
+void TestSettings::storedValuesRead_data()
 {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("fromBrowser");
-    QTest::newRow("Default") << "Default" << true;
-    QTest::newRow("Custom") << "Custom" << false;
-    QTest::newRow("old or damaged value") << "default" << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("proxyFromBrowser");
+    QTest::addColumn<bool>("useProxy");
+    QTest::addColumn<bool>("useSsl");
+    QTest::newRow("proxy mode Default") << "ProxyMode" << QVariant("Default") << true << false << false;
+    QTest::newRow("proxy mode Custom") << "ProxyMode" << QVariant("Custom") << false << false << false;
+    QTest::newRow("proxy mode in other case")
+        << "ProxyMode" << QVariant("default") << false << false << false;
+    QTest::newRow("proxy mode empty") << "ProxyMode" << QVariant("") << false << false << false;
+    QTest::newRow("use proxy") << "UseProxy" << QVariant("True") << true << true << false;
+    QTest::newRow("damaged: a list") << "UseProxy" << QVariant(QStringList{"True", "x"}) << true << false
+                                     << false;
+    QTest::newRow("SSL in other case") << "UseSSL" << QVariant("true") << true << false << false;
 }
 
-void TestSettings::proxyMode()
+void TestSettings::storedValuesRead()
 {
-    QFETCH(QString, stored);
-    QFETCH(bool, fromBrowser);
-    SettingsStore store;
-    store.write(QStringLiteral("ProxyMode"), stored);
-    QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}).proxyFromBrowser, fromBrowser);
-}
-
-void TestSettings::damagedValuesReadAsDefaults()
-{
-    {
-        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"), QStringLiteral("Harlowe"));
-        raw.beginGroup(QStringLiteral("Orvello Kitbench Wizard"));
-        raw.setValue(QStringLiteral("UseProxy"), QStringList{QStringLiteral("True"), QStringLiteral("x")});
-        raw.setValue(QStringLiteral("UseSSL"), QStringLiteral("true")); // comparisons are case-sensitive
-    }
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(bool, proxyFromBrowser);
+    QFETCH(bool, useProxy);
+    QFETCH(bool, useSsl);
+    rawFile().setValue("Orvello Kitbench Wizard/" + key, stored);
     SettingsStore store;
     const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
-    QVERIFY(!page.useProxy);
-    QVERIFY(!page.useSsl);
+    QCOMPARE(page.proxyFromBrowser, proxyFromBrowser);
+    QCOMPARE(page.useProxy, useProxy);
+    QCOMPARE(page.useSsl, useSsl);
 }
 
-void TestSettings::storeKeepsApplicationAndSection()
+void TestSettings::passwordsSavedWhereTheyAreSafest_data()
 {
-    SettingsStore store;
-    store.write(QStringLiteral("IntroductionScreen"), QStringLiteral("ShowIntro"));
-    QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"), QStringLiteral("Harlowe"));
-    QCOMPARE(raw.value(QStringLiteral("Orvello Kitbench Wizard/IntroductionScreen")).toString(),
-             QStringLiteral("ShowIntro"));
-    QVERIFY(raw.fileName().startsWith(m_temp->path()));
+    QTest::addColumn<bool>("keyring");
+    QTest::addColumn<bool>("savePassword");
+    QTest::addColumn<QString>("plainUserData");
+    QTest::addColumn<QString>("plainProxyPassword");
+    QTest::addColumn<QStringList>("inKeyring");
+    QTest::newRow("keyring, saved") << true << true << QString() << QString()
+                                    << QStringList{"ProxyPassword", "UserData"};
+    QTest::newRow("keyring, not saved")
+        << true << false << QString() << QString() << QStringList{"ProxyPassword"};
+    QTest::newRow("no keyring, saved") << false << true << "s3cret"
+                                       << "pp" << QStringList{};
+    QTest::newRow("no keyring, not saved") << false << false << QString() << "pp" << QStringList{};
+}
+
+void TestSettings::passwordsSavedWhereTheyAreSafest()
+{
+    QFETCH(bool, keyring);
+    QFETCH(bool, savePassword);
+    QFETCH(QString, plainUserData);
+    QFETCH(QString, plainProxyPassword);
+    QFETCH(QStringList, inKeyring);
+    SettingsStore settings;
+    FakeSecretStore secrets;
+    secrets.available = keyring;
+    saveConnectionSettings(settings, typedValues("s3cret", savePassword, "pp"), &secrets);
+    QCOMPARE(rawValue("UserData"), plainUserData);
+    QCOMPARE(rawValue("ProxyPassword"), plainProxyPassword);
+    QCOMPARE(secrets.keys(), inKeyring);
+    QVERIFY(plainUserData.isEmpty() || ownerOnly());
+
+    const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+    QCOMPARE(next.password, savePassword ? QStringLiteral("s3cret") : QString());
+    QCOMPARE(next.savePassword, savePassword);
+    QCOMPARE(next.proxyPassword, QStringLiteral("pp"));
+}
+
+void TestSettings::plainTextMovesIntoTheKeyringOnTheNextSave()
+{
+    SettingsStore settings;
+    saveConnectionSettings(settings, typedValues("old", true, "old-proxy")); // no keyring
+    FakeSecretStore secrets;
+    const ConnectionValues restored = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+    QCOMPARE(restored.password, QStringLiteral("old"));
+    saveConnectionSettings(settings, restored, &secrets);
+    QCOMPARE(rawValue("UserData"), QString());
+    QCOMPARE(rawValue("ProxyPassword"), QString());
+    const QString file = '@' + settings.fileName();
+    QCOMPARE(secrets.entries.value("UserData" + file), QStringLiteral("old"));
+    QCOMPARE(secrets.entries.value("ProxyPassword" + file), QStringLiteral("old-proxy"));
+}
+
+void TestSettings::clearedPasswordDoesNotComeBack()
+{
+    // Unchecking the box removes the password from both stores...
+    SettingsStore settings;
+    FakeSecretStore secrets;
+    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+    settings.write("UserData", "stray plain copy");
+    saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
+    QVERIFY(secrets.entries.isEmpty());
+    QCOMPARE(rawValue("UserData"), QString());
+    QCOMPARE(restoreConnectionSettings(settings, ConnectionValues{}, &secrets).password, QString());
+
+    // ... and a keyring away at that moment does not bring it back later.
+    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+    secrets.available = false;
+    saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
+    secrets.available = true;
+    QCOMPARE(secrets.keys(), QStringList{"UserData"}); // could not be removed then
+    const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+    QCOMPARE(next.password, QString());
+    QVERIFY(!next.savePassword);
+}
+
+void TestSettings::fallbackFileStaysPrivate()
+{
+    SettingsStore settings;
+    settings.write("UserLogin", "someone"); // the file exists with the umask's mode
+    // No desktop session: the store says so at once, and the password falls back to the file.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kitbench-test-bus");
+    DesktopSecretStore secrets(QStringLiteral("Orvello Kitbench test"));
+    QCOMPARE(secrets.read("UserData").status, SecretStore::Status::Unavailable);
+    QVERIFY(!secrets.write("UserData", "x"));
+    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+    QCOMPARE(rawValue("UserData"), QStringLiteral("s3cret"));
+    QVERIFY(ownerOnly());
+    settings.write("IntroductionScreen", "ShowIntro");
+    QVERIFY(ownerOnly());
+}
+
+void TestSettings::otherSettingsFilesKeepTheirPasswords()
+{
+    // The user's own wizard saved a password; a demo with a settings folder of its own clears its box.
+    FakeSecretStore secrets;
+    const QString users = QStringLiteral("UserData@/home/u/.config/Harlowe/Harlowe.conf");
+    secrets.entries.insert(users, QStringLiteral("theirs"));
+    SettingsStore settings;
+    saveConnectionSettings(settings, typedValues("demo", true), &secrets);
+    saveConnectionSettings(settings, typedValues("demo", false), &secrets);
+    QCOMPARE(secrets.entries, (QMap<QString, QString>{{users, QStringLiteral("theirs")}}));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

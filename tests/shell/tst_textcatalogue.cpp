@@ -1,9 +1,21 @@
+// The texts of the language packs: which pack is chosen, English where a pack lacks an id, Qt's own
+// words, and ApplyLocalization over every kind of control a window can carry.
 #include "TempSettings.h"
 
+#include "shell/Controls.h"
+#include "shell/Localization.h"
 #include "shell/TextCatalogue.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
 
 using namespace kitbench;
 
@@ -22,38 +34,30 @@ private Q_SLOTS:
         ForgetLanguagePack();
     }
 
-    void withoutLanguageTheBuiltInEnglishIsUsed();
     void languageChoice_data();
     void languageChoice();
-    void idMissingInPackFallsBackToEnglish();
-    void failedLoadIsRetriedOnNextLookup();
-    void joinedText_data();
-    void joinedText();
-    void unknownIdIsEmpty();
+    void packIsKeptOnceLoaded();
     void qtTextsFollowThePack();
+    void everyControlKindTakesItsText();
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
-
-void TestTextCatalogue::withoutLanguageTheBuiltInEnglishIsUsed()
-{
-    QCOMPARE(GetLocalizedText(102), QStringLiteral("< &Back"));
-    QCOMPARE(GetLocalizedText(1110), QStringLiteral("Use Secu&re Connection (SSL). "));
-    QCOMPARE(GetLocalizedText(2709), QStringLiteral("E&xecuteve Manager:"));
-}
 
 void TestTextCatalogue::languageChoice_data()
 {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("login");
-    QTest::newRow("user scope") << "de" << "" << "A&nmeldename";
-    QTest::newRow("system scope") << "" << "de" << "A&nmeldename";
-    QTest::newRow("user wins over system") << "zz" << "de" << "zz-Login";
-    QTest::newRow("user pack missing, system tried next") << "xx" << "zz" << "zz-Login";
-    QTest::newRow("no pack anywhere") << "xx" << "yy" << "&Login";
-    QTest::newRow("path in the code names no pack") << "../lang/KitbenchRes45de" << "" << "&Login";
+    const auto row = [](const char* tag, const QString& user, const QString& system, const QString& login) {
+        QTest::newRow(tag) << user << system << login;
+    };
+    row("user scope", "de", "", "A&nmeldename");
+    row("system scope", "", "de", "A&nmeldename");
+    row("user wins over system", "zz", "de", "zz-Login");
+    row("user pack missing, system tried next", "xx", "zz", "zz-Login");
+    row("no pack anywhere", "xx", "yy", "&Login");
+    row("path in the code names no pack", "../lang/KitbenchRes45de", "", "&Login");
 }
 
 void TestTextCatalogue::languageChoice()
@@ -64,45 +68,18 @@ void TestTextCatalogue::languageChoice()
     TempSettings::setLanguage(QSettings::UserScope, user);
     TempSettings::setLanguage(QSettings::SystemScope, system);
     QCOMPARE(GetLocalizedText(1102), login);
+    QCOMPARE(GetLocalizedText(987654), QString()); // an id no text has
 }
 
-void TestTextCatalogue::idMissingInPackFallsBackToEnglish()
+void TestTextCatalogue::packIsKeptOnceLoaded()
 {
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
-    QCOMPARE(GetLocalizedText(1102), QStringLiteral("zz-Login"));
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
-}
-
-void TestTextCatalogue::failedLoadIsRetriedOnNextLookup()
-{
+    // A lookup without a pack does not stop a later one from loading it...
     QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
     TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
     QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
-    // Once created, the pack is kept for the life of the program.
+    // ... and once created, the pack is kept for the life of the program.
     TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
     QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
-}
-
-void TestTextCatalogue::joinedText_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("joined");
-    QTest::newRow("three pieces") << 9990 << "A caption split over three ids.";
-    QTest::newRow("last piece missing") << 9993 << "Ends with an underscore";
-    QTest::newRow("single text") << 1102 << "zz-Login";
-}
-
-void TestTextCatalogue::joinedText()
-{
-    QFETCH(int, id);
-    QFETCH(QString, joined);
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
-    QCOMPARE(GetJoinedText(id), joined);
-}
-
-void TestTextCatalogue::unknownIdIsEmpty()
-{
-    QCOMPARE(GetLocalizedText(987654), QString());
 }
 
 // Qt's own words (the buttons of a question, the file dialog) are in the pack's language too.
@@ -122,5 +99,74 @@ void TestTextCatalogue::qtTextsFollowThePack()
     QCOMPARE(yes(), QStringLiteral("&Yes"));
 }
 
-QTEST_GUILESS_MAIN(TestTextCatalogue)
+void TestTextCatalogue::everyControlKindTakesItsText()
+{
+    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
+    QWidget window;
+    setTextId(&window, 1102);
+
+    auto* joined = new QLabel("design", &window);
+    setTextId(joined, 9990);
+    auto* lastPieceMissing = new QLabel("design", &window);
+    setTextId(lastPieceMissing, 9993);
+    auto* noId = new QLabel("keeps its design text", &window);
+    auto* textId = new QLabel("design", &window);
+    textId->setProperty(kTextIdProperty, QStringLiteral(" 100 ")); // numeric text counts too
+    auto* notNumeric = new QLabel("design", &window);
+    notNumeric->setProperty(kTextIdProperty, QStringLiteral("abc"));
+    auto* button = new QPushButton("design", &window);
+    setTextId(button, 103);
+    button->setProperty(kToolTipTextIdProperty, 1102);
+    auto* picture = new QPushButton("...", &window); // no words: its hint names it for screen readers
+    picture->setProperty(kToolTipTextIdProperty, 1102);
+    auto* uncaptioned = new QLineEdit(&window);
+    setAccessibleNameTextIds(uncaptioned, {1102, 103}); // joined, without access-key marks
+
+    auto* menu = new QMenu("design", &window);
+    setTextId(menu, 100);
+    QAction* item = menu->addAction(QStringLiteral("design"));
+    setTextId(item, 1102);
+
+    auto* tabs = new QTabBar(&window);
+    tabs->addTab(QStringLiteral("a"));
+    tabs->addTab(QStringLiteral("b"));
+    tabs->setProperty("tabTextIds", QVariantList{1102, 0});
+    tabs->setProperty("tabToolTipTextIds", QVariantList{0, 100});
+
+    auto* toolBar = new QToolBar(&window);
+    QAction* tool = toolBar->addAction(QStringLiteral("tool"));
+    setTextId(tool, 1102);
+
+    auto* list = new QTreeWidget(&window);
+    list->setColumnCount(3);
+    list->setHeaderLabels({"x", "y", "z"});
+    list->setProperty(kColumnTextIdsProperty, QVariantList{1102, 0, 100});
+
+    ApplyLocalization(&window);
+
+    QCOMPARE(window.windowTitle(), QStringLiteral("zz-Login"));
+    QCOMPARE(joined->text(), QStringLiteral("A caption split over three ids."));
+    QCOMPARE(lastPieceMissing->text(), QStringLiteral("Ends with an underscore"));
+    QCOMPARE(noId->text(), QStringLiteral("keeps its design text"));
+    QCOMPARE(textId->text(), QStringLiteral("&Help")); // missing in the pack: English
+    QCOMPARE(notNumeric->text(), QStringLiteral("design"));
+    QCOMPARE(button->text(), GetLocalizedText(103));
+    QCOMPARE(button->toolTip(), QStringLiteral("zz-Login"));
+    QVERIFY(button->accessibleName().isEmpty()); // its words name it
+    QCOMPARE(picture->accessibleName(), QStringLiteral("zz-Login"));
+    QCOMPARE(uncaptioned->accessibleName(),
+             QStringLiteral("zz-Login ") + GetLocalizedText(103).remove('&').trimmed());
+    QCOMPARE(menu->title(), QStringLiteral("&Help"));
+    QCOMPARE(item->text(), QStringLiteral("zz-Login"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("zz-Login"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("b"));
+    QCOMPARE(tabs->tabToolTip(1), QStringLiteral("&Help"));
+    QCOMPARE(tool->toolTip(), QStringLiteral("zz-Login"));
+    QCOMPARE(tool->text(), QStringLiteral("tool"));
+    QCOMPARE(list->headerItem()->text(0), QStringLiteral("zz-Login"));
+    QCOMPARE(list->headerItem()->text(1), QStringLiteral("y"));
+    QCOMPARE(list->headerItem()->text(2), QStringLiteral("&Help"));
+}
+
+QTEST_MAIN(TestTextCatalogue)
 #include "tst_textcatalogue.moc"

@@ -129,12 +129,9 @@ void TestWindowPlacement::saveDialogStartsInDownloads_data()
 {
     QTest::addColumn<QString>("proposal");
     QTest::addColumn<QString>("start"); // relative to the Downloads folder unless absolute
-    QTest::newRow("the server's file name") << "report.pdf"
-                                            << "report.pdf";
-    QTest::newRow("no name") << ""
-                             << "";
-    QTest::newRow("a path stays") << "/srv/share/report.pdf"
-                                  << "/srv/share/report.pdf";
+    QTest::newRow("the server's file name") << "report.pdf" << QString("report.pdf");
+    QTest::newRow("no name") << QString() << QString();
+    QTest::newRow("a path stays") << "/srv/share/report.pdf" << QString("/srv/share/report.pdf");
 }
 
 void TestWindowPlacement::saveDialogStartsInDownloads()
