@@ -128,7 +128,8 @@ public:
     static bool onDialog(const std::function<void()>& open, const std::function<void(D*)>& drive)
     {
         bool driven = false;
-        QTimer::singleShot(0, [&] {
+        QObject scope; // no dialog came: the timer dies with this call
+        QTimer::singleShot(0, &scope, [&] {
             if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
                 driven = true;
                 drive(dialog);
