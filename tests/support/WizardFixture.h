@@ -38,6 +38,7 @@ public:
     QMap<int, kitbench::MessageAnswer> answers; // by text id; others: Yes to questions, else OK
     QList<QUrl> urls;                           // addresses handed to the browser
     QString user = QStringLiteral("admin"), password = QStringLiteral("admin");
+    bool visible = true; // start() shows the window
 
     void init()
     {
@@ -48,6 +49,7 @@ public:
         answers.clear();
         urls.clear();
         user = password = QStringLiteral("admin");
+        visible = true;
     }
 
     // `keepServer`: a server started in initTestCase serves every test of the object.
@@ -98,7 +100,7 @@ public:
         load(job + " /L " + user + "@" + (server ? server->address() : QStringLiteral("127.0.0.1:9")) +
                  " /P " + password,
              std::move(hooks));
-        wizard->show();
+        wizard->setVisible(visible);
         wizard->ShowStep(1, kitbench::NavNext);
         next();
         return *wizard;
