@@ -79,11 +79,13 @@ public:
         return !server->address().isEmpty();
     }
 
+    using HookMaker = std::function<std::unique_ptr<kitbench::JobHooks>(kitbench::frmWizard&)>;
+
     // The window with `commandLine` loaded; the hooks default to the real server jobs.
-    kitbench::frmWizard& load(const QString& commandLine, std::unique_ptr<kitbench::JobHooks> hooks = {})
+    kitbench::frmWizard& load(const QString& commandLine, const HookMaker& hooks = {})
     {
         wizard = std::make_unique<kitbench::frmWizard>();
-        wizard->setJobHooks(hooks ? std::move(hooks) : std::make_unique<kitbench::ServerJobs>(*wizard));
+        wizard->setJobHooks(hooks ? hooks(*wizard) : std::make_unique<kitbench::ServerJobs>(*wizard));
         wizard->setDesktopShell(std::make_unique<UrlRecorder>(urls));
         wizard->Form_Load(kitbench::parseCommandLine(commandLine));
         kitbench::MessageService::instance().setPresenter([this](const kitbench::Message& message) {
@@ -95,11 +97,11 @@ public:
     }
 
     // `job` (keyword and arguments) for user@server, shown on the connection page, then Next: connects.
-    kitbench::frmWizard& start(const QString& job, std::unique_ptr<kitbench::JobHooks> hooks = {})
+    kitbench::frmWizard& start(const QString& job, const HookMaker& hooks = {})
     {
         load(job + " /L " + user + "@" + (server ? server->address() : QStringLiteral("127.0.0.1:9")) +
                  " /P " + password,
-             std::move(hooks));
+             hooks);
         wizard->setVisible(visible);
         wizard->ShowStep(1, kitbench::NavNext);
         next();
