@@ -117,7 +117,7 @@ void TestLoginPage::cancelDuringASlowCall()
                          if (!busy || lockedWhileWaiting)
                              return;
                          lockedWhileWaiting = !f.nav(3)->isEnabled() && f.nav(1)->isEnabled();
-                         QTimer::singleShot(50, this, [&] { f.nav(1)->click(); });
+                         QTimer::singleShot(0, this, [&] { f.nav(1)->click(); });
                      });
     f.wizard->ShowStep(1, NavNext);
     f.next();
