@@ -140,6 +140,9 @@ void TestMsProjectGui::chooseUsers()
     QCOMPARE(f.step(), 12);
     auto* list = f.control<QTreeWidget>("ListViewAssignments");
     const QString nobody = GetLocalizedText(2627);
+    // (The rows as matched by name: the unattended import's assignments.)
+    QCOMPARE(list->headerItem()->text(0), GetLocalizedText(2628));
+    QCOMPARE(list->headerItem()->text(1), GetLocalizedText(2629));
     // The resource column opens nothing.
     QVERIFY(!doubleClick(0, 0, [](DlgOrvUsers* chooser) { chooser->CancelButton->click(); }));
     QVERIFY(!f.wizard->findChild<DlgOrvUsers*>());
