@@ -1,5 +1,6 @@
 # The item jobs end to end: kitbench runs unattended against a live server and the journal shows the
-# create calls; the in-process test drives the team page rows, the page checks and the web link.
+# create calls; the in-process test checks the pages' defaults (again after Continue), the page
+# checks and the web link of the new object.
 kitbench_add_test(tst_items SOURCES tst_items.cpp LIBS Qt6::Core Qt6::Network)
 target_compile_definitions(tst_items PRIVATE KITBENCH_BINARY="$<TARGET_FILE:kitbench>"
                                              DEVSERVER_BINARY="$<TARGET_FILE:orvello-devserver>")

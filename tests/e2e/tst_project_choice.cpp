@@ -1,90 +1,20 @@
 // The project lists of the MS Project jobs in-process against a live server: the export page's list
 // with its marks, details box and tooltip, the import page's target combo with the synchronization
 // check box, the project list page's check, and what a failed list request leaves behind.
-#include "DevServer.h"
-#include "TempSettings.h"
+#include "WizardFixture.h"
 
-#include "platform/Message.h"
-#include "app/ServerJobs.h"
-#include "shell/CommandLine.h"
-#include "shell/PageGraph.h"
-#include "shell/TextCatalogue.h"
-#include "shell/frmWizard.h"
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QJsonArray>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace kitbench;
 
-class TestProjectChoice : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void exportList_data();
-    void exportList();
-    void detailsAndToolTip();
-    void importTarget_data();
-    void importTarget();
-    void failedList_data();
-    void failedList();
+namespace {
 
-private:
-    // Connects for the job; false when the server did not come up.
-    bool start(const QString& job, const QStringList& serverArguments);
-    template <typename W> W* control(const QString& name) const { return m_wizard->findChild<W*>(name); }
-    QStringList entries(const QListWidget* list) const;
-    QStringList entries(const QComboBox* combo) const;
-
-    std::unique_ptr<DevServer> m_server;
-    std::unique_ptr<TempSettings> m_temp;
-    std::unique_ptr<frmWizard> m_wizard;
-    QList<int> m_shown;
-};
-
-void TestProjectChoice::init()
-{
-    m_temp = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    m_shown.clear();
-}
-
-void TestProjectChoice::cleanup()
-{
-    m_wizard.reset();
-    m_server.reset();
-    MessageService::instance().setPresenter({});
-    MessageService::instance().clearHistory();
-    m_temp.reset();
-}
-
-bool TestProjectChoice::start(const QString& job, const QStringList& serverArguments)
-{
-    m_server = std::make_unique<DevServer>(serverArguments);
-    if (m_server->address().isEmpty())
-        return false;
-    m_wizard = std::make_unique<frmWizard>();
-    m_wizard->setJobHooks(std::make_unique<ServerJobs>(*m_wizard));
-    m_wizard->Form_Load(parseCommandLine(job + " /L admin@" + m_server->address() + " /P admin"));
-    // The wizard brings its own message boxes; the test answers them.
-    MessageService::instance().setPresenter([this](const Message& message) {
-        m_shown.append(message.textId);
-        return MessageAnswer::Ok;
-    });
-    m_wizard->ShowStep(1, NavNext);
-    m_wizard->cmdNav_Click(3);
-    return true;
-}
-
-QStringList TestProjectChoice::entries(const QListWidget* list) const
+QStringList entries(const QListWidget* list)
 {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
@@ -92,13 +22,33 @@ QStringList TestProjectChoice::entries(const QListWidget* list) const
     return texts;
 }
 
-QStringList TestProjectChoice::entries(const QComboBox* combo) const
+QStringList entries(const QComboBox* combo)
 {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i)
         texts << combo->itemText(i) + "=" + combo->itemData(i).toString();
     return texts;
 }
+
+} // namespace
+
+class TestProjectChoice : public QObject
+{
+    Q_OBJECT
+    WizardFixture f;
+    template <typename W> W* control(const QString& name) const { return f.control<W>(name); }
+
+private Q_SLOTS:
+    void init() { f.init(); }
+    void cleanup() { f.cleanup(); }
+    void exportList_data();
+    void exportList();
+    void detailsAndToolTip();
+    void importTarget_data();
+    void importTarget();
+    void failedList_data();
+    void failedList();
+};
 
 void TestProjectChoice::exportList_data()
 {
@@ -126,26 +76,29 @@ void TestProjectChoice::exportList()
     QFETCH(QString, version);
     QFETCH(QString, seed);
     QFETCH(QStringList, expected);
-    QVERIFY(start("/exportproject", {"--seed", seed, "--server-version", version}));
-    QCOMPARE(int(m_wizard->state().CurrentStep), 10);
-    const QList<QJsonObject> calls = m_server->calls("GetOrvProjectList");
+    QVERIFY(f.serve(version, {"--seed", seed}));
+    f.start("/exportproject");
+    QCOMPARE(int(f.wizard->state().CurrentStep), 10);
+    const QList<QJsonObject> calls = f.server->calls("GetOrvProjectList");
     QCOMPARE(calls.size(), 1);
     QVERIFY(calls.first().value("args").toArray().isEmpty());
-    QVERIFY(m_server->calls("GetOrvProjectList2").isEmpty());
+    QVERIFY(f.server->calls("GetOrvProjectList2").isEmpty());
 
     auto* list = control<QListWidget>("ListProjects");
     QCOMPARE(entries(list), expected);
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(f.shownIds().isEmpty());
 
     // Next wants a project: none listed, or none chosen yet.
-    m_wizard->cmdNav_Click(3);
-    QCOMPARE(m_shown, QList<int>{expected.isEmpty() ? 2623 : 2624});
-    QCOMPARE(int(m_wizard->state().CurrentStep), 10);
+    f.wizard->cmdNav_Click(3);
+    QCOMPARE(f.shownIds(), QList<int>{expected.isEmpty() ? 2623 : 2624});
+    QCOMPARE(int(f.wizard->state().CurrentStep), 10);
 }
 
 void TestProjectChoice::detailsAndToolTip()
 {
-    QVERIFY(start("/exportproject", {"--seed", "demo", "--server-version", "4.7"}));
+    QVERIFY(f.serve("4.7"));
+    f.visible = false; // no list entry current before the first click
+    f.start("/exportproject");
     auto* list = control<QListWidget>("ListProjects");
     auto* details = control<QPlainTextEdit>("txtProjectDetails");
     QVERIFY(details->toPlainText().isEmpty());
@@ -170,7 +123,7 @@ void TestProjectChoice::detailsAndToolTip()
     list->setCurrentRow(0);
     QCOMPARE(details->toPlainText().split('\n').value(1).trimmed().section(':', 0, 0),
              GetLocalizedText(2617));
-    QCOMPARE(m_wizard->state().ProjectsText.isEmpty(), false);
+    QCOMPARE(f.wizard->state().ProjectsText.isEmpty(), false);
 
     // The tooltip names the entry under the mouse pointer.
     const QPointF over = list->visualItemRect(list->item(2)).center();
@@ -179,8 +132,8 @@ void TestProjectChoice::detailsAndToolTip()
     QApplication::sendEvent(list->viewport(), &move);
     QCOMPARE(list->toolTip(), list->item(2)->text());
 
-    m_wizard->cmdNav_Click(3);
-    QVERIFY(!m_shown.contains(2624));
+    f.wizard->cmdNav_Click(3);
+    QVERIFY(!f.shownIds().contains(2624));
 }
 
 void TestProjectChoice::importTarget_data()
@@ -195,9 +148,10 @@ void TestProjectChoice::importTarget()
 {
     QFETCH(QString, version);
     QFETCH(bool, offered);
-    QVERIFY(start("/importproject plan.xml", {"--seed", "demo", "--server-version", version}));
-    QCOMPARE(int(m_wizard->state().CurrentStep), 11);
-    QCOMPARE(m_server->calls("GetOrvProjectList").size(), 1);
+    QVERIFY(f.serve(version));
+    f.start("/importproject plan.xml");
+    QCOMPARE(int(f.wizard->state().CurrentStep), 11);
+    QCOMPARE(f.server->calls("GetOrvProjectList").size(), 1);
 
     auto* combo = control<QComboBox>("SelectProjectCombo");
     auto* sync = control<QCheckBox>("CheckUseMsProjectSync");
@@ -233,10 +187,11 @@ void TestProjectChoice::failedList()
     QFETCH(QString, job);
     QFETCH(int, page);
     QFETCH(QList<int>, messages);
-    QVERIFY(start(job, {"--seed", "demo", "--fault", "GetOrvProjectList=soap-fault"}));
-    QCOMPARE(int(m_wizard->state().CurrentStep), page);
-    QCOMPARE(m_shown, messages);
-    QVERIFY(m_wizard->state().ProjectsText.isEmpty());
+    QVERIFY(f.serve({}, {"--fault", "GetOrvProjectList=soap-fault"}));
+    f.start(job);
+    QCOMPARE(int(f.wizard->state().CurrentStep), page);
+    QCOMPARE(f.shownIds(), messages);
+    QVERIFY(f.wizard->state().ProjectsText.isEmpty());
     if (page == 11)
         QCOMPARE(entries(control<QComboBox>("SelectProjectCombo")),
                  QStringList{GetLocalizedText(2645) + "=0"});

@@ -1,10 +1,8 @@
 // The team page against a live development server: how it is loaded for each job, its search,
 // group, add and remove commands, and what the server was asked.
-#include "DevServer.h"
-#include "KitbenchRun.h"
 #include "PeopleKeys.h"
-#include "TempSettings.h"
 #include "TreeRows.h"
+#include "WizardFixture.h"
 
 #include "items/IncidentPage.h"
 #include "items/TaskPage.h"
@@ -12,21 +10,11 @@
 #include "people/PeopleAnswers.h"
 #include "people/PeopleRequests.h"
 #include "people/TeamPage.h"
-#include "platform/Message.h"
-#include "app/ServerJobs.h"
-#include "shell/CommandLine.h"
-#include "shell/Controls.h"
-#include "shell/PageGraph.h"
-#include "shell/TextCatalogue.h"
-#include "shell/frmWizard.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace kitbench;
@@ -66,9 +54,34 @@ const QList<std::pair<QString, int>> kProjects{
 class TestTeamPage : public QObject
 {
     Q_OBJECT
+    WizardFixture f;
+    TeamPageJobs* m_hooks = nullptr; // owned by the window
+    // The job with these users preselected, connected: on its item page.
+    void start(const QString& keyword, const QString& resourceIds, const QStringList& serverArguments = {})
+    {
+        QVERIFY(f.serve({}, serverArguments));
+        f.start("/" + keyword + (resourceIds.isEmpty() ? QString() : " /ORVRESOURCES " + resourceIds),
+                [this](frmWizard& wizard) {
+                    auto hooks = std::make_unique<TeamPageJobs>(wizard);
+                    m_hooks = hooks.get();
+                    return hooks;
+                });
+        QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
+        QVERIFY(f.step() >= 2 && f.step() <= 5);
+    }
+    void goToTeamPage();
+    TeamPage* team() const { return static_cast<TeamPage*>(f.wizard->page(18)); }
+    void expectUnlocked(int step) const
+    {
+        QCOMPARE(f.step(), step);
+        QVERIFY(!f.wizard->state().IsBusy);
+        QVERIFY(f.nav(2)->isEnabled() && f.nav(3)->isEnabled());
+        QVERIFY(!f.wizard->progressBar()->isVisible());
+    }
+
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { f.init(); }
+    void cleanup() { f.cleanup(); }
     void eventTeamFromGroups();
     void enteringAgainReloads();
     void pageModes_data();
@@ -77,105 +90,30 @@ private Q_SLOTS:
     void toDoAddGroup();
     void failedQueries_data();
     void failedQueries();
-    void unattendedTeamReachesTheCreateCall();
-
-private:
-    void start(const QString& keyword, const QString& resourceIds, const QStringList& serverArguments = {});
-    void goToTeamPage();
-    TeamPage* team() const { return static_cast<TeamPage*>(m_wizard->page(18)); }
-    QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
-    void expectCleanJournal() const;
-    void expectUnlocked(int step) const;
-
-    std::unique_ptr<TempSettings> m_temp;
-    std::unique_ptr<DevServer> m_server;
-    std::unique_ptr<frmWizard> m_wizard;
-    TeamPageJobs* m_hooks = nullptr; // owned by the window
-    QList<Message> m_shown;
 };
-
-void TestTeamPage::init()
-{
-    m_temp = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    MessageService::instance().clearHistory();
-    m_shown.clear();
-}
-
-void TestTeamPage::cleanup()
-{
-    m_wizard.reset();
-    m_server.reset();
-    MessageService::instance().setPresenter({});
-    MessageService::instance().clearHistory();
-    m_temp.reset();
-}
-
-void TestTeamPage::start(const QString& keyword, const QString& resourceIds,
-                         const QStringList& serverArguments)
-{
-    m_server = std::make_unique<DevServer>(QStringList{"--seed", "demo"} + serverArguments);
-    QVERIFY2(!m_server->address().isEmpty(), qPrintable(m_server->errorOutput()));
-    m_wizard = std::make_unique<frmWizard>();
-    auto hooks = std::make_unique<TeamPageJobs>(*m_wizard);
-    m_hooks = hooks.get();
-    m_wizard->setJobHooks(std::move(hooks));
-    QString command = "/" + keyword;
-    if (!resourceIds.isEmpty())
-        command += " /ORVRESOURCES " + resourceIds;
-    m_wizard->Form_Load(parseCommandLine(command + " /L admin@" + m_server->address() + " /P admin"));
-    MessageService::instance().setPresenter([this](const Message& message) {
-        m_shown.append(message);
-        return message.needsAnswer() ? MessageAnswer::Yes : MessageAnswer::Ok;
-    });
-    m_wizard->show();
-    m_wizard->ShowStep(1, NavNext);
-    nav(3)->click();
-    QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
-    QVERIFY(m_wizard->state().CurrentStep >= 2 && m_wizard->state().CurrentStep <= 5);
-}
 
 // Next on the item page; the incident job has no team page on its way, so the test loads and
 // enters it the way the navigation does for the other jobs.
 void TestTeamPage::goToTeamPage()
 {
-    if (m_wizard->state().CurrentStep == 2) {
-        m_wizard->LockPage(2, true);
+    if (f.step() == 2) {
+        f.wizard->LockPage(2, true);
         const bool loaded = m_hooks->loadGroups();
-        m_wizard->LockPage(2, false);
+        f.wizard->LockPage(2, false);
         if (loaded)
-            m_wizard->ShowStep(18, NavNext);
+            f.wizard->ShowStep(18, NavNext);
         return;
     }
-    nav(3)->click();
-}
-
-void TestTeamPage::expectCleanJournal() const
-{
-    for (const QJsonObject& entry : m_server->journal()) {
-        if (!entry.contains("method"))
-            continue;
-        const QString line = QString::fromUtf8(QJsonDocument(entry).toJson(QJsonDocument::Compact));
-        QVERIFY2(!entry.contains("warnings"), qPrintable(line));
-        QVERIFY2(entry.value("user").toString() == "admin", qPrintable(line));
-    }
-}
-
-void TestTeamPage::expectUnlocked(int step) const
-{
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(step));
-    QVERIFY(!m_wizard->state().IsBusy);
-    QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
-    QVERIFY(!m_wizard->progressBar()->isVisible());
+    f.nav(3)->click();
 }
 
 void TestTeamPage::eventTeamFromGroups()
 {
     start("createevent", "2,3");
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(4));
-    qsizetype mark = m_server->journalSize();
+    QCOMPARE(f.step(), 4);
+    qsizetype mark = f.server->journalSize();
     goToTeamPage();
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(f.shown.isEmpty());
     expectUnlocked(18);
     TeamPage* page = team();
 
@@ -185,10 +123,10 @@ void TestTeamPage::eventTeamFromGroups()
     QCOMPARE(groups->currentIndex(), 0);
     QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
     const qint32 firstGroup = groups->itemData(0).toInt();
-    QCOMPARE(m_server->callsSince(mark),
+    QCOMPARE(f.server->callsSince(mark),
              (QStringList{"GetResourceListByOrvUsers [[2,3]]", "GetGroupList []",
                           QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
-    QCOMPARE(m_wizard->progressBar()->maximum(), 12);
+    QCOMPARE(f.wizard->progressBar()->maximum(), 12);
     int platform = -1;
     for (int i = 0; i < groups->count(); ++i) {
         if (groups->itemText(i) == "    Platform")
@@ -198,7 +136,7 @@ void TestTeamPage::eventTeamFromGroups()
     QCOMPARE(rows(page->AddedResourcesListView),
              (QStringList{"U2 Peter Marsh <user>", "U3 Ursula Brandt <user>"}));
     const QStringList firstGroupMembers =
-        serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
+        serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
     QVERIFY(firstGroupMembers.contains("U3"));
     QCOMPARE(keys(page->NewResourcesListView), without(firstGroupMembers, {"U2", "U3"}));
     QVERIFY(!page->AddGroupCommand->isHidden() && page->AddGroupCommand->isEnabled());
@@ -206,29 +144,29 @@ void TestTeamPage::eventTeamFromGroups()
     QVERIFY(page->SearchResourceText->isEnabled() && page->FindCommand->isEnabled() && groups->isEnabled());
 
     // Another group: its members, the selected users left out.
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     groups->setCurrentIndex(platform);
     const qint32 platformId = groups->itemData(platform).toInt();
-    QCOMPARE(m_server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
-    mark = m_server->journalSize();
+    QCOMPARE(f.server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
+    mark = f.server->journalSize();
     QCOMPARE(
         keys(page->NewResourcesListView),
-        without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(platformId))), {"U2", "U3"}));
+        without(serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(platformId))), {"U2", "U3"}));
     expectUnlocked(18);
 
     // Search by the button and by Enter in the search box.
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     page->SearchResourceText->setText("an");
     page->FindCommand->click();
-    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"an\"]"});
-    const QStringList matching = serverUserKeys(m_wizard->session(), resourcesBySubstringCall("an"));
+    QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"an\"]"});
+    const QStringList matching = serverUserKeys(f.wizard->session(), resourcesBySubstringCall("an"));
     QVERIFY2(matching.contains("U3"), "Ursula Brandt matches, but she is selected already");
     QCOMPARE(keys(page->NewResourcesListView), without(matching, {"U2", "U3"}));
     expectUnlocked(18);
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     page->SearchResourceText->setText("Whit");
     QTest::keyClick(page->SearchResourceText, Qt::Key_Return);
-    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+    QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
     QCOMPARE(rows(page->NewResourcesListView), QStringList{"U1 Ada Whitfield <user>"});
 
     // Must-confirm users: marked when added while the box is checked; Add Group is off meanwhile.
@@ -297,8 +235,8 @@ void TestTeamPage::eventTeamFromGroups()
             keys(available).contains(firstKey));
 
     expectUnlocked(18);
-    QVERIFY(m_shown.isEmpty());
-    expectCleanJournal();
+    QVERIFY(f.shown.isEmpty());
+    QVERIFY(f.cleanJournal());
 }
 
 void TestTeamPage::enteringAgainReloads()
@@ -310,12 +248,12 @@ void TestTeamPage::enteringAgainReloads()
     page->NewResourcesListView->topLevelItem(0)->setSelected(true);
     page->AddNewUsersCommand->click();
     QCOMPARE(page->AddedResourcesListView->topLevelItemCount(), 2);
-    nav(2)->click();
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(4));
-    const qsizetype mark = m_server->journalSize();
-    nav(3)->click();
+    f.nav(2)->click();
+    QCOMPARE(f.step(), 4);
+    const qsizetype mark = f.server->journalSize();
+    f.nav(3)->click();
     expectUnlocked(18);
-    QCOMPARE(m_server->callsSince(mark).size(), 3);
+    QCOMPARE(f.server->callsSince(mark).size(), 3);
     QCOMPARE(rows(page->AddedResourcesListView), QStringList{"U3 Ursula Brandt <user>"});
 }
 
@@ -344,29 +282,29 @@ void TestTeamPage::pageModes()
         return;
     QComboBox* project = nullptr;
     if (keyword == "createincident")
-        project = static_cast<IncidentPage*>(m_wizard->page(2))->IncidentProjectCombo;
+        project = static_cast<IncidentPage*>(f.wizard->page(2))->IncidentProjectCombo;
     else if (keyword == "createtask")
-        project = static_cast<TaskPage*>(m_wizard->page(3))->TaskProjectCombo;
+        project = static_cast<TaskPage*>(f.wizard->page(3))->TaskProjectCombo;
     else
-        project = static_cast<ToDoPage*>(m_wizard->page(5))->ToDoProjectCombo;
+        project = static_cast<ToDoPage*>(f.wizard->page(5))->ToDoProjectCombo;
     setEntries(project, kProjects);
     project->setCurrentIndex(projectIndex);
     const qint32 projectId = project->currentData().toInt();
-    const qsizetype mark = m_server->journalSize();
+    const qsizetype mark = f.server->journalSize();
     goToTeamPage();
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(f.shown.isEmpty());
     expectUnlocked(18);
     TeamPage* page = team();
     QTreeWidget* available = page->NewResourcesListView;
 
     if (projectBound) {
         // Only the project's team; the preselected user outside it is not added.
-        QCOMPARE(m_server->callsSince(mark),
+        QCOMPARE(f.server->callsSince(mark),
                  (QStringList{"GetResourceListByOrvUsers [[2,35]]",
                               QString("GetResourceListByProject [%1]").arg(projectId)}));
-        QCOMPARE(m_wizard->progressBar()->maximum(), 8);
+        QCOMPARE(f.wizard->progressBar()->maximum(), 8);
         const QStringList projectTeam =
-            serverUserKeys(m_wizard->session(), resourcesByProjectCall(qint16(projectId)));
+            serverUserKeys(f.wizard->session(), resourcesByProjectCall(qint16(projectId)));
         QVERIFY(projectTeam.contains("U2") && !projectTeam.contains("U35"));
         QCOMPARE(rows(page->AddedResourcesListView), QStringList{"U2 Peter Marsh <user>"});
         QCOMPARE(keys(available), without(projectTeam, {"U2"}));
@@ -379,20 +317,20 @@ void TestTeamPage::pageModes()
         available->topLevelItem(0)->setSelected(true);
         page->AddNewUsersCommand->click();
         QCOMPARE(page->AddedResourcesListView->topLevelItemCount(), 2);
-        m_wizard->LockPage(18, true);
-        m_wizard->LockPage(18, false);
+        f.wizard->LockPage(18, true);
+        f.wizard->LockPage(18, false);
         QVERIFY(!page->SearchResourceText->isEnabled() && !page->ResourcesGroupCombo->isEnabled());
         QVERIFY(available->isEnabled() && page->AddNewUsersCommand->isEnabled());
     } else {
         const qint32 firstGroup = page->ResourcesGroupCombo->itemData(0).toInt();
-        QCOMPARE(m_server->callsSince(mark),
+        QCOMPARE(f.server->callsSince(mark),
                  (QStringList{"GetResourceListByOrvUsers [[2,35]]", "GetGroupList []",
                               QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
-        QCOMPARE(m_wizard->progressBar()->maximum(), 12);
+        QCOMPARE(f.wizard->progressBar()->maximum(), 12);
         QCOMPARE(rows(page->AddedResourcesListView),
                  (QStringList{"U2 Peter Marsh <user>", "U35 Zoe Adams <user>"}));
         QCOMPARE(keys(available),
-                 without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup))),
+                 without(serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(firstGroup))),
                          {"U2", "U35"}));
         QVERIFY(page->ResourcesGroupCombo->isEnabled() && page->SearchResourceText->isEnabled());
         QCOMPARE(page->SearchResourceText->palette().color(QPalette::Active, QPalette::Base),
@@ -400,7 +338,7 @@ void TestTeamPage::pageModes()
     }
     QCOMPARE(!page->MustConfirmedCheck->isHidden(), mustConfirmShown);
     QVERIFY(page->AddGroupCommand->isHidden());
-    expectCleanJournal();
+    QVERIFY(f.cleanJournal());
 }
 
 void TestTeamPage::toDoAddGroup_data()
@@ -417,20 +355,20 @@ void TestTeamPage::toDoAddGroup()
     start("createtodo", QString());
     if (QTest::currentTestFailed())
         return;
-    auto* toDo = static_cast<ToDoPage*>(m_wizard->page(5));
+    auto* toDo = static_cast<ToDoPage*>(f.wizard->page(5));
     setEntries(toDo->ToDoProjectCombo, kProjects);
     toDo->ToDoProjectCombo->setCurrentIndex(0);
     setEntries(toDo->ToDoCompetionTypeCombo,
                {{"Any participant", 1}, {"All participants", 2}, {"Manager", 3}});
     toDo->ToDoCompetionTypeCombo->setCurrentIndex(completionIndex);
-    const qsizetype mark = m_server->journalSize();
+    const qsizetype mark = f.server->journalSize();
     goToTeamPage();
     expectUnlocked(18);
     TeamPage* page = team();
     const qint32 firstGroup = page->ResourcesGroupCombo->itemData(0).toInt();
-    QCOMPARE(m_server->callsSince(mark),
+    QCOMPARE(f.server->callsSince(mark),
              (QStringList{"GetGroupList []", QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
-    QCOMPARE(m_wizard->progressBar()->maximum(), 8);
+    QCOMPARE(f.wizard->progressBar()->maximum(), 8);
     QCOMPARE(page->AddGroupCommand->isHidden(), completionIndex != 1);
     QVERIFY(!page->MustConfirmedCheck->isHidden());
     QCOMPARE(page->AddedResourcesListView->topLevelItemCount(), 0);
@@ -473,12 +411,11 @@ void TestTeamPage::failedQueries()
     if (QTest::currentTestFailed())
         return;
     goToTeamPage();
-    QCOMPARE(m_shown.size(), 1);
-    QCOMPARE(m_shown[0].textId, textId);
+    QCOMPARE(f.shownIds(), QList<int>{textId});
     if (textId)
-        QVERIFY(m_shown[0].text.startsWith(GetLocalizedText(textId)));
+        QVERIFY(f.firstShown().startsWith(GetLocalizedText(textId)));
     if (fault.contains("status:"))
-        QVERIFY(m_shown[0].text.endsWith("Directory offline"));
+        QVERIFY(f.firstShown().endsWith("Directory offline"));
     expectUnlocked(step);
     TeamPage* page = team();
     QCOMPARE(page->AddedResourcesListView->topLevelItemCount(), selectedCount);
@@ -486,46 +423,7 @@ void TestTeamPage::failedQueries()
     QCOMPARE(page->ResourcesGroupCombo->count() > 0, step == 18);
     // Left on the event page, its inputs are usable again.
     if (step == 4)
-        QVERIFY(m_wizard->page(4)->isEnabled());
-}
-
-// The team picked in an unattended run is the participant list of the new event: must-confirm users
-// negated, in the order of the selected list.
-void TestTeamPage::unattendedTeamReachesTheCreateCall()
-{
-    m_server = std::make_unique<DevServer>(QStringList{"--seed", "demo"});
-    QVERIFY2(!m_server->address().isEmpty(), qPrintable(m_server->errorOutput()));
-    const QString answers = "[page 4]\n"
-                            "EventTitleText = Team review\n"
-                            "[page 18]\n"
-                            "SearchResourceText = an\n"
-                            "FindCommand\n"
-                            "NewResourcesListView = Ana Garcia|Eva Jansen\n"
-                            "MustConfirmedCheck = 1\n"
-                            "AddNewUsersCommand\n"
-                            "MustConfirmedCheck = 0\n"
-                            "SearchResourceText = Whit\n"
-                            "FindCommand\n"
-                            "NewResourcesListView = Ada Whitfield\n"
-                            "AddNewUsersCommand\n"
-                            "[messages]\n"
-                            "5061 = No\n";
-    const KitbenchRun run = KitbenchRun::start(
-        {"/createevent", "/ORVRESOURCES", "3", "/L", "admin@" + m_server->address(), "/P", "admin"}, answers);
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(run.pages(), (QList<int>{0, 1, 4, 18, 20, 21}));
-    const QStringList calls = m_server->callsSince(0);
-    const qsizetype first = calls.indexOf("GetResourceListByOrvUsers [[3]]");
-    QVERIFY2(first > 0, qPrintable(calls.join('\n')));
-    QCOMPARE(calls.mid(first + 1, 4),
-             (QStringList{"GetGroupList []", "GetResourceListByGroup [1]",
-                          "GetResourceListBySubstring [\"an\"]", "GetResourceListBySubstring [\"Whit\"]"}));
-    const QList<QJsonObject> created = m_server->calls("CreateEvent45");
-    QCOMPARE(created.size(), 1);
-    QCOMPARE(created[0].value("status").toString(), QString("OK"));
-    // Eva Jansen (40) comes after Ana Garcia (11) in the search answer: the move walks up the list.
-    QCOMPARE(created[0].value("args").toArray().last().toArray(), (QJsonArray{3, -40, -11, 1}));
-    expectCleanJournal();
+        QVERIFY(f.wizard->page(4)->isEnabled());
 }
 
 QTEST_MAIN(TestTeamPage)

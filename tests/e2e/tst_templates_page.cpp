@@ -1,29 +1,18 @@
 // The templates page against a live development server: loading the chosen template's roles, the
-// groups and their members; search, group change, assignments given and taken back; and the
-// assignments that reach updateProjectFromTemplate when the project is created.
-#include "DevServer.h"
+// groups and their members; search, group change, assignments given and taken back; going back for
+// another template.
 #include "PeopleKeys.h"
-#include "TempSettings.h"
 #include "TreeRows.h"
+#include "WizardFixture.h"
 
 #include "items/ProjectPage.h"
 #include "items/TemplatesPage.h"
 #include "people/PeopleAnswers.h"
 #include "people/PeopleRequests.h"
-#include "platform/Message.h"
-#include "app/ServerJobs.h"
-#include "shell/CommandLine.h"
-#include "shell/Controls.h"
-#include "shell/PageGraph.h"
-#include "shell/TextCatalogue.h"
-#include "shell/frmWizard.h"
 
 #include <QComboBox>
-#include <QJsonArray>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace kitbench;
@@ -58,80 +47,45 @@ QStringList comboTexts(const QComboBox* combo)
 class TestTemplatesPage : public QObject
 {
     Q_OBJECT
+    WizardFixture f;
+    qint32 m_templateId = 0;
+    void start(const QString& version = {}, const QStringList& serverArguments = {})
+    {
+        QVERIFY(f.serve(version, serverArguments));
+        f.start("/createproject");
+        QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
+    }
+    // Page 8 with the required values and the template of this name ("" for none), then Next twice.
+    void chooseTemplate(const QString& name);
+    TemplatesPage* templates() const { return static_cast<TemplatesPage*>(f.wizard->page(19)); }
+    ProjectPage* project() const { return static_cast<ProjectPage*>(f.wizard->page(8)); }
+    QStringList serverRoles(qint32 templateId);
+    void expectUnlocked(int page) const
+    {
+        QCOMPARE(f.step(), page);
+        QVERIFY(!f.wizard->state().IsBusy && f.wizard->page(page)->isEnabled());
+        QVERIFY(f.nav(2)->isEnabled() && f.nav(3)->isEnabled());
+        QVERIFY(!f.wizard->progressBar()->isVisible());
+    }
+
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void assignRolesAndCreate();
+    void init()
+    {
+        f.init();
+        m_templateId = 0;
+    }
+    void cleanup() { f.cleanup(); }
+    void assignRoles();
     void backAndForwardReloads();
     void pageAfterTheDescription_data();
     void pageAfterTheDescription();
     void failedQueries_data();
     void failedQueries();
-    void otherJobsHaveNoTemplatesPage();
-
-private:
-    void start(const QString& job, const QStringList& serverArguments = {});
-    // Page 8 with the required values and the template of this name ("" for none), then Next twice.
-    void chooseTemplate(const QString& name);
-    TemplatesPage* templates() const { return static_cast<TemplatesPage*>(m_wizard->page(19)); }
-    ProjectPage* project() const { return static_cast<ProjectPage*>(m_wizard->page(8)); }
-    QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
-    int step() const { return m_wizard->state().CurrentStep; }
-    QStringList serverRoles(qint32 templateId);
-    void expectUnlocked(int page) const;
-    void expectCleanJournal() const;
-
-    std::unique_ptr<TempSettings> m_temp;
-    std::unique_ptr<DevServer> m_server;
-    std::unique_ptr<frmWizard> m_wizard;
-    JobHooks* m_hooks = nullptr; // owned by the window
-    QList<Message> m_shown;
-    qint32 m_templateId = 0;
 };
-
-void TestTemplatesPage::init()
-{
-    m_temp = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    MessageService::instance().clearHistory();
-    m_shown.clear();
-    m_templateId = 0;
-}
-
-void TestTemplatesPage::cleanup()
-{
-    m_wizard.reset();
-    m_server.reset();
-    MessageService::instance().setPresenter({});
-    MessageService::instance().clearHistory();
-    m_temp.reset();
-}
-
-void TestTemplatesPage::start(const QString& job, const QStringList& serverArguments)
-{
-    m_server = std::make_unique<DevServer>(QStringList{"--seed", "demo"} + serverArguments);
-    QVERIFY2(!m_server->address().isEmpty(), qPrintable(m_server->errorOutput()));
-    m_wizard = std::make_unique<frmWizard>();
-    auto hooks = std::make_unique<ServerJobs>(*m_wizard);
-    m_hooks = hooks.get();
-    m_wizard->setJobHooks(std::move(hooks));
-    m_wizard->Form_Load(parseCommandLine(job + " /L admin@" + m_server->address() + " /P admin"));
-    // Questions (the profile's time zone) keep the profile's answer; errors are recorded.
-    MessageService::instance().setPresenter([this](const Message& message) {
-        if (message.needsAnswer())
-            return MessageAnswer::Yes;
-        m_shown.append(message);
-        return MessageAnswer::Ok;
-    });
-    m_wizard->show();
-    m_wizard->ShowStep(1, NavNext);
-    nav(3)->click();
-    QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
-}
 
 void TestTemplatesPage::chooseTemplate(const QString& name)
 {
-    QCOMPARE(step(), 8);
+    QCOMPARE(f.step(), 8);
     project()->ProjectTitleText->setText("Branch office");
     project()->ProjectManagerCombo->setCurrentIndex(1);
     QComboBox* combo = project()->ProjectTemplateCombo;
@@ -140,16 +94,16 @@ void TestTemplatesPage::chooseTemplate(const QString& name)
     combo->setCurrentIndex(index);
     m_templateId = combo->currentData().toInt();
     QVERIFY(name.isEmpty() == (m_templateId == 0));
-    nav(3)->click();
-    QCOMPARE(step(), 9);
-    nav(3)->click();
+    f.nav(3)->click();
+    QCOMPARE(f.step(), 9);
+    f.nav(3)->click();
 }
 
 QStringList TestTemplatesPage::serverRoles(qint32 templateId)
 {
     const ServerCall call = roleListCall(templateId);
     QVariantList arguments = call.arguments;
-    const SoapCallResult answer = m_wizard->session().call(call.method, arguments);
+    const SoapCallResult answer = f.wizard->session().call(call.method, arguments);
     if (!answer.ok())
         return {"(the query failed)"};
     QStringList out;
@@ -158,34 +112,14 @@ QStringList TestTemplatesPage::serverRoles(qint32 templateId)
     return out;
 }
 
-void TestTemplatesPage::expectUnlocked(int page) const
+void TestTemplatesPage::assignRoles()
 {
-    QCOMPARE(step(), page);
-    QVERIFY(!m_wizard->state().IsBusy);
-    QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
-    QVERIFY(!m_wizard->progressBar()->isVisible());
-    QVERIFY(m_wizard->page(page)->isEnabled());
-}
-
-void TestTemplatesPage::expectCleanJournal() const
-{
-    for (const QJsonObject& entry : m_server->journal()) {
-        if (!entry.contains("method"))
-            continue;
-        const QString line = QString::fromUtf8(QJsonDocument(entry).toJson(QJsonDocument::Compact));
-        QVERIFY2(!entry.contains("warnings"), qPrintable(line));
-        QVERIFY2(entry.value("user").toString() == "admin", qPrintable(line));
-    }
-}
-
-void TestTemplatesPage::assignRolesAndCreate()
-{
-    start("/createproject");
+    start();
     if (QTest::currentTestFailed())
         return;
-    qsizetype mark = m_server->journalSize();
+    qsizetype mark = f.server->journalSize();
     chooseTemplate("Software Project");
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(f.shown.isEmpty());
     expectUnlocked(19);
     TemplatesPage* page = templates();
     QComboBox* roles = page->RolesCombo;
@@ -195,10 +129,10 @@ void TestTemplatesPage::assignRolesAndCreate()
 
     // The template's roles, the groups in tree order, the first group's members; nothing assigned.
     const qint32 firstGroup = groups->itemData(0).toInt();
-    QCOMPARE(m_server->callsSince(mark),
+    QCOMPARE(f.server->callsSince(mark),
              (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
                           QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
-    QCOMPARE(m_wizard->progressBar()->maximum(), 12);
+    QCOMPARE(f.wizard->progressBar()->maximum(), 12);
     const QStringList roleEntries = serverRoles(m_templateId);
     QCOMPARE(roleEntries.size(), 3);
     QCOMPARE(comboTexts(roles), roleEntries);
@@ -208,7 +142,7 @@ void TestTemplatesPage::assignRolesAndCreate()
     const int platform = groups->findText("    Platform");
     QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
     const QStringList firstMembers =
-        serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
+        serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
     QVERIFY(firstMembers.size() >= 6);
     QCOMPARE(keys(available), firstMembers);
     QCOMPARE(assigned->topLevelItemCount(), 0);
@@ -221,9 +155,9 @@ void TestTemplatesPage::assignRolesAndCreate()
     const QString role1Id = roles->itemData(1).toString();
     available->topLevelItem(1)->setSelected(true);
     available->topLevelItem(3)->setSelected(true);
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     page->AddNewAssignmentCommand->click();
-    QCOMPARE(m_server->callsSince(mark), QStringList{});
+    QCOMPARE(f.server->callsSince(mark), QStringList{});
     auto assignmentRow = [](const QString& userRow, const QString& roleId, const QString& roleText) {
         const QString key = userRow.section(' ', 0, 0);
         const QString text = userRow.section(' ', 1, -2);
@@ -248,30 +182,30 @@ void TestTemplatesPage::assignRolesAndCreate()
     QCOMPARE(assignedUsers.size(), 3);
 
     // Another group: its members without the users who hold a role.
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     groups->setCurrentIndex(platform);
     const qint32 platformId = groups->itemData(platform).toInt();
-    QCOMPARE(m_server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
+    QCOMPARE(f.server->callsSince(mark), QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
     QCOMPARE(keys(available),
-             without(serverUserKeys(m_wizard->session(), resourcesByGroupCall(qint16(platformId))),
+             without(serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(platformId))),
                      assignedUsers));
     expectUnlocked(19);
 
     // Search by the button and by Enter: users with a role are not offered, whatever the answer.
     const QString someone = rows(assigned).first().section(' ', 2, 2); // a last name
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     page->SearchAssignmentText->setText(someone);
     page->FindAssignmentCommand->click();
-    QCOMPARE(m_server->callsSince(mark),
+    QCOMPARE(f.server->callsSince(mark),
              QStringList{QString("GetResourceListBySubstring [\"%1\"]").arg(someone)});
-    const QStringList matching = serverUserKeys(m_wizard->session(), resourcesBySubstringCall(someone));
+    const QStringList matching = serverUserKeys(f.wizard->session(), resourcesBySubstringCall(someone));
     QVERIFY(matching.contains(assignedUsers.first()));
     QCOMPARE(keys(available), without(matching, assignedUsers));
     expectUnlocked(19);
-    mark = m_server->journalSize();
+    mark = f.server->journalSize();
     page->SearchAssignmentText->setText("Whit");
     QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return);
-    QCOMPARE(m_server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+    QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
     QCOMPARE(rows(available), QStringList{"U1 Ada Whitfield <user>"});
     expectUnlocked(19);
 
@@ -295,35 +229,14 @@ void TestTemplatesPage::assignRolesAndCreate()
     const QStringList chosen = keys(assigned);
     QCOMPARE(chosen, (QStringList{lastRow.section(' ', 0, 0) + ':' + roles->itemData(0).toString(),
                                   "U1:" + roles->itemData(2).toString()}));
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(f.shown.isEmpty());
 
-    // Next: the documents page, then the project is created and the template applied with exactly
-    // these assignments, in list order.
-    nav(3)->click();
-    QCOMPARE(step(), 20);
-    mark = m_server->journalSize();
-    nav(3)->click();
-    QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
-    QCOMPARE(step(), 21);
-    const qint32 created = m_wizard->state().CreatedObjectId;
-    QVERIFY(created > 0);
-    const QStringList calls = m_server->callsSince(mark);
-    QCOMPARE(calls.size(), 2);
-    QVERIFY(calls[0].startsWith("CreateProject45 [\"Branch office\""));
-    QJsonArray sent;
-    for (const QString& key : chosen)
-        sent.append(key.mid(1));
-    QCOMPARE(calls[1],
-             "updateProjectFromTemplate " +
-                 QString::fromUtf8(
-                     QJsonDocument(QJsonArray{created, m_templateId, sent}).toJson(QJsonDocument::Compact)));
-    QCOMPARE(m_server->calls("updateProjectFromTemplate").last().value("status").toString(), QString("OK"));
-    expectCleanJournal();
+    QVERIFY(f.cleanJournal());
 }
 
 void TestTemplatesPage::backAndForwardReloads()
 {
-    start("/createproject", {"--server-version", "4.0"});
+    start("4.0");
     if (QTest::currentTestFailed())
         return;
     chooseTemplate("Office Move");
@@ -336,31 +249,31 @@ void TestTemplatesPage::backAndForwardReloads()
     QCOMPARE(page->AddedAssignmentsListView->topLevelItemCount(), 1);
 
     // Back to the project page, another template, forward again: a new page, nothing assigned.
-    nav(2)->click();
-    QCOMPARE(step(), 9);
-    nav(2)->click();
-    QCOMPARE(step(), 8);
-    const qsizetype mark = m_server->journalSize();
+    f.nav(2)->click();
+    QCOMPARE(f.step(), 9);
+    f.nav(2)->click();
+    QCOMPARE(f.step(), 8);
+    const qsizetype mark = f.server->journalSize();
     chooseTemplate("Marketing Campaign");
     expectUnlocked(19);
-    QCOMPARE(m_server->callsSince(mark).size(), 3);
-    QCOMPARE(m_server->callsSince(mark).first(), QString("GetRoleList [%1]").arg(m_templateId));
+    QCOMPARE(f.server->callsSince(mark).size(), 3);
+    QCOMPARE(f.server->callsSince(mark).first(), QString("GetRoleList [%1]").arg(m_templateId));
     QCOMPARE(comboTexts(page->RolesCombo), serverRoles(m_templateId));
     QCOMPARE(page->AddedAssignmentsListView->topLevelItemCount(), 0);
     QVERIFY(page->SearchAssignmentText->text().isEmpty());
     QCOMPARE(keys(page->AssignmentUsersListView),
-             serverUserKeys(m_wizard->session(),
+             serverUserKeys(f.wizard->session(),
                             resourcesByGroupCall(qint16(page->AssignmentsGroupCombo->itemData(0).toInt()))));
 
     // No assignment made: the template is applied with an empty list (CreateProject40 on 4.0).
-    nav(3)->click();
-    nav(3)->click();
-    QCOMPARE(step(), 21);
-    const QJsonObject applied = m_server->calls("updateProjectFromTemplate").last();
+    f.nav(3)->click();
+    f.nav(3)->click();
+    QCOMPARE(f.step(), 21);
+    const QJsonObject applied = f.server->calls("updateProjectFromTemplate").last();
     QCOMPARE(applied.value("args").toArray(),
-             (QJsonArray{m_wizard->state().CreatedObjectId, m_templateId, QJsonArray{}}));
-    QCOMPARE(m_server->calls("CreateProject40").size(), 1);
-    QVERIFY(m_shown.isEmpty());
+             (QJsonArray{f.wizard->state().CreatedObjectId, m_templateId, QJsonArray{}}));
+    QCOMPARE(f.server->calls("CreateProject40").size(), 1);
+    QVERIFY(f.shown.isEmpty());
 }
 
 void TestTemplatesPage::pageAfterTheDescription_data()
@@ -368,12 +281,9 @@ void TestTemplatesPage::pageAfterTheDescription_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("templateName");
     QTest::addColumn<int>("page");
-    QTest::newRow("4.7 with a template") << "4.7"
-                                         << "Office Move" << 19;
+    // (4.0 and 4.7, with and without a template: the unattended template runs.)
     QTest::newRow("4.1 with a template") << "4.1"
                                          << "Software Project" << 19;
-    QTest::newRow("4.7 without a template") << "4.7"
-                                            << "" << 18;
     QTest::newRow("3.5 has no templates") << "3.5"
                                           << "" << 18;
 }
@@ -383,15 +293,15 @@ void TestTemplatesPage::pageAfterTheDescription()
     QFETCH(QString, version);
     QFETCH(QString, templateName);
     QFETCH(int, page);
-    start("/createproject", {"--server-version", version});
+    start(version);
     if (QTest::currentTestFailed())
         return;
     if (version == "3.5")
         QVERIFY(!project()->ProjectTemplateCombo->isEnabled());
     chooseTemplate(templateName);
     expectUnlocked(page);
-    QCOMPARE(m_server->calls("GetRoleList").size(), page == 19 ? 1 : 0);
-    QVERIFY(m_shown.isEmpty());
+    QCOMPARE(f.server->calls("GetRoleList").size(), page == 19 ? 1 : 0);
+    QVERIFY(f.shown.isEmpty());
 }
 
 void TestTemplatesPage::failedQueries_data()
@@ -417,16 +327,15 @@ void TestTemplatesPage::failedQueries()
     QFETCH(int, page);
     QFETCH(bool, rolesFilled);
     QFETCH(bool, availableFilled);
-    start("/createproject", {"--fault", fault});
+    start({}, {"--fault", fault});
     if (QTest::currentTestFailed())
         return;
     chooseTemplate("Software Project");
-    QCOMPARE(m_shown.size(), 1);
-    QCOMPARE(m_shown[0].textId, textId);
+    QCOMPARE(f.shownIds(), QList<int>{textId});
     if (textId)
-        QVERIFY(m_shown[0].text.startsWith(GetLocalizedText(textId)));
+        QVERIFY(f.firstShown().startsWith(GetLocalizedText(textId)));
     if (fault.contains("status:"))
-        QVERIFY(m_shown[0].text.endsWith("Directory offline"));
+        QVERIFY(f.firstShown().endsWith("Directory offline"));
     expectUnlocked(page);
     TemplatesPage* templatesPage = templates();
     QCOMPARE(templatesPage->RolesCombo->count() > 0, rolesFilled);
@@ -440,17 +349,6 @@ void TestTemplatesPage::failedQueries()
     templatesPage->AddNewAssignmentCommand->click();
     QCOMPARE(templatesPage->AddedAssignmentsListView->topLevelItemCount(), 0);
     QCOMPARE(templatesPage->AssignmentUsersListView->topLevelItemCount(), count);
-}
-
-void TestTemplatesPage::otherJobsHaveNoTemplatesPage()
-{
-    start("/createevent");
-    if (QTest::currentTestFailed())
-        return;
-    const qsizetype mark = m_server->journalSize();
-    QVERIFY(!m_hooks->loadTemplateAssignments());
-    QCOMPARE(m_server->callsSince(mark), QStringList{});
-    QVERIFY(m_shown.isEmpty());
 }
 
 QTEST_MAIN(TestTemplatesPage)

@@ -1,15 +1,10 @@
 // The wizard as a keyboard and screen-reader user meets it, in English and German: every input
 // named, labels tied to their fields, no access key twice on a page, nothing clipped, and the keys
 // Enter, Esc and F1.
-#include "TempSettings.h"
+#include "WizardFixture.h"
 
-#include "platform/Message.h"
-#include "shell/CommandLine.h"
 #include "shell/FieldFocus.h"
-#include "shell/PageGraph.h"
-#include "shell/TextCatalogue.h"
 #include "shell/WizardPage.h"
-#include "shell/frmWizard.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -96,58 +91,29 @@ QChar mnemonicOf(const QString& text)
 class TestKeyboard : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
+    WizardFixture f;
+    void start(const QString& commandLine)
+    {
+        f.load(commandLine, [](frmWizard&) { return std::make_unique<JobHooks>(); });
+        f.wizard->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
+    }
+    void enter(int step)
+    {
+        f.wizard->state().RunMode = static_cast<qint16>(kJobOfPage[step]);
+        f.wizard->ShowStep(step, NavInitial);
+        QApplication::processEvents();
+    }
 
+private Q_SLOTS:
+    void init() { f.init(); }
+    void cleanup() { f.cleanup(); }
     void everyPageIsUsableByKeyboard_data();
     void everyPageIsUsableByKeyboard();
     void keysDriveTheNavigation();
     void focusReturnsToTheFieldAfterAFailedCheck_data();
     void focusReturnsToTheFieldAfterAFailedCheck();
-
-private:
-    void start(const QString& commandLine);
-    void enter(int step);
-
-    std::unique_ptr<TempSettings> m_temp;
-    std::unique_ptr<frmWizard> m_wizard;
 };
-
-void TestKeyboard::init()
-{
-    m_temp = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    MessageService::instance().clearHistory();
-}
-
-void TestKeyboard::cleanup()
-{
-    m_wizard.reset();
-    MessageService::instance().setPresenter({});
-    MessageService::instance().clearHistory();
-    ForgetLanguagePack();
-    m_temp.reset();
-}
-
-void TestKeyboard::start(const QString& commandLine)
-{
-    m_wizard = std::make_unique<frmWizard>();
-    m_wizard->Form_Load(parseCommandLine(commandLine));
-    MessageService::instance().setPresenter([](const Message& message) {
-        qWarning("unexpected message [%d] %s", message.textId, qPrintable(message.text));
-        return MessageAnswer::No;
-    });
-    m_wizard->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_wizard.get()));
-}
-
-void TestKeyboard::enter(int step)
-{
-    m_wizard->state().RunMode = static_cast<qint16>(kJobOfPage[step]);
-    m_wizard->ShowStep(step, NavInitial);
-    QApplication::processEvents();
-}
 
 void TestKeyboard::everyPageIsUsableByKeyboard_data()
 {
@@ -165,7 +131,7 @@ void TestKeyboard::everyPageIsUsableByKeyboard()
     int inputs = 0;
     for (int step = 0; step < kPageCount; ++step) {
         enter(step);
-        WizardPage* page = m_wizard->page(step);
+        WizardPage* page = f.wizard->page(step);
         QWidget* focused = QApplication::focusWidget();
         if (!focused || !page->isAncestorOf(focused))
             faults << QStringLiteral("page %1 opens without focus on a field").arg(step);
@@ -173,14 +139,14 @@ void TestKeyboard::everyPageIsUsableByKeyboard()
         QHash<QChar, QString> keys;
         const auto claimKey = [&](const QWidget* owner, const QString& text) {
             const QChar key = mnemonicOf(text);
-            if (key.isNull() || !owner->isVisibleTo(m_wizard.get()))
+            if (key.isNull() || !owner->isVisibleTo(f.wizard.get()))
                 return;
             if (keys.contains(key))
                 faults << describe(step, owner) +
                               QStringLiteral(" repeats access key %1 of %2").arg(key, keys[key]);
             keys.insert(key, owner->objectName());
         };
-        for (QPushButton* button : m_wizard->cmdNav)
+        for (QPushButton* button : f.wizard->cmdNav)
             claimKey(button, button->text());
 
         const QList<QWidget*> widgets = page->findChildren<QWidget*>();
@@ -227,44 +193,34 @@ void TestKeyboard::everyPageIsUsableByKeyboard()
     QVERIFY(inputs > 100);
 }
 
+// (Enter on the connection page, in the login box and the password box: the connection page test.)
 void TestKeyboard::keysDriveTheNavigation()
 {
     start(QStringLiteral("/createincident"));
-    enter(1);
-    QVERIFY(m_wizard->cmdNav[3]->isDefault());
-    // Enter in the login box moves on to the password; there, as in any field, it presses Next.
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextLogin"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TextPassword"));
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(2));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("IncidentTitleText"));
+    enter(2);
+    QVERIFY(f.nav(3)->isDefault());
+    QTest::keyClick(f.control<QLineEdit>("IncidentTitleText"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(f.step(), 20);
     // A search box keeps Enter for its own Find.
-    auto* search = m_wizard->findChild<QLineEdit*>(QStringLiteral("SearchResourceText"));
+    auto* search = f.control<QLineEdit>(QStringLiteral("SearchResourceText"));
     int finds = 0;
     connect(search, &QLineEdit::returnPressed, this, [&finds] { ++finds; });
     enter(18);
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(finds, 1);
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(18));
-    enter(2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto help = std::find_if(windows.begin(), windows.end(), [](QWidget* w) {
-        return w->objectName() == QLatin1String("helpWindow") && w->isVisible();
-    });
-    QVERIFY(help != windows.end());
-    (*help)->close();
-
-    MessageService::instance().pushAnswer(MessageAnswer::No);
-    QTest::keyClick(m_wizard.get(), Qt::Key_Escape);
-    QCOMPARE(MessageService::instance().history().last().textId, 3005);
-    QVERIFY(m_wizard->isVisible());
-
+    QCOMPARE(f.step(), 18);
+    // Esc is Cancel: No keeps the wizard, Yes closes it.
+    f.answers[3005] = MessageAnswer::No;
+    QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
+    QVERIFY(f.wizard->isVisible());
     enter(kFinalPage);
-    QVERIFY(m_wizard->cmdNav[4]->isDefault() && !m_wizard->cmdNav[3]->isDefault());
+    QVERIFY(f.nav(4)->isDefault() && !f.nav(3)->isDefault());
+    enter(2);
+    f.answers[3005] = MessageAnswer::Yes;
+    QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
+    QCOMPARE(f.shownIds(), (QList<int>{3005, 3005}));
+    QVERIFY(!f.wizard->isVisible());
 }
 
 void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck_data()
@@ -291,14 +247,13 @@ void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck()
     QFETCH(QString, field);
     start(QString());
     enter(step);
-    QCOMPARE(offendingField(m_wizard->page(step), textId)->objectName(), field);
+    QCOMPARE(offendingField(f.wizard->page(step), textId)->objectName(), field);
     if (step == 16 || step == 20) {
         // These two are checked by the window itself: Next with nothing chosen.
-        m_wizard->state().RunMode = static_cast<qint16>(step == 20 ? 6 : 12);
-        MessageService::instance().pushAnswer(MessageAnswer::Ok);
-        m_wizard->cmdNav[1]->setFocus();
-        m_wizard->cmdNav_Click(3);
-        QCOMPARE(MessageService::instance().history().last().textId, textId);
+        f.wizard->state().RunMode = static_cast<qint16>(step == 20 ? 6 : 12);
+        f.wizard->cmdNav[1]->setFocus();
+        f.wizard->cmdNav_Click(3);
+        QCOMPARE(f.shownIds(), QList<int>{textId});
         QCOMPARE(QApplication::focusWidget()->objectName(), field);
     }
 }

@@ -1,32 +1,22 @@
-// The wizard window driven offscreen through its controls.
-#include "TempSettings.h"
+// The wizard window driven offscreen through its controls, with job hooks that do no server work.
+#include "WizardFixture.h"
 
 #include "files/DocumentsPage.h"
-#include "platform/DesktopShell.h"
-#include "platform/Message.h"
 #include "platform/SettingsStore.h"
 #include "session/LoginPage.h"
-#include "shell/CommandLine.h"
-#include "shell/Controls.h"
 #include "shell/FinalPage.h"
 #include "shell/IntroductionPage.h"
 #include "shell/JobHooks.h"
-#include "shell/PageGraph.h"
-#include "shell/TextCatalogue.h"
-#include "shell/frmWizard.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -84,18 +74,30 @@ private:
 class TestWizard : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
+    WizardFixture f;
+    Calls m_calls;
+    frmWizard* start(const QString& commandLine,
+                     DesktopShell::OpenResult open = DesktopShell::OpenResult::Opened)
+    {
+        f.load(commandLine, [this](frmWizard&) { return std::make_unique<RecordingHooks>(m_calls); });
+        f.wizard->setDesktopShell(std::make_unique<RecordingShell>(m_calls, open));
+        return f.wizard.get();
+    }
+    QPushButton* nav(int index) const { return f.nav(index); }
 
+private Q_SLOTS:
+    void init()
+    {
+        f.init();
+        m_calls = Calls{};
+    }
+    void cleanup();
     void introductionOffersTheJobs();
-    void doubleClickOnAJobMovesOn();
     void buttonStatesOnEveryPage();
     void startUpRestoresTheConnectionPage();
     void connectionIsSavedWhenTheFirstJobPageIsEntered();
     void keywordWithShowIntroStartsOnTheConnectionPage();
-    void cancelAsksAndClosesOnlyOnYes();
-    void cancelWhileBusyStopsTheCallOrTheTransfer();
+    void cancelWhileATransferRunsStopsTheTransfer();
     void continueStartsAgain_data();
     void continueStartsAgain();
     void finishWithCloseAndRun_data();
@@ -104,55 +106,22 @@ private Q_SLOTS:
     void helpOpensThePageOfTheStep();
     void everyCaptionComesFromThePack_data();
     void everyCaptionComesFromThePack();
-
-private:
-    frmWizard* start(const QString& commandLine, DesktopShell::OpenResult open = DesktopShell::OpenResult::Opened);
-    QPushButton* nav(int index) const { return m_wizard->cmdNav[static_cast<std::size_t>(index)]; }
-
-    std::unique_ptr<TempSettings> m_temp;
-    std::unique_ptr<frmWizard> m_wizard;
-    Calls m_calls;
 };
-
-void TestWizard::init()
-{
-    m_temp = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    MessageService::instance().clearHistory();
-    m_calls = Calls{};
-}
 
 void TestWizard::cleanup()
 {
-    m_wizard.reset();
-    MessageService::instance().setPresenter({});
-    MessageService::instance().clearHistory();
-    ForgetLanguagePack();
-    m_temp.reset();
+    QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
+    f.cleanup();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows)
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " was left open"));
 }
 
-frmWizard* TestWizard::start(const QString& commandLine, DesktopShell::OpenResult open)
-{
-    m_wizard = std::make_unique<frmWizard>();
-    m_wizard->setJobHooks(std::make_unique<RecordingHooks>(m_calls));
-    m_wizard->setDesktopShell(std::make_unique<RecordingShell>(m_calls, open));
-    m_wizard->Form_Load(parseCommandLine(commandLine));
-    // A message box that is not expected fails the test instead of waiting for a click.
-    MessageService::instance().setPresenter([](const Message& message) {
-        qWarning("unexpected message [%d] %s", message.textId, qPrintable(message.text));
-        return MessageAnswer::Cancel;
-    });
-    return m_wizard.get();
-}
-
 void TestWizard::introductionOffersTheJobs()
 {
     start(QString());
-    auto* intro = static_cast<IntroductionPage*>(m_wizard->page(0));
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(0));
+    auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(0));
     QCOMPARE(intro->actionListView->topLevelItemCount(), 12);
     QCOMPARE(intro->actionListView->topLevelItem(6)->text(0), GetLocalizedText(1023));
     QVERIFY(intro->chkShowIntro->isHidden());
@@ -161,47 +130,43 @@ void TestWizard::introductionOffersTheJobs()
     QVERIFY(!nav(2)->isEnabled());
 
     intro->actionListView->topLevelItem(2)->setSelected(true);
-    QCOMPARE(m_wizard->state().RunMode, qint16(3));
+    QCOMPARE(f.wizard->state().RunMode, qint16(3));
     QVERIFY(nav(3)->isEnabled());
     nav(3)->click();
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(1));
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
     nav(2)->click();
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(0));
-}
-
-void TestWizard::doubleClickOnAJobMovesOn()
-{
-    start(QString());
-    auto* list = static_cast<IntroductionPage*>(m_wizard->page(0))->actionListView;
-    QTreeWidgetItem* upload = list->topLevelItem(5);
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(0));
+    // A double click on a job moves on at once.
+    QTreeWidgetItem* upload = intro->actionListView->topLevelItem(5);
+    intro->actionListView->clearSelection();
     upload->setSelected(true);
-    Q_EMIT list->itemDoubleClicked(upload, 0);
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(1));
-    QCOMPARE(m_wizard->state().RunMode, qint16(6));
+    Q_EMIT intro->actionListView->itemDoubleClicked(upload, 0);
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
+    QCOMPARE(f.wizard->state().RunMode, qint16(6));
 }
 
 void TestWizard::buttonStatesOnEveryPage()
 {
     start(QStringLiteral("/createtask"));
     for (int step = 0; step < kPageCount; ++step) {
-        m_wizard->ShowStep(step, NavInitial);
+        f.wizard->ShowStep(step, NavInitial);
         const bool final = step == kFinalPage;
         QCOMPARE(nav(2)->isEnabled(), step != 0 && !final);
         QCOMPARE(nav(3)->isEnabled(), !final);
         QCOMPARE(nav(1)->isEnabled(), !final);
         QCOMPARE(nav(4)->isEnabled(), final);
-        QCOMPARE(m_wizard->page(step)->isEnabled(), true);
+        QCOMPARE(f.wizard->page(step)->isEnabled(), true);
         QCOMPARE(nav(3)->text(), GetLocalizedText(step == 20 ? 105 : 103));
     }
     // A locked page keeps Cancel and frees Back and Next again afterwards.
-    m_wizard->ShowStep(3, NavNext);
-    m_wizard->LockPage(3, true);
-    QVERIFY(m_wizard->state().IsBusy);
+    f.wizard->ShowStep(3, NavNext);
+    f.wizard->LockPage(3, true);
+    QVERIFY(f.wizard->state().IsBusy);
     QVERIFY(!nav(2)->isEnabled() && !nav(3)->isEnabled() && nav(1)->isEnabled());
-    QVERIFY(m_wizard->progressBar()->isVisibleTo(m_wizard.get()));
-    m_wizard->LockPage(3, false);
+    QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
+    f.wizard->LockPage(3, false);
     QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
-    QVERIFY(!m_wizard->progressBar()->isVisibleTo(m_wizard.get()));
+    QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
 }
 
 void TestWizard::startUpRestoresTheConnectionPage()
@@ -213,7 +178,7 @@ void TestWizard::startUpRestoresTheConnectionPage()
     store.write(QStringLiteral("ProxyMode"), QStringLiteral("Custom"));
     store.write(QStringLiteral("ProxyServer"), QStringLiteral("proxy:3128"));
     start(QStringLiteral("/createincident /L given@host"));
-    auto* login = static_cast<LoginPage*>(m_wizard->page(1));
+    auto* login = static_cast<LoginPage*>(f.wizard->page(1));
     QCOMPARE(login->TextLogin->text(), QStringLiteral("given@host"));
     QCOMPARE(login->TextPassword->text(), QStringLiteral("stored-pw"));
     QVERIFY(login->SavePasswordCheck->isChecked());
@@ -222,11 +187,11 @@ void TestWizard::startUpRestoresTheConnectionPage()
     QCOMPARE(login->TextPrServer->text(), QStringLiteral("proxy:3128"));
 
     // Unlocking after a failed connect replays the proxy logic: without a proxy the boxes stay off.
-    m_wizard->ShowStep(1, NavNext);
+    f.wizard->ShowStep(1, NavNext);
     login->CheckProxy->click();
-    m_wizard->LockPage(1, true);
+    f.wizard->LockPage(1, true);
     QVERIFY(!login->TextLogin->isEnabled());
-    m_wizard->LockPage(1, false);
+    f.wizard->LockPage(1, false);
     QVERIFY(login->TextLogin->isEnabled());
     QVERIFY(!login->OptionProxy->isEnabled());
     QVERIFY(!login->TextPrServer->isEnabled());
@@ -236,9 +201,10 @@ void TestWizard::connectionIsSavedWhenTheFirstJobPageIsEntered()
 {
     start(QStringLiteral("/createincident /L me@host /P secret"));
     nav(3)->click(); // page 0 -> 1
-    QCOMPARE(SettingsStore().read(QStringLiteral("UserLogin"), QStringLiteral("none")), QStringLiteral("none"));
+    QCOMPARE(SettingsStore().read(QStringLiteral("UserLogin"), QStringLiteral("none")),
+             QStringLiteral("none"));
     nav(3)->click(); // connect -> page 2
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(2));
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(2));
     SettingsStore store;
     QCOMPARE(store.read(QStringLiteral("UserLogin"), QString()), QStringLiteral("me@host"));
     QCOMPARE(store.read(QStringLiteral("UserData"), QStringLiteral("x")), QString()); // not asked to save it
@@ -249,48 +215,28 @@ void TestWizard::keywordWithShowIntroStartsOnTheConnectionPage()
 {
     SettingsStore().write(QStringLiteral("IntroductionScreen"), QStringLiteral("ShowIntro"));
     start(QStringLiteral("/download"));
-    QCOMPARE(m_wizard->state().CurrentStep, qint16(1));
-    auto* intro = static_cast<IntroductionPage*>(m_wizard->page(0));
+    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
+    auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
     QVERIFY(intro->chkShowIntro->isChecked());
     nav(2)->click();
     intro->chkShowIntro->click();
     QCOMPARE(SettingsStore().read(QStringLiteral("IntroductionScreen"), QStringLiteral("x")), QString());
 }
 
-void TestWizard::cancelAsksAndClosesOnlyOnYes()
-{
-    start(QStringLiteral("/createevent"));
-    m_wizard->show();
-    MessageService::instance().pushAnswer(MessageAnswer::No);
-    nav(1)->click();
-    QCOMPARE(MessageService::instance().history().last().textId, 3005);
-    QVERIFY(m_wizard->isVisible());
-    MessageService::instance().pushAnswer(MessageAnswer::Yes);
-    nav(1)->click();
-    QVERIFY(!m_wizard->isVisible());
-}
-
-void TestWizard::cancelWhileBusyStopsTheCallOrTheTransfer()
+// Cancel while a transfer runs stops the transfer, not the server call. (Cancel during a call, and
+// Cancel when nothing runs: the connection page and keyboard tests.)
+void TestWizard::cancelWhileATransferRunsStopsTheTransfer()
 {
     start(QStringLiteral("/upload"));
-    m_wizard->ShowStep(20, NavNext);
-    m_wizard->LockPage(20, true);
-    MessageService::instance().pushAnswer(MessageAnswer::No);
-    nav(1)->click();
-    QCOMPARE(MessageService::instance().history().last().textId, 3006);
-    QVERIFY(!m_wizard->state().CancelRequested);
-    MessageService::instance().pushAnswer(MessageAnswer::Yes);
-    nav(1)->click();
-    QVERIFY(m_wizard->state().CancelRequested);
-
-    // With a transfer running, Yes stops the transfer instead of the call.
-    m_wizard->LockPage(20, false);
-    m_wizard->LockPage(20, true);
+    f.wizard->ShowStep(20, NavNext);
+    f.wizard->LockPage(20, true);
     m_calls.transferRunning = true;
-    MessageService::instance().pushAnswer(MessageAnswer::Yes);
+    f.answers[3006] = MessageAnswer::Yes;
     nav(1)->click();
+    QCOMPARE(f.shownIds(), QList<int>{3006});
+    f.shown.clear();
     QVERIFY(m_calls.cancelledTransfer);
-    QVERIFY(!m_wizard->state().CancelRequested);
+    QVERIFY(!f.wizard->state().CancelRequested);
 }
 
 void TestWizard::continueStartsAgain_data()
@@ -309,16 +255,17 @@ void TestWizard::continueStartsAgain()
     QFETCH(bool, showIntro);
     QFETCH(int, page);
     start(commandLine);
-    SettingsStore().write(QStringLiteral("IntroductionScreen"), showIntro ? QStringLiteral("ShowIntro") : QString());
-    m_wizard->state().RunMode = 1;
-    m_wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
-    m_wizard->ShowStep(kFinalPage, NavNext);
-    auto* final = static_cast<FinalPage*>(m_wizard->page(kFinalPage));
+    SettingsStore().write(QStringLiteral("IntroductionScreen"),
+                          showIntro ? QStringLiteral("ShowIntro") : QString());
+    f.wizard->state().RunMode = 1;
+    f.wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
+    f.wizard->ShowStep(kFinalPage, NavNext);
+    auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
     final->ContinueOption->click();
     nav(4)->click();
-    QCOMPARE(int(m_wizard->state().CurrentStep), page);
-    QCOMPARE(m_wizard->state().RunMode, qint16(1));
-    QCOMPARE(static_cast<DocumentsPage*>(m_wizard->page(20))->PublishedFileList->count(), 0);
+    QCOMPARE(int(f.wizard->state().CurrentStep), page);
+    QCOMPARE(f.wizard->state().RunMode, qint16(1));
+    QCOMPARE(static_cast<DocumentsPage*>(f.wizard->page(20))->PublishedFileList->count(), 0);
 }
 
 void TestWizard::finishWithCloseAndRun_data()
@@ -328,11 +275,10 @@ void TestWizard::finishWithCloseAndRun_data()
     QTest::addColumn<int>("webViews");
     QTest::addColumn<int>("opened");
     QTest::addColumn<int>("chooser");
-    QTest::newRow("download with a handler") << "/download /openfile" << int(DesktopShell::OpenResult::Opened) << 0 << 1 << 0;
+    QTest::newRow("download with a handler")
+        << "/download /openfile" << int(DesktopShell::OpenResult::Opened) << 0 << 1 << 0;
     QTest::newRow("download without a handler")
         << "/download /openfile" << int(DesktopShell::OpenResult::NoAssociation) << 0 << 1 << 1;
-    QTest::newRow("incident opens its web view") << "/createincident /openfile" << int(DesktopShell::OpenResult::Opened)
-                                                 << 1 << 0 << 0;
 }
 
 void TestWizard::finishWithCloseAndRun()
@@ -343,19 +289,20 @@ void TestWizard::finishWithCloseAndRun()
     QFETCH(int, opened);
     QFETCH(int, chooser);
     start(commandLine, static_cast<DesktopShell::OpenResult>(open));
-    m_wizard->show();
-    if (m_wizard->state().RunMode == 7)
-        m_wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
-    m_wizard->ShowStep(1, NavNext);
+    f.wizard->show();
+    if (f.wizard->state().RunMode == 7)
+        f.wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
+    f.wizard->ShowStep(1, NavNext);
     nav(3)->click(); // connect: the job's first page; its Next sets the final page's captions
     nav(3)->click();
-    while (m_wizard->state().CurrentStep != kFinalPage)
+    while (f.wizard->state().CurrentStep != kFinalPage)
         nav(3)->click();
-    auto* final = static_cast<FinalPage*>(m_wizard->page(kFinalPage));
+    auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
     QVERIFY(final->CloseAndRunOption->isChecked());
-    QCOMPARE(final->CloseAndRunOption->text(), GetLocalizedText(m_wizard->state().RunMode == 7 ? 5059 : 5058));
+    QCOMPARE(final->CloseAndRunOption->text(),
+             GetLocalizedText(f.wizard->state().RunMode == 7 ? 5059 : 5058));
     nav(4)->click();
-    QVERIFY(!m_wizard->isVisible());
+    QVERIFY(!f.wizard->isVisible());
     QCOMPARE(m_calls.webViews, webViews);
     QCOMPARE(m_calls.opened, opened);
     QCOMPARE(m_calls.chooser, chooser);
@@ -366,11 +313,12 @@ void TestWizard::helpOpensThePageOfTheStep_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("English") << QString() << "qrc:/help/1140.html"
-                             << "Step 2-9 Export Calendar";
-    QTest::newRow("German") << "de"
-                            << "qrc:/help/de/1140.html"
-                            << "Schritt 2-9 Kalender exportieren";
+    QTest::addColumn<bool>("byKey"); // F1 in a field instead of the Help button
+    QTest::newRow("English, Help") << QString() << "qrc:/help/1140.html"
+                                   << "Step 2-9 Export Calendar" << false;
+    QTest::newRow("German, F1") << "de"
+                                << "qrc:/help/de/1140.html"
+                                << "Schritt 2-9 Kalender exportieren" << true;
 }
 
 void TestWizard::helpOpensThePageOfTheStep()
@@ -378,12 +326,17 @@ void TestWizard::helpOpensThePageOfTheStep()
     QFETCH(QString, language);
     QFETCH(QString, page);
     QFETCH(QString, heading);
+    QFETCH(bool, byKey);
     TempSettings::setLanguage(QSettings::UserScope, language);
     start(QStringLiteral("/exportcalendar"));
-    m_wizard->show();
-    m_wizard->ShowStep(13, NavNext);
-    nav(0)->click();
-    QVERIFY(m_wizard->state().HelpShown);
+    f.wizard->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
+    f.wizard->ShowStep(13, NavNext);
+    if (byKey)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    else
+        nav(0)->click();
+    QVERIFY(f.wizard->state().HelpShown);
     QTextBrowser* help = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
@@ -394,7 +347,7 @@ void TestWizard::helpOpensThePageOfTheStep()
     QCOMPARE(help->source().toString(), page);
     QVERIFY(help->toPlainText().contains(heading));
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
-    m_wizard.reset(); // closing the wizard closes its help
+    f.wizard.reset(); // closing the wizard closes its help
     QVERIFY(!help || !help->isVisible());
 }
 
@@ -416,8 +369,8 @@ void TestWizard::everyCaptionComesFromThePack()
     const QStringList setAtRunTime{"lblStep_0", "lblWelcome", "cmdNav_3", "lblStepBeforePub_2", "lblStep_5"};
     int checked = 0;
     for (int step = 0; step < kPageCount; ++step) {
-        m_wizard->ShowStep(step, NavInitial);
-        const QList<QWidget*> controls = m_wizard->page(step)->findChildren<QWidget*>();
+        f.wizard->ShowStep(step, NavInitial);
+        const QList<QWidget*> controls = f.wizard->page(step)->findChildren<QWidget*>();
         for (QWidget* control : controls) {
             const int id = textIdOf(control);
             if (!id || setAtRunTime.contains(control->objectName()) || GetLocalizedText(id).isEmpty())
@@ -429,13 +382,16 @@ void TestWizard::everyCaptionComesFromThePack()
                 shown = button->text();
             else
                 continue;
-            QVERIFY2(shown == GetJoinedText(id),
-                     qPrintable(QStringLiteral("page %1, %2 (id %3) shows \"%4\"").arg(step).arg(control->objectName()).arg(id).arg(shown)));
+            QVERIFY2(shown == GetJoinedText(id), qPrintable(QStringLiteral("page %1, %2 (id %3) shows \"%4\"")
+                                                                .arg(step)
+                                                                .arg(control->objectName())
+                                                                .arg(id)
+                                                                .arg(shown)));
             ++checked;
         }
     }
     QVERIFY(checked > 150);
-    QCOMPARE(m_wizard->windowTitle(), GetLocalizedText(10));
+    QCOMPARE(f.wizard->windowTitle(), GetLocalizedText(10));
 }
 
 QTEST_MAIN(TestWizard)

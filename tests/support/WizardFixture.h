@@ -1,0 +1,161 @@
+#pragma once
+
+// The wizard window in-process for GUI tests: fresh settings and language for every test, message
+// boxes answered from a per-test map and recorded, a browser that only records addresses, and
+// optionally a live development server the wizard connects to. A test object holds one fixture and
+// calls init() and cleanup() from its own init() and cleanup() slots.
+
+#include "DevServer.h"
+#include "TempSettings.h"
+#include "UrlRecorder.h"
+
+#include "app/ServerJobs.h"
+#include "platform/Message.h"
+#include "shell/CommandLine.h"
+#include "shell/Controls.h"
+#include "shell/PageGraph.h"
+#include "shell/TextCatalogue.h"
+#include "shell/frmWizard.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class WizardFixture
+{
+public:
+    // The demo profiles' zone: no time-zone question comes, and the pages show the times they send.
+    WizardFixture() { qputenv("TZ", "UTC"); }
+
+    std::unique_ptr<DevServer> server;
+    std::unique_ptr<kitbench::frmWizard> wizard;
+    QList<kitbench::Message> shown;             // every message box, in order
+    QMap<int, kitbench::MessageAnswer> answers; // by text id; others: Yes to questions, else OK
+    QList<QUrl> urls;                           // addresses handed to the browser
+    QString user = QStringLiteral("admin"), password = QStringLiteral("admin");
+    bool visible = true; // start() shows the window
+
+    void init()
+    {
+        m_temp = std::make_unique<TempSettings>();
+        kitbench::ForgetLanguagePack();
+        kitbench::MessageService::instance().clearHistory();
+        shown.clear();
+        answers.clear();
+        urls.clear();
+        user = password = QStringLiteral("admin");
+        visible = true;
+    }
+
+    // `keepServer`: a server started in initTestCase serves every test of the object.
+    void cleanup(bool keepServer = false)
+    {
+        wizard.reset();
+        if (!keepServer)
+            server.reset();
+        auto& messages = kitbench::MessageService::instance();
+        messages.setPresenter({});
+        messages.setFilePresenter({});
+        messages.clearHistory();
+        kitbench::ForgetLanguagePack();
+        m_temp.reset();
+    }
+
+    // A demo server of `version` ("" for the server's default) with extra arguments; false when it did
+    // not come up (the reason is logged).
+    bool serve(const QString& version = {}, const QStringList& extra = {})
+    {
+        QStringList arguments{"--seed", "demo"};
+        if (!version.isEmpty())
+            arguments << "--server-version" << version;
+        server = std::make_unique<DevServer>(arguments + extra);
+        if (server->address().isEmpty())
+            qWarning("devserver: %s", qPrintable(server->errorOutput()));
+        return !server->address().isEmpty();
+    }
+
+    using HookMaker = std::function<std::unique_ptr<kitbench::JobHooks>(kitbench::frmWizard&)>;
+
+    // The window with `commandLine` loaded; the hooks default to the real server jobs.
+    kitbench::frmWizard& load(const QString& commandLine, const HookMaker& hooks = {})
+    {
+        wizard = std::make_unique<kitbench::frmWizard>();
+        wizard->setJobHooks(hooks ? hooks(*wizard) : std::make_unique<kitbench::ServerJobs>(*wizard));
+        wizard->setDesktopShell(std::make_unique<UrlRecorder>(urls));
+        wizard->Form_Load(kitbench::parseCommandLine(commandLine));
+        kitbench::MessageService::instance().setPresenter([this](const kitbench::Message& message) {
+            shown.append(message);
+            return answers.value(message.textId, message.needsAnswer() ? kitbench::MessageAnswer::Yes
+                                                                       : kitbench::MessageAnswer::Ok);
+        });
+        return *wizard;
+    }
+
+    // `job` (keyword and arguments) for user@server, shown on the connection page, then Next: connects.
+    kitbench::frmWizard& start(const QString& job, const HookMaker& hooks = {})
+    {
+        load(job + " /L " + user + "@" + (server ? server->address() : QStringLiteral("127.0.0.1:9")) +
+                 " /P " + password,
+             hooks);
+        wizard->setVisible(visible);
+        wizard->ShowStep(1, kitbench::NavNext);
+        next();
+        return *wizard;
+    }
+
+    void next() { wizard->cmdNav_Click(3); }
+    void back() { wizard->cmdNav_Click(2); }
+    int step() const { return wizard->state().CurrentStep; }
+    QPushButton* nav(int index) const { return wizard->cmdNav[static_cast<std::size_t>(index)]; }
+    template <typename W> W* control(const QString& name) const { return wizard->findChild<W*>(name); }
+    bool waitForStep(int page, int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return step() == page && !wizard->state().IsBusy; }, timeoutMs);
+    }
+
+    QList<int> shownIds() const
+    {
+        QList<int> ids;
+        for (const kitbench::Message& message : shown)
+            ids.append(message.textId);
+        return ids;
+    }
+    QString firstShown() const { return shown.isEmpty() ? QString() : shown.first().text; }
+
+    // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came.
+    template <typename D>
+    static bool onDialog(const std::function<void()>& open, const std::function<void(D*)>& drive)
+    {
+        bool driven = false;
+        QObject scope; // no dialog came: the timer dies with this call
+        QTimer::singleShot(0, &scope, [&] {
+            if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+                driven = true;
+                drive(dialog);
+            }
+        });
+        open();
+        return driven;
+    }
+
+    // The journal's SOAP calls carry no warnings and were all made as `as`.
+    bool cleanJournal(const QString& as = QStringLiteral("admin")) const
+    {
+        for (const QJsonObject& entry : server->journal()) {
+            if (entry.contains("method") &&
+                (entry.contains("warnings") || entry.value("user").toString() != as)) {
+                qWarning("%s", QJsonDocument(entry).toJson(QJsonDocument::Compact).constData());
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::unique_ptr<TempSettings> m_temp;
+};
