@@ -50,7 +50,8 @@ TEST(InjectedFaults, EachKindAnswersAsDocumented)
 
 TEST(InjectedFaults, BadDefinitionsAreRefusedAtStart)
 {
-    for (const char* definition : {"GetGroupList", "=soap-fault", "GetGroupList=explode", "GetGroupList=status:"}) {
+    for (const char* definition :
+         {"GetGroupList", "=soap-fault", "GetGroupList=explode", "GetGroupList=status:"}) {
         EXPECT_THROW(ServerProcess({"--fault", definition}), std::runtime_error) << definition;
     }
 }
