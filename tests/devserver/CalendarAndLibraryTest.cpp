@@ -99,6 +99,7 @@ TEST(MsProject, ImportMarksTheProjectSynchronizedAndItsTeamIsExported)
         client.call("ImportMsProjectStep1", {num("projectId", 3), text("projectXml", plan)}).answer();
     const std::string linh =
         selectOne(config, "ImportConfig/ImportAssignments/Assignment[ResourceId='1']/UserId");
+    EXPECT_EQ(selectOne(config, "ImportConfig/Resources/User[UserId=" + linh + "]/LastName"), "Nguyen");
     const std::string request =
         "<ImportConfig><XMLVersionID>" + selectOne(config, "//ImportConfig/XMLVersionID") +
         "</XMLVersionID><ImportAssignments><Assignment><ResourceId>1</ResourceId><UserId>" + linh +
