@@ -14,11 +14,6 @@ struct LoginCase
     std::string user = ""; // the journaled user when accepted; empty when refused
 };
 
-void PrintTo(const LoginCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Authentication : public SharedServer<::testing::TestWithParam<LoginCase>>
 {
 };

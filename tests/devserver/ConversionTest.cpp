@@ -16,11 +16,6 @@ struct ConversionCase
     std::string expected;
 };
 
-inline void PrintTo(const ConversionCase& c, std::ostream* os)
-{
-    *os << "'" << c.text << "'";
-}
-
 class Conversion : public ::testing::TestWithParam<ConversionCase>
 {
 };

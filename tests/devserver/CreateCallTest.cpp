@@ -23,11 +23,6 @@ struct CreateCase
 
 const Arg start = text("startDate", "2026-03-02T09:30:00");
 
-void PrintTo(const CreateCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 std::vector<CreateCase> cases()
 {
     const std::string incidents = "/portals/p/Incidents/IncidentView.aspx?IncidentId=";

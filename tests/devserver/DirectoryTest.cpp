@@ -19,11 +19,6 @@ struct DictionaryCase
     std::string items, users;
 };
 
-void PrintTo(const DictionaryCase& c, std::ostream* os)
-{
-    *os << "code " << c.code;
-}
-
 class Dictionaries : public SharedServer<::testing::TestWithParam<DictionaryCase>>
 {
 };

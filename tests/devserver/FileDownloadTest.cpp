@@ -26,11 +26,6 @@ struct DownloadCase
     std::string fileName = "";
 };
 
-void PrintTo(const DownloadCase& c, std::ostream* os)
-{
-    *os << c.what;
-}
-
 class Downloads : public SharedServer<::testing::TestWithParam<DownloadCase>>
 {
 };
@@ -102,11 +97,6 @@ struct PageFault
     int status; // 0: no answer (connection cut)
     bool notXml = false;
 };
-
-void PrintTo(const PageFault& f, std::ostream* os)
-{
-    *os << f.definition;
-}
 
 class PageFaults : public ::testing::TestWithParam<PageFault>
 {

@@ -139,11 +139,6 @@ struct Refusal
     const char* generation = "FileLibrary";
 };
 
-inline void PrintTo(const Refusal& r, std::ostream* os)
-{
-    *os << r.what;
-}
-
 class PublishingRefusals : public SharedServer<::testing::TestWithParam<Refusal>>
 {
 };

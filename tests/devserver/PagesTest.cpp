@@ -50,11 +50,6 @@ struct ViewCase
     const char* contains;
 };
 
-inline void PrintTo(const ViewCase& c, std::ostream* os)
-{
-    *os << c.path;
-}
-
 class Views : public Pages, public ::testing::WithParamInterface<ViewCase>
 {
 };

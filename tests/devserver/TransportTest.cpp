@@ -42,11 +42,6 @@ struct EncodingCase
     std::string contentEncoding; // expected; empty for none
 };
 
-void PrintTo(const EncodingCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Encoding : public SharedServer<::testing::TestWithParam<EncodingCase>>
 {
 };

@@ -23,11 +23,6 @@ struct WireCase
     std::string faultStart; // the fault string starts with this
 };
 
-void PrintTo(const WireCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 std::string env(const std::string& header, const std::string& body,
                 const std::string& ns = "http://schemas.xmlsoap.org/soap/envelope/")
 {
