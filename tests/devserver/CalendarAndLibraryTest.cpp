@@ -67,9 +67,7 @@ TEST(Library, TreeFoldersAndNames)
 {
     ServerProcess server;
     SoapClient client(server);
-    auto doc =
-        client.call("FileLibraryDir", {num("folderId", 0), text("recursive", "true"), num("projectId", 0)})
-            .answer();
+    auto doc = libraryTree(client);
     EXPECT_EQ(selectOne(doc, "DirList/Folder/Id"), "1");
     EXPECT_EQ(select(doc, "DirList/Folder/ChildList/Folder/Name"),
               (std::vector<std::string>{"Documents", "Policies"}));
@@ -79,54 +77,39 @@ TEST(Library, TreeFoldersAndNames)
     EXPECT_NE(selectOne(doc, "//Asset[FileName='Welcome.txt']/VersionId"), "0");
     EXPECT_EQ(select(doc, "DirList/Projects/Folder/AssetId"), (std::vector<std::string>{"2", "1"}));
 
-    EXPECT_EQ(client
-                  .call("CheckFileName",
-                        {num("objectTypeId", 10), num("objectId", 2), text("fileName", "welcome.TXT")})
-                  .result,
-              "-1");
-    EXPECT_EQ(
-        client
-            .call("CheckFileName", {num("objectTypeId", 10), num("objectId", 2), text("fileName", "new.txt")})
-            .result,
-        "0");
     auto folder = client.call("CreateFolder", {num("parentFolderId", 6), text("folderName", "Drafts")});
     ASSERT_EQ(folder.state, "OK");
-    auto again =
-        client.call("FileLibraryDir", {num("folderId", 0), text("recursive", "true"), num("projectId", 1)})
-            .answer();
-    EXPECT_EQ(selectOne(again, "DirList/Projects/Folder/ChildList/Folder[Id=" + folder.result + "]/AssetId"),
+    EXPECT_EQ(selectOne(libraryTree(client, 1),
+                        "DirList/Projects/Folder/ChildList/Folder[Id=" + folder.result + "]/AssetId"),
               "1");
     EXPECT_EQ(client.call("CreateFolder", {num("parentFolderId", 3), text("folderName", "x")}).state,
               "You cannot create folders in library folder 3.");
 }
 
-TEST(MsProject, ImportProposesUsersAndExportListsTheTeam)
+// The resources' proposed users and the plan exported are the end-to-end import's and export's.
+TEST(MsProject, ImportMarksTheProjectSynchronizedAndItsTeamIsExported)
 {
     ServerProcess server;
     SoapClient client(server);
     const std::string plan =
         "<?xml version=\"1.0\"?><Project xmlns=\"http://schemas.microsoft.com/project\"><Name>p"
-        "</Name><Resources><Resource><UID>0</UID></Resource><Resource><UID>1</UID><Name>Linh Nguyen"
-        "</Name></Resource><Resource><UID>2</UID><Name>Contractor</Name></Resource></Resources>"
+        "</Name><Resources><Resource><UID>1</UID><Name>Linh Nguyen</Name></Resource></Resources>"
         "</Project>";
-    auto step1 = client.call("ImportMsProjectStep1", {num("projectId", 3), text("projectXml", plan)});
-    ASSERT_EQ(step1.state, "OK");
-    auto config = step1.answer();
-    EXPECT_EQ(select(config, "ImportConfig/ImportAssignments/Assignment/ResourceName"),
-              (std::vector<std::string>{"Linh Nguyen", "Contractor"}));
-    EXPECT_EQ(selectOne(config, "ImportConfig/ImportAssignments/Assignment[ResourceId='2']/UserId"), "-1");
-    std::string linh = selectOne(config, "ImportConfig/ImportAssignments/Assignment[ResourceId='1']/UserId");
+    auto config =
+        client.call("ImportMsProjectStep1", {num("projectId", 3), text("projectXml", plan)}).answer();
+    const std::string linh =
+        selectOne(config, "ImportConfig/ImportAssignments/Assignment[ResourceId='1']/UserId");
     EXPECT_EQ(selectOne(config, "ImportConfig/Resources/User[UserId=" + linh + "]/LastName"), "Nguyen");
-    std::string request =
+    const std::string request =
         "<ImportConfig><XMLVersionID>" + selectOne(config, "//ImportConfig/XMLVersionID") +
         "</XMLVersionID><ImportAssignments><Assignment><ResourceId>1</ResourceId><UserId>" + linh +
-        "</UserId></Assignment><Assignment><ResourceId>2</ResourceId><UserId>-1</UserId></Assignment>"
-        "</ImportAssignments></ImportConfig>";
+        "</UserId></Assignment></ImportAssignments></ImportConfig>";
     ASSERT_EQ(
         client.call("ImportMsProjectStep2", {num("projectId", -3), text("importConfig", request)}).state,
         "OK");
-    auto projects = client.call("GetOrvProjectList").answer();
-    EXPECT_EQ(selectOne(projects, "Projects/Project[ObjectID=-3]/IsMSProject"), "True");
+    EXPECT_EQ(
+        selectOne(client.call("GetOrvProjectList").answer(), "Projects/Project[ObjectID=-3]/IsMSProject"),
+        "True");
     auto exported = client.call("ExportOrvProject", {num("projectId", -3)});
     ASSERT_EQ(exported.state, "OK");
     EXPECT_NE(exported.result.find("<Name>Linh Nguyen</Name>"), std::string::npos);

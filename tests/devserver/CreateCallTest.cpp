@@ -2,9 +2,11 @@
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace orvdev::test;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -21,13 +23,11 @@ struct CreateCase
 
 const Arg start = text("startDate", "2026-03-02T09:30:00");
 
-void PrintTo(const CreateCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 std::vector<CreateCase> cases()
 {
+    const std::string incidents = "/portals/p/Incidents/IncidentView.aspx?IncidentId=";
+    const std::string events = "/portals/p/Events/EventView.aspx?EventID=",
+                      todos = "/portals/p/ToDo/ToDoView.aspx?ToDoID=";
     return {
         {"Incident45",
          "4.7",
@@ -35,7 +35,7 @@ std::vector<CreateCase> cases()
          {text("title", "Printer jams"), text("description", "Tray 2 <again> & again"), num("projectId", 1),
           num("typeId", 7), num("priorityId", 3), num("severityId", 12), ints("categories", {1, 3}),
           num("incidentBoxId", 14), num("contactId", -1), num("organizationId", 4)},
-         "/portals/p/Incidents/IncidentView.aspx?IncidentId=",
+         incidents,
          {"Printer jams", "Tray 2 &lt;again&gt; &amp; again", "Website Relaunch", "Hardware, Network",
           "Pinecrest Bank", "High"},
          "[\"Printer jams\", \"Tray 2 <again> & again\", 1, 7, 3, 12, [1, 3], 14, -1, 4]"},
@@ -44,7 +44,7 @@ std::vector<CreateCase> cases()
          "CreateIncident",
          {text("title", "Old style"), text("description", ""), num("projectId", 0), num("typeId", 7),
           num("priorityId", 2), num("severityId", 12), raw("categories", "")},
-         "/portals/p/Incidents/IncidentView.aspx?IncidentId=",
+         incidents,
          {"Old style"},
          "[\"Old style\", \"\", 0, 7, 2, 12, []]"},
         {"Task",
@@ -65,18 +65,18 @@ std::vector<CreateCase> cases()
           num("projectId", -4), num("managerId", 2), start, text("endDate", "2026-03-02T10:30:00"),
           num("priorityId", 2), num("typeId", 19), num("reminder", 60), num("contactId", 2),
           num("organizationId", -1), ints("participants", {1, 2})},
-         "/portals/p/Events/EventView.aspx?EventID=",
+         events,
          {"Kick-off", "Room 1", "Warehouse Automation", "Peter Marsh", "60", "Beatrice Lang", "Meeting"},
          "[\"Kick-off\", \"Room 1\", \"\", -4, 2, \"2026-03-02T09:30:00\", \"2026-03-02T10:30:00\", 2, 19, "
-         "60, 2, -1, "
-         "[1, 2]]"},
+         "60, 2, "
+         "-1, [1, 2]]"},
         {"EventOld",
          "3.5",
          "CreateEvent",
          {text("title", "Old event"), text("location", ""), text("description", ""), num("projectId", 0),
           num("managerId", 1), start, text("endDate", "2026-03-02T10:30:00"), num("priorityId", 2),
           num("typeId", 19), num("reminder", -1), ints("participants", {})},
-         "/portals/p/Events/EventView.aspx?EventID=",
+         events,
          {"Old event", "-1"},
          ""},
         {"ToDo45",
@@ -86,7 +86,7 @@ std::vector<CreateCase> cases()
           start, text("finishDate", "2026-03-01T00:00:00"), num("dateFlags", 0), num("priorityId", 2),
           num("completionTypeId", 17), text("mustBeConfirmed", "true"), num("contactId", -1),
           num("organizationId", -1), ints("participants", {-5})},
-         "/portals/p/ToDo/ToDoView.aspx?ToDoID=",
+         todos,
          {"Call back", "Jonathan Cole", "Miriam Hale (must confirm)"},
          ""},
         {"ToDoOld",
@@ -95,7 +95,7 @@ std::vector<CreateCase> cases()
          {text("title", "Old to-do"), text("description", ""), num("projectId", 3), num("managerId", 1),
           start, text("finishDate", "2026-03-05T00:00:00"), num("dateFlags", 3), num("priorityId", 2),
           num("completionTypeId", 17), text("mustBeConfirmed", "false"), ints("participants", {})},
-         "/portals/p/ToDo/ToDoView.aspx?ToDoID=",
+         todos,
          {"Old to-do", "Trade Fair 2027"},
          ""},
     };
@@ -116,15 +116,15 @@ TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
     ASSERT_EQ(answer.state, "OK") << answer.body;
     const std::string id = answer.result;
     ASSERT_GT(std::stoi(id), 0);
-    // By-reference arguments come back as sent.
-    for (const auto& a : c.args)
+    for (const auto& a : c.args) { // by-reference arguments come back as sent
         if (a.name == "contactId" || a.name == "organizationId" || a.name == "dateFlags") {
             EXPECT_EQ(answer.echo(a.name), a.innerXml) << a.name;
         }
+    }
+    EXPECT_EQ(jsonField(server.lastJournalLine(), "method"), c.method);
     if (!c.journalArgs.empty()) {
         EXPECT_EQ(jsonField(server.lastJournalLine(), "args"), c.journalArgs);
     }
-    EXPECT_EQ(jsonField(server.lastJournalLine(), "method"), c.method);
 
     WebSession web(server);
     ASSERT_EQ(web.signIn("admin@127.0.0.1", "admin"), 302);
@@ -132,11 +132,8 @@ TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
     ASSERT_TRUE(page);
     EXPECT_EQ(page->status, 200);
     for (const auto& snippet : c.inView)
-        EXPECT_NE(page->body.find(snippet), std::string::npos) << snippet;
-
-    // A second call gets a new id.
-    auto again = client.call(c.method, c.args);
-    EXPECT_NE(again.result, id);
+        EXPECT_THAT(page->body, HasSubstr(snippet));
+    EXPECT_NE(client.call(c.method, c.args).result, id); // a second call gets a new id
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, CreateCall, ::testing::ValuesIn(cases()),
@@ -147,11 +144,7 @@ TEST(CreateCalls, RefusalsStoreNothing)
     ServerProcess server;
     SoapClient client(server);
     auto incident = [&](const std::string& title, long long project, std::vector<long long> categories) {
-        return client.call("CreateIncident45",
-                           {text("title", title), text("description", ""), num("projectId", project),
-                            num("typeId", 7), num("priorityId", 2), num("severityId", 12),
-                            ints("categories", categories), num("incidentBoxId", -1), num("contactId", -1),
-                            num("organizationId", -1)});
+        return client.call("CreateIncident45", incidentArgs(title, project, categories));
     };
     EXPECT_EQ(incident("  ", -1, {}).state, "The title is required.");
     EXPECT_EQ(incident("x", 999, {}).state, "Project 999 does not exist.");
@@ -171,13 +164,12 @@ TEST(CreateCalls, RefusalsStoreNothing)
 
 TEST(CreateProjects, ThreeGenerationsAndTemplateRoles)
 {
-    struct P
-    {
-        const char *version, *method;
-    };
-    for (P p : {P{"3.5", "CreateProject"}, P{"4.0", "CreateProject40"}, P{"4.7", "CreateProject45"}}) {
-        ServerProcess server({"--server-version", p.version});
+    for (const auto& [version, method] : std::vector<std::pair<std::string, std::string>>{
+             {"3.5", "CreateProject"}, {"4.0", "CreateProject40"}, {"4.7", "CreateProject45"}}) {
+        SCOPED_TRACE(version);
+        ServerProcess server({"--server-version", version});
         SoapClient client(server);
+        const bool v35 = method == "CreateProject", v45 = method == "CreateProject45";
         std::vector<Arg> args = {text("title", "New Plant"),
                                  text("description", "desc"),
                                  text("goals", "g"),
@@ -190,58 +182,49 @@ TEST(CreateProjects, ThreeGenerationsAndTemplateRoles)
                                  num("statusId", 38),
                                  num("typeId", 33),
                                  num("calendarId", 43)};
-        const std::string method = p.method;
-        if (method == "CreateProject45") {
-            args.push_back(num("contactId", -1));
-            args.push_back(num("organizationId", 2));
-        } else {
+        if (v45)
+            args.insert(args.end(), {num("contactId", -1), num("organizationId", 2)});
+        else
             args.push_back(num("clientId", -2));
-        }
         args.push_back(num("currencyId", 46));
-        if (method != "CreateProject") {
-            args.push_back(num("priorityId", 50));
-            args.push_back(num("phaseId", 56));
-        }
-        args.push_back(ints("categories", {16}));
-        args.push_back(ints("participants", {3, -7}));
-        if (method != "CreateProject")
+        if (!v35)
+            args.insert(args.end(), {num("priorityId", 50), num("phaseId", 56)});
+        args.insert(args.end(), {ints("categories", {16}), ints("participants", {3, -7})});
+        if (!v35)
             args.push_back(ints("portfolios", {53}));
-        auto created = client.call(p.method, args);
-        ASSERT_EQ(created.state, "OK") << p.version << created.body;
+        auto created = client.call(method, args);
+        ASSERT_EQ(created.state, "OK") << created.body;
         const std::string id = created.result;
-
-        auto team = client.call("GetResourceListByProject", {num("projectId", std::stoi(id))}).answer();
-        EXPECT_EQ(select(team, "Resources/User/LastName"),
-                  (std::vector<std::string>{"Brandt", "Marsh", "Nguyen"}))
-            << p.version;
-
+        EXPECT_EQ(select(client.call("GetResourceListByProject", {num("projectId", std::stoi(id))}).answer(),
+                         "Resources/User/LastName"),
+                  (std::vector<std::string>{"Brandt", "Marsh", "Nguyen"}));
         auto list = client.call("GetOrvProjectList2", {num("objectTypeId", 3)}).answer();
         EXPECT_EQ(selectOne(list, "Projects/Project[ObjectID=" + id + "]/Title"), "New Plant");
         EXPECT_EQ(selectOne(list, "Projects/Project[ObjectID=" + id + "]/Manager/User/LastName"), "Marsh");
-
-        if (method == "CreateProject")
+        if (v35)
             continue;
+
         auto roles = client.call("GetRoleList", {num("templateId", 1)}).answer();
         auto roleIds = select(roles, "Roles/Role/RoleId");
         ASSERT_EQ(select(roles, "Roles/Role/RoleName"),
                   (std::vector<std::string>{"Developer", "Tester", "Business Analyst"}));
-        auto applied = client.call("updateProjectFromTemplate",
-                                   {num("projectId", std::stoi(id)), num("templateId", 1),
-                                    strings("assignments", {"3:" + roleIds[0], "10:" + roleIds[1]})});
+        auto apply = [&](long long templateId, const std::vector<std::string>& assignments) {
+            return client.call("updateProjectFromTemplate",
+                               {num("projectId", std::stoi(id)), num("templateId", templateId),
+                                strings("assignments", assignments)});
+        };
+        auto applied = apply(1, {"3:" + roleIds[0], "10:" + roleIds[1]});
         ASSERT_EQ(applied.state, "OK");
         EXPECT_EQ(applied.result, "2");
         EXPECT_EQ(applied.echo("assignments"),
                   "<string>3:" + roleIds[0] + "</string><string>10:" + roleIds[1] + "</string>");
-        auto wrong =
-            client.call("updateProjectFromTemplate", {num("projectId", std::stoi(id)), num("templateId", 2),
-                                                      strings("assignments", {"3:" + roleIds[0]})});
-        EXPECT_EQ(wrong.state, "Role " + roleIds[0] + " is not a role of template 2.");
+        EXPECT_EQ(apply(2, {"3:" + roleIds[0]}).state,
+                  "Role " + roleIds[0] + " is not a role of template 2.");
         WebSession web(server);
         web.signIn("admin@127.0.0.1", "admin");
         auto page = web.get("/portals/p/Projects/ProjectView.aspx?ProjectId=" + id + "&Tab=1");
         ASSERT_TRUE(page);
-        EXPECT_NE(page->body.find("Ursula Brandt (Developer)"), std::string::npos);
-        EXPECT_NE(page->body.find("Thomas Morgan (Tester)"), std::string::npos);
-        EXPECT_NE(page->body.find("Infrastructure"), std::string::npos);
+        for (const char* shown : {"Ursula Brandt (Developer)", "Thomas Morgan (Tester)", "Infrastructure"})
+            EXPECT_THAT(page->body, HasSubstr(shown));
     }
 }

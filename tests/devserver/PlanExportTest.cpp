@@ -17,11 +17,6 @@ struct ExportCase
     std::string baseOfLast;         // BaseCalendarUID of the last calendar: "-1" or "self"
 };
 
-void PrintTo(const ExportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class PlanExport : public SharedServer<::testing::TestWithParam<ExportCase>>
 {
 };

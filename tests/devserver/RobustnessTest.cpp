@@ -8,17 +8,6 @@
 
 using namespace orvdev::test;
 
-namespace {
-
-std::vector<Arg> incident(const std::string& title)
-{
-    return {text("title", title), text("description", ""),  num("projectId", -1),  num("typeId", 7),
-            num("priorityId", 2), num("severityId", 12),    raw("categories", ""), num("incidentBoxId", -1),
-            num("contactId", -1), num("organizationId", -1)};
-}
-
-} // namespace
-
 TEST(InjectedFaults, EachKindAnswersAsDocumented)
 {
     ServerProcess server({"--fault", "GetGroupList=soap-fault", "--fault", "GetCategoryList2=http-500",
@@ -31,13 +20,11 @@ TEST(InjectedFaults, EachKindAnswersAsDocumented)
     auto http500 = client.call("GetCategoryList2", {num("objectTypeId", 7)});
     EXPECT_EQ(http500.http, 500);
     EXPECT_TRUE(http500.body.empty());
-    auto dropped = client.call("GetOrvProjectList");
-    EXPECT_EQ(dropped.http, 0); // no answer at all
+    EXPECT_EQ(client.call("GetOrvProjectList").http, 0); // no answer at all
     auto badXml = client.call("LoadDictionaries", {text("language", "en"), num("objectTypeId", 7)});
     EXPECT_EQ(badXml.http, 200);
-    pugi::xml_document doc;
-    EXPECT_FALSE(doc.load_string(badXml.body.c_str()));
-    auto status = client.call("CreateIncident45", incident("x"));
+    EXPECT_FALSE(pugi::xml_document().load_string(badXml.body.c_str()));
+    auto status = client.call("CreateIncident45", incidentArgs("x"));
     EXPECT_EQ(status.http, 200);
     EXPECT_EQ(status.state, "Mailbox is full");
     // Other methods are untouched, and the server survived all of it.
@@ -46,13 +33,6 @@ TEST(InjectedFaults, EachKindAnswersAsDocumented)
     ASSERT_EQ(journal.size(), 6u);
     EXPECT_EQ(jsonField(journal[2], "status"), "injected fault: disconnect");
     EXPECT_EQ(jsonField(journal[4], "status"), "Mailbox is full");
-}
-
-TEST(InjectedFaults, BadDefinitionsAreRefusedAtStart)
-{
-    for (const char* definition : {"GetGroupList", "=soap-fault", "GetGroupList=explode", "GetGroupList=status:"}) {
-        EXPECT_THROW(ServerProcess({"--fault", definition}), std::runtime_error) << definition;
-    }
 }
 
 TEST(Journal, OneLinePerCallWithArgumentsInOrder)
@@ -71,29 +51,26 @@ TEST(Journal, OneLinePerCallWithArgumentsInOrder)
               "\"admin\", \"status\": \"OK\"}");
 }
 
-TEST(Store, SurvivesARestart)
+TEST(Store, SurvivesARestartAndAnEmptySeedHasOnlyTheAdministrator)
 {
     ServerProcess server;
-    std::string id;
-    {
-        SoapClient client(server);
-        id = client.call("CreateIncident45", incident("Persistent")).result;
-    }
+    const std::string id = SoapClient(server).call("CreateIncident45", incidentArgs("Persistent")).result;
+    auto users = [](SoapClient& client) {
+        return select(client.call("GetResourceListBySubstring", {text("substring", "Brandt")}).answer(),
+                      "Resources/User/LastName");
+    };
     server.restart({"--seed", "empty"}); // an existing store is kept whatever the seed option says
     SoapClient client(server);
-    auto doc = client.call("GetResourceListBySubstring", {text("substring", "Brandt")}).answer();
-    EXPECT_EQ(select(doc, "Resources/User").size(), 1u);
-    auto next = client.call("CreateIncident45", incident("Next"));
-    EXPECT_EQ(std::stoi(next.result), std::stoi(id) + 1);
-}
+    EXPECT_EQ(users(client), std::vector<std::string>{"Brandt"});
+    EXPECT_EQ(std::stoi(client.call("CreateIncident45", incidentArgs("Next")).result), std::stoi(id) + 1);
 
-TEST(Store, EmptySeedHasOnlyTheAdministrator)
-{
-    ServerProcess server({"--seed", "empty"});
-    SoapClient client(server);
-    auto doc = client.call("GetResourceListBySubstring", {text("substring", "")}).answer();
-    EXPECT_EQ(select(doc, "Resources/User/LastName"), (std::vector<std::string>{"Administrator"}));
-    EXPECT_TRUE(select(client.call("GetOrvProjectList").answer(), "Projects/Project").empty());
+    ServerProcess empty({"--seed", "empty"});
+    SoapClient fresh(empty);
+    EXPECT_TRUE(users(fresh).empty());
+    EXPECT_EQ(select(fresh.call("GetResourceListBySubstring", {text("substring", "")}).answer(),
+                     "Resources/User/LastName"),
+              std::vector<std::string>{"Administrator"});
+    EXPECT_TRUE(select(fresh.call("GetOrvProjectList").answer(), "Projects/Project").empty());
 }
 
 TEST(Concurrency, ParallelCreatesGetDistinctIds)
@@ -105,7 +82,7 @@ TEST(Concurrency, ParallelCreatesGetDistinctIds)
         threads.emplace_back([&, t] {
             SoapClient client(server);
             for (int i = 0; i < 25; ++i)
-                ids[t].insert(client.call("CreateIncident45", incident("parallel")).result);
+                ids[t].insert(client.call("CreateIncident45", incidentArgs("parallel")).result);
         });
     for (auto& t : threads)
         t.join();
@@ -123,7 +100,7 @@ TEST(BadInput, TruncatedEnvelopesNeverHurtTheServer)
 {
     ServerProcess server;
     SoapClient client(server);
-    const std::string body = client.envelope("CreateIncident45", incident("fuzz"));
+    const std::string body = client.envelope("CreateIncident45", incidentArgs("fuzz"));
     const std::string action = "\"" + serviceNs + "CreateIncident45\"";
     int answered = 0;
     for (std::size_t cut = 0; cut < body.size(); cut += 7) {
@@ -133,7 +110,7 @@ TEST(BadInput, TruncatedEnvelopesNeverHurtTheServer)
     }
     EXPECT_EQ(static_cast<std::size_t>(answered), (body.size() + 6) / 7);
     // Wrong types in every position.
-    auto args = incident("typed");
+    auto args = incidentArgs("typed");
     for (std::size_t i = 0; i < args.size(); ++i) {
         auto broken = args;
         broken[i].innerXml = "<int>x</int>\xff";
@@ -141,7 +118,7 @@ TEST(BadInput, TruncatedEnvelopesNeverHurtTheServer)
         EXPECT_NE(answer.http, 0);
     }
     EXPECT_TRUE(server.running());
-    EXPECT_EQ(client.call("CreateIncident45", incident("still fine")).state, "OK");
+    EXPECT_EQ(client.call("CreateIncident45", incidentArgs("still fine")).state, "OK");
 }
 
 TEST(BadInput, HugeBodyHitsTheLimit)

@@ -16,11 +16,7 @@ namespace {
 
 std::string request(const SoapClient& client, const std::string& title)
 {
-    const std::string body =
-        client.envelope("CreateIncident45",
-                        {text("title", title), text("description", ""), num("projectId", -1),
-                         num("typeId", 7), num("priorityId", 2), num("severityId", 12), raw("categories", ""),
-                         num("incidentBoxId", -1), num("contactId", -1), num("organizationId", -1)});
+    const std::string body = client.envelope("CreateIncident45", incidentArgs(title));
     return "POST " + SoapClient::servicePath() +
            " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/xml; charset=utf-8\r\n"
            "SOAPAction: \"" +

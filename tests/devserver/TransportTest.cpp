@@ -2,6 +2,7 @@
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <zlib.h>
@@ -10,6 +11,7 @@
 #include <filesystem>
 
 using namespace orvdev::test;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -40,11 +42,6 @@ struct EncodingCase
     std::string contentEncoding; // expected; empty for none
 };
 
-void PrintTo(const EncodingCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Encoding : public SharedServer<::testing::TestWithParam<EncodingCase>>
 {
 };
@@ -68,7 +65,7 @@ TEST_P(Encoding, GzipWhenAcceptedNeverBrotli)
     EXPECT_EQ(res->get_header_value("Content-Type"), "text/xml; charset=utf-8");
     EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
     const std::string plain = c.contentEncoding == "gzip" ? gunzip(res->body) : res->body;
-    EXPECT_NE(plain.find("<LoadDictionariesResult>"), std::string::npos) << plain.substr(0, 200);
+    EXPECT_THAT(plain, HasSubstr("<LoadDictionariesResult>"));
 }
 
 INSTANTIATE_TEST_SUITE_P(AcceptEncoding, Encoding,
@@ -84,56 +81,45 @@ INSTANTIATE_TEST_SUITE_P(AcceptEncoding, Encoding,
                                            EncodingCase{"UpperCase", "GZIP", "gzip"}),
                          [](const auto& p) { return std::string(p.param.name); });
 
-class Tls : public ::testing::Test
+// One set of certificates (slow to make) for every HTTPS check.
+TEST(Tls, ServesHttpsToClientsTrustingItsAuthorityAndRefusesUnusableCertificates)
 {
-protected:
-    static inline std::string certs;
-    static void SetUpTestSuite()
+    const std::string certs =
+        (std::filesystem::temp_directory_path() / ("orvdev-certs-" + std::to_string(getpid()))).string();
+    ASSERT_EQ(std::system((std::string(MAKE_TEST_CERTS) + " " + certs).c_str()), 0);
+    struct RemovedAtTheEnd
     {
-        certs =
-            (std::filesystem::temp_directory_path() / ("orvdev-certs-" + std::to_string(getpid()))).string();
-        const std::string command = std::string(MAKE_TEST_CERTS) + " " + certs;
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-    static void TearDownTestSuite() { std::filesystem::remove_all(certs); }
-    static std::vector<std::string> tlsArgs()
-    {
-        return {"--tls-cert", certs + "/server.pem", "--tls-key", certs + "/server.key"};
-    }
-};
-
-TEST_F(Tls, ServesTheServiceOverHttpsToClientsTrustingItsAuthority)
-{
-    ServerProcess server(tlsArgs());
-    EXPECT_EQ(server.firstLine(), "listening on https://127.0.0.1:" + std::to_string(server.port()));
-    httplib::SSLClient trusting("127.0.0.1", server.port());
-    trusting.set_ca_cert_path((certs + "/ca.pem").c_str());
-    trusting.enable_server_certificate_verification(true);
-    auto wsdl = trusting.Get((SoapClient::servicePath() + "?WSDL").c_str());
-    ASSERT_TRUE(wsdl) << httplib::to_string(wsdl.error());
-    EXPECT_NE(wsdl->body.find("location=\"https://127.0.0.1:" + std::to_string(server.port()) + "/portals/"),
-              std::string::npos);
-    SoapClient plain(server);
-    auto answer = trusting.Post(SoapClient::servicePath().c_str(),
-                                {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
-                                plain.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
-    ASSERT_TRUE(answer);
-    EXPECT_NE(answer->body.find("<GetServerVersionResult>4.7</GetServerVersionResult>"), std::string::npos);
-    EXPECT_NE(server.lastJournalLine().find("\"method\": \"GetServerVersion\""), std::string::npos);
-
-    httplib::SSLClient other("127.0.0.1", server.port());
-    other.set_ca_cert_path((certs + "/other-ca.pem").c_str());
-    other.enable_server_certificate_verification(true);
-    auto refused = other.Get((SoapClient::servicePath() + "?WSDL").c_str());
-    EXPECT_FALSE(refused);
-    EXPECT_EQ(refused.error(), httplib::Error::SSLServerVerification);
-    EXPECT_FALSE(plain.call("GetServerVersion").http); // plain HTTP to a TLS port gets no answer
-}
-
-TEST_F(Tls, UnusableCertificateEndsTheServerWithAMessage)
-{
+        std::string dir;
+        ~RemovedAtTheEnd() { std::filesystem::remove_all(dir); }
+    } removed{certs};
     EXPECT_THROW(ServerProcess({"--tls-cert", certs + "/ca.pem", "--tls-key", certs + "/server.key"}),
                  std::runtime_error);
     EXPECT_THROW(ServerProcess({"--tls-cert", certs + "/missing.pem", "--tls-key", certs + "/server.key"}),
                  std::runtime_error);
+
+    ServerProcess server({"--tls-cert", certs + "/server.pem", "--tls-key", certs + "/server.key"});
+    EXPECT_EQ(server.firstLine(), "listening on https://127.0.0.1:" + std::to_string(server.port()));
+    auto client = [&](const std::string& authority) {
+        auto https = std::make_unique<httplib::SSLClient>("127.0.0.1", server.port());
+        https->set_ca_cert_path((certs + "/" + authority).c_str());
+        https->enable_server_certificate_verification(true);
+        return https;
+    };
+    auto trusting = client("ca.pem");
+    auto wsdl = trusting->Get((SoapClient::servicePath() + "?WSDL").c_str());
+    ASSERT_TRUE(wsdl) << httplib::to_string(wsdl.error());
+    EXPECT_THAT(wsdl->body,
+                HasSubstr("location=\"https://127.0.0.1:" + std::to_string(server.port()) + "/portals/"));
+    SoapClient plain(server);
+    auto answer = trusting->Post(SoapClient::servicePath().c_str(),
+                                 {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
+                                 plain.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
+    ASSERT_TRUE(answer);
+    EXPECT_THAT(answer->body, HasSubstr("<GetServerVersionResult>4.7</GetServerVersionResult>"));
+    EXPECT_THAT(server.lastJournalLine(), HasSubstr("\"method\": \"GetServerVersion\""));
+
+    auto refused = client("other-ca.pem")->Get((SoapClient::servicePath() + "?WSDL").c_str());
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.error(), httplib::Error::SSLServerVerification);
+    EXPECT_FALSE(plain.call("GetServerVersion").http); // plain HTTP to a TLS port gets no answer
 }

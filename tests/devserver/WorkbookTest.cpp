@@ -9,6 +9,7 @@
 #include "workbook/SheetXml.h"
 #include "workbook/WorkbookFile.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,6 +17,7 @@
 
 using namespace orvdev;
 using namespace orvdev::test;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -25,87 +27,64 @@ std::string bytesOf(const std::string& name)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The form the wizard posts for a list import.
-FilePageClient::Fields importForm(const ServerProcess& server, const std::string& fileName)
-{
-    FilePageClient::Fields fields = FilePageClient::signedIn(server);
-    fields.insert(fields.end(), {{"ObjectTypeId", "15"},
-                                 {"AssetId", "0"},
-                                 {"ObjectId", "0"},
-                                 {"FileName", fileName},
-                                 {"__HARLOWE_FORM_UNIQUEID", "0A1B2C3D-4E5F"}});
-    return fields;
-}
-
-// "name: column|column (data rows)" per offered sheet.
-std::vector<std::string> outline(const Workbook& workbook)
-{
-    std::vector<std::string> out;
-    for (const Sheet& sheet : workbook.sheets) {
-        const SheetTable table(sheet);
-        std::string columns;
-        for (const auto& name : table.columnNames())
-            columns += (columns.empty() ? "" : "|") + name;
-        out.push_back(sheet.name + ": " + columns + " (" + std::to_string(table.dataRows().size()) + ")");
-    }
-    return out;
-}
-
-struct FileCase
-{
-    const char* file;
-    std::vector<std::string> sheets;
-    const char* sheet;                // one sheet's rows to look at
-    std::vector<std::string> columns; // chosen columns
-    std::vector<std::string> firstRow, lastRow;
-};
-
-const std::vector<std::string> profileColumns = {
-    "PROFIL", "Quergefälle", "i1", "h3", "h2", "h1", "a1", "a2", "b1", "c1", "f1", "g1", "l1", "l2", "j1",
-    "k1",     "j3",          "j4", "g3", "g4", "d1", "c3", "e1", "f3", "f2", "g2", "b2", "c2", "j2", "k2"};
+// The form the wizard posts for a list import, up to the file name.
+const std::string importForm = "ObjectTypeId=15&AssetId=0&ObjectId=0&FileName=";
 
 std::string joined(const std::vector<std::string>& names)
 {
     std::string out;
-    for (const auto& name : names)
-        out += (out.empty() ? "" : "|") + name;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i ? "|" : "") + names[i];
     return out;
 }
 
+std::vector<std::string> split(const std::string& joined)
+{
+    std::vector<std::string> out(1);
+    for (char c : joined)
+        if (c == '|')
+            out.emplace_back();
+        else
+            out.back().push_back(c);
+    return out;
+}
+
+// "name: column|column (data rows)" per offered sheet, joined by " / ".
+std::string outline(const Workbook& workbook)
+{
+    std::string out;
+    for (const Sheet& sheet : workbook.sheets) {
+        const SheetTable table(sheet);
+        out += (out.empty() ? "" : " / ") + sheet.name + ": " + joined(table.columnNames()) + " (" +
+               std::to_string(table.dataRows().size()) + ")";
+    }
+    return out;
+}
+
+// The sheets' outlines, then one sheet's rows for the chosen columns; rows and columns '|'-joined.
+struct FileCase
+{
+    std::string file, sheets, sheet, columns, firstRow, lastRow;
+};
+
+const std::string anySheets = "This workbook contains 4 sheets: Visible, Hidden, VeryHidden and Chart";
 const FileCase fileCases[] = {
-    {"any_sheets.xls",
-     {"Visible: 1|2 (3)", "Hidden:  (0)"},
-     "Visible",
-     {"2", "1"},
-     {"4", "3"},
-     {"", "This workbook contains 4 sheets: Visible, Hidden, VeryHidden and Chart"}},
-    {"any_sheets.xlsx",
-     {"Visible: 1|2 (3)", "Hidden:  (0)"},
-     "Visible",
-     {"1"},
-     {"3"},
-     {"This workbook contains 4 sheets: Visible, Hidden, VeryHidden and Chart"}},
-    {"date.xlsx",
-     {"Sheet1: 2021-01-01|15 (2)"},
-     "Sheet1",
-     {"2021-01-01", "15"},
-     {"2021-01-02", "16"},
-     {"1900-01-10T15:10:10", "17"}},
+    {"any_sheets.xls", "Visible: 1|2 (3) / Hidden:  (0)", "Visible", "2|1", "4|3", "|" + anySheets},
+    {"any_sheets.xlsx", "Visible: 1|2 (3) / Hidden:  (0)", "Visible", "1", "3", anySheets},
+    {"date.xlsx", "Sheet1: 2021-01-01|15 (2)", "Sheet1", "2021-01-01|15", "2021-01-02|16",
+     "1900-01-10T15:10:10|17"},
     {"Formate.xls",
-     {"Blätt1: Huber|1907-07-03 (9)", "ÖÄÜ: -100|Column B|Column C (1)", "Blätt3: 100 (11)",
-      "Formate: RED|RED 2 (2)"},
-     "Blätt1",
-     {"Huber", "1907-07-03"},
-     {"Äcker", "2005-02-23"},
-     {"wenig", "1.2"}},
+     "Blätt1: Huber|1907-07-03 (9) / ÖÄÜ: -100|Column B|Column C (1) / Blätt3: 100 (11) / Formate: RED|RED 2 "
+     "(2)",
+     "Blätt1", "Huber|1907-07-03", "Äcker|2005-02-23", "wenig|1.2"},
     {"profiles.xls",
-     {"PROFILEDEF: PROFIL|a|b|c|d|e|f|g|h|i|j|k|l (14)", "AXISDEF: PROFIL|i|d (14)",
-      "TRAVERSALCHAINAGE: Column A|a|b|c|d|e|f|g|h|i|j|k|l (14)", "AXISDATUMLEVELS: Column A|i|d (14)",
-      "PROFILELEVELS: " + joined(profileColumns) + " (14)"},
-     "TRAVERSALCHAINAGE",
-     {"Column A", "b", "l"},
-     {"P8.2", "0.200009999999992", "13.5"},
-     {"Q0", "0.200013988510801", "13.6840582184709"}},
+     "PROFILEDEF: PROFIL|a|b|c|d|e|f|g|h|i|j|k|l (14) / AXISDEF: PROFIL|i|d (14) / "
+     "TRAVERSALCHAINAGE: Column A|a|b|c|d|e|f|g|h|i|j|k|l (14) / AXISDATUMLEVELS: Column A|i|d (14) / "
+     "PROFILELEVELS: "
+     "PROFIL|Quergefälle|i1|h3|h2|h1|a1|a2|b1|c1|f1|g1|l1|l2|j1|k1|j3|j4|g3|g4|d1|c3|e1|f3|f2|g2|b2|c2|"
+     "j2|k2 (14)",
+     "TRAVERSALCHAINAGE", "Column A|b|l", "P8.2|0.200009999999992|13.5",
+     "Q0|0.200013988510801|13.6840582184709"},
 };
 
 } // namespace
@@ -119,18 +98,17 @@ TEST(WorkbookReaders, RealFilesGiveTheirSheetsColumnsAndRows)
         const auto sheet = std::find_if(workbook.sheets.begin(), workbook.sheets.end(),
                                         [&](const Sheet& s) { return s.name == c.sheet; });
         ASSERT_NE(sheet, workbook.sheets.end());
-        const auto rows = listRows(*sheet, c.columns, false);
+        const auto rows = listRows(*sheet, split(c.columns), false);
         ASSERT_FALSE(rows.empty());
-        EXPECT_EQ(rows.front(), c.firstRow);
-        EXPECT_EQ(rows.back(), c.lastRow);
+        EXPECT_EQ(joined(rows.front()), c.firstRow);
+        EXPECT_EQ(joined(rows.back()), c.lastRow);
     }
 }
 
 TEST(WorkbookReaders, ErrorRowsAreSkippedOrNamed)
 {
     const Workbook workbook = WorkbookFile::fromBytes(bytesOf("errors.xlsx"), "errors.xlsx");
-    EXPECT_EQ(outline(workbook),
-              (std::vector<std::string>{"Feuil1: #DIV/0! (6)", "Feuil2:  (0)", "Feuil3:  (0)"}));
+    EXPECT_EQ(outline(workbook), "Feuil1: #DIV/0! (6) / Feuil2:  (0) / Feuil3:  (0)");
     const Sheet& sheet = workbook.sheets.front();
     EXPECT_TRUE(listRows(sheet, {"#DIV/0!"}, true).empty());
     try {
@@ -175,8 +153,7 @@ TEST(WorkbookReaders, DelimitedTextIsOneSheetNamedAfterTheFile)
         std::string_view(
             "\xEF\xBB\xBFName;\"Note; long\";;Name\r\nAda;\"two\nlines \"\"quoted\"\"\";x;\r\n\r\n"),
         "A file name longer than thirty-one characters.csv");
-    EXPECT_EQ(outline(workbook), std::vector<std::string>{
-                                     "A file name longer than thirty-: Name|Note; long|Column C|Name 2 (1)"});
+    EXPECT_EQ(outline(workbook), "A file name longer than thirty-: Name|Note; long|Column C|Name 2 (1)");
     EXPECT_EQ(listRows(workbook.sheets[0], {"Note; long", "Column C"}, false),
               (std::vector<std::vector<std::string>>{{"two\nlines \"quoted\"", "x"}}));
 }
@@ -253,56 +230,41 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
     ServerProcess server;
     FilePageClient pages(server);
     SoapClient client(server);
-    auto answer = pages.publish(FilePageClient::publishing(), importForm(server, "errors.xlsx"),
-                                "errors.xlsx", bytesOf("errors.xlsx"));
-    ASSERT_TRUE(answer);
-    pugi::xml_document doc;
-    ASSERT_TRUE(doc.load_string(answer->body.c_str())) << answer->body;
-    const std::string file = selectOne(doc, "Lists/File");
-    EXPECT_EQ(select(doc, "Lists/List/SheetName"), (std::vector<std::string>{"Feuil1", "Feuil2", "Feuil3"}));
-    auto create = [&](int ignore) {
-        return client.call("CreateListFromExcel",
-                           {text("fileName", file), text("sheetName", "Feuil1"), text("title", "Errors"),
-                            text("description", ""), num("folderId", 1), num("typeId", 23),
-                            num("statusId", 27), raw("categories", ""), strings("columns", {"#DIV/0!"}),
-                            num("ignoreErrorRows", ignore)});
-    };
-    const auto refused = create(0);
-    EXPECT_NE(refused.faultString.find("Row 2 of sheet 'Feuil1'"), std::string::npos) << refused.faultString;
-    const auto kept = create(1);
-    ASSERT_EQ(kept.state, "OK");
     WebSession web(server);
     web.signIn("admin@127.0.0.1", "admin");
-    auto page = web.get("/portals/p/Lists/ListView.aspx?ListID=" + kept.result);
-    ASSERT_TRUE(page);
-    EXPECT_NE(page->body.find("No rows."), std::string::npos);
+    // The outline the page answers for an uploaded workbook, then the list view of a list from it.
+    pugi::xml_document doc;
+    auto upload = [&](const std::string& name, const std::string& bytes) {
+        auto answer = pages.publish(importForm + name, name, bytes);
+        return answer && doc.load_string(answer->body.c_str()) ? selectOne(doc, "Lists/File") : "";
+    };
+    auto view = [&](const SoapAnswer& list, const std::string& page) {
+        auto answer = web.get("/portals/p/Lists/ListView.aspx?ListID=" + list.result + "&Page=" + page);
+        return answer ? answer->body : "";
+    };
+    const std::string file = upload("errors.xlsx", bytesOf("errors.xlsx"));
+    EXPECT_EQ(select(doc, "Lists/List/SheetName"), (std::vector<std::string>{"Feuil1", "Feuil2", "Feuil3"}));
+    EXPECT_THAT(listFromWorkbook(client, file, "Feuil1", {"#DIV/0!"}, 0).faultString,
+                HasSubstr("Row 2 of sheet 'Feuil1'"));
+    const auto kept = listFromWorkbook(client, file, "Feuil1", {"#DIV/0!"}, 1);
+    ASSERT_EQ(kept.state, "OK");
+    EXPECT_THAT(view(kept, "1"), HasSubstr("No rows."));
 
     // Large lists are shown a page of rows at a time.
     std::string csv = "Number,Square\n";
     for (int n = 1; n <= 250; ++n)
         csv += std::to_string(n) + "," + std::to_string(n * n) + "\n";
-    auto squares =
-        pages.publish(FilePageClient::publishing(), importForm(server, "squares.csv"), "squares.csv", csv);
-    ASSERT_TRUE(squares);
-    ASSERT_TRUE(doc.load_string(squares->body.c_str())) << squares->body;
-    const auto list = client.call(
-        "CreateListFromExcel", {text("fileName", selectOne(doc, "Lists/File")), text("sheetName", "squares"),
-                                text("title", "Squares"), text("description", ""), num("folderId", 1),
-                                num("typeId", 23), num("statusId", 27), raw("categories", ""),
-                                strings("columns", {"Square", "Number"}), num("ignoreErrorRows", 0)});
+    const auto list = listFromWorkbook(client, upload("squares.csv", csv), "squares", {"Square", "Number"});
     ASSERT_EQ(list.state, "OK");
-    page = web.get("/portals/p/Lists/ListView.aspx?ListID=" + list.result + "&Page=3");
-    ASSERT_TRUE(page);
-    EXPECT_NE(page->body.find("<tr><th>Square</th><th>Number</th></tr><tr><td>40401</td><td>201</td></tr>"),
-              std::string::npos)
-        << page->body;
-    EXPECT_NE(page->body.find("<td>62500</td><td>250</td></tr></table>"), std::string::npos);
-    EXPECT_NE(page->body.find("Rows 201 to 250 of 250, page 3 of 3."), std::string::npos);
+    const std::string page = view(list, "3");
+    EXPECT_THAT(page,
+                HasSubstr("<tr><th>Square</th><th>Number</th></tr><tr><td>40401</td><td>201</td></tr>"));
+    EXPECT_THAT(page, HasSubstr("<td>62500</td><td>250</td></tr></table>"));
+    EXPECT_THAT(page, HasSubstr("Rows 201 to 250 of 250, page 3 of 3."));
 
     // Not a workbook: refused like any upload the server cannot take, and nothing is kept.
-    auto bad = pages.publish(FilePageClient::publishing(), importForm(server, "Book.xls"), "Book.xls",
-                             std::string("\xD0\xCF\x11\xE0\0\0\0\0", 8));
+    auto bad = pages.publish(importForm + "Book.xls", "Book.xls", std::string("\xD0\xCF\x11\xE0\0\0\0\0", 8));
     ASSERT_TRUE(bad);
     EXPECT_EQ(bad->status, 500);
-    EXPECT_NE(bad->body.find("not"), std::string::npos) << bad->body;
+    EXPECT_THAT(bad->body, HasSubstr("not"));
 }

@@ -4,67 +4,79 @@
 
 #include <httplib.h>
 
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace orvdev::test {
 
-// Posts the wizard's forms to the publishing and download pages, as multipart/form-data with
-// the fields in the order given and, for publishing, the file part "PublishedFile".
+// Posts the wizard's forms to the publishing and download pages of one release's path, as
+// multipart/form-data signed in as the given user ("user@127.0.0.1:PORT", as the wizard sends it).
+// Form fields are written "Name=value&Name=value" and follow the sign-in fields in that order.
 class FilePageClient
 {
 public:
     using Fields = std::vector<std::pair<std::string, std::string>>;
 
-    explicit FilePageClient(const ServerProcess& server) : m_http(server.host(), server.port())
+    explicit FilePageClient(const ServerProcess& server, std::string user = "admin",
+                            std::string password = "admin", std::string generation = "FileLibrary")
+        : m_http(server.host(), server.port()), m_port(server.port()), m_user(std::move(user)),
+          m_password(std::move(password)), m_generation(std::move(generation))
     {
         m_http.set_read_timeout(60, 0);
         m_http.set_write_timeout(60, 0);
     }
 
-    // The fields every form starts with; login text "admin@127.0.0.1:PORT" as the wizard sends it.
-    static Fields signedIn(const ServerProcess& server, const std::string& user = "admin",
-                           const std::string& password = "admin")
+    Fields form(const std::string& fields) const
     {
-        return {{"__EVENTTARGET", "btnSubmit"},
-                {"__EVENTARGUMENT", ""},
-                {"Login", user + "@127.0.0.1:" + std::to_string(server.port())},
-                {"Password", password}};
+        Fields out = {{"__EVENTTARGET", "btnSubmit"},
+                      {"__EVENTARGUMENT", ""},
+                      {"Login", m_user + "@127.0.0.1:" + std::to_string(m_port)},
+                      {"Password", m_password}};
+        for (std::size_t at = 0; at < fields.size();) {
+            const std::size_t end = std::min(fields.find('&', at), fields.size());
+            const std::string field = fields.substr(at, end - at);
+            const std::size_t equals = field.find('=');
+            out.emplace_back(field.substr(0, equals),
+                             equals == std::string::npos ? "" : field.substr(equals + 1));
+            at = end + 1;
+        }
+        out.emplace_back("__HARLOWE_FORM_UNIQUEID", "0A1B2C3D-4E5F-6A7B-8C9D0E1F2A3B4C5D");
+        return out;
     }
 
-    httplib::Result publish(const std::string& path, const Fields& fields, const std::string& fileName,
-                            const std::string& contents)
+    // The file goes in the part "PublishedFile"; without a file name no file part is sent.
+    httplib::Result publish(const std::string& fields, const std::string& fileName = "",
+                            const std::string& contents = "")
     {
-        httplib::MultipartFormDataItems items;
-        for (const auto& [name, value] : fields)
-            items.push_back({name, value, "", ""});
-        items.push_back({"PublishedFile", contents, fileName, "application/octet-stream"});
-        return m_http.Post(path.c_str(), items);
+        auto items = parts(fields);
+        if (!fileName.empty())
+            items.push_back({"PublishedFile", contents, fileName, "application/octet-stream"});
+        return m_http.Post(page("FilePublishing.aspx").c_str(), items);
+    }
+    httplib::Result download(const std::string& fields)
+    {
+        return m_http.Post(page("FileDownload.aspx").c_str(), parts(fields));
     }
 
-    httplib::Result post(const std::string& path, const Fields& fields)
+    std::string page(const std::string& name) const
     {
-        httplib::MultipartFormDataItems items;
-        for (const auto& [name, value] : fields)
-            items.push_back({name, value, "", ""});
-        return m_http.Post(path.c_str(), items);
+        return "/portals/127_0_0_1/" + m_generation + "/" + name;
     }
-
     httplib::Client& http() { return m_http; }
 
-    static std::string publishing(const std::string& generation = "FileLibrary")
+private:
+    httplib::MultipartFormDataItems parts(const std::string& fields) const
     {
-        return "/portals/127_0_0_1/" + generation + "/FilePublishing.aspx";
-    }
-    static std::string download(const std::string& generation = "FileLibrary")
-    {
-        return "/portals/127_0_0_1/" + generation + "/FileDownload.aspx";
+        httplib::MultipartFormDataItems items;
+        for (const auto& [name, value] : form(fields))
+            items.push_back({name, value, "", ""});
+        return items;
     }
 
-private:
     httplib::Client m_http;
+    int m_port;
+    std::string m_user, m_password, m_generation;
 };
 
 } // namespace orvdev::test

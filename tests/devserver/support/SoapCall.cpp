@@ -182,4 +182,38 @@ std::string jsonField(const std::string& line, const std::string& key)
     return line.substr(pos, end - pos);
 }
 
+std::vector<Arg> incidentArgs(const std::string& title, long long projectId,
+                              const std::vector<long long>& categories)
+{
+    return {text("title", title),           text("description", ""),
+            num("projectId", projectId),    num("typeId", 7),
+            num("priorityId", 2),           num("severityId", 12),
+            ints("categories", categories), num("incidentBoxId", -1),
+            num("contactId", -1),           num("organizationId", -1)};
+}
+
+pugi::xml_document libraryTree(SoapClient& client, long long projectId)
+{
+    return client
+        .call("FileLibraryDir", {num("folderId", 0), text("recursive", "true"), num("projectId", projectId)})
+        .answer();
+}
+
+std::string checkFileName(SoapClient& client, long long type, long long id, const std::string& name)
+{
+    return client
+        .call("CheckFileName", {num("objectTypeId", type), num("objectId", id), text("fileName", name)})
+        .result;
+}
+
+SoapAnswer listFromWorkbook(SoapClient& client, const std::string& file, const std::string& sheet,
+                            const std::vector<std::string>& columns, int ignoreErrorRows)
+{
+    return client.call("CreateListFromExcel",
+                       {text("fileName", file), text("sheetName", sheet), text("title", sheet),
+                        text("description", ""), num("folderId", 1), num("typeId", 23), num("statusId", 27),
+                        raw("categories", ""), strings("columns", columns),
+                        num("ignoreErrorRows", ignoreErrorRows)});
+}
+
 } // namespace orvdev::test

@@ -67,4 +67,13 @@ private:
 // texts, "args" as the raw JSON array text.
 std::string jsonField(const std::string& line, const std::string& key);
 
+// Requests many cases send: a minimal incident, the whole library tree, a name check ("-1" when
+// taken) and a list made from an uploaded workbook.
+std::vector<Arg> incidentArgs(const std::string& title, long long projectId = -1,
+                              const std::vector<long long>& categories = {});
+pugi::xml_document libraryTree(SoapClient& client, long long projectId = 0);
+std::string checkFileName(SoapClient& client, long long type, long long id, const std::string& name);
+SoapAnswer listFromWorkbook(SoapClient& client, const std::string& file, const std::string& sheet,
+                            const std::vector<std::string>& columns, int ignoreErrorRows = 0);
+
 } // namespace orvdev::test
