@@ -1,4 +1,3 @@
-#include "directory/DirectoryRequests.h"
 #include "directory/ProjectList.h"
 #include "shell/RunMode.h"
 
@@ -62,8 +61,6 @@ private Q_SLOTS:
     void toDoManagers();
     void msProjectSyncCheckBox_data();
     void msProjectSyncCheckBox();
-    void projectListRequest_data();
-    void projectListRequest();
 };
 
 void TestProjectLists::projectRows()
@@ -93,26 +90,21 @@ void TestProjectLists::itemComboByRunMode_data()
 {
     QTest::addColumn<int>("runMode");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("combo");
     QTest::addColumn<QList<ComboEntry>>("entries");
     const ComboEntry none{QString(), 5038, 0};
     const QList<ComboEntry> all{none, entry("Office move", -17), entry("Website", 23), entry("Orphan", 31)};
-    QTest::newRow("incident") << int(CREATEINCIDENT) << kProjects << "IncidentProjectCombo" << all;
-    QTest::newRow("task") << int(CREATETASK) << kProjects << "TaskProjectCombo" << all;
-    QTest::newRow("event") << int(CREATEEVENT) << kProjects << "EventProjectCombo" << all;
-    QTest::newRow("to-do") << int(CREATETODO) << kProjects << "ToDoProjectCombo" << all;
-    QTest::newRow("unreadable answer keeps the first entry") << int(CREATETASK) << "Server error"
-                                                             << "TaskProjectCombo" << QList<ComboEntry>{none};
-    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << "" << QList<ComboEntry>();
+    for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
+        QTest::addRow("item job %d", runMode) << runMode << kProjects << all;
+    QTest::newRow("unreadable answer keeps the first entry")
+        << int(CREATETASK) << "Server error" << QList<ComboEntry>{none};
+    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << QList<ComboEntry>();
 }
 
 void TestProjectLists::itemComboByRunMode()
 {
     QFETCH(int, runMode);
     QFETCH(QString, answer);
-    QFETCH(QString, combo);
     QFETCH(QList<ComboEntry>, entries);
-    QCOMPARE(itemProjectComboFor(runMode), combo);
     QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
 }
 
@@ -198,36 +190,6 @@ void TestProjectLists::msProjectSyncCheckBox()
     QFETCH(int, state);
     const std::optional<bool> enabled = msProjectSyncEnabled(version, projectId);
     QCOMPARE(enabled.has_value() ? int(*enabled) : -1, state);
-}
-
-void TestProjectLists::projectListRequest_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<int>("code"); // -99: no argument
-    QTest::newRow("incident") << int(CREATEINCIDENT) << "GetOrvProjectList2" << 7;
-    QTest::newRow("task") << int(CREATETASK) << "GetOrvProjectList2" << 5;
-    QTest::newRow("event") << int(CREATEEVENT) << "GetOrvProjectList2" << 4;
-    QTest::newRow("to-do") << int(CREATETODO) << "GetOrvProjectList2" << 6;
-    QTest::newRow("import") << int(IMPORTPROJECT) << "GetOrvProjectList" << -99;
-    QTest::newRow("export") << int(EXPORTPROJECT) << "GetOrvProjectList" << -99;
-    QTest::newRow("project") << int(CREATEPROJECT) << "GetOrvProjectList2" << 0;
-}
-
-void TestProjectLists::projectListRequest()
-{
-    QFETCH(int, runMode);
-    QFETCH(QString, method);
-    QFETCH(int, code);
-    const ServerCall call = projectListCall(runMode);
-    QCOMPARE(call.method, method);
-    if (code == -99) {
-        QVERIFY(call.arguments.isEmpty());
-        return;
-    }
-    QCOMPARE(call.arguments.size(), 1);
-    QCOMPARE(call.arguments[0].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(int(call.arguments[0].value<qint16>()), code);
 }
 
 QTEST_GUILESS_MAIN(TestProjectLists)
