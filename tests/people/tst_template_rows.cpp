@@ -1,9 +1,7 @@
 // The rows of the templates page without widgets: assignments made from user items and taken back,
-// the users the available list leaves out, and what reaches updateProjectFromTemplate.
-#include "items/CreateCalls.h"
+// and the users the available list leaves out.
 #include "people/PeopleAnswers.h"
 #include "people/TemplateAssignmentRows.h"
-#include "shell/RunMode.h"
 
 #include <QTest>
 
@@ -41,11 +39,7 @@ private Q_SLOTS:
     void roleOfAKey();
     void rowAfterMoving_data();
     void rowAfterMoving();
-    void templateJobs_data();
-    void templateJobs();
     void assignedUsersAreNotOffered();
-    void assignmentsReachTheTemplateCall_data();
-    void assignmentsReachTheTemplateCall();
 };
 
 void TestTemplateRows::assignAndTakeBack_data()
@@ -152,23 +146,6 @@ void TestTemplateRows::rowAfterMoving()
     QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
 }
 
-void TestTemplateRows::templateJobs_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("usesTemplates");
-    for (int mode = RunModeNone; mode <= kRunModeCount; ++mode) {
-        const bool project = mode == CREATEPROJECT || mode == IMPORTPROJECT;
-        QTest::addRow("run mode %d", mode) << mode << project;
-    }
-}
-
-void TestTemplateRows::templateJobs()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, usesTemplates);
-    QCOMPARE(people::jobUsesProjectTemplates(runMode), usesTemplates);
-}
-
 void TestTemplateRows::assignedUsersAreNotOffered()
 {
     // Two users received roles; whatever group or search lists them again, only the others are offered.
@@ -183,39 +160,6 @@ void TestTemplateRows::assignedUsersAreNotOffered()
         people::userItemOfAssignment(item(assigned[0], "Ursula Brandt (Tester)"), "Tester");
     QCOMPARE(unassignedUserItems(answer, {assigned[1]}),
              (QList<PeopleItem>{item("U1", "Ada Whitfield"), back, item("U31", "Ana Ito")}));
-}
-
-void TestTemplateRows::assignmentsReachTheTemplateCall_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("templateId");
-    QTest::addColumn<bool>("called");
-    QTest::newRow("4.0 with a template") << "4.0" << 2 << true;
-    QTest::newRow("4.7 with a template") << "4.7" << 3 << true;
-    QTest::newRow("4.7 without a template") << "4.7" << 0 << false;
-    QTest::newRow("3.5 has no templates") << "3.5" << 2 << false;
-}
-
-void TestTemplateRows::assignmentsReachTheTemplateCall()
-{
-    QFETCH(QString, version);
-    QFETCH(int, templateId);
-    QFETCH(bool, called);
-    ProjectValues values;
-    values.templateId = templateId;
-    // The keys in the order of the assignments list, as the page leaves them.
-    values.assignmentKeys =
-        QStringList{people::assignmentItem(item("U40", "Eva Jansen"), 12, "Mover").key,
-                    people::assignmentItem(item("U3", "Ursula Brandt"), 11, "Planner").key};
-    const std::optional<ServerCall> call = projectTemplateCall(values, version, 57);
-    QCOMPARE(call.has_value(), called);
-    if (!called)
-        return;
-    QCOMPARE(call->method, QString("updateProjectFromTemplate"));
-    QCOMPARE(call->arguments.size(), 3);
-    QCOMPARE(call->arguments[0].toInt(), 57);
-    QCOMPARE(call->arguments[1].toInt(), templateId);
-    QCOMPARE(call->arguments[2].value<QStringList>(), (QStringList{"40:12", "3:11"}));
 }
 
 QTEST_APPLESS_MAIN(TestTemplateRows)
