@@ -54,13 +54,10 @@ private Q_SLOTS:
     void projectRows();
     void itemComboByRunMode_data();
     void itemComboByRunMode();
-    void importAndExportListsMarkMsProjects();
     void detailsBox_data();
     void detailsBox();
     void toDoManagers_data();
     void toDoManagers();
-    void msProjectSyncCheckBox_data();
-    void msProjectSyncCheckBox();
 };
 
 void TestProjectLists::projectRows()
@@ -106,18 +103,6 @@ void TestProjectLists::itemComboByRunMode()
     QFETCH(QString, answer);
     QFETCH(QList<ComboEntry>, entries);
     QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
-}
-
-void TestProjectLists::importAndExportListsMarkMsProjects()
-{
-    const QList<ComboEntry> projects{entry("Office move (*)", -17), entry("Website", 23),
-                                     entry("Orphan", 31)};
-    QCOMPARE(importExportProjectEntries(kProjects), projects);
-    const ComboFill select = selectProjectEntries(kProjects);
-    const ComboEntry newProject{QString(), 2645, 0};
-    QCOMPARE(select.entries, QList<ComboEntry>{newProject} + projects);
-    QCOMPARE(select.selectedIndex, 0);
-    QCOMPARE(selectProjectEntries(QString()).entries, QList<ComboEntry>{newProject});
 }
 
 void TestProjectLists::detailsBox_data()
@@ -169,27 +154,6 @@ void TestProjectLists::toDoManagers()
     const ComboFill fill = toDoManagerEntries(*list, index, projectId);
     QCOMPARE(fill.entries, entries);
     QCOMPARE(fill.selectedIndex, selected);
-}
-
-void TestProjectLists::msProjectSyncCheckBox_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("projectId");
-    QTest::addColumn<int>("state"); // -1 untouched, 0 disabled, 1 enabled
-    QTest::newRow("4.7 new project") << "4.7" << 0 << 1;
-    QTest::newRow("4.7 ordinary project") << "4.7" << 23 << 1;
-    QTest::newRow("4.7 synchronized project") << "4.7" << -17 << 0;
-    QTest::newRow("4.5 untouched") << "4.5" << -17 << -1;
-    QTest::newRow("4.1 untouched") << "4.1" << 23 << -1;
-}
-
-void TestProjectLists::msProjectSyncCheckBox()
-{
-    QFETCH(QString, version);
-    QFETCH(int, projectId);
-    QFETCH(int, state);
-    const std::optional<bool> enabled = msProjectSyncEnabled(version, projectId);
-    QCOMPARE(enabled.has_value() ? int(*enabled) : -1, state);
 }
 
 QTEST_GUILESS_MAIN(TestProjectLists)

@@ -1,5 +1,5 @@
 // The rows of the templates page without widgets: assignments made from user items and taken back,
-// and the users the available list leaves out.
+// and the row that keeps the selection after a move.
 #include "people/PeopleAnswers.h"
 #include "people/TemplateAssignmentRows.h"
 
@@ -16,15 +16,6 @@ PeopleItem item(const QString& key, const QString& text, const QString& icon = "
     return PeopleItem{key, text, icon};
 }
 
-QString users(const QList<std::pair<int, QString>>& list)
-{
-    QString xml = "<Resources>";
-    for (const auto& [id, name] : list)
-        xml += "<User><UserId>" + QString::number(id) + "</UserId><FirstName>" + name.section(' ', 0, 0) +
-               "</FirstName><LastName>" + name.section(' ', 1) + "</LastName></User>";
-    return xml + "</Resources>";
-}
-
 } // namespace
 
 class TestTemplateRows : public QObject
@@ -39,7 +30,6 @@ private Q_SLOTS:
     void roleOfAKey();
     void rowAfterMoving_data();
     void rowAfterMoving();
-    void assignedUsersAreNotOffered();
 };
 
 void TestTemplateRows::assignAndTakeBack_data()
@@ -144,22 +134,6 @@ void TestTemplateRows::rowAfterMoving()
     QFETCH(int, rowsLeft);
     QFETCH(int, row);
     QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
-}
-
-void TestTemplateRows::assignedUsersAreNotOffered()
-{
-    // Two users received roles; whatever group or search lists them again, only the others are offered.
-    const QStringList assigned{people::assignmentItem(item("U3", "Ursula Brandt"), 2, "Tester").key,
-                               people::assignmentItem(item("U11", "Ana Garcia"), 1, "Developer").key};
-    const QString answer =
-        users({{1, "Ada Whitfield"}, {3, "Ursula Brandt"}, {11, "Ana Garcia"}, {31, "Ana Ito"}});
-    QCOMPARE(unassignedUserItems(answer, assigned),
-             (QList<PeopleItem>{item("U1", "Ada Whitfield"), item("U31", "Ana Ito")}));
-    // Taken back, the user is offered again by the next answer.
-    const PeopleItem back =
-        people::userItemOfAssignment(item(assigned[0], "Ursula Brandt (Tester)"), "Tester");
-    QCOMPARE(unassignedUserItems(answer, {assigned[1]}),
-             (QList<PeopleItem>{item("U1", "Ada Whitfield"), back, item("U31", "Ana Ito")}));
 }
 
 QTEST_APPLESS_MAIN(TestTemplateRows)
