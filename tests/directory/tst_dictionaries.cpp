@@ -11,51 +11,30 @@ Q_DECLARE_METATYPE(QList<ComboEntry>)
 
 namespace {
 
-// An answer as a 4.7 server sends it for the incident, event, to-do and project jobs at once (the
-// server sends only the run mode's sets; the fill must pick its own and ignore the others).
+// The sets of several jobs in one answer (a server sends only the run mode's sets; each fill picks
+// its own), as a 4.7 server writes them.
 const char* const kAnswer = R"(<?xml version="1.0" encoding="utf-8"?>
 <Dictionaries>
   <CurrentUser><IsAdmin>False</IsAdmin><IsPM>True</IsPM><IsPPM>False</IsPPM><IsHDM>0</IsHDM>
     <TimeOffset>-60</TimeOffset></CurrentUser>
-  <Priority>
-    <Item><Value>Low</Value><Data>1</Data></Item>
-    <Item><Value>Normal</Value><Data>2</Data></Item>
-    <Item><Value>High</Value><Data>3</Data></Item>
-  </Priority>
-  <IncidentType><Item><Value>Bug</Value><Data>10</Data></Item><Item><Value>Question</Value><Data>11</Data></Item></IncidentType>
-  <Severity><Item><Value>Minor</Value><Data>21</Data></Item><Item><Value>Critical</Value><Data>22</Data></Item></Severity>
   <IncidentBox><Item><Value>Support</Value><Data>5</Data></Item></IncidentBox>
   <IncidentOrganization><Item><Value>Acme Ltd</Value><Data>12</Data></Item></IncidentOrganization>
   <IncidentContact><Item><Value>Jane Roe</Value><Data>12</Data></Item><Item><Value>Tom Poe</Value><Data>40</Data></Item></IncidentContact>
-  <CompletionType><Item><Value>Any one</Value><Data>1</Data></Item><Item><Value>All</Value><Data>2</Data></Item></CompletionType>
   <ToDoOrganization><Item><Value>Globex</Value><Data>7</Data></Item></ToDoOrganization>
   <ToDoContact><Item><Value>Ann Lee</Value><Data>8</Data></Item></ToDoContact>
-  <EventType><Item><Value>Meeting</Value><Data>31</Data></Item></EventType>
-  <Organizers>
-    <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
-    <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
-  </Organizers>
   <EventOrganization><Item><Value>Initech</Value><Data>3</Data></Item></EventOrganization>
   <EventContact/>
   <ProjectType><Item><Value>Internal</Value><Data>1</Data></Item><Item><Value>External</Value><Data>2</Data></Item></ProjectType>
   <ProjectOrganization><Item><Value>Acme Ltd</Value><Data>12</Data></Item></ProjectOrganization>
   <ProjectContact><Item><Value>Jane Roe</Value><Data>12</Data></Item></ProjectContact>
   <ProjectClient><Item><Value>Old style client</Value><Data>77</Data></Item></ProjectClient>
-  <ProjectStatus><Item><Value>Active</Value><Data>1</Data></Item></ProjectStatus>
-  <ProjectCalendar><Item><Value>Standard</Value><Data>1</Data></Item></ProjectCalendar>
   <ProjectManager>
     <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
     <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
     <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
   </ProjectManager>
-  <ExecutiveManager><User><FirstName>Gus</FirstName><LastName>Holm</LastName><UserId>104</UserId></User></ExecutiveManager>
-  <ProjectCurrency><Item><Value>EUR</Value><Data>978</Data></Item></ProjectCurrency>
   <ProjectTemplate><Item><Value>Rollout</Value><Data>9</Data></Item></ProjectTemplate>
-  <ProjectPriority><Item><Value>High</Value><Data>3</Data></Item></ProjectPriority>
   <ProjectPortfolio><Item><Value>Growth</Value><Data>51</Data></Item><Item><Value>Upkeep</Value><Data>52</Data></Item></ProjectPortfolio>
-  <ProjectPhase><Item><Value>Planning</Value><Data>61</Data></Item></ProjectPhase>
-  <ListType><Item><Value>Issues</Value><Data>1</Data></Item></ListType>
-  <ListStatus><Item><Value>Open</Value><Data>2</Data></Item></ListStatus>
   <ListTemplate><Item><Value>Contacts</Value><Data>4</Data></Item></ListTemplate>
 </Dictionaries>)";
 
