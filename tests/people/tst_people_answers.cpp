@@ -43,7 +43,6 @@ class TestPeopleAnswers : public QObject
 private Q_SLOTS:
     void usersInAnswerOrder();
     void groupsIndentedByLevel();
-    void rolesWithTheirIds();
     void unusableAnswersGiveNoRows_data();
     void unusableAnswersGiveNoRows();
     void availableUsers_data();
@@ -79,14 +78,6 @@ void TestPeopleAnswers::groupsIndentedByLevel()
                                                        {"  Operations", 0, 8},
                                                        {"Guests", 0, 12}}));
     QCOMPARE(groupEntryText(0, "Odd"), QString("Odd"));
-}
-
-void TestPeopleAnswers::rolesWithTheirIds()
-{
-    const QString roles =
-        QStringLiteral("<Roles><Role><RoleId>1</RoleId><RoleName>Developer</RoleName></Role>"
-                       "<Role><RoleName>Business Analyst</RoleName><RoleId>3</RoleId></Role></Roles>");
-    QCOMPARE(roleEntries(roles), (QList<ComboEntry>{{"Developer", 0, 1}, {"Business Analyst", 0, 3}}));
 }
 
 void TestPeopleAnswers::unusableAnswersGiveNoRows_data()
