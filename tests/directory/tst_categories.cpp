@@ -1,6 +1,5 @@
 #include "directory/CategoryEditList.h"
 #include "directory/CategoryList.h"
-#include "directory/DirectoryRequests.h"
 #include "shell/RunMode.h"
 
 #include <QTest>
@@ -50,14 +49,11 @@ class TestCategories : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void rowsOfTheAnswer();
-    void fillByRunMode_data();
-    void fillByRunMode();
     void unreadableAnswerOnlyClears();
     void updateDocument_data();
     void updateDocument();
     void blankRenameIsRefused();
     void emptyTextAddsNothing();
-    void requests();
 };
 
 void TestCategories::rowsOfTheAnswer()
@@ -65,35 +61,6 @@ void TestCategories::rowsOfTheAnswer()
     QCOMPARE(categoryRows(kCategories),
              (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
     QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
-}
-
-void TestCategories::fillByRunMode_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("importNewProject");
-    QTest::addColumn<QString>("target");
-    QTest::newRow("incident") << int(CREATEINCIDENT) << false << "IncidentCategoryListView";
-    QTest::newRow("task") << int(CREATETASK) << false << "TaskCategoryListView";
-    QTest::newRow("event") << int(CREATEEVENT) << false << "EventCategoryListView";
-    QTest::newRow("list") << int(CREATELIST) << false << "ListCategoriesListView";
-    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << "ListCategoriesListView";
-    QTest::newRow("project") << int(CREATEPROJECT) << false << "ProjectCatagoryListView";
-    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << "ProjectCatagoryListView";
-    QTest::newRow("import into existing project") << int(IMPORTPROJECT) << false << "";
-    QTest::newRow("to-do has no categories") << int(CREATETODO) << false << "";
-    QTest::newRow("upload") << int(UPLOAD) << false << "";
-}
-
-void TestCategories::fillByRunMode()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, importNewProject);
-    QFETCH(QString, target);
-    const CategoryFill fill = categoryEntriesForRunMode(kCategories, runMode, importNewProject);
-    QCOMPARE(fill.clearedListViews, (QStringList{"IncidentCategoryListView", "EventCategoryListView",
-                                                 "TaskCategoryListView", "ProjectCatagoryListView"}));
-    QCOMPARE(fill.targetListView, target);
-    QCOMPARE(fill.rows.size(), target.isEmpty() ? 0 : 3);
 }
 
 void TestCategories::unreadableAnswerOnlyClears()
@@ -209,40 +176,6 @@ void TestCategories::emptyTextAddsNothing()
     CategoryEditList categories(7, {});
     categories.add(QStringLiteral("X"), true);
     QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
-}
-
-void TestCategories::requests()
-{
-    const ServerCall update = categoryUpdateCall(5, QStringLiteral("<Categories />"));
-    QCOMPARE(update.method, QStringLiteral("UpdateCategoryList"));
-    QCOMPARE(update.arguments.size(), 2);
-    QCOMPARE(update.arguments[0].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(update.arguments[0].value<qint16>(), qint16(5));
-    QCOMPARE(update.arguments[1].toString(), QStringLiteral("<Categories />"));
-
-    const ServerCall clients = categoryUpdateCall(0, QStringLiteral("<Dictionaries />"));
-    QCOMPARE(clients.method, QStringLiteral("UpdateDictionaries"));
-    QCOMPARE(clients.arguments, QVariantList{QStringLiteral("<Dictionaries />")});
-
-    const struct
-    {
-        int runMode;
-        bool importNewProject;
-        int code; // -99: no call
-    } cases[] = {{CREATEINCIDENT, false, 7}, {CREATETASK, false, 5},   {CREATEEVENT, false, 4},
-                 {CREATETODO, false, 6},     {CREATELIST, false, 15},  {IMPORTLIST, false, 15},
-                 {CREATEPROJECT, false, 3},  {IMPORTPROJECT, true, 3}, {IMPORTPROJECT, false, -99},
-                 {EXPORTCALENDAR, false, 0}, {DOWNLOAD, false, 0}};
-    for (const auto& c : cases) {
-        const std::optional<ServerCall> call = categoryListCall(c.runMode, c.importNewProject);
-        QCOMPARE(call.has_value(), c.code != -99);
-        if (!call)
-            continue;
-        QCOMPARE(call->method, QStringLiteral("GetCategoryList2"));
-        QCOMPARE(call->arguments.size(), 1);
-        QCOMPARE(call->arguments[0].metaType(), QMetaType::fromType<qint16>());
-        QCOMPARE(int(call->arguments[0].value<qint16>()), c.code);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCategories)

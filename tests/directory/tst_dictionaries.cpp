@@ -11,51 +11,30 @@ Q_DECLARE_METATYPE(QList<ComboEntry>)
 
 namespace {
 
-// An answer as a 4.7 server sends it for the incident, event, to-do and project jobs at once (the
-// server sends only the run mode's sets; the fill must pick its own and ignore the others).
+// The sets of several jobs in one answer (a server sends only the run mode's sets; each fill picks
+// its own), as a 4.7 server writes them.
 const char* const kAnswer = R"(<?xml version="1.0" encoding="utf-8"?>
 <Dictionaries>
   <CurrentUser><IsAdmin>False</IsAdmin><IsPM>True</IsPM><IsPPM>False</IsPPM><IsHDM>0</IsHDM>
     <TimeOffset>-60</TimeOffset></CurrentUser>
-  <Priority>
-    <Item><Value>Low</Value><Data>1</Data></Item>
-    <Item><Value>Normal</Value><Data>2</Data></Item>
-    <Item><Value>High</Value><Data>3</Data></Item>
-  </Priority>
-  <IncidentType><Item><Value>Bug</Value><Data>10</Data></Item><Item><Value>Question</Value><Data>11</Data></Item></IncidentType>
-  <Severity><Item><Value>Minor</Value><Data>21</Data></Item><Item><Value>Critical</Value><Data>22</Data></Item></Severity>
   <IncidentBox><Item><Value>Support</Value><Data>5</Data></Item></IncidentBox>
   <IncidentOrganization><Item><Value>Acme Ltd</Value><Data>12</Data></Item></IncidentOrganization>
   <IncidentContact><Item><Value>Jane Roe</Value><Data>12</Data></Item><Item><Value>Tom Poe</Value><Data>40</Data></Item></IncidentContact>
-  <CompletionType><Item><Value>Any one</Value><Data>1</Data></Item><Item><Value>All</Value><Data>2</Data></Item></CompletionType>
   <ToDoOrganization><Item><Value>Globex</Value><Data>7</Data></Item></ToDoOrganization>
   <ToDoContact><Item><Value>Ann Lee</Value><Data>8</Data></Item></ToDoContact>
-  <EventType><Item><Value>Meeting</Value><Data>31</Data></Item></EventType>
-  <Organizers>
-    <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
-    <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
-  </Organizers>
   <EventOrganization><Item><Value>Initech</Value><Data>3</Data></Item></EventOrganization>
   <EventContact/>
   <ProjectType><Item><Value>Internal</Value><Data>1</Data></Item><Item><Value>External</Value><Data>2</Data></Item></ProjectType>
   <ProjectOrganization><Item><Value>Acme Ltd</Value><Data>12</Data></Item></ProjectOrganization>
   <ProjectContact><Item><Value>Jane Roe</Value><Data>12</Data></Item></ProjectContact>
   <ProjectClient><Item><Value>Old style client</Value><Data>77</Data></Item></ProjectClient>
-  <ProjectStatus><Item><Value>Active</Value><Data>1</Data></Item></ProjectStatus>
-  <ProjectCalendar><Item><Value>Standard</Value><Data>1</Data></Item></ProjectCalendar>
   <ProjectManager>
     <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
     <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
     <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
   </ProjectManager>
-  <ExecutiveManager><User><FirstName>Gus</FirstName><LastName>Holm</LastName><UserId>104</UserId></User></ExecutiveManager>
-  <ProjectCurrency><Item><Value>EUR</Value><Data>978</Data></Item></ProjectCurrency>
   <ProjectTemplate><Item><Value>Rollout</Value><Data>9</Data></Item></ProjectTemplate>
-  <ProjectPriority><Item><Value>High</Value><Data>3</Data></Item></ProjectPriority>
   <ProjectPortfolio><Item><Value>Growth</Value><Data>51</Data></Item><Item><Value>Upkeep</Value><Data>52</Data></Item></ProjectPortfolio>
-  <ProjectPhase><Item><Value>Planning</Value><Data>61</Data></Item></ProjectPhase>
-  <ListType><Item><Value>Issues</Value><Data>1</Data></Item></ListType>
-  <ListStatus><Item><Value>Open</Value><Data>2</Data></Item></ListStatus>
   <ListTemplate><Item><Value>Contacts</Value><Data>4</Data></Item></ListTemplate>
 </Dictionaries>)";
 
@@ -77,57 +56,34 @@ ComboEntry fixed(int textId, qint32 data)
     return ComboEntry{QString(), textId, data};
 }
 
-QList<ComboEntry> priorities()
-{
-    return {item("Low", 1), item("Normal", 2), item("High", 3)};
-}
-
 } // namespace
 
 class TestDictionaries : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void unreadableAnswerIsNoAnswer_data();
     void unreadableAnswerIsNoAnswer();
     void currentUserFlagsAndOffset_data();
     void currentUserFlagsAndOffset();
     void profileOffsetQuestion_data();
     void profileOffsetQuestion();
-    void onlyTheRunModesPriorityComboIsFilled_data();
-    void onlyTheRunModesPriorityComboIsFilled();
-    void incidentFillByVersion_data();
-    void incidentFillByVersion();
-    void eventFillByVersion_data();
-    void eventFillByVersion();
-    void toDoClientComboByVersion_data();
-    void toDoClientComboByVersion();
-    void projectFill();
-    void projectEditButtonsFollowTheFlags_data();
-    void projectEditButtonsFollowTheFlags();
-    void listFill_data();
-    void listFill();
-    void calendarPeriods();
-    void jobsWithoutPickListsFillOnlyPriorities();
+    void clientCombosByVersion_data();
+    void clientCombosByVersion();
+    void fixedEntries();
+    void editButtonsFollowTheFlags_data();
+    void editButtonsFollowTheFlags();
+    void listTemplates();
     void projectClientReloadByVersion_data();
     void projectClientReloadByVersion();
     void itemsWithoutNumericDataAreLeftOut();
-    void dictionaryRequestCodes_data();
-    void dictionaryRequestCodes();
+    void requests_data();
+    void requests();
 };
-
-void TestDictionaries::unreadableAnswerIsNoAnswer_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("not xml") << "Server error";
-    QTest::newRow("unclosed") << "<Dictionaries><Priority>";
-}
 
 void TestDictionaries::unreadableAnswerIsNoAnswer()
 {
-    QFETCH(QString, text);
-    QVERIFY(!DictionaryAnswer::parse(text).has_value());
+    for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
+        QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
 }
 
 void TestDictionaries::currentUserFlagsAndOffset_data()
@@ -161,9 +117,7 @@ void TestDictionaries::currentUserFlagsAndOffset()
     const CurrentUserInfo user = parsed->currentUser();
     QCOMPARE(user.present, present);
     QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
-    QCOMPARE(user.timeOffset.has_value(), offset != -9999);
-    if (user.timeOffset)
-        QCOMPARE(int(*user.timeOffset), offset);
+    QCOMPARE(user.timeOffset.value_or(-9999), offset);
 }
 
 void TestDictionaries::profileOffsetQuestion_data()
@@ -193,225 +147,104 @@ void TestDictionaries::profileOffsetQuestion()
     QCOMPARE(choice.askUser, ask);
 }
 
-void TestDictionaries::onlyTheRunModesPriorityComboIsFilled_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<QString>("filledCombo");
-    QTest::newRow("incident") << int(CREATEINCIDENT) << "IncidentPriorityCombo";
-    QTest::newRow("task") << int(CREATETASK) << "TaskPriorityCombo";
-    QTest::newRow("event") << int(CREATEEVENT) << "EventPriorityCombo";
-    QTest::newRow("to-do") << int(CREATETODO) << "ToDoPriorityCombo";
-    QTest::newRow("project clears all four") << int(CREATEPROJECT) << "";
-}
-
-void TestDictionaries::onlyTheRunModesPriorityComboIsFilled()
-{
-    QFETCH(int, runMode);
-    QFETCH(QString, filledCombo);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, QStringLiteral("4.7"));
-    for (const char* name :
-         {"IncidentPriorityCombo", "TaskPriorityCombo", "EventPriorityCombo", "ToDoPriorityCombo"}) {
-        const QString combo = QString::fromLatin1(name);
-        QVERIFY2(fill.combos.contains(combo), name);
-        QCOMPARE(fill.combos[combo].entries, combo == filledCombo ? priorities() : QList<ComboEntry>());
-    }
-}
-
-void TestDictionaries::incidentFillByVersion_data()
+// Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
+// and left alone) even when the answer carries clients.
+void TestDictionaries::clientCombosByVersion_data()
 {
     QTest::addColumn<QString>("version");
-    QTest::addColumn<QList<ComboEntry>>("clients");
-    QTest::addColumn<QList<ComboEntry>>("boxes");
-    const QList<ComboEntry> clients{item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)};
-    const QList<ComboEntry> boxes{fixed(2110, -1), item("Support", 5)};
-    for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
-        QTest::newRow(version) << QString::fromLatin1(version) << QList<ComboEntry>() << QList<ComboEntry>();
-    QTest::newRow("4.5") << "4.5" << clients << boxes;
-    QTest::newRow("4.7") << "4.7" << clients << boxes;
-}
-
-void TestDictionaries::incidentFillByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(QList<ComboEntry>, clients);
-    QFETCH(QList<ComboEntry>, boxes);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), CREATEINCIDENT, version);
-    QCOMPARE(fill.combos.value(QStringLiteral("IncidentTypeCombo")).entries,
-             (QList<ComboEntry>{item("Bug", 10), item("Question", 11)}));
-    QCOMPARE(fill.combos.value(QStringLiteral("IncidentSeverityCombo")).entries,
-             (QList<ComboEntry>{item("Minor", 21), item("Critical", 22)}));
-    // Client and box combos are cleared on every version, filled on 4.5 and 4.7 only.
-    QVERIFY(fill.combos.contains(QStringLiteral("IncidentClientCombo")));
-    QCOMPARE(fill.combos.value(QStringLiteral("IncidentClientCombo")).entries, clients);
-    QCOMPARE(fill.combos.value(QStringLiteral("IncidentBoxCombo")).entries, boxes);
-    // IsPM alone lets the user edit incident categories.
-    QCOMPARE(fill.visible.value(QStringLiteral("CommandIssueCategory")), true);
-    QCOMPARE(fill.canEditCategories, std::optional<bool>(true));
-    QVERIFY(!fill.combos.contains(QStringLiteral("ProjectTypeCombo")));
-}
-
-void TestDictionaries::eventFillByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QList<ComboEntry>>("clients");
-    QTest::newRow("4.1") << "4.1" << QList<ComboEntry>();
-    QTest::newRow("4.5") << "4.5" << QList<ComboEntry>{item("Initech", -3)};
-}
-
-void TestDictionaries::eventFillByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(QList<ComboEntry>, clients);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), CREATEEVENT, version);
-    QCOMPARE(fill.combos.value(QStringLiteral("EventTypeCombo")).entries,
-             QList<ComboEntry>{item("Meeting", 31)});
-    QCOMPARE(fill.combos.value(QStringLiteral("EventManagerCombo")).entries,
-             (QList<ComboEntry>{item("Anna Berg", 101), item("Carl Dahl", 102)}));
-    QCOMPARE(fill.combos.value(QStringLiteral("EventClientCombo")).entries, clients);
-    QVERIFY(fill.combos.contains(QStringLiteral("EventClientCombo")));
-    const QList<ComboEntry> reminders = fill.combos.value(QStringLiteral("EventReminderCombo")).entries;
-    QCOMPARE(reminders, (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240),
-                                           fixed(2315, 1440), fixed(2316, 2880), fixed(2317, 4320),
-                                           fixed(2318, 10080), fixed(2319, 20160)}));
-    QVERIFY(!fill.canEditCategories.has_value());
-}
-
-void TestDictionaries::toDoClientComboByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("clients");
     for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
         QTest::newRow(version) << QString::fromLatin1(version) << false;
     QTest::newRow("4.5") << "4.5" << true;
     QTest::newRow("4.7") << "4.7" << true;
 }
 
-void TestDictionaries::toDoClientComboByVersion()
+void TestDictionaries::clientCombosByVersion()
 {
     QFETCH(QString, version);
-    QFETCH(bool, shown);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
-    QCOMPARE(fill.visible.value(QStringLiteral("ToDoClientCombo"), !shown), shown);
-    // Hidden on old servers and not touched; shown, cleared and filled by the sign rule on new ones.
-    QCOMPARE(fill.combos.contains(QStringLiteral("ToDoClientCombo")), shown);
-    if (shown)
-        QCOMPARE(fill.combos.value(QStringLiteral("ToDoClientCombo")).entries,
-                 (QList<ComboEntry>{item("Globex", -7), item("Ann Lee", 8)}));
-    QCOMPARE(fill.combos.value(QStringLiteral("ToDoCompetionTypeCombo")).entries,
-             (QList<ComboEntry>{item("Any one", 1), item("All", 2)}));
+    QFETCH(bool, clients);
+    const auto entries = [&version](int runMode, const char* combo) {
+        return dictionaryEntriesForRunMode(answer(), runMode, version).combos.value(combo).entries;
+    };
+    const auto when = [clients](const QList<ComboEntry>& list) {
+        return clients ? list : QList<ComboEntry>();
+    };
+    QCOMPARE(entries(CREATEINCIDENT, "IncidentClientCombo"),
+             when({item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)}));
+    QCOMPARE(entries(CREATEINCIDENT, "IncidentBoxCombo"), when({fixed(2110, -1), item("Support", 5)}));
+    QCOMPARE(entries(CREATEEVENT, "EventClientCombo"), when({item("Initech", -3)}));
+    const DictionaryFill toDo = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
+    QCOMPARE(toDo.visible.value("ToDoClientCombo", !clients), clients);
+    QCOMPARE(toDo.combos.contains("ToDoClientCombo"), clients);
+    QCOMPARE(toDo.combos.value("ToDoClientCombo").entries, when({item("Globex", -7), item("Ann Lee", 8)}));
 }
 
-void TestDictionaries::projectFill()
+// The entries the wizard adds itself, and what a new project page preselects.
+void TestDictionaries::fixedEntries()
 {
+    QCOMPARE(
+        dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7").combos.value("EventReminderCombo").entries,
+        (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
+                           fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080), fixed(2319, 20160)}));
     for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
-        const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, QStringLiteral("4.7"));
-        const ComboEntry none = fixed(5038, 0);
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectTypeCombo")).entries,
-                 (QList<ComboEntry>{item("Internal", 1), item("External", 2)}));
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectClientCombo")).entries,
-                 (QList<ComboEntry>{none, item("Acme Ltd", -12), item("Jane Roe", 12)}));
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectStatusCombo")).entries,
-                 QList<ComboEntry>{item("Active", 1)});
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectCalendarCombo")).entries,
-                 QList<ComboEntry>{item("Standard", 1)});
-        const ComboFill managers = fill.combos.value(QStringLiteral("ProjectManagerCombo"));
-        QCOMPARE(managers.entries,
-                 (QList<ComboEntry>{item("Anna Berg", 101), item("Carl Dahl", 102), item("Eva Falk", 103)}));
-        QCOMPARE(managers.selectedIndex, 1); // the current user
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectExecutiveCombo")).entries,
-                 (QList<ComboEntry>{none, item("Gus Holm", 104)}));
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectCurrencyCombo")).entries,
-                 QList<ComboEntry>{item("EUR", 978)});
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectTemplateCombo")).entries,
-                 (QList<ComboEntry>{none, item("Rollout", 9)}));
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectPriorityCombo")).entries,
-                 QList<ComboEntry>{item("High", 3)});
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectPhaseCombo")).entries,
-                 QList<ComboEntry>{item("Planning", 61)});
-        QCOMPARE(fill.listViews.value(QStringLiteral("ProjectPortfolioListView")),
+        const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
+        QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
+        QCOMPARE(fill.combos.value("ProjectTypeCombo").selectedIndex, -1);
+        QCOMPARE(fill.combos.value("ProjectTemplateCombo").entries,
+                 (QList<ComboEntry>{fixed(5038, 0), item("Rollout", 9)}));
+        QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
                  (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
-        QCOMPARE(fill.combos.value(QStringLiteral("ProjectTypeCombo")).selectedIndex, -1);
     }
-}
-
-void TestDictionaries::projectEditButtonsFollowTheFlags_data()
-{
-    QTest::addColumn<QString>("currentUser");
-    QTest::addColumn<bool>("canEdit");
-    QTest::newRow("admin") << "<CurrentUser><IsAdmin>True</IsAdmin></CurrentUser>" << true;
-    QTest::newRow("portfolio manager") << "<CurrentUser><IsPPM>True</IsPPM></CurrentUser>" << true;
-    QTest::newRow("project manager") << "<CurrentUser><IsPM>True</IsPM></CurrentUser>" << true;
-    QTest::newRow("help desk manager only") << "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>" << false;
-    QTest::newRow("no current user") << "" << false;
-}
-
-void TestDictionaries::projectEditButtonsFollowTheFlags()
-{
-    QFETCH(QString, currentUser);
-    QFETCH(bool, canEdit);
-    const std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(
-        QStringLiteral("<Dictionaries>") + currentUser + QStringLiteral("</Dictionaries>"));
-    QVERIFY(parsed);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, QStringLiteral("4.5"));
-    QCOMPARE(fill.visible.value(QStringLiteral("CommandAddClient")), canEdit);
-    QCOMPARE(fill.visible.value(QStringLiteral("CommandAddProjectCategory")), canEdit);
-    QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
-    // Missing dictionaries give only the fixed entries.
-    QCOMPARE(fill.combos.value(QStringLiteral("ProjectClientCombo")).entries,
-             QList<ComboEntry>{fixed(5038, 0)});
-    QCOMPARE(fill.combos.value(QStringLiteral("ProjectManagerCombo")).entries, QList<ComboEntry>());
-    QCOMPARE(fill.combos.value(QStringLiteral("ProjectManagerCombo")).selectedIndex, -1);
-
-    const DictionaryFill incident =
-        dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, QStringLiteral("4.5"));
-    QCOMPARE(incident.visible.value(QStringLiteral("CommandIssueCategory")),
-             canEdit || currentUser.contains(QLatin1String("IsHDM")));
-}
-
-void TestDictionaries::listFill_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<QList<ComboEntry>>("templates");
-    QTest::newRow("create list") << int(CREATELIST) << QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)};
-    QTest::newRow("list from a sheet: no templates") << int(IMPORTLIST) << QList<ComboEntry>{fixed(3101, 0)};
-}
-
-void TestDictionaries::listFill()
-{
-    QFETCH(int, runMode);
-    QFETCH(QList<ComboEntry>, templates);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, QStringLiteral("4.1"));
-    QCOMPARE(fill.combos.value(QStringLiteral("ListTypeCombo")).entries,
-             QList<ComboEntry>{item("Issues", 1)});
-    QCOMPARE(fill.combos.value(QStringLiteral("ListStatusCombo")).entries,
-             QList<ComboEntry>{item("Open", 2)});
-    QCOMPARE(fill.combos.value(QStringLiteral("ListTemplateCombo")).entries, templates);
-    QVERIFY(fill.listViews.contains(QStringLiteral("ListCategoriesListView")));
-    QVERIFY(fill.listViews.value(QStringLiteral("ListCategoriesListView")).isEmpty());
-}
-
-void TestDictionaries::calendarPeriods()
-{
-    const DictionaryFill fill =
-        dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, QStringLiteral("4.7"), 3);
-    const ComboFill periods = fill.combos.value(QStringLiteral("ExportCalendarTimeFilterCombo"));
+    // The calendar export preselects the period remembered from the last run.
+    const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
+                                  .combos.value("ExportCalendarTimeFilterCombo");
     QCOMPARE(periods.entries.size(), 9);
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(periods.entries[i].textId, 2910 + i);
+    QCOMPARE(periods.entries.last().textId, 2918);
     QCOMPARE(periods.selectedIndex, 3);
 }
 
-void TestDictionaries::jobsWithoutPickListsFillOnlyPriorities()
+void TestDictionaries::editButtonsFollowTheFlags_data()
 {
-    for (int runMode : {int(UPLOAD), int(DOWNLOAD), int(EXPORTPROJECT)}) {
-        const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, QStringLiteral("4.7"));
-        QCOMPARE(fill.combos.keys(), (QList<QString>{"EventPriorityCombo", "IncidentPriorityCombo",
-                                                     "TaskPriorityCombo", "ToDoPriorityCombo"}));
-        for (const ComboFill& combo : fill.combos)
-            QVERIFY(combo.entries.isEmpty());
-        QVERIFY(fill.listViews.isEmpty());
-        QVERIFY(fill.visible.isEmpty());
-    }
+    QTest::addColumn<QString>("currentUser");
+    QTest::addColumn<bool>("canEdit");
+    QTest::addColumn<bool>("incidentCategories");
+    QTest::newRow("admin") << "<CurrentUser><IsAdmin>True</IsAdmin></CurrentUser>" << true << true;
+    QTest::newRow("portfolio manager") << "<CurrentUser><IsPPM>True</IsPPM></CurrentUser>" << true << true;
+    QTest::newRow("project manager") << "<CurrentUser><IsPM>True</IsPM></CurrentUser>" << true << true;
+    QTest::newRow("help desk manager only")
+        << "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>" << false << true;
+    QTest::newRow("no current user") << "" << false << false;
+}
+
+void TestDictionaries::editButtonsFollowTheFlags()
+{
+    QFETCH(QString, currentUser);
+    QFETCH(bool, canEdit);
+    QFETCH(bool, incidentCategories);
+    const std::optional<DictionaryAnswer> parsed =
+        DictionaryAnswer::parse("<Dictionaries>" + currentUser + "</Dictionaries>");
+    QVERIFY(parsed);
+    const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
+    QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
+    QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
+    QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
+    // Missing dictionaries give only the fixed entries.
+    QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
+    QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
+    const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
+    QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
+    QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
+}
+
+void TestDictionaries::listTemplates()
+{
+    const auto templates = [](int runMode) {
+        return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
+            .combos.value("ListTemplateCombo")
+            .entries;
+    };
+    QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
+    QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns
 }
 
 void TestDictionaries::projectClientReloadByVersion_data()
@@ -440,45 +273,69 @@ void TestDictionaries::itemsWithoutNumericDataAreLeftOut()
     const DictionaryAnswer parsed = answer(
         "<Dictionaries><Priority><Item><Value>A</Value><Data>1</Data></Item><Item><Value>B</Value></Item>"
         "<Item><Value>C</Value><Data>x</Data></Item><Item><Data> 4 </Data></Item></Priority></Dictionaries>");
-    QCOMPARE(parsed.items(QStringLiteral("Priority")),
-             (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
-    QCOMPARE(parsed.items(QStringLiteral("Severity")), QList<DictionaryItem>());
+    QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
+    QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
 }
 
-void TestDictionaries::dictionaryRequestCodes_data()
+// The object type code each job asks the directory calls for: one 16-bit number, the last argument.
+// kNone: no call (for the project list: GetOrvProjectList without arguments); kAny: not asked here.
+namespace {
+constexpr int kNone = -99;
+constexpr int kAny = -98;
+
+QString describe(const std::optional<ServerCall>& call)
+{
+    if (!call)
+        return QString();
+    if (call->arguments.isEmpty())
+        return call->method;
+    const QVariant code = call->arguments.last();
+    return call->method + ' ' + (code.metaType() == QMetaType::fromType<qint16>() ? code.toString() : "?");
+}
+} // namespace
+
+void TestDictionaries::requests_data()
 {
     QTest::addColumn<int>("runMode");
     QTest::addColumn<bool>("importNewProject");
-    QTest::addColumn<int>("code"); // -99: no request
-    QTest::newRow("incident") << int(CREATEINCIDENT) << false << 7;
-    QTest::newRow("task") << int(CREATETASK) << false << 5;
-    QTest::newRow("event") << int(CREATEEVENT) << false << 4;
-    QTest::newRow("to-do") << int(CREATETODO) << false << 6;
-    QTest::newRow("list") << int(CREATELIST) << false << 15;
-    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << 15;
-    QTest::newRow("project") << int(CREATEPROJECT) << false << 3;
-    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << 3;
-    QTest::newRow("import into existing project") << int(IMPORTPROJECT) << false << -99;
-    QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << -1;
-    QTest::newRow("upload") << int(UPLOAD) << false << 0;
-    QTest::newRow("export project") << int(EXPORTPROJECT) << false << 0;
+    QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
+    QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
+    QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
+    QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
+    QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
+    QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
+    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
+    QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
+    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
+    QTest::newRow("import into existing project")
+        << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
+    QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
+    QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
+    QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
+    QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
 }
 
-void TestDictionaries::dictionaryRequestCodes()
+void TestDictionaries::requests()
 {
     QFETCH(int, runMode);
     QFETCH(bool, importNewProject);
-    QFETCH(int, code);
-    const std::optional<ServerCall> call =
-        loadDictionariesCall(QStringLiteral("en"), runMode, importNewProject);
-    QCOMPARE(call.has_value(), code != -99);
-    if (!call)
-        return;
-    QCOMPARE(call->method, QStringLiteral("LoadDictionaries"));
-    QCOMPARE(call->arguments.size(), 2);
-    QCOMPARE(call->arguments[0], QVariant(QStringLiteral("en")));
-    QCOMPARE(call->arguments[1].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(call->arguments[1].value<qint16>(), qint16(code));
+    QFETCH(QList<int>, codes);
+    const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
+    if (dictionaries)
+        QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
+    const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
+                            describe(projectListCall(runMode))};
+    const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
+    QStringList expected;
+    for (int i = 0; i < 3; ++i) {
+        if (codes[i] == kAny)
+            expected << found[i];
+        else if (codes[i] == kNone)
+            expected << (i == 2 ? "GetOrvProjectList" : "");
+        else
+            expected << methods[i] + ' ' + QString::number(codes[i]);
+    }
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(TestDictionaries)

@@ -1,4 +1,3 @@
-#include "directory/DirectoryRequests.h"
 #include "directory/ProjectList.h"
 #include "shell/RunMode.h"
 
@@ -55,15 +54,10 @@ private Q_SLOTS:
     void projectRows();
     void itemComboByRunMode_data();
     void itemComboByRunMode();
-    void importAndExportListsMarkMsProjects();
     void detailsBox_data();
     void detailsBox();
     void toDoManagers_data();
     void toDoManagers();
-    void msProjectSyncCheckBox_data();
-    void msProjectSyncCheckBox();
-    void projectListRequest_data();
-    void projectListRequest();
 };
 
 void TestProjectLists::projectRows()
@@ -93,39 +87,22 @@ void TestProjectLists::itemComboByRunMode_data()
 {
     QTest::addColumn<int>("runMode");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("combo");
     QTest::addColumn<QList<ComboEntry>>("entries");
     const ComboEntry none{QString(), 5038, 0};
     const QList<ComboEntry> all{none, entry("Office move", -17), entry("Website", 23), entry("Orphan", 31)};
-    QTest::newRow("incident") << int(CREATEINCIDENT) << kProjects << "IncidentProjectCombo" << all;
-    QTest::newRow("task") << int(CREATETASK) << kProjects << "TaskProjectCombo" << all;
-    QTest::newRow("event") << int(CREATEEVENT) << kProjects << "EventProjectCombo" << all;
-    QTest::newRow("to-do") << int(CREATETODO) << kProjects << "ToDoProjectCombo" << all;
-    QTest::newRow("unreadable answer keeps the first entry") << int(CREATETASK) << "Server error"
-                                                             << "TaskProjectCombo" << QList<ComboEntry>{none};
-    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << "" << QList<ComboEntry>();
+    for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
+        QTest::addRow("item job %d", runMode) << runMode << kProjects << all;
+    QTest::newRow("unreadable answer keeps the first entry")
+        << int(CREATETASK) << "Server error" << QList<ComboEntry>{none};
+    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << QList<ComboEntry>();
 }
 
 void TestProjectLists::itemComboByRunMode()
 {
     QFETCH(int, runMode);
     QFETCH(QString, answer);
-    QFETCH(QString, combo);
     QFETCH(QList<ComboEntry>, entries);
-    QCOMPARE(itemProjectComboFor(runMode), combo);
     QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
-}
-
-void TestProjectLists::importAndExportListsMarkMsProjects()
-{
-    const QList<ComboEntry> projects{entry("Office move (*)", -17), entry("Website", 23),
-                                     entry("Orphan", 31)};
-    QCOMPARE(importExportProjectEntries(kProjects), projects);
-    const ComboFill select = selectProjectEntries(kProjects);
-    const ComboEntry newProject{QString(), 2645, 0};
-    QCOMPARE(select.entries, QList<ComboEntry>{newProject} + projects);
-    QCOMPARE(select.selectedIndex, 0);
-    QCOMPARE(selectProjectEntries(QString()).entries, QList<ComboEntry>{newProject});
 }
 
 void TestProjectLists::detailsBox_data()
@@ -177,57 +154,6 @@ void TestProjectLists::toDoManagers()
     const ComboFill fill = toDoManagerEntries(*list, index, projectId);
     QCOMPARE(fill.entries, entries);
     QCOMPARE(fill.selectedIndex, selected);
-}
-
-void TestProjectLists::msProjectSyncCheckBox_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("projectId");
-    QTest::addColumn<int>("state"); // -1 untouched, 0 disabled, 1 enabled
-    QTest::newRow("4.7 new project") << "4.7" << 0 << 1;
-    QTest::newRow("4.7 ordinary project") << "4.7" << 23 << 1;
-    QTest::newRow("4.7 synchronized project") << "4.7" << -17 << 0;
-    QTest::newRow("4.5 untouched") << "4.5" << -17 << -1;
-    QTest::newRow("4.1 untouched") << "4.1" << 23 << -1;
-}
-
-void TestProjectLists::msProjectSyncCheckBox()
-{
-    QFETCH(QString, version);
-    QFETCH(int, projectId);
-    QFETCH(int, state);
-    const std::optional<bool> enabled = msProjectSyncEnabled(version, projectId);
-    QCOMPARE(enabled.has_value() ? int(*enabled) : -1, state);
-}
-
-void TestProjectLists::projectListRequest_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<int>("code"); // -99: no argument
-    QTest::newRow("incident") << int(CREATEINCIDENT) << "GetOrvProjectList2" << 7;
-    QTest::newRow("task") << int(CREATETASK) << "GetOrvProjectList2" << 5;
-    QTest::newRow("event") << int(CREATEEVENT) << "GetOrvProjectList2" << 4;
-    QTest::newRow("to-do") << int(CREATETODO) << "GetOrvProjectList2" << 6;
-    QTest::newRow("import") << int(IMPORTPROJECT) << "GetOrvProjectList" << -99;
-    QTest::newRow("export") << int(EXPORTPROJECT) << "GetOrvProjectList" << -99;
-    QTest::newRow("project") << int(CREATEPROJECT) << "GetOrvProjectList2" << 0;
-}
-
-void TestProjectLists::projectListRequest()
-{
-    QFETCH(int, runMode);
-    QFETCH(QString, method);
-    QFETCH(int, code);
-    const ServerCall call = projectListCall(runMode);
-    QCOMPARE(call.method, method);
-    if (code == -99) {
-        QVERIFY(call.arguments.isEmpty());
-        return;
-    }
-    QCOMPARE(call.arguments.size(), 1);
-    QCOMPARE(call.arguments[0].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(int(call.arguments[0].value<qint16>()), code);
 }
 
 QTEST_GUILESS_MAIN(TestProjectLists)

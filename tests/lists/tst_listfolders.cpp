@@ -37,7 +37,6 @@ private Q_SLOTS:
     void parse();
     void unreadableAnswer_data();
     void unreadableAnswer();
-    void call();
 };
 
 void TestListFolders::parse_data()
@@ -109,17 +108,6 @@ void TestListFolders::unreadableAnswer()
 {
     QFETCH(QString, xml);
     QVERIFY(!parseListFolders(xml).has_value());
-}
-
-void TestListFolders::call()
-{
-    const ServerCall c = listFoldersCall();
-    QCOMPARE(c.method, QStringLiteral("GetListFolders"));
-    QCOMPARE(c.arguments.size(), 2);
-    QCOMPARE(c.arguments.at(0).metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(c.arguments.at(1).metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(c.arguments.at(0).value<qint16>(), qint16(0));
-    QCOMPARE(c.arguments.at(1).value<qint16>(), qint16(-1));
 }
 
 QTEST_GUILESS_MAIN(TestListFolders)

@@ -1,4 +1,4 @@
-// The people answers read into rows, the query calls and the set-up of the team page per job.
+// The people answers read into rows and the set-up of the team page per job.
 #include "people/PeopleAnswers.h"
 #include "people/PeopleRequests.h"
 #include "people/TeamPageMode.h"
@@ -43,12 +43,10 @@ class TestPeopleAnswers : public QObject
 private Q_SLOTS:
     void usersInAnswerOrder();
     void groupsIndentedByLevel();
-    void rolesWithTheirIds();
     void unusableAnswersGiveNoRows_data();
     void unusableAnswersGiveNoRows();
     void availableUsers_data();
     void availableUsers();
-    void queryCalls();
     void preselectedUsers_data();
     void preselectedUsers();
     void teamPageModes_data();
@@ -80,14 +78,6 @@ void TestPeopleAnswers::groupsIndentedByLevel()
                                                        {"  Operations", 0, 8},
                                                        {"Guests", 0, 12}}));
     QCOMPARE(groupEntryText(0, "Odd"), QString("Odd"));
-}
-
-void TestPeopleAnswers::rolesWithTheirIds()
-{
-    const QString roles =
-        QStringLiteral("<Roles><Role><RoleId>1</RoleId><RoleName>Developer</RoleName></Role>"
-                       "<Role><RoleName>Business Analyst</RoleName><RoleId>3</RoleId></Role></Roles>");
-    QCOMPARE(roleEntries(roles), (QList<ComboEntry>{{"Developer", 0, 1}, {"Business Analyst", 0, 3}}));
 }
 
 void TestPeopleAnswers::unusableAnswersGiveNoRows_data()
@@ -135,37 +125,6 @@ void TestPeopleAnswers::availableUsers()
     QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
     // The templates page compares the user part of its assignment keys the same way.
     QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
-}
-
-void TestPeopleAnswers::queryCalls()
-{
-    const ServerCall search = resourcesBySubstringCall(" an ");
-    QCOMPARE(search.method, QString("GetResourceListBySubstring"));
-    QCOMPARE(search.arguments, QVariantList{QString(" an ")});
-    QCOMPARE(search.arguments[0].metaType(), QMetaType::fromType<QString>());
-
-    const ServerCall group = resourcesByGroupCall(3);
-    QCOMPARE(group.method, QString("GetResourceListByGroup"));
-    QCOMPARE(group.arguments.size(), 1);
-    QCOMPARE(group.arguments[0].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(group.arguments[0].value<qint16>(), qint16(3));
-
-    QCOMPARE(groupListCall(), (ServerCall{"GetGroupList", {}}));
-
-    const ServerCall users = resourcesByUserListCall({2, 3, 35});
-    QCOMPARE(users.method, QString("GetResourceListByOrvUsers"));
-    QCOMPARE(users.arguments[0].metaType(), QMetaType::fromType<QList<qint32>>());
-    QCOMPARE(users.arguments[0].value<QList<qint32>>(), (QList<qint32>{2, 3, 35}));
-
-    const ServerCall project = resourcesByProjectCall(-4);
-    QCOMPARE(project.method, QString("GetResourceListByProject"));
-    QCOMPARE(project.arguments[0].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(project.arguments[0].value<qint16>(), qint16(-4));
-
-    const ServerCall roles = roleListCall(70000);
-    QCOMPARE(roles.method, QString("GetRoleList"));
-    QCOMPARE(roles.arguments[0].metaType(), QMetaType::fromType<qint32>());
-    QCOMPARE(roles.arguments[0].value<qint32>(), 70000);
 }
 
 void TestPeopleAnswers::preselectedUsers_data()

@@ -1,9 +1,7 @@
 // The rows of the templates page without widgets: assignments made from user items and taken back,
-// the users the available list leaves out, and what reaches updateProjectFromTemplate.
-#include "items/CreateCalls.h"
+// and the row that keeps the selection after a move.
 #include "people/PeopleAnswers.h"
 #include "people/TemplateAssignmentRows.h"
-#include "shell/RunMode.h"
 
 #include <QTest>
 
@@ -16,15 +14,6 @@ namespace {
 PeopleItem item(const QString& key, const QString& text, const QString& icon = "<user>")
 {
     return PeopleItem{key, text, icon};
-}
-
-QString users(const QList<std::pair<int, QString>>& list)
-{
-    QString xml = "<Resources>";
-    for (const auto& [id, name] : list)
-        xml += "<User><UserId>" + QString::number(id) + "</UserId><FirstName>" + name.section(' ', 0, 0) +
-               "</FirstName><LastName>" + name.section(' ', 1) + "</LastName></User>";
-    return xml + "</Resources>";
 }
 
 } // namespace
@@ -41,11 +30,6 @@ private Q_SLOTS:
     void roleOfAKey();
     void rowAfterMoving_data();
     void rowAfterMoving();
-    void templateJobs_data();
-    void templateJobs();
-    void assignedUsersAreNotOffered();
-    void assignmentsReachTheTemplateCall_data();
-    void assignmentsReachTheTemplateCall();
 };
 
 void TestTemplateRows::assignAndTakeBack_data()
@@ -150,72 +134,6 @@ void TestTemplateRows::rowAfterMoving()
     QFETCH(int, rowsLeft);
     QFETCH(int, row);
     QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
-}
-
-void TestTemplateRows::templateJobs_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("usesTemplates");
-    for (int mode = RunModeNone; mode <= kRunModeCount; ++mode) {
-        const bool project = mode == CREATEPROJECT || mode == IMPORTPROJECT;
-        QTest::addRow("run mode %d", mode) << mode << project;
-    }
-}
-
-void TestTemplateRows::templateJobs()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, usesTemplates);
-    QCOMPARE(people::jobUsesProjectTemplates(runMode), usesTemplates);
-}
-
-void TestTemplateRows::assignedUsersAreNotOffered()
-{
-    // Two users received roles; whatever group or search lists them again, only the others are offered.
-    const QStringList assigned{people::assignmentItem(item("U3", "Ursula Brandt"), 2, "Tester").key,
-                               people::assignmentItem(item("U11", "Ana Garcia"), 1, "Developer").key};
-    const QString answer =
-        users({{1, "Ada Whitfield"}, {3, "Ursula Brandt"}, {11, "Ana Garcia"}, {31, "Ana Ito"}});
-    QCOMPARE(unassignedUserItems(answer, assigned),
-             (QList<PeopleItem>{item("U1", "Ada Whitfield"), item("U31", "Ana Ito")}));
-    // Taken back, the user is offered again by the next answer.
-    const PeopleItem back =
-        people::userItemOfAssignment(item(assigned[0], "Ursula Brandt (Tester)"), "Tester");
-    QCOMPARE(unassignedUserItems(answer, {assigned[1]}),
-             (QList<PeopleItem>{item("U1", "Ada Whitfield"), back, item("U31", "Ana Ito")}));
-}
-
-void TestTemplateRows::assignmentsReachTheTemplateCall_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("templateId");
-    QTest::addColumn<bool>("called");
-    QTest::newRow("4.0 with a template") << "4.0" << 2 << true;
-    QTest::newRow("4.7 with a template") << "4.7" << 3 << true;
-    QTest::newRow("4.7 without a template") << "4.7" << 0 << false;
-    QTest::newRow("3.5 has no templates") << "3.5" << 2 << false;
-}
-
-void TestTemplateRows::assignmentsReachTheTemplateCall()
-{
-    QFETCH(QString, version);
-    QFETCH(int, templateId);
-    QFETCH(bool, called);
-    ProjectValues values;
-    values.templateId = templateId;
-    // The keys in the order of the assignments list, as the page leaves them.
-    values.assignmentKeys =
-        QStringList{people::assignmentItem(item("U40", "Eva Jansen"), 12, "Mover").key,
-                    people::assignmentItem(item("U3", "Ursula Brandt"), 11, "Planner").key};
-    const std::optional<ServerCall> call = projectTemplateCall(values, version, 57);
-    QCOMPARE(call.has_value(), called);
-    if (!called)
-        return;
-    QCOMPARE(call->method, QString("updateProjectFromTemplate"));
-    QCOMPARE(call->arguments.size(), 3);
-    QCOMPARE(call->arguments[0].toInt(), 57);
-    QCOMPARE(call->arguments[1].toInt(), templateId);
-    QCOMPARE(call->arguments[2].value<QStringList>(), (QStringList{"40:12", "3:11"}));
 }
 
 QTEST_APPLESS_MAIN(TestTemplateRows)
