@@ -91,8 +91,6 @@ void TestFiles::publish_data()
         folder("4.5", "key:A1", "ObjectTypeId=10 AssetId=1 ObjectId=0 FileName=%1 FolderID=- AssetID=-"));
     add("4.1 folder: no name check, no name",
         folder("4.1", "key:F4", "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=- FolderID=- AssetID=-"));
-    add("3.5 folder",
-        folder("3.5", "key:F2", "ObjectTypeId=10 AssetId=0 ObjectId=2 FileName=- FolderID=- AssetID=-"));
     add("3.0 folder: the old form",
         folder("3.0", "key:F4", "ObjectTypeId=- AssetId=- ObjectId=- FileName=- FolderID=4 AssetID=0"));
     // Attachments go to the new incident once it exists: %2 is its id, as the name check got it.

@@ -98,6 +98,14 @@ QString json(const QJsonArray& args)
     return QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact));
 }
 
+// The keyword of each job (in the spellings a command line may use) and its page path.
+const QMap<QString, std::pair<QString, QList<int>>> kJobs{
+    {"incident", {"/createincident", {0, 1, 2, 20, 21}}},
+    {"task", {"/createtask", {0, 1, 3, 18, 20, 21}}},
+    {"event", {"/CREATEEVENT", {0, 1, 4, 18, 20, 21}}},
+    {"to-do", {"-createtodo", {0, 1, 5, 18, 20, 21}}},
+    {"project", {"/createproject", {0, 1, 8, 9, 18, 20, 21}}}};
+
 // The computer the wizard runs on: India (bias -330, no daylight time); admin's profile says UTC.
 constexpr int kLocalBias = -330;
 constexpr int kProfileOffset = 0;
@@ -166,9 +174,10 @@ void TestItems::runs_data()
                 return;
             QTest::newRow(qPrintable(job + " on " + v.version +
                                      (messages.isEmpty() ? "" : ", zone " + v.timeZoneAnswer)))
-                << Scenario{.job = {"/create" + QString(job).remove('-')},
+                << Scenario{.job = {kJobs.value(job).first},
                             .answers = answers + messages,
                             .version = v.version,
+                            .pages = kJobs.value(job).second,
                             .calls = {method + ' ' + json(args) + " OK"},
                             .err = messages.isEmpty() ? QStringList{} : QStringList{"[5061]"},
                             .out = {report}};
