@@ -93,11 +93,6 @@ QString teamAnswers(const QString& plain, const QString& confirming, bool projec
     return "[page 18]\n" + pick(plain) + "MustConfirmedCheck = 1\n" + pick(confirming);
 }
 
-QString json(const QJsonArray& args)
-{
-    return QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact));
-}
-
 // The keyword of each job (in the spellings a command line may use) and its page path.
 const QMap<QString, std::pair<QString, QList<int>>> kJobs{
     {"incident", {"/createincident", {0, 1, 2, 20, 21}}},
@@ -178,7 +173,7 @@ void TestItems::runs_data()
                             .answers = answers + messages,
                             .version = v.version,
                             .pages = kJobs.value(job).second,
-                            .calls = {method + ' ' + json(args) + " OK"},
+                            .calls = {method + ' ' + compactJson(args) + " OK"},
                             .err = messages.isEmpty() ? QStringList{} : QStringList{"[5061]"},
                             .out = {report}};
         };

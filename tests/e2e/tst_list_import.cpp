@@ -9,24 +9,19 @@
 
 namespace {
 
-QString json(const QStringList& values)
-{
-    return QString::fromUtf8(
-        QJsonDocument(QJsonArray::fromStringList(values)).toJson(QJsonDocument::Compact));
-}
-
 // A workbook of tests/data/workbooks imported into a list "Imported", its sheet's columns checked.
 Scenario importRow(const QString& file, const QString& sheet, const QString& columns,
                    bool ignoreErrorRows = true)
 {
-    return Scenario{
-        .job = {"/importlist", WORKBOOKS "/" + file},
-        .answers = "[page 14]\nListTitleText = Imported\nListFolderTreeView = key:F5\n[page 17]\n"
-                   "ExcelSheetList = " +
-                   sheet + "\nExcelSheetFieldList = " + columns + "\nIgnoreErrorImportRowCheck = " +
-                   (ignoreErrorRows ? "1" : "0") + "\n[messages]\n5061 = Yes\n",
-        .pages = {0, 1, 14, 17, 21},
-        .calls = {"CreateListFromExcel [*,\"" + sheet + "\",*," + json(columns.split('|')) + ",1] OK"}};
+    return Scenario{.job = {"/importlist", WORKBOOKS "/" + file},
+                    .answers = "[page 14]\nListTitleText = Imported\nListFolderTreeView = key:F5\n[page 17]\n"
+                               "ExcelSheetList = " +
+                               sheet + "\nExcelSheetFieldList = " + columns +
+                               "\nIgnoreErrorImportRowCheck = " + (ignoreErrorRows ? "1" : "0") +
+                               "\n[messages]\n5061 = Yes\n",
+                    .pages = {0, 1, 14, 17, 21},
+                    .calls = {"CreateListFromExcel [*,\"" + sheet + "\",*," +
+                              compactJson(QJsonArray::fromStringList(columns.split('|'))) + ",1] OK"}};
 }
 
 } // namespace
@@ -79,12 +74,10 @@ void TestListImport::imports_data()
     QTest::newRow("4.0, workbook named on the command line") << csv("4.0", true) << 2 << "Ada|Leeds"
                                                              << "Ben|York";
 
+    // How the server reads each workbook is the server's own test; these rows pick sheets and columns the
+    // wizard offers from it: a later sheet, sheet and column names beyond ASCII, 30 columns, merged cells.
     const QString note = "This workbook contains 4 sheets: Visible, Hidden, VeryHidden and Chart";
-    QTest::newRow("any_sheets.xls") << importRow("any_sheets.xls", "Visible", "1|2") << 3 << "3|4"
-                                    << note + "|";
     QTest::newRow("any_sheets.xlsx") << importRow("any_sheets.xlsx", "Visible", "1") << 3 << "3" << note;
-    QTest::newRow("date.xlsx") << importRow("date.xlsx", "Sheet1", "2021-01-01|15") << 2 << "2021-01-02|16"
-                               << "1900-01-10T15:10:10|17";
     QTest::newRow("Formate.xls, umlauts")
         << importRow("Formate.xls", "Blätt1", "Huber|1907-07-03") << 9 << "Äcker|2005-02-23"
         << "wenig|1.2";
@@ -94,9 +87,6 @@ void TestListImport::imports_data()
     QTest::newRow("profiles.xls, 30 columns")
         << importRow("profiles.xls", "PROFILELEVELS", "PROFIL|Quergefälle|k2") << 14 << "P8.2|0.025|270.65"
         << "Q0|0|270.65";
-    QTest::newRow("profiles.xls, unnamed first column")
-        << importRow("profiles.xls", "AXISDATUMLEVELS", "Column A|d") << 14 << "P8.2|266.80039"
-        << "Q0|267.42773";
     QTest::newRow("errors.xlsx, error rows ignored")
         << importRow("errors.xlsx", "Feuil1", "#DIV/0!") << 0 << ""
         << "";

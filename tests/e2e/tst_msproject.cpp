@@ -34,8 +34,7 @@ const QString kImported = "The MS Project plan has been imported.";
 QString step(int number, int project, const QString& document)
 {
     return "ImportMsProjectStep" + QString::number(number) + ' ' +
-           QString::fromUtf8(QJsonDocument(QJsonArray{project, document}).toJson(QJsonDocument::Compact)) +
-           " OK";
+           compactJson(QJsonArray{project, document}) + " OK";
 }
 
 QString writePlan(const QString& path, const QByteArray& content)

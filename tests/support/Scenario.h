@@ -32,20 +32,23 @@ struct Scenario
 };
 Q_DECLARE_METATYPE(Scenario)
 
+// A JSON array or object in compact form, as journal lines show it.
+inline QString compactJson(const QJsonValue& value)
+{
+    return QString::fromUtf8(value.isArray()
+                                 ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
+                                 : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+}
+
 // A journal entry as one line: "Method [args] status" for a SOAP call, "Page {fields} status" for a
-// page or form post; JSON in compact form, and " warnings [..]" when the server had any about the call.
+// page or form post, and " warnings [..]" when the server had any about the call.
 inline QString journalLine(const QJsonObject& entry)
 {
-    auto json = [](const QJsonValue& value) {
-        return QString::fromUtf8(value.isArray()
-                                     ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
-                                     : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
-    };
     if (entry.contains("method"))
-        return entry.value("method").toString() + ' ' + json(entry.value("args")) + ' ' +
+        return entry.value("method").toString() + ' ' + compactJson(entry.value("args")) + ' ' +
                entry.value("status").toString() +
-               (entry.contains("warnings") ? " warnings " + json(entry.value("warnings")) : QString());
-    return entry.value("page").toString().section('/', -1) + ' ' + json(entry.value("fields")) + ' ' +
+               (entry.contains("warnings") ? " warnings " + compactJson(entry.value("warnings")) : QString());
+    return entry.value("page").toString().section('/', -1) + ' ' + compactJson(entry.value("fields")) + ' ' +
            entry.value("status").toVariant().toString();
 }
 
