@@ -65,34 +65,29 @@ void TestFiles::publish_data()
     QTest::addColumn<Scenario>("row");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("sent"); // the fields of each post, %1 the file's name
-    auto folder = [this](const QString& version, const QString& node, const QString& sent) {
+    auto folder = [this](const char* tag, const QString& version, const QString& node, const QString& sent) {
         const QStringList files{makeFile("minutes " + version + ".txt", "Minutes of the meeting.\n"),
                                 makeFile("budget-" + version + ".csv", QByteArray(70000, 'x'))};
-        const bool nameCheck = version >= "4.5";
-        return std::make_tuple(Scenario{.job = {"/upload"},
-                                        .answers = "[page 20]\nPublishedFileList = " + files.join('|') +
-                                                   "\n[page 6]\nFileListTreeView = " + node + "\n",
-                                        .version = version,
-                                        .pages = {0, 1, 20, 6, 21},
-                                        .calls = nameCheck
-                                                     ? QStringList{"CheckFileName *\"" +
-                                                                   QFileInfo(files[0]).fileName() + "\"] OK"}
-                                                     : QStringList{},
-                                        .absent = nameCheck ? QStringList{} : QStringList{"CheckFileName"},
-                                        .out = {"'" + files[0] + "' - OK", "'" + files[1] + "' - OK"}},
-                               files, QStringList{sent, sent});
+        Scenario row{.job = {"/upload"},
+                     .answers = "[page 20]\nPublishedFileList = " + files.join('|') +
+                                "\n[page 6]\nFileListTreeView = " + node + "\n",
+                     .version = version,
+                     .pages = {0, 1, 20, 6, 21},
+                     .out = {"'" + files[0] + "' - OK", "'" + files[1] + "' - OK"}};
+        if (version >= "4.5") // the name is checked first
+            row.calls = {"CheckFileName *\"" + QFileInfo(files[0]).fileName() + "\"] OK"};
+        else
+            row.absent = {"CheckFileName"};
+        QTest::newRow(tag) << row << files << QStringList{sent, sent};
     };
-    auto add = [](const char* tag, const std::tuple<Scenario, QStringList, QStringList>& row) {
-        QTest::newRow(tag) << std::get<0>(row) << std::get<1>(row) << std::get<2>(row);
-    };
-    add("4.7 folder: name checked and sent",
-        folder("4.7", "key:F4", "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=%1 FolderID=- AssetID=-"));
-    add("4.5 over a library file",
-        folder("4.5", "key:A1", "ObjectTypeId=10 AssetId=1 ObjectId=0 FileName=%1 FolderID=- AssetID=-"));
-    add("4.1 folder: no name check, no name",
-        folder("4.1", "key:F4", "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=- FolderID=- AssetID=-"));
-    add("3.0 folder: the old form",
-        folder("3.0", "key:F4", "ObjectTypeId=- AssetId=- ObjectId=- FileName=- FolderID=4 AssetID=0"));
+    folder("4.7 folder: name checked and sent", "4.7", "key:F4",
+           "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=%1 FolderID=- AssetID=-");
+    folder("4.5 over a library file", "4.5", "key:A1",
+           "ObjectTypeId=10 AssetId=1 ObjectId=0 FileName=%1 FolderID=- AssetID=-");
+    folder("4.1 folder: no name check, no name", "4.1", "key:F4",
+           "ObjectTypeId=10 AssetId=0 ObjectId=4 FileName=- FolderID=- AssetID=-");
+    folder("3.0 folder: the old form", "3.0", "key:F4",
+           "ObjectTypeId=- AssetId=- ObjectId=- FileName=- FolderID=4 AssetID=0");
     // Attachments go to the new incident once it exists: %2 is its id, as the name check got it.
     const QString shot = makeFile("screenshot.png", QByteArray(5000, '\x89'));
     QTest::newRow("attachment of a new incident")

@@ -62,23 +62,17 @@ struct Directory
     }
 };
 
-enum class Client
-{
-    None,
-    Organization,
-    Contact
-};
-
-// The answer line that picks a client, and the contact and organization ids it sends.
-std::tuple<QString, int, int> chooseClient(const Directory& d, const QString& prefix, Client client)
+// The answer line that picks a client ('o' the second organization, 'c' the second contact, else none),
+// and the contact and organization ids it sends.
+std::tuple<QString, int, int> chooseClient(const Directory& d, const QString& prefix, char client)
 {
     const int organizations = int(xmlValues(d.dictionaries, prefix + "Organization/Item/Data").size());
-    if (client == Client::Organization)
+    if (client == 'o')
         return {prefix + "ClientCombo = #1\n", -1, d.item(prefix + "Organization", 1)};
-    if (client == Client::Contact)
+    if (client == 'c')
         return {prefix + "ClientCombo = #" + QString::number(organizations + 1) + "\n",
                 d.item(prefix + "Contact", 1), -1};
-    return {};
+    return {QString(), -1, -1};
 }
 
 // The team page: one plain participant, then one who must confirm (sent negated). With a project chosen
@@ -142,16 +136,15 @@ void TestItems::runs_data()
     {
         QString version;
         QString jobs; // the jobs whose call has a shape of its own on this release
-        Client incidentClient, eventClient, toDoClient;
+        char incidentClient, eventClient, toDoClient; // see chooseClient()
         int toDoFlags;
         QString timeZoneAnswer; // "" when no question comes (no time offset before 4.5)
     };
-    const QList<Variant> variants{
-        {"3.5", "incident event to-do project", Client::None, Client::None, Client::None, 0, ""},
-        {"4.0", "task to-do project", Client::None, Client::None, Client::None, 1, ""},
-        {"4.1", "to-do", Client::None, Client::None, Client::None, 2, ""},
-        {"4.5", "incident task to-do", Client::Contact, Client::None, Client::Organization, 3, "Yes"},
-        {"4.7", "incident event project", Client::Organization, Client::Contact, Client::None, 3, "No"}};
+    const QList<Variant> variants{{"3.5", "incident event to-do project", 0, 0, 0, 0, ""},
+                                  {"4.0", "task to-do project", 0, 0, 0, 1, ""},
+                                  {"4.1", "to-do", 0, 0, 0, 2, ""},
+                                  {"4.5", "incident task to-do", 'c', 0, 'o', 3, "Yes"},
+                                  {"4.7", "incident event project", 'o', 'c', 0, 3, "No"}};
     for (const Variant& v : variants) {
         const bool rich = v.version >= "4.5";
         const QString messages =
