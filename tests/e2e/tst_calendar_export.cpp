@@ -1,87 +1,86 @@
-// The calendar export unattended against live development servers: the chosen period and kinds reach
-// GetCalendarEvents, the answer is written to the add-in's exchange file, and a failed call leaves
-// the wizard on its page with nothing written.
-#include "DevServer.h"
-#include "KitbenchRun.h"
+// The calendar export unattended against live servers: the chosen period and kinds reach
+// GetCalendarEvents, the answer lands in the add-in's exchange file, a failed call leaves the wizard on
+// its page with nothing written, and the next export offers the period used last.
+#include "Scenario.h"
 
-#include <QJsonArray>
 #include <QTest>
 
 namespace {
-
 const QString kExchangeFile = "data/Harlowe/Orvello/Kitbench/Outlook.xml";
 
+Scenario exportRow(const QString& version, const QString& page13, const QString& call)
+{
+    return Scenario{.job = {"/exportcalendar"},
+                    .answers = "[page 13]\n" + page13 + "[messages]\n5061 = Yes\n",
+                    .version = version,
+                    .pages = {0, 1, 13, 21},
+                    .calls = {"GetCalendarEvents " + call + " OK"}};
+}
 } // namespace
 
 class TestCalendarExport : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void exportPeriod_data();
-    void exportPeriod();
-    void failedCallWritesNothing();
+    void exports_data();
+    void exports();
+    void periodRemembered();
+
+private:
+    ScenarioPlayer m_player;
 };
 
-void TestCalendarExport::exportPeriod_data()
+void TestCalendarExport::exports_data()
 {
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QJsonArray>("args");
-    const QDate today = QDate::currentDate();
-    const QString day = today.toString(Qt::ISODate);
+    QTest::addColumn<Scenario>("row");
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    const QString year = QString::number(QDate::currentDate().year());
     QTest::newRow("4.7, today, everything")
-        << "4.7"
-        << "[page 13]\nExportCalendarTimeFilterCombo = #0\n"
-        << QJsonArray{day + "T00:00:00", day + "T23:59:59", true, true, true};
-    QTest::newRow("4.0, own period, events only")
-        << "4.0"
-        << "[page 13]\nExportCalendarTimeFilterCombo = #8\nExportCalendarStartDateDTPicker = 2026-03-02\n"
-           "ExportCalendarFinishDateDTPicker = 2026-03-20\nCheckSyncTasks = 0\nCheckSyncToDos = 0\n"
-        << QJsonArray{"2026-03-02", "2026-03-20", true, false, false};
-    QTest::newRow("4.5, nothing chosen still asks")
-        << "4.5"
-        << "[page 13]\nExportCalendarTimeFilterCombo = #6\nCheckSyncEvents = 0\nCheckSyncTasks = "
-           "0\nCheckSyncToDos = 0\n"
-        << QJsonArray{QString::number(today.year()) + "-01-01T00:00:00",
-                      QString::number(today.year()) + "-12-31T23:59:59", false, false, false};
+        << exportRow("4.7", "ExportCalendarTimeFilterCombo = #0\n",
+                     "[\"" + day + "T00:00:00\",\"" + day + "T23:59:59\",true,true,true]");
+    // A period of its own keeps the pickers' times: only the days are compared.
+    QTest::newRow("4.0, own period, events only") << exportRow(
+        "4.0",
+        "ExportCalendarTimeFilterCombo = #8\nExportCalendarStartDateDTPicker = 2026-03-02\n"
+        "ExportCalendarFinishDateDTPicker = 2026-03-20\nCheckSyncTasks = 0\nCheckSyncToDos = 0\n",
+        "[\"2026-03-02*\",\"2026-03-20*\",true,false,false]");
+    QTest::newRow("4.5, nothing chosen still asks") << exportRow(
+        "4.5",
+        "ExportCalendarTimeFilterCombo = #6\nCheckSyncEvents = 0\nCheckSyncTasks = 0\nCheckSyncToDos = 0\n",
+        "[\"" + year + "-01-01T00:00:00\",\"" + year + "-12-31T23:59:59\",false,false,false]");
+    QTest::newRow("failed call writes nothing") << Scenario{.job = {"/exportcalendar"},
+                                                            .answers = "[messages]\n5061 = Yes\n",
+                                                            .faults = {"GetCalendarEvents=soap-fault"},
+                                                            .exitCode = 2,
+                                                            .pages = {0, 1, 13},
+                                                            .calls = {"GetCalendarEvents"},
+                                                            .err = {"[5005]"}};
 }
 
-void TestCalendarExport::exportPeriod()
+void TestCalendarExport::exports()
 {
-    QFETCH(QString, version);
-    QFETCH(QString, answers);
-    QFETCH(QJsonArray, args);
-    DevServer server({"--seed", "demo", "--server-version", version});
-    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    const KitbenchRun run =
-        KitbenchRun::start({"/exportcalendar", "/L", "admin@" + server.address(), "/P", "admin"},
-                           answers + "[messages]\n5061 = Yes\n");
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(run.pages(), (QList<int>{0, 1, 13, 21}));
-    const QList<QJsonObject> calls = server.calls("GetCalendarEvents");
-    QCOMPARE(calls.size(), 1);
-    const QJsonArray sent = calls.first().value("args").toArray();
-    QCOMPARE(sent.size(), 5);
-    for (int i = 0; i < 5; ++i) {
-        if (args[i].isString()) // a custom period keeps the pickers' times: compare the day only
-            QVERIFY2(sent[i].toString().startsWith(args[i].toString()), qPrintable(sent[i].toString()));
-        else
-            QCOMPARE(sent[i], args[i]);
-    }
-    QCOMPARE(calls.first().value("status").toString(), QString("OK"));
-    const QByteArray written = run.savedFiles.value(kExchangeFile);
-    QVERIFY2(written.contains("<Calendar"), written.constData());
+    QFETCH(Scenario, row);
+    const QString differences = m_player.play(row);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    const QByteArray written = m_player.run().savedFiles.value(kExchangeFile);
+    QCOMPARE(written.contains("<Calendar"), row.exitCode == 0);
 }
 
-void TestCalendarExport::failedCallWritesNothing()
+// Two runs of one user: the second page comes up with the period the first one exported.
+void TestCalendarExport::periodRemembered()
 {
-    DevServer server({"--seed", "demo", "--fault", "GetCalendarEvents=soap-fault"});
-    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    const KitbenchRun run = KitbenchRun::start(
-        {"/exportcalendar", "/L", "admin@" + server.address(), "/P", "admin"}, "[messages]\n5061 = Yes\n");
-    QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.pages().value(run.pages().size() - 1), 13);
-    QVERIFY(!run.savedFiles.contains(kExchangeFile));
+    QTemporaryDir home;
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString thisYear =
+        "[\"" + year + "-01-01T00:00:00\",\"" + year + "-12-31T23:59:59\",true,true,true]";
+    Scenario first = exportRow("4.7", "ExportCalendarTimeFilterCombo = #6\n", thisYear);
+    first.home = home.path();
+    QString differences = m_player.play(first);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    Scenario second = exportRow("4.7", "", thisYear);
+    second.home = home.path();
+    differences = m_player.play(second);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
 }
 
 QTEST_GUILESS_MAIN(TestCalendarExport)

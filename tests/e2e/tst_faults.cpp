@@ -1,16 +1,11 @@
-// The jobs under real faults, unattended against a live development server, with a misbehaving proxy or
-// the server's fault knobs in between: a request that changed the server reaches it once even when the
-// connection drops before its answer; a server that never answers ends the run; connections the server
-// closes while idle cost nothing; a failed file-name check publishes nothing. The journal shows what
-// arrived.
-#include "DevServer.h"
+// The jobs under real faults, unattended against a live server with a misbehaving proxy or the server's
+// fault knobs in between: a request that changed the server reaches it once even when the connection
+// drops before its answer; a server that never answers ends the run; connections the server closes while
+// idle cost nothing; a failed file-name check publishes nothing. The journal shows what arrived.
 #include "FaultProxy.h"
-#include "KitbenchRun.h"
+#include "Scenario.h"
 
-#include <QElapsedTimer>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -19,21 +14,10 @@ using Fault = FaultProxy::Fault;
 
 const QString kIncident = "[page 2]\nIncidentTitleText = Printer jam\n[page 20]\n[messages]\n5061 = Yes\n";
 
-// What reached the server: SOAP calls by method name, form posts by page.
-int arrived(const DevServer& server, const QString& what)
-{
-    int count = 0;
-    for (const QJsonObject& entry : server.journal())
-        count += entry.value("method").toString() == what || entry.value("page").toString().endsWith(what);
-    return count;
-}
-
-// The messages of a run, one "[ID] text" line each on standard error, without the time zone question
-// the answer file answers.
+// The messages of a run, one "[ID] text" line each, without the time-zone question the answers answer.
 QStringList messages(const KitbenchRun& run)
 {
-    static const QRegularExpression line(QStringLiteral("^\\[\\d+\\] "));
-    QStringList shown = run.err.split('\n').filter(line);
+    QStringList shown = run.err.split('\n').filter(QRegularExpression("^\\[\\d+\\] "));
     shown.removeIf([](const QString& message) { return message.startsWith("[5061]"); });
     return shown;
 }
@@ -45,163 +29,123 @@ class TestFaults : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void droppedAfterRequest_data();
-    void droppedAfterRequest();
-    void neverAnswered_data();
-    void neverAnswered();
-    void idleConnectionsClosed_data();
-    void idleConnectionsClosed();
-    void failedNameCheck_data();
-    void failedNameCheck();
+    void faults_data();
+    void faults();
 
 private:
-    QString upload(const QString& extra = {});
     QTemporaryDir m_files;
     QString m_file;
+    ScenarioPlayer m_player;
 };
 
 void TestFaults::initTestCase()
 {
-    QVERIFY(m_files.isValid());
     m_file = m_files.filePath("minutes.txt");
     QFile file(m_file);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(300000, 'm'));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(300000, 'm')));
 }
 
-QString TestFaults::upload(const QString& extra)
+void TestFaults::faults_data()
 {
-    return "[page 20]\nPublishedFileList = " + m_file + "\n[page 6]\nFileListTreeView = key:F4\n" + extra;
-}
-
-void TestFaults::droppedAfterRequest_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<QString>("answers");
+    QTest::addColumn<Scenario>("row");
+    QTest::addColumn<Fault>("fault"); // of the proxy; Forward: no proxy
     QTest::addColumn<QByteArray>("match");
-    QTest::addColumn<QString>("object"); // method or page that must arrive exactly once
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-    // The transport error is shown once and the wizard stays on its page.
-    QTest::newRow("incident") << "/createincident" << kIncident << QByteArray("CreateIncident45")
-                              << "CreateIncident45" << 2 << "not sent again";
-    // A post that failed is offered for Abort, Retry or Ignore; Abort ends the queue.
-    QTest::newRow("upload") << "/upload" << upload("[messages]\n5019 = Abort\n")
-                            << QByteArray("FilePublishing.aspx") << "FilePublishing.aspx" << 0 << "[5019]";
-}
-
-void TestFaults::droppedAfterRequest()
-{
-    QFETCH(QString, job);
-    QFETCH(QString, answers);
-    QFETCH(QByteArray, match);
-    QFETCH(QString, object);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    DevServer server({"--seed", "demo", "--server-version", "4.7"});
-    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    FaultProxy proxy(server.address(), Fault::DropAfterRequest, match);
-    const KitbenchRun run =
-        KitbenchRun::start({job, "/L", "admin@" + proxy.address(), "/P", "admin"}, answers);
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(arrived(server, object), 1);
-    QCOMPARE(proxy.faults(), 1);
-    const QStringList shown = messages(run);
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().contains(message), qPrintable(run.err));
-}
-
-void TestFaults::neverAnswered_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QByteArray>("match");
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QString>("cancelled"); // the message of the cancelled call or transfer
-    QTest::newRow("create call") << "/createincident" << kIncident << QByteArray("CreateIncident45")
-                                 << "CreateIncident45"
-                                 << "[5035]";
-    QTest::newRow("publishing post") << "/upload" << upload("[messages]\n5011 = Abort\n")
-                                     << QByteArray("FilePublishing.aspx") << "FilePublishing.aspx"
-                                     << "[5011]";
-    QTest::newRow("first call of the login")
-        << "/createincident" << kIncident << QByteArray() << "GetServerVersion"
-        << "[5035]";
-}
-
-void TestFaults::neverAnswered()
-{
-    QFETCH(QString, job);
-    QFETCH(QString, answers);
-    QFETCH(QByteArray, match);
-    QFETCH(QString, object);
-    QFETCH(QString, cancelled);
-    DevServer server({"--seed", "demo", "--server-version", "4.7"});
-    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    FaultProxy proxy(server.address(), Fault::NeverAnswer, match);
-    const KitbenchRun run = KitbenchRun::start({job, "/L", "admin@" + proxy.address(), "/P", "admin"},
-                                               "[options]\nTimeout = 2\n" + answers, 30000);
-    QCOMPARE(run.exitCode, 2);
-    QCOMPARE(proxy.faults(), 1);
-    QCOMPARE(arrived(server, object), 0);
-    QVERIFY2(run.err.contains("[9160]") && run.err.contains(cancelled), qPrintable(run.err));
-}
-
-void TestFaults::idleConnectionsClosed_data()
-{
-    QTest::addColumn<Fault>("fault");
     QTest::addColumn<int>("idleMs");
-    QTest::newRow("closed at once") << Fault::CloseIdle << 1;
-    // The close never reached the wizard: a request on such a connection is lost before the server.
-    // Every connection is dead once answered, so the run meets one however fast it is.
-    QTest::newRow("dead without notice") << Fault::StaleIdle << 0;
+    QTest::addColumn<QStringList>("arriveOnce"); // methods or pages that reach the server exactly once
+    QTest::addColumn<QStringList>("shown");      // a text of each message shown (rows without `err`)
+    const QString upload =
+        "[page 20]\nPublishedFileList = " + m_file + "\n[page 6]\nFileListTreeView = key:F4\n";
+    const Scenario incident{.job = {"/createincident"}, .answers = kIncident};
+    auto with = [](Scenario row, int exitCode, const QString& extra, const QStringList& err = {}) {
+        row.exitCode = exitCode;
+        row.answers = extra + row.answers;
+        row.err = err;
+        return row;
+    };
+    const Scenario upload0{.job = {"/upload"}, .answers = upload};
+    // The transport error is shown once and the wizard stays on its page; a failed post is offered for
+    // Abort, Retry or Ignore, and Abort ends the queue.
+    QTest::newRow("dropped after the create call")
+        << with(incident, 2, "") << Fault::DropAfterRequest << QByteArray("CreateIncident45") << 0
+        << QStringList{"CreateIncident45"} << QStringList{"not sent again"};
+    QTest::newRow("dropped after the post")
+        << with(upload0, 0, "[messages]\n5019 = Abort\n") << Fault::DropAfterRequest
+        << QByteArray("FilePublishing.aspx") << 0 << QStringList{"FilePublishing.aspx"}
+        << QStringList{"[5019]"};
+    // Nothing arrives: the timeout cancels the call or transfer with its own message.
+    const QString timeout = "[options]\nTimeout = 2\n";
+    Scenario stalled = with(incident, 2, timeout, {"[9160]", "[5035]"});
+    stalled.absent = {"CreateIncident45"};
+    QTest::newRow("create call never answered")
+        << stalled << Fault::NeverAnswer << QByteArray("CreateIncident45") << 0 << QStringList{}
+        << QStringList{};
+    Scenario stalledPost = with(upload0, 2, timeout + "[messages]\n5011 = Abort\n", {"[9160]", "[5011]"});
+    stalledPost.absent = {"FilePublishing.aspx"};
+    stalledPost.fresh = true; // the file was published above
+    QTest::newRow("publishing post never answered")
+        << stalledPost << Fault::NeverAnswer << QByteArray("FilePublishing.aspx") << 0 << QStringList{}
+        << QStringList{};
+    Scenario stalledLogin = with(incident, 2, timeout, {"[9160]", "[5035]"});
+    stalledLogin.absent = {"GetServerVersion"};
+    QTest::newRow("first call of the login never answered")
+        << stalledLogin << Fault::NeverAnswer << QByteArray() << 0 << QStringList{} << QStringList{};
+    // Connections closed while idle are opened again without a word. Dead without notice: a request on
+    // such a connection is lost before the server; every connection is dead once answered, so the run
+    // meets one however fast it is.
+    Scenario withFile{.job = {"/createincident", m_file}, .answers = kIncident};
+    QTest::newRow("closed at once") << withFile << Fault::CloseIdle << QByteArray() << 1
+                                    << QStringList{"CreateIncident45", "FilePublishing.aspx"}
+                                    << QStringList{};
+    QTest::newRow("dead without notice")
+        << withFile << Fault::StaleIdle << QByteArray() << 0
+        << QStringList{"CreateIncident45", "FilePublishing.aspx"} << QStringList{};
+    // A name check that fails publishes nothing: the file is cancelled with the one message.
+    auto nameCheck = [&](const QString& fault) {
+        return Scenario{.job = {"/upload"},
+                        .answers = upload,
+                        .faults = {"CheckFileName=" + fault},
+                        .absent = {"FilePublishing.aspx"},
+                        .out = {"'" + m_file + "' - cancelled"}};
+    };
+    QTest::newRow("name check: SOAP fault") << nameCheck("soap-fault") << Fault::Forward << QByteArray() << 0
+                                            << QStringList{"CheckFileName"} << QStringList{"[5005]"};
+    QTest::newRow("name check: not XML") << nameCheck("bad-xml") << Fault::Forward << QByteArray() << 0
+                                         << QStringList{"CheckFileName"} << QStringList{"[5005]"};
+    QTest::newRow("name check: header not OK")
+        << nameCheck("status:Folder locked") << Fault::Forward << QByteArray() << 0
+        << QStringList{"CheckFileName"} << QStringList{"[5009] The server reported an error: Folder locked"};
 }
 
-void TestFaults::idleConnectionsClosed()
+void TestFaults::faults()
 {
+    QFETCH(Scenario, row);
     QFETCH(Fault, fault);
+    QFETCH(QByteArray, match);
     QFETCH(int, idleMs);
-    DevServer server({"--seed", "demo", "--server-version", "4.7"});
+    QFETCH(QStringList, arriveOnce);
+    QFETCH(QStringList, shown);
+    DevServer& server = m_player.serverFor(row);
     QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    FaultProxy proxy(server.address(), fault, {}, idleMs);
-    const KitbenchRun run = KitbenchRun::start(
-        {"/createincident", "/L", "admin@" + proxy.address(), "/P", "admin", m_file}, kIncident);
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QVERIFY2(messages(run).isEmpty(), qPrintable(run.err));
-    QCOMPARE(arrived(server, "CreateIncident45"), 1);
-    QCOMPARE(arrived(server, "FilePublishing.aspx"), 1);
-    QVERIFY(proxy.faults() > 0);
-}
-
-void TestFaults::failedNameCheck_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("SOAP fault") << "CheckFileName=soap-fault"
-                                << "[5005]";
-    QTest::newRow("answer that is not XML") << "CheckFileName=bad-xml"
-                                            << "[5005]";
-    QTest::newRow("answer header not OK") << "CheckFileName=status:Folder locked"
-                                          << "[5009]";
-}
-
-void TestFaults::failedNameCheck()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, message);
-    DevServer server({"--seed", "demo", "--server-version", "4.7", "--fault", fault});
-    QVERIFY2(!server.address().isEmpty(), qPrintable(server.errorOutput()));
-    const KitbenchRun run =
-        KitbenchRun::start({"/upload", "/L", "admin@" + server.address(), "/P", "admin"}, upload());
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(arrived(server, "CheckFileName"), 1);
-    QCOMPARE(arrived(server, "FilePublishing.aspx"), 0);
-    const QStringList shown = messages(run);
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().startsWith(message), qPrintable(run.err));
-    if (message == "[5009]")
-        QVERIFY2(shown.first().endsWith("Folder locked"), qPrintable(run.err));
-    QVERIFY2(run.out.contains("'" + m_file + "' - cancelled"), qPrintable(run.out));
+    std::unique_ptr<FaultProxy> proxy;
+    if (fault != Fault::Forward)
+        proxy = std::make_unique<FaultProxy>(server.address(), fault, match, idleMs);
+    const QString differences = m_player.play(row, proxy ? proxy->address() : QString(), &server);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    for (const QString& name : arriveOnce)
+        QCOMPARE(m_player.journal()
+                     .filter(QRegularExpression("^" + QRegularExpression::escape(name) + " "))
+                     .size(),
+                 1);
+    if (proxy && (fault == Fault::CloseIdle || fault == Fault::StaleIdle))
+        QVERIFY(proxy->faults() > 0);
+    else if (proxy)
+        QCOMPARE(proxy->faults(), 1);
+    if (!row.err.isEmpty())
+        return;
+    const QStringList messagesShown = messages(m_player.run());
+    QCOMPARE(messagesShown.size(), shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        QVERIFY2(messagesShown[i].contains(shown[i]), qPrintable(m_player.run().err));
 }
 
 QTEST_GUILESS_MAIN(TestFaults)

@@ -31,15 +31,17 @@ struct KitbenchRun
     }
 
     // `environment` is added to (or overrides) the run's environment; `prepare` may put files or folders
-    // into the run's working folder before it starts.
+    // into the run's working folder before it starts. `home`, when given, is the run's home and working
+    // folder instead of a fresh one, so a second run finds the settings the first one left there.
     static KitbenchRun start(const QStringList& arguments, const QString& answers, int timeoutMs = 60000,
                              const QMap<QString, QString>& environment = {},
-                             const std::function<void(const QDir&)>& prepare = {})
+                             const std::function<void(const QDir&)>& prepare = {}, const QString& home = {})
     {
         KitbenchRun result;
-        QTemporaryDir dir;
+        QTemporaryDir fresh;
+        const QDir dir(home.isEmpty() ? fresh.path() : home);
         if (prepare)
-            prepare(QDir(dir.path()));
+            prepare(dir);
         const QString answerPath = dir.filePath("job.answers");
         QFile file(answerPath);
         if (!file.open(QIODevice::WriteOnly))
@@ -47,6 +49,7 @@ struct KitbenchRun
         file.write(answers.toUtf8());
         file.close();
         const QString shots = dir.filePath("shots");
+        QDir(shots).removeRecursively(); // a reused home keeps only this run's pages
 
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

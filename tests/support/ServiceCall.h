@@ -38,3 +38,26 @@ inline QString callService(const QString& address, const QString& method, const 
     }
     return {};
 }
+
+// The texts of the elements at the end of `path` in a server answer, in document order: "Item/Data" is
+// every Data element directly inside an Item element.
+inline QStringList xmlValues(const QString& xml, const QString& path)
+{
+    const QStringList wanted = path.split('/');
+    QStringList stack;
+    QStringList values;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            stack << reader.name().toString();
+            if (stack.size() >= wanted.size() && stack.mid(stack.size() - wanted.size()) == wanted) {
+                values << reader.readElementText(QXmlStreamReader::IncludeChildElements);
+                stack.removeLast();
+            }
+        } else if (reader.isEndElement()) {
+            stack.removeLast();
+        }
+    }
+    return values;
+}
