@@ -29,8 +29,10 @@ void load(DlgAddCategory& dialog, bool clients)
 {
     dialog.setClientKind(clients);
     dialog.catId = clients ? 0 : 7;
-    dialog.Form_Load(clients ? QList<CategoryEditorEntry>{{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}}
-                             : QList<CategoryEditorEntry>{{"C4", "Hardware"}, {"C9", "Software"}});
+    if (clients)
+        dialog.Form_Load({{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}});
+    else
+        dialog.Form_Load({{"C4", "Hardware"}, {"C9", "Software"}});
 }
 
 } // namespace
