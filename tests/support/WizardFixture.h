@@ -127,7 +127,9 @@ public:
     }
     QString firstShown() const { return shown.isEmpty() ? QString() : shown.first().text; }
 
-    // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came.
+    // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came or a check
+    // in `drive` failed. A failed check returns from `drive` with the dialog still open, and `open`
+    // would wait in its event loop until the test times out: whatever is left open is cancelled.
     template <typename D>
     static bool onDialog(const std::function<void()>& open, const std::function<void(D*)>& drive)
     {
@@ -137,10 +139,12 @@ public:
             if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
                 driven = true;
                 drive(dialog);
+                if (dialog->isVisible())
+                    dialog->QDialog::reject(); // closes even while the dialog is busy
             }
         });
         open();
-        return driven;
+        return driven && !QTest::currentTestFailed();
     }
 
     // The journal's SOAP calls carry no warnings and were all made as `as`.
