@@ -15,10 +15,13 @@
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"
 #include "shell/TextCatalogue.h"
+#include "shell/WizardPage.h"
 #include "shell/frmWizard.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QJsonArray>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -126,6 +129,40 @@ public:
         return ids;
     }
     QString firstShown() const { return shown.isEmpty() ? QString() : shown.first().text; }
+
+    // Exactly one message came: the text of `textId` (0: the transport's own words), ending in `detail`.
+    void expectMessage(int textId, const QString& detail = {}) const
+    {
+        QCOMPARE(shownIds(), QList<int>{textId});
+        QVERIFY2(!firstShown().trimmed().isEmpty(), "a message says something");
+        QVERIFY2(firstShown().startsWith(textId ? kitbench::GetLocalizedText(textId) : QString()) &&
+                     firstShown().endsWith(detail),
+                 qPrintable(firstShown()));
+    }
+
+    // Waiting for nothing on `page`: the page, Back and Next usable, no progress shown.
+    void expectUnlocked(int page) const
+    {
+        QCOMPARE(step(), page);
+        QVERIFY(!wizard->state().IsBusy && wizard->page(page)->isEnabled());
+        QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
+        QVERIFY(!wizard->progressBar()->isVisible());
+    }
+
+    // "text=data" for every entry of `combo`.
+    static QStringList entries(const QComboBox* combo)
+    {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i) + "=" + combo->itemData(i).toString();
+        return texts;
+    }
+
+    static QStringList without(QStringList list, const QStringList& removed)
+    {
+        list.removeIf([&](const QString& key) { return removed.contains(key); });
+        return list;
+    }
 
     // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came or a check
     // in `drive` failed. A failed check returns from `drive` with the dialog still open, and `open`
