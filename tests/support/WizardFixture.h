@@ -158,6 +158,15 @@ public:
         return texts;
     }
 
+    // The rows of a data-driven test as brace-initialised structs, each with a `tag`: the test reads
+    // its row as `rows[QFETCH'd "row"]`.
+    template <typename Row, std::size_t N> static void addRows(const Row (&rows)[N])
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < N; ++i)
+            QTest::newRow(rows[i].tag) << int(i);
+    }
+
     static QStringList without(QStringList list, const QStringList& removed)
     {
         list.removeIf([&](const QString& key) { return removed.contains(key); });
