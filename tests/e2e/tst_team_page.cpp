@@ -98,8 +98,7 @@ private Q_SLOTS:
     {
         start("createevent", "2,3");
         QCOMPARE(f.step(), 4);
-        qsizetype mark = f.server->journalSize();
-        goToTeamPage();
+        const QStringList loadCalls = f.callsDuring([&] { goToTeamPage(); });
         QVERIFY(f.shown.isEmpty());
         f.expectUnlocked(18);
         TeamPage* page = team();
@@ -110,15 +109,10 @@ private Q_SLOTS:
         QCOMPARE(groups->currentIndex(), 0);
         QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
         const qint32 firstGroup = groups->itemData(0).toInt();
-        QCOMPARE(f.server->callsSince(mark),
-                 (QStringList{"GetResourceListByOrvUsers [[2,3]]", "GetGroupList []",
-                              QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+        QCOMPARE(loadCalls, (QStringList{"GetResourceListByOrvUsers [[2,3]]", "GetGroupList []",
+                                         QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
         QCOMPARE(f.wizard->progressBar()->maximum(), 12);
-        int platform = -1;
-        for (int i = 0; i < groups->count(); ++i) {
-            if (groups->itemText(i) == "    Platform")
-                platform = i;
-        }
+        const int platform = groups->findText("    Platform");
         QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
         QCOMPARE(rows(page->AddedResourcesListView),
                  (QStringList{"U2 Peter Marsh <user>", "U3 Ursula Brandt <user>"}));
@@ -126,18 +120,15 @@ private Q_SLOTS:
             serverUserKeys(f.wizard->session(), resourcesByGroupCall(qint16(firstGroup)));
         QVERIFY(firstGroupMembers.contains("U3"));
         QCOMPARE(keys(page->NewResourcesListView), WizardFixture::without(firstGroupMembers, {"U2", "U3"}));
-        QVERIFY(!page->AddGroupCommand->isHidden() && page->AddGroupCommand->isEnabled());
-        QVERIFY(!page->MustConfirmedCheck->isHidden());
+        QVERIFY(!page->AddGroupCommand->isHidden() && page->AddGroupCommand->isEnabled() &&
+                !page->MustConfirmedCheck->isHidden());
         QVERIFY(page->SearchResourceText->isEnabled() && page->FindCommand->isEnabled() &&
                 groups->isEnabled());
 
         // Another group: its members, the selected users left out.
-        mark = f.server->journalSize();
-        groups->setCurrentIndex(platform);
         const qint32 platformId = groups->itemData(platform).toInt();
-        QCOMPARE(f.server->callsSince(mark),
+        QCOMPARE(f.callsDuring([&] { groups->setCurrentIndex(platform); }),
                  QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
-        mark = f.server->journalSize();
         QCOMPARE(
             keys(page->NewResourcesListView),
             WizardFixture::without(
@@ -145,23 +136,22 @@ private Q_SLOTS:
         f.expectUnlocked(18);
 
         // Search by the button and by Enter in the search box.
-        mark = f.server->journalSize();
-        page->SearchResourceText->setText("an");
-        page->FindCommand->click();
-        QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"an\"]"});
+        const auto search = [page](const QString& text, bool byEnter) {
+            page->SearchResourceText->setText(text);
+            byEnter ? QTest::keyClick(page->SearchResourceText, Qt::Key_Return) : page->FindCommand->click();
+        };
+        QCOMPARE(f.callsDuring([&] { search("an", false); }),
+                 QStringList{"GetResourceListBySubstring [\"an\"]"});
         const QStringList matching = serverUserKeys(f.wizard->session(), resourcesBySubstringCall("an"));
         QVERIFY2(matching.contains("U3"), "Ursula Brandt matches, but she is selected already");
         QCOMPARE(keys(page->NewResourcesListView), WizardFixture::without(matching, {"U2", "U3"}));
         f.expectUnlocked(18);
-        mark = f.server->journalSize();
-        page->SearchResourceText->setText("Whit");
-        QTest::keyClick(page->SearchResourceText, Qt::Key_Return);
-        QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+        QCOMPARE(f.callsDuring([&] { search("Whit", true); }),
+                 QStringList{"GetResourceListBySubstring [\"Whit\"]"});
         QCOMPARE(rows(page->NewResourcesListView), QStringList{"U1 Ada Whitfield <user>"});
 
         // Must-confirm users: marked when added while the box is checked; Add Group is off meanwhile.
-        page->SearchResourceText->setText("an");
-        page->FindCommand->click();
+        search("an", false);
         QTreeWidget* available = page->NewResourcesListView;
         QTreeWidget* selected = page->AddedResourcesListView;
         QVERIFY(available->topLevelItemCount() >= 5);

@@ -100,8 +100,7 @@ private Q_SLOTS:
         start();
         if (QTest::currentTestFailed())
             return;
-        qsizetype mark = f.server->journalSize();
-        chooseTemplate("Software Project");
+        const QStringList loadCalls = f.callsDuring([&] { chooseTemplate("Software Project"); });
         QVERIFY(f.shown.isEmpty());
         f.expectUnlocked(19);
         TemplatesPage* page = templates();
@@ -112,15 +111,13 @@ private Q_SLOTS:
 
         // The template's roles, the groups in tree order, the first group's members; nothing assigned.
         const qint32 firstGroup = groups->itemData(0).toInt();
-        QCOMPARE(f.server->callsSince(mark),
-                 (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
-                              QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
+        QCOMPARE(loadCalls, (QStringList{QString("GetRoleList [%1]").arg(m_templateId), "GetGroupList []",
+                                         QString("GetResourceListByGroup [%1]").arg(firstGroup)}));
         QCOMPARE(f.wizard->progressBar()->maximum(), 12);
         const QStringList roleEntries = serverRoles(m_templateId);
         QCOMPARE(roleEntries.size(), 3);
         QCOMPARE(WizardFixture::entries(roles), roleEntries);
-        QCOMPARE(roles->currentIndex(), 0);
-        QCOMPARE(groups->currentIndex(), 0);
+        QVERIFY(roles->currentIndex() == 0 && groups->currentIndex() == 0);
         QCOMPARE(groups->itemText(0), QString("Harlowe Ltd"));
         const int platform = groups->findText("    Platform");
         QVERIFY2(platform > 0, "a third-level group is indented by four spaces");
@@ -138,9 +135,7 @@ private Q_SLOTS:
         const QString role1Id = roles->itemData(1).toString();
         available->topLevelItem(1)->setSelected(true);
         available->topLevelItem(3)->setSelected(true);
-        mark = f.server->journalSize();
-        page->AddNewAssignmentCommand->click();
-        QCOMPARE(f.server->callsSince(mark), QStringList{});
+        QCOMPARE(f.callsDuring([&] { page->AddNewAssignmentCommand->click(); }), QStringList{});
         auto assignmentRow = [](const QString& userRow, const QString& roleId, const QString& roleText) {
             const QString key = userRow.section(' ', 0, 0);
             const QString text = userRow.section(' ', 1, -2);
@@ -165,10 +160,8 @@ private Q_SLOTS:
         QCOMPARE(assignedUsers.size(), 3);
 
         // Another group: its members without the users who hold a role.
-        mark = f.server->journalSize();
-        groups->setCurrentIndex(platform);
         const qint32 platformId = groups->itemData(platform).toInt();
-        QCOMPARE(f.server->callsSince(mark),
+        QCOMPARE(f.callsDuring([&] { groups->setCurrentIndex(platform); }),
                  QStringList{QString("GetResourceListByGroup [%1]").arg(platformId)});
         QCOMPARE(keys(available),
                  WizardFixture::without(
@@ -177,20 +170,20 @@ private Q_SLOTS:
         f.expectUnlocked(19);
 
         // Search by the button and by Enter: users with a role are not offered, whatever the answer.
+        const auto search = [page](const QString& text, bool byEnter) {
+            page->SearchAssignmentText->setText(text);
+            byEnter ? QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return)
+                    : page->FindAssignmentCommand->click();
+        };
         const QString someone = rows(assigned).first().section(' ', 2, 2); // a last name
-        mark = f.server->journalSize();
-        page->SearchAssignmentText->setText(someone);
-        page->FindAssignmentCommand->click();
-        QCOMPARE(f.server->callsSince(mark),
+        QCOMPARE(f.callsDuring([&] { search(someone, false); }),
                  QStringList{QString("GetResourceListBySubstring [\"%1\"]").arg(someone)});
         const QStringList matching = serverUserKeys(f.wizard->session(), resourcesBySubstringCall(someone));
         QVERIFY(matching.contains(assignedUsers.first()));
         QCOMPARE(keys(available), WizardFixture::without(matching, assignedUsers));
         f.expectUnlocked(19);
-        mark = f.server->journalSize();
-        page->SearchAssignmentText->setText("Whit");
-        QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return);
-        QCOMPARE(f.server->callsSince(mark), QStringList{"GetResourceListBySubstring [\"Whit\"]"});
+        QCOMPARE(f.callsDuring([&] { search("Whit", true); }),
+                 QStringList{"GetResourceListBySubstring [\"Whit\"]"});
         QCOMPARE(rows(available), QStringList{"U1 Ada Whitfield <user>"});
         f.expectUnlocked(19);
 

@@ -193,6 +193,14 @@ public:
         return driven && !QTest::currentTestFailed();
     }
 
+    // The calls `act` made the server answer, as DevServer::callsSince prints them.
+    QStringList callsDuring(const std::function<void()>& act) const
+    {
+        const qsizetype mark = server->journalSize();
+        act();
+        return server->callsSince(mark);
+    }
+
     // The journal's SOAP calls carry no warnings and were all made as `as`.
     bool cleanJournal(const QString& as = QStringLiteral("admin")) const
     {
