@@ -131,14 +131,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("extension");
-        QTest::newRow("plain") << "report.pdf"
-                               << ".pdf";
-        QTest::newRow("last dot") << "archive.tar.gz"
-                                  << ".gz";
-        QTest::newRow("none") << "README"
-                              << "";
-        QTest::newRow("trailing dot") << "odd."
-                                      << ".";
+        // The file name is the row's tag.
+        for (const auto& [name, extension] :
+             {std::pair{"report.pdf", ".pdf"}, std::pair{"archive.tar.gz", ".gz"}, std::pair{"README", ""},
+              std::pair{"odd.", "."}})
+            QTest::newRow(name) << QString(name) << QString(extension);
     }
     void extension()
     {
