@@ -64,178 +64,162 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(f.serve("4.7")); }
     void init() { f.init(); }
     void cleanup() { f.cleanup(true); }
-    void treeChecks_data();
-    void treeChecks();
-    void linkOpensInBrowser();
-    void newLibraryFolder();
-    void addAndRemoveFiles();
-    void droppedFilesAndFoldersArePublished();
-    void uploadWebLink_data();
-    void uploadWebLink();
-};
-
-void TestFilesGui::treeChecks_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<QString>("key"); // empty: nothing chosen
-    QTest::addColumn<int>("message");
-    QTest::newRow("upload, no folder") << "/upload"
-                                       << "" << 2503;
-    QTest::newRow("upload, read-only folder") << "/upload"
-                                              << "F3" << 2504;
-    QTest::newRow("download, no file") << "/download"
-                                       << "" << 2603;
-    QTest::newRow("download, a folder") << "/download"
-                                        << "F2" << 2604;
-}
-
-void TestFilesGui::treeChecks()
-{
-    QFETCH(QString, job);
-    QFETCH(QString, key);
-    QFETCH(int, message);
-    const bool upload = job == "/upload";
-    if (upload)
-        startUploadOnTheLibraryPage();
-    else
-        f.start(job);
-    const int page = f.step();
-    QCOMPARE(page, upload ? 6 : 7);
-    if (!key.isEmpty())
-        choose(upload ? "FileListTreeView" : "AssetListTreeView", key);
-    f.next();
-    QCOMPARE(f.shownIds(), QList<int>{message});
-    QCOMPARE(f.step(), page);
-}
-
-void TestFilesGui::linkOpensInBrowser()
-{
-    f.start("/download");
-    const qsizetype mark = f.server->journalSize();
-    choose("AssetListTreeView", "text:Intranet");
-    QVERIFY(f.control<QTreeWidget>("AssetListTreeView")
-                ->currentItem()
-                ->data(0, ItemKeyRole)
-                .toString()
-                .startsWith('U'));
-    f.next();
-    QCOMPARE(f.step(), kFinalPage);
-    QCOMPARE(f.urls, QList<QUrl>{QUrl("http://intranet.example.com/")});
-    QCOMPARE(f.server->journalSize(), mark); // nothing downloaded
-    QVERIFY(f.wizard->state().PublishingLog.contains("'Intranet' - OK"));
-}
-
-void TestFilesGui::newLibraryFolder()
-{
-    startUploadOnTheLibraryPage();
-    auto* button = f.control<QPushButton>("NewOrvFolderCommand");
-    QVERIFY(!button->isHidden());
-    choose("FileListTreeView", "F3"); // read-only: no new folder there
-    QVERIFY(!button->isEnabled());
-    choose("FileListTreeView", "F2");
-    QVERIFY(button->isEnabled());
-    // An empty name closes the dialog without asking the server.
-    const qsizetype mark = f.server->journalSize();
-    newFolder("");
-    QCOMPARE(f.server->journalSize(), mark);
-    newFolder("Minutes 2026");
-    QCOMPARE(f.server->callsSince(mark), QStringList{"CreateFolder [2,\"Minutes 2026\"]"});
-    QTreeWidgetItem* parent = nodeByKey(f.control<QTreeWidget>("FileListTreeView"), "F2");
-    QTreeWidgetItem* created = parent->child(parent->childCount() - 1);
-    QCOMPARE(created->text(0), QString("Minutes 2026"));
-    QCOMPARE(created->data(0, ItemIconKeyRole).toString(), QString("<folder>"));
-    const int id = created->data(0, ItemTagRole).toInt();
-    QVERIFY(id > 8);
-    QCOMPARE(created->data(0, ItemKeyRole).toString(), "F" + QString::number(id));
-}
-
-void TestFilesGui::addAndRemoveFiles()
-{
-    f.start("/upload");
-    QPushButton* add = f.control<QPushButton>("CommandAddFile");
-    // A cancelled file dialog adds nothing; the dialog lets several files be chosen at once.
-    std::optional<QString> chosen;
-    MessageService::instance().setFilePresenter([&](const Message& title, const FileQuestion& question) {
-        return !question.save && question.several && title.textId == 5010 ? chosen : std::nullopt;
-    });
-    add->click();
-    QCOMPARE(documents()->count(), 0);
-    chosen = "/tmp/one.txt\n/tmp/two.txt";
-    add->click();
-    QCOMPARE(documents()->count(), 2);
-    QCOMPARE(documents()->item(1)->text(), QStringLiteral("/tmp/two.txt"));
-    documents()->item(0)->setSelected(true);
-    documents()->item(1)->setSelected(true);
-    f.control<QPushButton>("CommandRemoveFile")->click();
-    QCOMPARE(documents()->count(), 0);
-    QVERIFY(!f.nav(3)->isEnabled()); // nothing left to publish into the library
-    add->click();
-    QVERIFY(f.nav(3)->isEnabled());
-}
-
-// Files and folders dragged from the file manager onto the documents list are listed as the command
-// line lists them (a folder brings its files), and published.
-void TestFilesGui::droppedFilesAndFoldersArePublished()
-{
-    QTemporaryDir files;
-    for (const QString name : {"single.txt", "folder/a.txt", "folder/inner/b.txt", "folder/.hidden"}) {
-        QDir(files.path()).mkpath(QFileInfo(files.filePath(name)).path());
-        QFile file(files.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    void treeChecks_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("key"); // empty: nothing chosen
+        QTest::addColumn<int>("message");
+        QTest::newRow("upload, no folder") << "/upload"
+                                           << "" << 2503;
+        QTest::newRow("upload, read-only folder") << "/upload"
+                                                  << "F3" << 2504;
+        QTest::newRow("download, no file") << "/download"
+                                           << "" << 2603;
+        QTest::newRow("download, a folder") << "/download"
+                                            << "F2" << 2604;
     }
-    f.start("/upload");
-    QMimeData dragged;
-    dragged.setUrls({QUrl::fromLocalFile(files.filePath("single.txt")),
-                     QUrl::fromLocalFile(files.filePath("folder")),
-                     QUrl("https://example.com/not-a-file.txt")});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(documents()->viewport(), &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(documents()->viewport(), &drop);
-    QStringList listed;
-    for (int i = 0; i < documents()->count(); ++i)
-        listed << QDir(files.path()).relativeFilePath(documents()->item(i)->text());
-    QCOMPARE(listed, (QStringList{"single.txt", "folder/a.txt", "folder/inner/b.txt"}));
+    void treeChecks()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, key);
+        QFETCH(int, message);
+        const bool upload = job == "/upload";
+        if (upload)
+            startUploadOnTheLibraryPage();
+        else
+            f.start(job);
+        const int page = f.step();
+        QCOMPARE(page, upload ? 6 : 7);
+        if (!key.isEmpty())
+            choose(upload ? "FileListTreeView" : "AssetListTreeView", key);
+        f.next();
+        QCOMPARE(f.shownIds(), QList<int>{message});
+        QCOMPARE(f.step(), page);
+    }
+    void linkOpensInBrowser()
+    {
+        f.start("/download");
+        const qsizetype mark = f.server->journalSize();
+        choose("AssetListTreeView", "text:Intranet");
+        QVERIFY(f.control<QTreeWidget>("AssetListTreeView")
+                    ->currentItem()
+                    ->data(0, ItemKeyRole)
+                    .toString()
+                    .startsWith('U'));
+        f.next();
+        QCOMPARE(f.step(), kFinalPage);
+        QCOMPARE(f.urls, QList<QUrl>{QUrl("http://intranet.example.com/")});
+        QCOMPARE(f.server->journalSize(), mark); // nothing downloaded
+        QVERIFY(f.wizard->state().PublishingLog.contains("'Intranet' - OK"));
+    }
+    void newLibraryFolder()
+    {
+        startUploadOnTheLibraryPage();
+        auto* button = f.control<QPushButton>("NewOrvFolderCommand");
+        QVERIFY(!button->isHidden());
+        choose("FileListTreeView", "F3"); // read-only: no new folder there
+        QVERIFY(!button->isEnabled());
+        choose("FileListTreeView", "F2");
+        QVERIFY(button->isEnabled());
+        // An empty name closes the dialog without asking the server.
+        const qsizetype mark = f.server->journalSize();
+        newFolder("");
+        QCOMPARE(f.server->journalSize(), mark);
+        newFolder("Minutes 2026");
+        QCOMPARE(f.server->callsSince(mark), QStringList{"CreateFolder [2,\"Minutes 2026\"]"});
+        QTreeWidgetItem* parent = nodeByKey(f.control<QTreeWidget>("FileListTreeView"), "F2");
+        QTreeWidgetItem* created = parent->child(parent->childCount() - 1);
+        QCOMPARE(created->text(0), QString("Minutes 2026"));
+        QCOMPARE(created->data(0, ItemIconKeyRole).toString(), QString("<folder>"));
+        const int id = created->data(0, ItemTagRole).toInt();
+        QVERIFY(id > 8);
+        QCOMPARE(created->data(0, ItemKeyRole).toString(), "F" + QString::number(id));
+    }
+    void addAndRemoveFiles()
+    {
+        f.start("/upload");
+        QPushButton* add = f.control<QPushButton>("CommandAddFile");
+        // A cancelled file dialog adds nothing; the dialog lets several files be chosen at once.
+        std::optional<QString> chosen;
+        MessageService::instance().setFilePresenter([&](const Message& title, const FileQuestion& question) {
+            return !question.save && question.several && title.textId == 5010 ? chosen : std::nullopt;
+        });
+        add->click();
+        QCOMPARE(documents()->count(), 0);
+        chosen = "/tmp/one.txt\n/tmp/two.txt";
+        add->click();
+        QCOMPARE(documents()->count(), 2);
+        QCOMPARE(documents()->item(1)->text(), QStringLiteral("/tmp/two.txt"));
+        documents()->item(0)->setSelected(true);
+        documents()->item(1)->setSelected(true);
+        f.control<QPushButton>("CommandRemoveFile")->click();
+        QCOMPARE(documents()->count(), 0);
+        QVERIFY(!f.nav(3)->isEnabled()); // nothing left to publish into the library
+        add->click();
+        QVERIFY(f.nav(3)->isEnabled());
+    }
+    // Files and folders dragged from the file manager onto the documents list are listed as the command
+    // line lists them (a folder brings its files), and published.
+    void droppedFilesAndFoldersArePublished()
+    {
+        QTemporaryDir files;
+        for (const QString name : {"single.txt", "folder/a.txt", "folder/inner/b.txt", "folder/.hidden"}) {
+            QDir(files.path()).mkpath(QFileInfo(files.filePath(name)).path());
+            QFile file(files.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+        }
+        f.start("/upload");
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(files.filePath("single.txt")),
+                         QUrl::fromLocalFile(files.filePath("folder")),
+                         QUrl("https://example.com/not-a-file.txt")});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(documents()->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(documents()->viewport(), &drop);
+        QStringList listed;
+        for (int i = 0; i < documents()->count(); ++i)
+            listed << QDir(files.path()).relativeFilePath(documents()->item(i)->text());
+        QCOMPARE(listed, (QStringList{"single.txt", "folder/a.txt", "folder/inner/b.txt"}));
 
-    const qsizetype mark = f.server->journalSize();
-    f.next();
-    choose("FileListTreeView", "F4");
-    f.next();
-    QVERIFY(f.waitForStep(kFinalPage));
-    QStringList published;
-    for (const QJsonObject& entry : f.server->journal().mid(mark))
-        if (entry.value("page").toString().endsWith("FilePublishing.aspx"))
-            published << entry.value("fields").toObject().value("FileName").toString();
-    QCOMPARE(published, (QStringList{"single.txt", "a.txt", "b.txt"}));
-}
-
-void TestFilesGui::uploadWebLink_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("link");
-    QTest::newRow("library folder") << "F4"
-                                    << "FileStorage/default.aspx?FolderID=4";
-    QTest::newRow("project library") << "F6"
-                                     << "Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary";
-}
-
-// The published file's web link names the folder, or the project whose library holds it.
-void TestFilesGui::uploadWebLink()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, link);
-    startUploadOnTheLibraryPage();
-    choose("FileListTreeView", folder);
-    f.next();
-    QVERIFY(f.waitForStep(kFinalPage));
-    QCOMPARE(f.wizard->state().FilesPublished, 1);
-    f.control<QRadioButton>("CloseAndRunOption")->setChecked(true);
-    f.nav(4)->click();
-    QCOMPARE(f.urls.size(), 1);
-    QVERIFY2(QUrl::fromPercentEncoding(f.urls.first().toEncoded()).contains(link),
-             qPrintable(f.urls.first().toString()));
-}
+        const qsizetype mark = f.server->journalSize();
+        f.next();
+        choose("FileListTreeView", "F4");
+        f.next();
+        QVERIFY(f.waitForStep(kFinalPage));
+        QStringList published;
+        for (const QJsonObject& entry : f.server->journal().mid(mark))
+            if (entry.value("page").toString().endsWith("FilePublishing.aspx"))
+                published << entry.value("fields").toObject().value("FileName").toString();
+        QCOMPARE(published, (QStringList{"single.txt", "a.txt", "b.txt"}));
+    }
+    void uploadWebLink_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("library folder") << "F4"
+                                        << "FileStorage/default.aspx?FolderID=4";
+        QTest::newRow("project library") << "F6"
+                                         << "Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary";
+    }
+    // The published file's web link names the folder, or the project whose library holds it.
+    void uploadWebLink()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, link);
+        startUploadOnTheLibraryPage();
+        choose("FileListTreeView", folder);
+        f.next();
+        QVERIFY(f.waitForStep(kFinalPage));
+        QCOMPARE(f.wizard->state().FilesPublished, 1);
+        f.control<QRadioButton>("CloseAndRunOption")->setChecked(true);
+        f.nav(4)->click();
+        QCOMPARE(f.urls.size(), 1);
+        QVERIFY2(QUrl::fromPercentEncoding(f.urls.first().toEncoded()).contains(link),
+                 qPrintable(f.urls.first().toString()));
+    }
+};
 
 QTEST_MAIN(TestFilesGui)
 #include "tst_files_gui.moc"

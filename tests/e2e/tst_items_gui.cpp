@@ -88,222 +88,181 @@ class TestItemsGui : public QObject
 {
     Q_OBJECT
     WizardFixture f;
-    QStringList values(const QStringList& expected) const
-    {
-        QStringList shown;
-        for (const QString& entry : expected) {
-            const QString name = entry.section('=', 0, 0);
-            auto* w = f.control<QWidget>(name);
-            shown << name + "=" + (w ? valueOf(w) : "(missing)");
-        }
-        return shown;
-    }
-    QStringList expanded(const QStringList& expected, const QDateTime& now) const
-    {
-        QStringList out;
-        for (const QString& entry : expected)
-            out << expand(entry, now);
-        return out;
-    }
-    // The page's values match the defaults for a `now` within the last entry of the page.
+    // The page's values match the defaults for a `now` from the start of the page to this check.
     void expectDefaults(const QStringList& defaults, const QDateTime& before)
     {
-        const QStringList shown = values(defaults);
-        if (shown != expanded(defaults, before))
-            QCOMPARE(shown, expanded(defaults, QDateTime::currentDateTime()));
+        QStringList shown, atStart, atCheck;
+        for (const QString& entry : defaults) {
+            auto* w = f.control<QWidget>(entry.section('=', 0, 0));
+            shown << entry.section('=', 0, 0) + "=" + (w ? valueOf(w) : "(missing)");
+            atStart << expand(entry, before);
+            atCheck << expand(entry, QDateTime::currentDateTime());
+        }
+        if (shown != atStart)
+            QCOMPARE(shown, atCheck);
     }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(f.serve("4.1")); }
     void init() { f.init(); }
     void cleanup() { f.cleanup(true); }
-    void defaultsWebLinkAndContinue_data();
-    void defaultsWebLinkAndContinue();
-    void checksKeepInput_data();
-    void checksKeepInput();
-    void editButtonsFollowTheUser_data();
-    void editButtonsFollowTheUser();
-};
+    void defaultsWebLinkAndContinue_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("defaultValues"); // "control=value" as valueOf() shows it, comma-separated
+        QTest::addColumn<QString>("view");
+        // Severity, incident box and the event's client are for 4.5 and later.
+        QTest::newRow("incident")
+            << "/createincident" << 2
+            << "IncidentTitleText=, IncidentDescriptionText=, IncidentProjectCombo=#0, "
+               "IncidentTypeCombo=#0, IncidentPriorityCombo=#1, IncidentSeverityCombo=#0 -, "
+               "IncidentBoxCombo=#-1 -"
+            << "Incidents/IncidentView.aspx?IncidentId=";
+        QTest::newRow("task")
+            << "/createtask" << 3
+            << "TaskTitleText=, TaskDescriptionText=, TaskProjectCombo=#0, "
+               "TaskStartDateDayDTPicker=today, TaskStartDateTimeDTPicker=now, "
+               "TaskEndDateDayDTPicker=tomorrow, TaskEndDateTimeDTPicker=now, TaskPriorityCombo=#1, "
+               "TaskCompetionTypeCombo=#0"
+            << "Tasks/TaskView.aspx?TaskID=";
+        QTest::newRow("event") << "/createevent" << 4
+                               << "EventTitleText=, EventLocationText=, EventDescriptionText=, "
+                                  "EventStartDateDayDTPicker=today, EventStartDateTimeDTPicker=now, "
+                                  "EventEndDateDayDTPicker=today, EventEndDateTimeDTPicker=in an hour, "
+                                  "EventReminderCombo=#0, EventProjectCombo=#0, EventPriorityCombo=#1, "
+                                  "EventTypeCombo=#0, EventManagerCombo=#0, EventClientCombo=#-1 -"
+                               << "Events/EventView.aspx?EventID=";
+        QTest::newRow("to-do")
+            << "/createtodo" << 5
+            << "ToDoTitleText=, ToDoDescriptionText=, ToDoProjectCombo=#0, StartDateEnable=off, "
+               "ToDoStartDateDayDTPicker=today -, ToDoStartDateTimeDTPicker=now -, "
+               "FinishDateEnable=off, ToDoEndDateDayDTPicker=tomorrow -, "
+               "ToDoEndDateTimeDTPicker=now -, ToDoPriorityCombo=#1, ToDoCompetionTypeCombo=#0"
+            << "ToDo/ToDoView.aspx?ToDoID=";
+        QTest::newRow("project")
+            << "/createproject" << 8
+            << "ProjectTitleText=, ProjectStartDateDayDTPicker=today, "
+               "ProjectStartDateTimeDTPicker=now, ProjectEndtDateDayDTPicker=next month, "
+               "ProjectEndDateTimeDTPicker=now, ProjectTypeCombo=#0, ProjectClientCombo=#0, "
+               "ProjectCalendarCombo=#0, ProjectExecutiveCombo=#0, ProjectStatusCombo=#0, "
+               "ProjectCurrencyCombo=#0, ProjectPriorityCombo=#0, ProjectTemplateCombo=#0, "
+               "ProjectPhaseCombo=#0"
+            << "Projects/ProjectView.aspx?ProjectId=";
+    }
+    void defaultsWebLinkAndContinue()
+    {
+        QFETCH(QString, job);
+        QFETCH(int, page);
+        QFETCH(QString, view);
+        QFETCH(QString, defaultValues);
+        // Every job starts with the team page's must-confirm mark clear.
+        const QStringList defaults = (defaultValues + ", MustConfirmedCheck=off").split(", ");
+        QDateTime before = QDateTime::currentDateTime();
+        f.start(job);
+        QCOMPARE(f.step(), page);
+        expectDefaults(defaults, before);
+        if (QTest::currentTestFailed())
+            return;
 
-void TestItemsGui::defaultsWebLinkAndContinue_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("defaultValues"); // "control=value" as valueOf() shows it, comma-separated
-    QTest::addColumn<QString>("view");
-    // Severity, incident box and the event's client are for 4.5 and later.
-    QTest::newRow("incident")
-        << "/createincident" << 2
-        << "IncidentTitleText=, IncidentDescriptionText=, IncidentProjectCombo=#0, "
-           "IncidentTypeCombo=#0, IncidentPriorityCombo=#1, IncidentSeverityCombo=#0 -, "
-           "IncidentBoxCombo=#-1 -"
-        << "Incidents/IncidentView.aspx?IncidentId=";
-    QTest::newRow("task")
-        << "/createtask" << 3
-        << "TaskTitleText=, TaskDescriptionText=, TaskProjectCombo=#0, "
-           "TaskStartDateDayDTPicker=today, TaskStartDateTimeDTPicker=now, "
-           "TaskEndDateDayDTPicker=tomorrow, TaskEndDateTimeDTPicker=now, TaskPriorityCombo=#1, "
-           "TaskCompetionTypeCombo=#0"
-        << "Tasks/TaskView.aspx?TaskID=";
-    QTest::newRow("event") << "/createevent" << 4
-                           << "EventTitleText=, EventLocationText=, EventDescriptionText=, "
-                              "EventStartDateDayDTPicker=today, EventStartDateTimeDTPicker=now, "
-                              "EventEndDateDayDTPicker=today, EventEndDateTimeDTPicker=in an hour, "
-                              "EventReminderCombo=#0, EventProjectCombo=#0, EventPriorityCombo=#1, "
-                              "EventTypeCombo=#0, EventManagerCombo=#0, EventClientCombo=#-1 -"
-                           << "Events/EventView.aspx?EventID=";
-    QTest::newRow("to-do")
-        << "/createtodo" << 5
-        << "ToDoTitleText=, ToDoDescriptionText=, ToDoProjectCombo=#0, StartDateEnable=off, "
-           "ToDoStartDateDayDTPicker=today -, ToDoStartDateTimeDTPicker=now -, "
-           "FinishDateEnable=off, ToDoEndDateDayDTPicker=tomorrow -, "
-           "ToDoEndDateTimeDTPicker=now -, ToDoPriorityCombo=#1, ToDoCompetionTypeCombo=#0"
-        << "ToDo/ToDoView.aspx?ToDoID=";
-    QTest::newRow("project") << "/createproject" << 8
-                             << "ProjectTitleText=, ProjectStartDateDayDTPicker=today, "
-                                "ProjectStartDateTimeDTPicker=now, ProjectEndtDateDayDTPicker=next month, "
-                                "ProjectEndDateTimeDTPicker=now, ProjectTypeCombo=#0, ProjectClientCombo=#0, "
-                                "ProjectCalendarCombo=#0, ProjectExecutiveCombo=#0, ProjectStatusCombo=#0, "
-                                "ProjectCurrencyCombo=#0, ProjectPriorityCombo=#0, ProjectTemplateCombo=#0, "
-                                "ProjectPhaseCombo=#0"
-                             << "Projects/ProjectView.aspx?ProjectId=";
-}
+        // Everything changed, the item created: the web link shows it.
+        for (const QString& entry : defaults)
+            change(f.control<QWidget>(entry.section('=', 0, 0)));
+        const QString title = f.control<QLineEdit>(defaults.first().section('=', 0, 0))->text();
+        QVERIFY(title.startsWith("Review"));
+        for (int i = 0; i < 6 && f.step() != kFinalPage; ++i)
+            f.next();
+        QVERIFY2(f.step() == kFinalPage && f.shown.isEmpty(), qPrintable(f.firstShown()));
+        const qint32 created = f.wizard->state().CreatedObjectId;
+        QVERIFY(created > 0);
+        f.control<QPushButton>("LabelGotoWeb")->click();
+        QCOMPARE(f.urls.size(), 1);
+        const QString link = QUrl::fromPercentEncoding(f.urls.first().toEncoded());
+        QVERIFY2(link.contains(view + QString::number(created)), qPrintable(link));
+        const QString shownPage = fetch(f.urls.first());
+        QVERIFY2(shownPage.contains(title), qPrintable(shownPage));
 
-void TestItemsGui::defaultsWebLinkAndContinue()
-{
-    QFETCH(QString, job);
-    QFETCH(int, page);
-    QFETCH(QString, view);
-    QFETCH(QString, defaultValues);
-    // Every job starts with the team page's must-confirm mark clear.
-    const QStringList defaults = (defaultValues + ", MustConfirmedCheck=off").split(", ");
-    QDateTime before = QDateTime::currentDateTime();
-    f.start(job);
-    QCOMPARE(f.step(), page);
-    expectDefaults(defaults, before);
-    if (QTest::currentTestFailed())
-        return;
-
-    // Everything changed, the item created: the web link shows it.
-    for (const QString& entry : defaults)
-        change(f.control<QWidget>(entry.section('=', 0, 0)));
-    const QString title = f.control<QLineEdit>(defaults.first().section('=', 0, 0))->text();
-    QVERIFY(title.startsWith("Review"));
-    for (int i = 0; i < 6 && f.step() != kFinalPage; ++i)
+        // Continue: another item of the same job, from the introduction page, with the defaults again.
+        f.control<QRadioButton>("ContinueOption")->setChecked(true);
+        f.nav(4)->click();
+        QCOMPARE(f.step(), 0);
+        before = QDateTime::currentDateTime();
         f.next();
-    QVERIFY2(f.step() == kFinalPage && f.shown.isEmpty(), qPrintable(f.firstShown()));
-    const qint32 created = f.wizard->state().CreatedObjectId;
-    QVERIFY(created > 0);
-    f.control<QPushButton>("LabelGotoWeb")->click();
-    QCOMPARE(f.urls.size(), 1);
-    const QString link = QUrl::fromPercentEncoding(f.urls.first().toEncoded());
-    QVERIFY2(link.contains(view + QString::number(created)), qPrintable(link));
-    const QString shownPage = fetch(f.urls.first());
-    QVERIFY2(shownPage.contains(title), qPrintable(shownPage));
-
-    // Continue: another item of the same job, from the introduction page, with the defaults again.
-    f.control<QRadioButton>("ContinueOption")->setChecked(true);
-    f.nav(4)->click();
-    QCOMPARE(f.step(), 0);
-    before = QDateTime::currentDateTime();
-    f.next();
-    f.next();
-    QCOMPARE(f.step(), page);
-    expectDefaults(defaults, before);
-}
-
-void TestItemsGui::checksKeepInput_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<QString>("titleControl");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("unselect");
-    QTest::addColumn<QList<int>>("messages");
-    QTest::newRow("task without project") << "/createtask"
-                                          << "TaskTitleText"
-                                          << "Budget"
-                                          << "TaskProjectCombo" << QList<int>{5045};
-    QTest::newRow("event without organizer") << "/createevent"
-                                             << "EventTitleText"
-                                             << "Offsite"
-                                             << "EventManagerCombo" << QList<int>{5047};
-    QTest::newRow("to-do without title and manager") << "/createtodo"
-                                                     << "ToDoTitleText"
-                                                     << "   "
-                                                     << "ToDoManagerCombo" << QList<int>{5006, 5047};
-    QTest::newRow("project without title") << "/createproject"
-                                           << "ProjectTitleText"
-                                           << " "
-                                           << "" << QList<int>{5006};
-    QTest::newRow("project without manager") << "/createproject"
-                                             << "ProjectTitleText"
-                                             << "Move"
-                                             << "ProjectManagerCombo" << QList<int>{5047};
-}
-
-void TestItemsGui::checksKeepInput()
-{
-    QFETCH(QString, job);
-    QFETCH(QString, titleControl);
-    QFETCH(QString, title);
-    QFETCH(QString, unselect);
-    QFETCH(QList<int>, messages);
-    f.start(job);
-    const int page = f.step();
-    f.control<QLineEdit>(titleControl)->setText(title);
-    if (!unselect.isEmpty())
-        f.control<QComboBox>(unselect)->setCurrentIndex(-1);
-    f.next();
-    QCOMPARE(f.shownIds(), messages);
-    QCOMPARE(f.step(), page);
-    QCOMPARE(f.control<QLineEdit>(titleControl)->text(), title);
-    if (!unselect.isEmpty())
-        QCOMPARE(f.control<QComboBox>(unselect)->currentIndex(), -1);
-}
-
-void TestItemsGui::editButtonsFollowTheUser_data()
-{
-    QTest::addColumn<QString>("job");
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<bool>("canEdit");
-    QTest::newRow("incident, administrator") << "/createincident"
-                                             << "admin"
-                                             << "admin" << true;
-    QTest::newRow("incident, help desk manager") << "/createincident"
-                                                 << "mhale"
-                                                 << "demo" << true;
-    QTest::newRow("incident, plain user") << "/createincident"
-                                          << "user"
-                                          << "user" << false;
-    QTest::newRow("project, project manager") << "/createproject"
-                                              << "pm"
-                                              << "pm" << true;
-    QTest::newRow("project, help desk manager") << "/createproject"
-                                                << "mhale"
-                                                << "demo" << false;
-    QTest::newRow("project, plain user") << "/createproject"
-                                         << "user"
-                                         << "user" << false;
-}
-
-void TestItemsGui::editButtonsFollowTheUser()
-{
-    QFETCH(QString, job);
-    QFETCH(QString, user);
-    QFETCH(QString, password);
-    QFETCH(bool, canEdit);
-    f.user = user;
-    f.password = password;
-    f.start(job);
-    QVERIFY(f.step() > 1);
-    QCOMPARE(f.wizard->state().CanEditCategories, canEdit);
-    const QStringList buttons = job == "/createincident"
-                                    ? QStringList{"CommandIssueCategory"}
-                                    : QStringList{"CommandAddClient", "CommandAddProjectCategory"};
-    for (const QString& name : buttons)
-        QVERIFY2(f.control<QWidget>(name)->isHidden() != canEdit, qPrintable(name));
-}
+        f.next();
+        QCOMPARE(f.step(), page);
+        expectDefaults(defaults, before);
+    }
+    void checksKeepInput_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("titleControl");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("unselect");
+        QTest::addColumn<QList<int>>("messages");
+        const auto row = [](const char* tag, QString job, QString title, QString text, QString unselect,
+                            QList<int> ids) {
+            QTest::newRow(tag) << job << title << text << unselect << ids;
+        };
+        row("task without project", "/createtask", "TaskTitleText", "Budget", "TaskProjectCombo", {5045});
+        row("event without organizer", "/createevent", "EventTitleText", "Offsite", "EventManagerCombo",
+            {5047});
+        row("to-do without title and manager", "/createtodo", "ToDoTitleText", "   ", "ToDoManagerCombo",
+            {5006, 5047});
+        row("project without title", "/createproject", "ProjectTitleText", " ", "", {5006});
+        row("project without manager", "/createproject", "ProjectTitleText", "Move", "ProjectManagerCombo",
+            {5047});
+    }
+    void checksKeepInput()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, titleControl);
+        QFETCH(QString, title);
+        QFETCH(QString, unselect);
+        QFETCH(QList<int>, messages);
+        f.start(job);
+        const int page = f.step();
+        f.control<QLineEdit>(titleControl)->setText(title);
+        if (!unselect.isEmpty())
+            f.control<QComboBox>(unselect)->setCurrentIndex(-1);
+        f.next();
+        QCOMPARE(f.shownIds(), messages);
+        QCOMPARE(f.step(), page);
+        QCOMPARE(f.control<QLineEdit>(titleControl)->text(), title);
+        if (!unselect.isEmpty())
+            QCOMPARE(f.control<QComboBox>(unselect)->currentIndex(), -1);
+    }
+    void editButtonsFollowTheUser_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("user"); // and password
+        QTest::addColumn<bool>("canEdit");
+        const auto row = [](const char* tag, QString job, QString user, bool canEdit) {
+            QTest::newRow(tag) << job << user << canEdit;
+        };
+        row("incident, administrator", "/createincident", "admin admin", true);
+        row("incident, help desk manager", "/createincident", "mhale demo", true);
+        row("incident, plain user", "/createincident", "user user", false);
+        row("project, project manager", "/createproject", "pm pm", true);
+        row("project, help desk manager", "/createproject", "mhale demo", false);
+        row("project, plain user", "/createproject", "user user", false);
+    }
+    void editButtonsFollowTheUser()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, user);
+        QFETCH(bool, canEdit);
+        f.user = user.section(' ', 0, 0);
+        f.password = user.section(' ', 1);
+        f.start(job);
+        QVERIFY(f.step() > 1);
+        QCOMPARE(f.wizard->state().CanEditCategories, canEdit);
+        const QStringList buttons = job == "/createincident"
+                                        ? QStringList{"CommandIssueCategory"}
+                                        : QStringList{"CommandAddClient", "CommandAddProjectCategory"};
+        for (const QString& name : buttons)
+            QVERIFY2(f.control<QWidget>(name)->isHidden() != canEdit, qPrintable(name));
+    }
+};
 
 QTEST_MAIN(TestItemsGui)
 #include "tst_items_gui.moc"

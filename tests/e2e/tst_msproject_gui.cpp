@@ -37,154 +37,142 @@ class TestMsProjectGui : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase()
+    {
+        m_plan = m_files.filePath("plan.xml");
+        QFile file(m_plan);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Project><Title>Kiosk</Title><StartDate>2026-04-01T12:00:00</StartDate>"
+                   "<FinishDate>2026-05-15T12:00:00</FinishDate><Resources>"
+                   "<Resource><UID>1</UID><Name>Peter Marsh</Name></Resource>"
+                   "<Resource><UID>2</UID><Name>Temp Crew</Name></Resource>"
+                   "<Resource><UID>3</UID><Name>Ursula Brandt</Name></Resource></Resources></Project>");
+    }
     void init() { f.init(); }
     void cleanup() { f.cleanup(); }
-    void chooseFile();
-    void optionPageChecks_data();
-    void optionPageChecks();
-    void chooseUsers();
+    void chooseFile()
+    {
+        QVERIFY(f.serve());
+        f.start("/importproject \"\"");
+        QCOMPARE(f.step(), 11);
+        auto* path = f.control<QLineEdit>("txtFilePath");
+        QVERIFY(path->isVisible());
+        QList<FileQuestion> asked;
+        std::optional<QString> choice = m_plan;
+        MessageService::instance().setFilePresenter([&](const Message&, const FileQuestion& question) {
+            asked.append(question);
+            return choice;
+        });
+        f.control<QPushButton>("cmdBrowse")->click();
+        QCOMPARE(path->text(), m_plan);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(!asked.first().save);
+        QCOMPARE(asked.first().filter, QString("XML Files (*.xml)"));
+        // A cancelled dialog keeps the path.
+        choice.reset();
+        f.control<QPushButton>("cmdBrowse")->click();
+        QCOMPARE(path->text(), m_plan);
+    }
+    void optionPageChecks_data()
+    {
+        QTest::addColumn<QString>("file"); // "" none; "missing" a path that does not exist
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("syncAnswer"); // the answer to the question, as MessageAnswer
+        QTest::addColumn<QList<int>>("messages");
+        QTest::addColumn<int>("page");
+        using A = MessageAnswer;
+        QTest::newRow("no file") << ""
+                                 << "ERP Migration" << int(A::Ok) << QList<int>{2625} << 11;
+        QTest::newRow("question cancelled") << "plan"
+                                            << "ERP Migration" << int(A::Cancel) << QList<int>{2646} << 11;
+        QTest::newRow("unreadable file for an existing project")
+            << "missing"
+            << "ERP Migration" << int(A::Ok) << QList<int>{2646, 2626} << 11;
+        // Told, but on to the project pages all the same, with the dates the page starts with.
+        QTest::newRow("unreadable file for a new project") << "missing"
+                                                           << "" << int(A::Ok) << QList<int>{2626} << 8;
+    }
+    void optionPageChecks()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, target);
+        QFETCH(int, syncAnswer);
+        QFETCH(QList<int>, messages);
+        QFETCH(int, page);
+        QVERIFY(f.serve("4.7"));
+        f.start("/importproject \"\"");
+        QCOMPARE(f.step(), 11);
+        f.answers[2646] = MessageAnswer(syncAnswer);
+        f.control<QLineEdit>("txtFilePath")
+            ->setText(file == "plan"   ? m_plan
+                      : file.isEmpty() ? ""
+                                       : m_files.filePath("gone.xml"));
+        if (!target.isEmpty())
+            selectTarget(target);
+        f.next();
+        QCOMPARE(f.shownIds(), messages);
+        QCOMPARE(f.step(), page);
+        QVERIFY(f.server->calls("ImportMsProjectStep1").isEmpty());
+        // The page is usable again whatever happened.
+        QVERIFY(f.nav(3)->isEnabled() && !f.wizard->state().IsBusy);
+        QCOMPARE(f.wizard->state().ImportNewProject, page == 8);
+        if (page == 8)
+            QCOMPARE(f.control<QDateTimeEdit>("ProjectStartDateDayDTPicker")->date(), QDate::currentDate());
+    }
+    void chooseUsers()
+    {
+        QVERIFY(f.serve("4.5"));
+        f.start("/importproject " + m_plan);
+        selectTarget("ERP Migration");
+        f.next();
+        QCOMPARE(f.step(), 12);
+        auto* list = f.control<QTreeWidget>("ListViewAssignments");
+        const QString nobody = GetLocalizedText(2627);
+        // (The rows as matched by name: the unattended import's assignments.)
+        QCOMPARE(list->headerItem()->text(0), GetLocalizedText(2628));
+        QCOMPARE(list->headerItem()->text(1), GetLocalizedText(2629));
+        // The resource column opens nothing.
+        QVERIFY(!doubleClick(0, 0, [](DlgOrvUsers* chooser) { chooser->CancelButton->click(); }));
+        QVERIFY(!f.wizard->findChild<DlgOrvUsers*>());
+
+        // The user column: Temp Crew becomes Jonathan Cole.
+        QStringList offered;
+        QVERIFY(doubleClick(1, 1, [&](DlgOrvUsers* chooser) {
+            QCOMPARE(chooser->windowTitle(), GetLocalizedText(2630));
+            offered = WizardFixture::entries(chooser->UsersCombo);
+            QCOMPARE(chooser->UsersCombo->currentIndex(), 0);
+            chooser->UsersCombo->setCurrentIndex(chooser->UsersCombo->findText("Jonathan Cole"));
+            chooser->OKButton->click();
+        }));
+        QCOMPARE(offered.value(0), nobody + "=-1");
+        QVERIFY(offered.contains("Jonathan Cole=4"));
+        QCOMPARE(list->topLevelItem(1)->text(1), QString("Jonathan Cole"));
+        // Peter Marsh: the first entry means nobody.
+        QVERIFY(doubleClick(0, 1, [](DlgOrvUsers* chooser) { chooser->OKButton->click(); }));
+        QCOMPARE(list->topLevelItem(0)->text(1), nobody);
+        // Cancel changes nothing.
+        QVERIFY(doubleClick(2, 1, [](DlgOrvUsers* chooser) {
+            chooser->UsersCombo->setCurrentIndex(3);
+            chooser->CancelButton->click();
+        }));
+        QCOMPARE(list->topLevelItem(2)->text(1), QString("Ursula Brandt"));
+        QVERIFY(f.wizard->findChild<DlgOrvUsers*>()); // kept for the next choice
+
+        f.next();
+        QCOMPARE(f.step(), kFinalPage);
+        const QJsonArray two = f.server->calls("ImportMsProjectStep2").first().value("args").toArray();
+        QCOMPARE(two[0].toInt(), 2);
+        QVERIFY2(two[1].toString().endsWith(
+                     "<ImportAssignments>"
+                     "<Assignment><ResourceId>1</ResourceId><UserId>-1</UserId></Assignment>"
+                     "<Assignment><ResourceId>2</ResourceId><UserId>4</UserId></Assignment>"
+                     "<Assignment><ResourceId>3</ResourceId><UserId>3</UserId></Assignment>"
+                     "</ImportAssignments></ImportConfig>"),
+                 qPrintable(two[1].toString()));
+        // The final page unloads the chooser.
+        QVERIFY(!f.wizard->findChild<DlgOrvUsers*>());
+    }
 };
-
-void TestMsProjectGui::initTestCase()
-{
-    m_plan = m_files.filePath("plan.xml");
-    QFile file(m_plan);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<Project><Title>Kiosk</Title><StartDate>2026-04-01T12:00:00</StartDate>"
-               "<FinishDate>2026-05-15T12:00:00</FinishDate><Resources>"
-               "<Resource><UID>1</UID><Name>Peter Marsh</Name></Resource>"
-               "<Resource><UID>2</UID><Name>Temp Crew</Name></Resource>"
-               "<Resource><UID>3</UID><Name>Ursula Brandt</Name></Resource></Resources></Project>");
-}
-
-void TestMsProjectGui::chooseFile()
-{
-    QVERIFY(f.serve());
-    f.start("/importproject \"\"");
-    QCOMPARE(f.step(), 11);
-    auto* path = f.control<QLineEdit>("txtFilePath");
-    QVERIFY(path->isVisible());
-    QList<FileQuestion> asked;
-    std::optional<QString> choice = m_plan;
-    MessageService::instance().setFilePresenter([&](const Message&, const FileQuestion& question) {
-        asked.append(question);
-        return choice;
-    });
-    f.control<QPushButton>("cmdBrowse")->click();
-    QCOMPARE(path->text(), m_plan);
-    QCOMPARE(asked.size(), 1);
-    QVERIFY(!asked.first().save);
-    QCOMPARE(asked.first().filter, QString("XML Files (*.xml)"));
-    // A cancelled dialog keeps the path.
-    choice.reset();
-    f.control<QPushButton>("cmdBrowse")->click();
-    QCOMPARE(path->text(), m_plan);
-}
-
-void TestMsProjectGui::optionPageChecks_data()
-{
-    QTest::addColumn<QString>("file"); // "" none; "missing" a path that does not exist
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("syncAnswer"); // the answer to the question, as MessageAnswer
-    QTest::addColumn<QList<int>>("messages");
-    QTest::addColumn<int>("page");
-    QTest::newRow("no file") << ""
-                             << "ERP Migration" << int(MessageAnswer::Ok) << QList<int>{2625} << 11;
-    QTest::newRow("question cancelled")
-        << "plan"
-        << "ERP Migration" << int(MessageAnswer::Cancel) << QList<int>{2646} << 11;
-    QTest::newRow("unreadable file for an existing project")
-        << "missing"
-        << "ERP Migration" << int(MessageAnswer::Ok) << QList<int>{2646, 2626} << 11;
-    // Told, but on to the project pages all the same, with the dates the page starts with.
-    QTest::newRow("unreadable file for a new project")
-        << "missing"
-        << "" << int(MessageAnswer::Ok) << QList<int>{2626} << 8;
-}
-
-void TestMsProjectGui::optionPageChecks()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, target);
-    QFETCH(int, syncAnswer);
-    QFETCH(QList<int>, messages);
-    QFETCH(int, page);
-    QVERIFY(f.serve("4.7"));
-    f.start("/importproject \"\"");
-    QCOMPARE(f.step(), 11);
-    f.answers[2646] = MessageAnswer(syncAnswer);
-    f.control<QLineEdit>("txtFilePath")
-        ->setText(file == "plan"   ? m_plan
-                  : file.isEmpty() ? ""
-                                   : m_files.filePath("gone.xml"));
-    if (!target.isEmpty())
-        selectTarget(target);
-    f.next();
-    QCOMPARE(f.shownIds(), messages);
-    QCOMPARE(f.step(), page);
-    QVERIFY(f.server->calls("ImportMsProjectStep1").isEmpty());
-    // The page is usable again whatever happened.
-    QVERIFY(f.nav(3)->isEnabled() && !f.wizard->state().IsBusy);
-    QCOMPARE(f.wizard->state().ImportNewProject, page == 8);
-    if (page == 8)
-        QCOMPARE(f.control<QDateTimeEdit>("ProjectStartDateDayDTPicker")->date(), QDate::currentDate());
-}
-
-void TestMsProjectGui::chooseUsers()
-{
-    QVERIFY(f.serve("4.5"));
-    f.start("/importproject " + m_plan);
-    selectTarget("ERP Migration");
-    f.next();
-    QCOMPARE(f.step(), 12);
-    auto* list = f.control<QTreeWidget>("ListViewAssignments");
-    const QString nobody = GetLocalizedText(2627);
-    // (The rows as matched by name: the unattended import's assignments.)
-    QCOMPARE(list->headerItem()->text(0), GetLocalizedText(2628));
-    QCOMPARE(list->headerItem()->text(1), GetLocalizedText(2629));
-    // The resource column opens nothing.
-    QVERIFY(!doubleClick(0, 0, [](DlgOrvUsers* chooser) { chooser->CancelButton->click(); }));
-    QVERIFY(!f.wizard->findChild<DlgOrvUsers*>());
-
-    // The user column: Temp Crew becomes Jonathan Cole.
-    QStringList offered;
-    QVERIFY(doubleClick(1, 1, [&](DlgOrvUsers* chooser) {
-        QCOMPARE(chooser->windowTitle(), GetLocalizedText(2630));
-        for (int i = 0; i < chooser->UsersCombo->count(); ++i)
-            offered << chooser->UsersCombo->itemText(i) + "=" + chooser->UsersCombo->itemData(i).toString();
-        QCOMPARE(chooser->UsersCombo->currentIndex(), 0);
-        chooser->UsersCombo->setCurrentIndex(chooser->UsersCombo->findText("Jonathan Cole"));
-        chooser->OKButton->click();
-    }));
-    QCOMPARE(offered.value(0), nobody + "=-1");
-    QVERIFY(offered.contains("Jonathan Cole=4"));
-    QCOMPARE(list->topLevelItem(1)->text(1), QString("Jonathan Cole"));
-    // Peter Marsh: the first entry means nobody.
-    QVERIFY(doubleClick(0, 1, [](DlgOrvUsers* chooser) { chooser->OKButton->click(); }));
-    QCOMPARE(list->topLevelItem(0)->text(1), nobody);
-    // Cancel changes nothing.
-    QVERIFY(doubleClick(2, 1, [](DlgOrvUsers* chooser) {
-        chooser->UsersCombo->setCurrentIndex(3);
-        chooser->CancelButton->click();
-    }));
-    QCOMPARE(list->topLevelItem(2)->text(1), QString("Ursula Brandt"));
-    QVERIFY(f.wizard->findChild<DlgOrvUsers*>()); // kept for the next choice
-
-    f.next();
-    QCOMPARE(f.step(), kFinalPage);
-    const QJsonArray two = f.server->calls("ImportMsProjectStep2").first().value("args").toArray();
-    QCOMPARE(two[0].toInt(), 2);
-    QVERIFY2(
-        two[1].toString().endsWith("<ImportAssignments>"
-                                   "<Assignment><ResourceId>1</ResourceId><UserId>-1</UserId></Assignment>"
-                                   "<Assignment><ResourceId>2</ResourceId><UserId>4</UserId></Assignment>"
-                                   "<Assignment><ResourceId>3</ResourceId><UserId>3</UserId></Assignment>"
-                                   "</ImportAssignments></ImportConfig>"),
-        qPrintable(two[1].toString()));
-    // The final page unloads the chooser.
-    QVERIFY(!f.wizard->findChild<DlgOrvUsers*>());
-}
 
 QTEST_MAIN(TestMsProjectGui)
 #include "tst_msproject_gui.moc"

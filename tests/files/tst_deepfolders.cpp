@@ -43,52 +43,46 @@ class TestDeepFolders : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void libraryTree_data();
-    void libraryTree();
-    void listFolders();
+    void libraryTree_data()
+    {
+        QTest::addColumn<int>("runMode");
+        QTest::newRow("upload") << int(UPLOAD);
+        QTest::newRow("download") << int(DOWNLOAD);
+    }
+    void libraryTree()
+    {
+        QFETCH(int, runMode);
+        const std::optional<LibraryTrees> trees = buildLibraryTrees(nested("DirList"), runMode, "3.0");
+        QVERIFY(trees);
+        const QList<LibraryNode>& nodes = runMode == UPLOAD ? trees->folders : trees->assets;
+        QCOMPARE(nodes.size(), 1 + kDepth + 1); // the root, the folders, the file
+        QCOMPARE(nodes.last().parentKey, QString("F%1").arg(kDepth + 1));
+        QCOMPARE(nodes[kDepth].parentKey, QString("F%1").arg(kDepth)); // folder kDepth + 1 in folder kDepth
+
+        auto tree = std::make_unique<QTreeWidget>();
+        fillLibraryTree(tree.get(), nodes);
+        tree->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tree.get()));
+        QTreeWidgetItem* deepest = tree->topLevelItem(0);
+        while (deepest->childCount() > 0)
+            deepest = deepest->child(0);
+        QCOMPARE(deepest->text(0), QString("deep.txt"));
+        QCOMPARE(depthOf(deepest), kDepth + 1);
+        tree->setCurrentItem(deepest);
+        tree->scrollToItem(deepest);
+        QCoreApplication::processEvents();
+        fillLibraryTree(tree.get(), nodes); // replacing the roots drops the old deep tree
+        QCOMPARE(tree->topLevelItemCount(), 1);
+    }
+    void listFolders()
+    {
+        const std::optional<QList<ListFolderNode>> folders = parseListFolders(nested("Folders"));
+        QVERIFY(folders);
+        QCOMPARE(folders->size(), kDepth);
+        QVERIFY(folders->first().atRoot());
+        QCOMPARE(folders->last().parentKey, QString("F%1").arg(kDepth));
+    }
 };
-
-void TestDeepFolders::libraryTree_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::newRow("upload") << int(UPLOAD);
-    QTest::newRow("download") << int(DOWNLOAD);
-}
-
-void TestDeepFolders::libraryTree()
-{
-    QFETCH(int, runMode);
-    const std::optional<LibraryTrees> trees = buildLibraryTrees(nested("DirList"), runMode, "3.0");
-    QVERIFY(trees);
-    const QList<LibraryNode>& nodes = runMode == UPLOAD ? trees->folders : trees->assets;
-    QCOMPARE(nodes.size(), 1 + kDepth + 1); // the root, the folders, the file
-    QCOMPARE(nodes.last().parentKey, QString("F%1").arg(kDepth + 1));
-    QCOMPARE(nodes[kDepth].parentKey, QString("F%1").arg(kDepth)); // folder kDepth + 1 in folder kDepth
-
-    auto tree = std::make_unique<QTreeWidget>();
-    fillLibraryTree(tree.get(), nodes);
-    tree->show();
-    QVERIFY(QTest::qWaitForWindowExposed(tree.get()));
-    QTreeWidgetItem* deepest = tree->topLevelItem(0);
-    while (deepest->childCount() > 0)
-        deepest = deepest->child(0);
-    QCOMPARE(deepest->text(0), QString("deep.txt"));
-    QCOMPARE(depthOf(deepest), kDepth + 1);
-    tree->setCurrentItem(deepest);
-    tree->scrollToItem(deepest);
-    QCoreApplication::processEvents();
-    fillLibraryTree(tree.get(), nodes); // replacing the roots drops the old deep tree
-    QCOMPARE(tree->topLevelItemCount(), 1);
-}
-
-void TestDeepFolders::listFolders()
-{
-    const std::optional<QList<ListFolderNode>> folders = parseListFolders(nested("Folders"));
-    QVERIFY(folders);
-    QCOMPARE(folders->size(), kDepth);
-    QVERIFY(folders->first().atRoot());
-    QCOMPARE(folders->last().parentKey, QString("F%1").arg(kDepth));
-}
 
 QTEST_MAIN(TestDeepFolders)
 #include "tst_deepfolders.moc"

@@ -80,104 +80,90 @@ class TestHttpPost : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void answers_data();
-    void answers();
-    void requestCarriesTheFileBetweenHeadAndTail();
-    void plainRequestsGoToAnHttpProxyWithTheWholeAddress();
+    void answers_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("close");
+        QTest::addColumn<End>("end");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        const QByteArray ok = "HTTP/1.1 200 OK\r\n";
+        const auto row = [](const char* tag, const QByteArray& answer, bool close, End end, int status,
+                            const char* body) {
+            QTest::newRow(tag) << answer << close << end << status << QByteArray(body);
+        };
+        const QByteArray chunkedHead = ok + "Transfer-Encoding: chunked\r\n\r\n";
+        const QByteArray chunked = chunkedHead + "5;x=1\r\nhello\r\n4\r\n abc\r\n";
+        row("length, whole, connection kept", ok + "Content-Length: 5\r\n\r\nhello", false, End::Complete,
+            200, "hello");
+        row("length, cut", ok + "Content-Length: 9\r\n\r\nhello", true, End::ConnectionLost, 200, "hello");
+        row("chunked, whole", chunked + "0\r\n\r\n", false, End::Complete, 200, "hello abc");
+        row("chunked, trailers", chunked + "0\r\nX-Sum: 1\r\n\r\n", false, End::Complete, 200, "hello abc");
+        row("chunked, cut at a chunk boundary", chunked, true, End::ConnectionLost, 200, "hello abc");
+        row("chunked, cut inside a chunk", chunked + "9\r\nxy", true, End::ConnectionLost, 200,
+            "hello abcxy");
+        row("neither: the close ends it", ok + "\r\nhello", true, End::Complete, 200, "hello");
+        row("interim answer first",
+            "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 201 Created\r\nContent-Length: 2\r\n\r\nok", false,
+            End::Complete, 201, "ok");
+        row("error page", "HTTP/1.1 503 Busy\r\nContent-Length: 4\r\n\r\nbusy", false, End::Complete, 503,
+            "busy");
+        row("closed before any answer", {}, true, End::ConnectionLost, 0, "");
+        row("not HTTP", "SSH-2.0-OpenSSH\r\n", false, End::BadAnswer, 0, "");
+        row("chunk size not hex", chunkedHead + "zz\r\n", false, End::BadAnswer, 200, "");
+        row("chunk longer than announced", chunkedHead + "2\r\nabc\r\n", false, End::BadAnswer, 200, "ab");
+        row("length not a number", ok + "Content-Length: 1e3\r\n\r\n", false, End::BadAnswer, 200, "");
+        row("header line without end", ok + QByteArray(300 * 1024, 'h'), false, End::BadAnswer, 200, "");
+    }
+    void answers()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, close);
+        RawServer server(answer, close);
+        HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(server.port())), "text/plain", "q", {},
+                      {}, QNetworkProxy(QNetworkProxy::NoProxy));
+        const Outcome outcome = exchange(post);
+        QTEST(outcome.end, "end");
+        QTEST(outcome.status, "status");
+        QTEST(outcome.body, "body");
+    }
+    void requestCarriesTheFileBetweenHeadAndTail()
+    {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        QByteArray content(3 * 1024 * 1024 + 17, Qt::Uninitialized); // several pieces and a rest
+        for (qsizetype i = 0; i < content.size(); ++i)
+            content[i] = char(i * 7 % 251);
+        file.write(content);
+        file.close();
+        RawServer server("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", false);
+        HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/up?a=1").arg(server.port())), "multipart/x",
+                      "HEAD", file.fileName(), "TAIL", QNetworkProxy(QNetworkProxy::NoProxy));
+        qint64 lastProgress = 0;
+        connect(&post, &HttpPost::uploadProgress, this, [&](qint64 sent, qint64) { lastProgress = sent; });
+        QCOMPARE(exchange(post).end, End::Complete);
+        const qsizetype bodyAt = server.request.indexOf("\r\n\r\n") + 4;
+        QVERIFY(server.request.startsWith("POST /up?a=1 HTTP/1.1\r\n"));
+        QVERIFY(server.request.contains("\r\nContent-Length: " + QByteArray::number(content.size() + 8) +
+                                        "\r\n"));
+        QVERIFY(server.request.mid(bodyAt) == "HEAD" + content + "TAIL");
+        QCOMPARE(lastProgress, content.size() + 8);
+        HttpPost unreadable(QUrl("http://127.0.0.1:1/"), "x", {}, "/no/such/file", {}, QNetworkProxy());
+        QVERIFY(!unreadable.start());
+    }
+    void plainRequestsGoToAnHttpProxyWithTheWholeAddress()
+    {
+        RawServer proxy("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", false);
+        HttpPost post(QUrl("http://files.example.invalid:8931/a/b.aspx"), "text/plain", "q", {}, {},
+                      QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.port(), "user", "pw"));
+        QCOMPARE(exchange(post).body, QByteArray("ok"));
+        QVERIFY2(proxy.request.startsWith("POST http://files.example.invalid:8931/a/b.aspx HTTP/1.1\r\n"),
+                 proxy.request.constData());
+        QVERIFY(proxy.request.contains("\r\nHost: files.example.invalid:8931\r\n"));
+        QVERIFY(proxy.request.contains("\r\nProxy-Authorization: Basic " + QByteArray("user:pw").toBase64() +
+                                       "\r\n"));
+    }
 };
-
-void TestHttpPost::answers_data()
-{
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<bool>("close");
-    QTest::addColumn<End>("end");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    const QByteArray ok = "HTTP/1.1 200 OK\r\n";
-    const QByteArray chunked = ok + "Transfer-Encoding: chunked\r\n\r\n5;x=1\r\nhello\r\n4\r\n abc\r\n";
-    QTest::newRow("length, whole, connection kept")
-        << ok + "Content-Length: 5\r\n\r\nhello" << false << End::Complete << 200 << QByteArray("hello");
-    QTest::newRow("length, cut") << ok + "Content-Length: 9\r\n\r\nhello" << true << End::ConnectionLost
-                                 << 200 << QByteArray("hello");
-    QTest::newRow("chunked, whole") << chunked + "0\r\n\r\n"
-                                    << false << End::Complete << 200 << QByteArray("hello abc");
-    QTest::newRow("chunked, trailers") << chunked + "0\r\nX-Sum: 1\r\n\r\n"
-                                       << false << End::Complete << 200 << QByteArray("hello abc");
-    QTest::newRow("chunked, cut at a chunk boundary")
-        << chunked << true << End::ConnectionLost << 200 << QByteArray("hello abc");
-    QTest::newRow("chunked, cut inside a chunk")
-        << chunked + "9\r\nxy" << true << End::ConnectionLost << 200 << QByteArray("hello abcxy");
-    QTest::newRow("neither: the close ends it")
-        << ok + "\r\nhello" << true << End::Complete << 200 << QByteArray("hello");
-    QTest::newRow("interim answer first")
-        << QByteArray("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 201 Created\r\nContent-Length: 2\r\n\r\nok")
-        << false << End::Complete << 201 << QByteArray("ok");
-    QTest::newRow("error page") << QByteArray("HTTP/1.1 503 Busy\r\nContent-Length: 4\r\n\r\nbusy") << false
-                                << End::Complete << 503 << QByteArray("busy");
-    QTest::newRow("closed before any answer")
-        << QByteArray() << true << End::ConnectionLost << 0 << QByteArray();
-    QTest::newRow("not HTTP") << QByteArray("SSH-2.0-OpenSSH\r\n") << false << End::BadAnswer << 0
-                              << QByteArray();
-    QTest::newRow("chunk size not hex") << ok + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"
-                                        << false << End::BadAnswer << 200 << QByteArray();
-    QTest::newRow("chunk longer than announced") << ok + "Transfer-Encoding: chunked\r\n\r\n2\r\nabc\r\n"
-                                                 << false << End::BadAnswer << 200 << QByteArray("ab");
-    QTest::newRow("length not a number") << ok + "Content-Length: 1e3\r\n\r\n"
-                                         << false << End::BadAnswer << 200 << QByteArray();
-    QTest::newRow("header line without end")
-        << ok + QByteArray(300 * 1024, 'h') << false << End::BadAnswer << 200 << QByteArray();
-}
-
-void TestHttpPost::answers()
-{
-    QFETCH(QByteArray, answer);
-    QFETCH(bool, close);
-    RawServer server(answer, close);
-    HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(server.port())), "text/plain", "q", {}, {},
-                  QNetworkProxy(QNetworkProxy::NoProxy));
-    const Outcome outcome = exchange(post);
-    QTEST(outcome.end, "end");
-    QTEST(outcome.status, "status");
-    QTEST(outcome.body, "body");
-}
-
-void TestHttpPost::requestCarriesTheFileBetweenHeadAndTail()
-{
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    QByteArray content(3 * 1024 * 1024 + 17, Qt::Uninitialized); // several pieces and a rest
-    for (qsizetype i = 0; i < content.size(); ++i)
-        content[i] = char(i * 7 % 251);
-    file.write(content);
-    file.close();
-    RawServer server("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", false);
-    HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/up?a=1").arg(server.port())), "multipart/x",
-                  "HEAD", file.fileName(), "TAIL", QNetworkProxy(QNetworkProxy::NoProxy));
-    qint64 lastProgress = 0;
-    connect(&post, &HttpPost::uploadProgress, this, [&](qint64 sent, qint64) { lastProgress = sent; });
-    QCOMPARE(exchange(post).end, End::Complete);
-    const qsizetype bodyAt = server.request.indexOf("\r\n\r\n") + 4;
-    QVERIFY(server.request.startsWith("POST /up?a=1 HTTP/1.1\r\n"));
-    QVERIFY(
-        server.request.contains("\r\nContent-Length: " + QByteArray::number(content.size() + 8) + "\r\n"));
-    QVERIFY(server.request.mid(bodyAt) == "HEAD" + content + "TAIL");
-    QCOMPARE(lastProgress, content.size() + 8);
-    HttpPost unreadable(QUrl("http://127.0.0.1:1/"), "x", {}, "/no/such/file", {}, QNetworkProxy());
-    QVERIFY(!unreadable.start());
-}
-
-void TestHttpPost::plainRequestsGoToAnHttpProxyWithTheWholeAddress()
-{
-    RawServer proxy("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", false);
-    HttpPost post(QUrl("http://files.example.invalid:8931/a/b.aspx"), "text/plain", "q", {}, {},
-                  QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.port(), "user", "pw"));
-    QCOMPARE(exchange(post).body, QByteArray("ok"));
-    QVERIFY2(proxy.request.startsWith("POST http://files.example.invalid:8931/a/b.aspx HTTP/1.1\r\n"),
-             proxy.request.constData());
-    QVERIFY(proxy.request.contains("\r\nHost: files.example.invalid:8931\r\n"));
-    QVERIFY(proxy.request.contains("\r\nProxy-Authorization: Basic " + QByteArray("user:pw").toBase64() +
-                                   "\r\n"));
-}
 
 QTEST_GUILESS_MAIN(TestHttpPost)
 #include "tst_httppost.moc"

@@ -46,230 +46,202 @@ class TestPlanModel : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void roundTrip();
-    void openServerExport();
-    void applicationRules();
-    void timeFromText_data();
-    void timeFromText();
-    void majorVersion_data();
-    void majorVersion();
-    void saveOnly();
-    void saveAndOpen_data();
-    void saveAndOpen();
-    void cannotStart();
+    void init()
+    {
+        qunsetenv("KITBENCH_MSPROJECT_SAVE_DIR");
+        qunsetenv("KITBENCH_MSPROJECT_VERSION");
+        qputenv("TMPDIR", m_dir.path().toLocal8Bit());
+    }
+    void cleanup()
+    {
+        qunsetenv("KITBENCH_MSPROJECT_SAVE_DIR");
+        qunsetenv("KITBENCH_MSPROJECT_VERSION");
+    }
+    void roundTrip()
+    {
+        PlanApplication app("11.0", {});
+        const PlanModel plan = makePlan(app);
+        const QString xml = plan.toXml();
+        QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"));
+        for (const char* part : {"<Project xmlns=\"http://schemas.microsoft.com/project\">",
+                                 "<Title>Leeds &amp; Co &lt;move&gt;</Title>",
+                                 "<Duration>PT72H0M0S</Duration>", "<LinkLag>4800</LinkLag>"})
+            QVERIFY2(xml.contains(QLatin1String(part)), part);
+
+        const std::optional<PlanModel> back = PlanModel::fromXml(xml);
+        QVERIFY(back);
+        QCOMPARE(back->title, plan.title);
+        QCOMPARE(back->start, plan.start);
+        QCOMPARE(back->finish, plan.finish);
+        QCOMPARE(back->calendarName, QString("Site"));
+        QCOMPARE(back->calendars.size(), 2);
+        QVERIFY(back->calendars[1].days[1].working);
+        QCOMPARE(back->calendars[1].days[1].shifts[0]->second, QTime(23, 59));
+        QCOMPARE(back->tasks.size(), 2);
+        QCOMPARE(back->tasks[1].outlineLevel, 2);
+        QCOMPARE(back->tasks[0].fields.value(TaskField::Duration).toDouble(), 4320.0);
+        QCOMPARE(back->tasks[0].fields.value(TaskField::Calendar).toString(), QString("Site"));
+        QCOMPARE(back->tasks[1].fields.value(TaskField::Milestone).toString(), QString("1"));
+        QCOMPARE(back->tasks[1].predecessors.size(), 1);
+        QCOMPARE(std::pair(back->tasks[1].predecessors[0].predecessorId,
+                           back->tasks[1].predecessors[0].lagMinutes),
+                 std::pair(1, 480.0));
+        QCOMPARE(back->tasks[1].assignments.size(), 1);
+        QCOMPARE(back->resources.value(0).emailAddress, QString("dana@example.org"));
+        // Written again, the plan reads the same.
+        QCOMPARE(back->toXml(), xml);
+    }
+    // The server's own export opens in a run against a live server; anything else is refused.
+    void openServerExport()
+    {
+        PlanApplication app("11.0", {});
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.OpenXML("<Plan/>"));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.OpenXML("<Project>"));
+        QVERIFY(!app.plan());
+    }
+    void applicationRules()
+    {
+        PlanApplication app("11.0", {});
+        // Nothing is open before the first document.
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addTask("early"));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.AppRestore());
+        app.ProjectsAdd(false);
+        QCOMPARE(app.baseCalendarCount(), 1);
+        QCOMPARE(app.baseCalendarName(1), QString("Standard"));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.BaseCalendarCreate("standard", QString()));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.BaseCalendarCreate("Night", "Missing"));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.ProjectSummaryInfo("Missing"));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.baseCalendarName(2));
+        // The first task cannot be indented; a task at the top cannot be outdented.
+        const qint32 first = app.addTask("A");
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineIndent(first));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineOutdent(first));
+        const qint32 second = app.addTask("B");
+        app.outlineIndent(second);
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineIndent(second));
+        // A new task takes the level of the one before it.
+        const qint32 third = app.addTask("C");
+        QCOMPARE(app.taskField(third, TaskField::OutlineLevel).toInt(), 2);
+        QCOMPARE(app.taskField(third, TaskField::ConstraintType).toInt(), 0);
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addAssignment(third, 5));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused,
+                                 app.setTaskField(third, TaskField::Start, QString("soon")));
+        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addDependency(third, 9, 1, 0));
+        app.Quit(0);
+        QVERIFY(app.hasQuit());
+        QVERIFY(!app.plan());
+    }
+    void timeFromText_data()
+    {
+        QTest::addColumn<bool>("twelveHour");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // "" when refused
+        const auto row = [](const char* tag, bool twelveHour, const char* text, const char* expected) {
+            QTest::newRow(tag) << twelveHour << QString(text) << QString(expected);
+        };
+        row("24-hour", false, "23:59", "23:59");
+        row("no leading zero", false, "0:0", "00:00");
+        row("midnight AM", true, "12:00 AM", "00:00");
+        row("noon PM", true, "12:30 PM", "12:30");
+        row("evening", true, "11:59 pm", "23:59");
+        row("zero hour AM", true, "0:0 AM", "00:00");
+        row("13 with a suffix", true, "13:00 PM", "");
+        row("unknown suffix", true, "9:00 h", "");
+        row("no time", false, "later", "");
+    }
+    void timeFromText()
+    {
+        QFETCH(bool, twelveHour);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        MsProjectTimeFormat format;
+        format.twelveHour = twelveHour;
+        const PlanApplication app("11.0", {}, format);
+        QString read;
+        try {
+            read = app.timeFromText(text).toString("HH:mm");
+        } catch (const MsProjectRefused&) {
+        }
+        QCOMPARE(read, expected);
+    }
+    void majorVersion_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("11.0") << "11.0" << 11.0;
+        QTest::newRow("9") << "9" << 9.0;
+        QTest::newRow("blanks and a tail") << " 10.5 SP1" << 10.5;
+        QTest::newRow("no number") << "Project" << 0.0;
+    }
+    void majorVersion()
+    {
+        QFETCH(QString, version);
+        QFETCH(double, expected);
+        QCOMPARE(msProjectMajorVersion(version), expected);
+    }
+    void saveOnly()
+    {
+        const QString folder = m_dir.filePath("saved/plans");
+        qputenv("KITBENCH_MSPROJECT_SAVE_DIR", folder.toLocal8Bit());
+        qputenv("KITBENCH_MSPROJECT_VERSION", "9.0");
+        int opened = 0;
+        MsProjectAutomation automation;
+        const std::unique_ptr<MsProjectApplication> app =
+            automation.createApplication([&opened](const QString&) {
+                ++opened;
+                return true;
+            });
+        QVERIFY(app);
+        QCOMPARE(app->version(), QString("9.0"));
+        makePlan(static_cast<PlanApplication&>(*app));
+        app->AppRestore();
+        // Saved under the title (characters a file name cannot hold replaced), opened by nobody.
+        QFile saved(QDir(folder).filePath("Leeds & Co _move_.xml"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(PlanModel::fromXml(QString::fromUtf8(saved.readAll()))->tasks.size(), 2);
+        QCOMPARE(opened, 0);
+    }
+    void saveAndOpen_data()
+    {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("the desktop opens the plan") << true;
+        QTest::newRow("the desktop cannot open it") << false;
+    }
+    void saveAndOpen()
+    {
+        QFETCH(bool, opens);
+        QStringList opened;
+        MsProjectAutomation automation;
+        const std::unique_ptr<MsProjectApplication> app =
+            automation.createApplication([&](const QString& path) {
+                opened << path;
+                return opens;
+            });
+        QVERIFY(app);
+        QCOMPARE(app->version(), QString("11.0"));
+        app->OpenXML("<Project><Title>Trade Fair</Title></Project>");
+        if (opens)
+            app->AppRestore();
+        else
+            QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app->AppRestore());
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(QFileInfo(opened.first()).fileName(), QString("Trade Fair.xml"));
+        QVERIFY(opened.first().startsWith(m_dir.path()));
+        QVERIFY(QFileInfo::exists(opened.first()));
+    }
+    void cannotStart()
+    {
+        QFile blocker(m_dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("KITBENCH_MSPROJECT_SAVE_DIR", m_dir.filePath("blocker/plans").toLocal8Bit());
+        MsProjectAutomation automation;
+        QVERIFY(!automation.createApplication({}));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestPlanModel::init()
-{
-    qunsetenv("KITBENCH_MSPROJECT_SAVE_DIR");
-    qunsetenv("KITBENCH_MSPROJECT_VERSION");
-    qputenv("TMPDIR", m_dir.path().toLocal8Bit());
-}
-
-void TestPlanModel::cleanup()
-{
-    qunsetenv("KITBENCH_MSPROJECT_SAVE_DIR");
-    qunsetenv("KITBENCH_MSPROJECT_VERSION");
-}
-
-void TestPlanModel::roundTrip()
-{
-    PlanApplication app("11.0", {});
-    const PlanModel plan = makePlan(app);
-    const QString xml = plan.toXml();
-    QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"));
-    QVERIFY(xml.contains("<Project xmlns=\"http://schemas.microsoft.com/project\">"));
-    QVERIFY(xml.contains("<Title>Leeds &amp; Co &lt;move&gt;</Title>"));
-    QVERIFY(xml.contains("<Duration>PT72H0M0S</Duration>"));
-    QVERIFY(xml.contains("<LinkLag>4800</LinkLag>"));
-
-    const std::optional<PlanModel> back = PlanModel::fromXml(xml);
-    QVERIFY(back);
-    QCOMPARE(back->title, plan.title);
-    QCOMPARE(back->start, plan.start);
-    QCOMPARE(back->finish, plan.finish);
-    QCOMPARE(back->calendarName, QString("Site"));
-    QCOMPARE(back->calendars.size(), 2);
-    QVERIFY(back->calendars[1].days[1].working);
-    QCOMPARE(back->calendars[1].days[1].shifts[0]->second, QTime(23, 59));
-    QCOMPARE(back->tasks.size(), 2);
-    QCOMPARE(back->tasks[1].outlineLevel, 2);
-    QCOMPARE(back->tasks[0].fields.value(TaskField::Duration).toDouble(), 4320.0);
-    QCOMPARE(back->tasks[0].fields.value(TaskField::Calendar).toString(), QString("Site"));
-    QCOMPARE(back->tasks[1].fields.value(TaskField::Milestone).toString(), QString("1"));
-    QCOMPARE(back->tasks[1].predecessors.size(), 1);
-    QCOMPARE(back->tasks[1].predecessors[0].predecessorId, 1);
-    QCOMPARE(back->tasks[1].predecessors[0].lagMinutes, 480.0);
-    QCOMPARE(back->tasks[1].assignments.size(), 1);
-    QCOMPARE(back->resources.value(0).emailAddress, QString("dana@example.org"));
-    // Written again, the plan reads the same.
-    QCOMPARE(back->toXml(), xml);
-}
-
-// The server's own export opens in a run against a live server; anything else is refused.
-void TestPlanModel::openServerExport()
-{
-    PlanApplication app("11.0", {});
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.OpenXML("<Plan/>"));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.OpenXML("<Project>"));
-    QVERIFY(!app.plan());
-}
-
-void TestPlanModel::applicationRules()
-{
-    PlanApplication app("11.0", {});
-    // Nothing is open before the first document.
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addTask("early"));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.AppRestore());
-    app.ProjectsAdd(false);
-    QCOMPARE(app.baseCalendarCount(), 1);
-    QCOMPARE(app.baseCalendarName(1), QString("Standard"));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.BaseCalendarCreate("standard", QString()));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.BaseCalendarCreate("Night", "Missing"));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.ProjectSummaryInfo("Missing"));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.baseCalendarName(2));
-    // The first task cannot be indented; a task at the top cannot be outdented.
-    const qint32 first = app.addTask("A");
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineIndent(first));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineOutdent(first));
-    const qint32 second = app.addTask("B");
-    app.outlineIndent(second);
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.outlineIndent(second));
-    // A new task takes the level of the one before it.
-    const qint32 third = app.addTask("C");
-    QCOMPARE(app.taskField(third, TaskField::OutlineLevel).toInt(), 2);
-    QCOMPARE(app.taskField(third, TaskField::ConstraintType).toInt(), 0);
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addAssignment(third, 5));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.setTaskField(third, TaskField::Start, QString("soon")));
-    QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app.addDependency(third, 9, 1, 0));
-    app.Quit(0);
-    QVERIFY(app.hasQuit());
-    QVERIFY(!app.plan());
-}
-
-void TestPlanModel::timeFromText_data()
-{
-    QTest::addColumn<bool>("twelveHour");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected"); // "" when refused
-    QTest::newRow("24-hour") << false << "23:59"
-                             << "23:59";
-    QTest::newRow("no leading zero") << false << "0:0"
-                                     << "00:00";
-    QTest::newRow("midnight AM") << true << "12:00 AM"
-                                 << "00:00";
-    QTest::newRow("noon PM") << true << "12:30 PM"
-                             << "12:30";
-    QTest::newRow("evening") << true << "11:59 pm"
-                             << "23:59";
-    QTest::newRow("zero hour AM") << true << "0:0 AM"
-                                  << "00:00";
-    QTest::newRow("13 with a suffix") << true << "13:00 PM"
-                                      << "";
-    QTest::newRow("unknown suffix") << true << "9:00 h"
-                                    << "";
-    QTest::newRow("no time") << false << "later"
-                             << "";
-}
-
-void TestPlanModel::timeFromText()
-{
-    QFETCH(bool, twelveHour);
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    MsProjectTimeFormat format;
-    format.twelveHour = twelveHour;
-    const PlanApplication app("11.0", {}, format);
-    QString read;
-    try {
-        read = app.timeFromText(text).toString("HH:mm");
-    } catch (const MsProjectRefused&) {
-    }
-    QCOMPARE(read, expected);
-}
-
-void TestPlanModel::majorVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("11.0") << "11.0" << 11.0;
-    QTest::newRow("9") << "9" << 9.0;
-    QTest::newRow("blanks and a tail") << " 10.5 SP1" << 10.5;
-    QTest::newRow("no number") << "Project" << 0.0;
-}
-
-void TestPlanModel::majorVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(double, expected);
-    QCOMPARE(msProjectMajorVersion(version), expected);
-}
-
-void TestPlanModel::saveOnly()
-{
-    const QString folder = m_dir.filePath("saved/plans");
-    qputenv("KITBENCH_MSPROJECT_SAVE_DIR", folder.toLocal8Bit());
-    qputenv("KITBENCH_MSPROJECT_VERSION", "9.0");
-    int opened = 0;
-    MsProjectAutomation automation;
-    const std::unique_ptr<MsProjectApplication> app = automation.createApplication([&opened](const QString&) {
-        ++opened;
-        return true;
-    });
-    QVERIFY(app);
-    QCOMPARE(app->version(), QString("9.0"));
-    makePlan(static_cast<PlanApplication&>(*app));
-    app->AppRestore();
-    // Saved under the title (characters a file name cannot hold replaced), opened by nobody.
-    QFile saved(QDir(folder).filePath("Leeds & Co _move_.xml"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(PlanModel::fromXml(QString::fromUtf8(saved.readAll()))->tasks.size(), 2);
-    QCOMPARE(opened, 0);
-}
-
-void TestPlanModel::saveAndOpen_data()
-{
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("the desktop opens the plan") << true;
-    QTest::newRow("the desktop cannot open it") << false;
-}
-
-void TestPlanModel::saveAndOpen()
-{
-    QFETCH(bool, opens);
-    QStringList opened;
-    MsProjectAutomation automation;
-    const std::unique_ptr<MsProjectApplication> app = automation.createApplication([&](const QString& path) {
-        opened << path;
-        return opens;
-    });
-    QVERIFY(app);
-    QCOMPARE(app->version(), QString("11.0"));
-    app->OpenXML("<Project><Title>Trade Fair</Title></Project>");
-    if (opens)
-        app->AppRestore();
-    else
-        QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app->AppRestore());
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(QFileInfo(opened.first()).fileName(), QString("Trade Fair.xml"));
-    QVERIFY(opened.first().startsWith(m_dir.path()));
-    QVERIFY(QFileInfo::exists(opened.first()));
-}
-
-void TestPlanModel::cannotStart()
-{
-    QFile blocker(m_dir.filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    qputenv("KITBENCH_MSPROJECT_SAVE_DIR", m_dir.filePath("blocker/plans").toLocal8Bit());
-    MsProjectAutomation automation;
-    QVERIFY(!automation.createApplication({}));
-}
 
 QTEST_GUILESS_MAIN(TestPlanModel)
 #include "tst_plan_model.moc"

@@ -28,13 +28,6 @@ namespace {
 // A job whose path visits the page, so the page is seen as that job shows it.
 constexpr int kJobOfPage[kPageCount] = {0, 1, 1, 2, 3, 4, 6, 7, 8, 8, 10, 9, 9, 11, 5, 5, 12, 12, 3, 8, 1, 1};
 
-QString describe(int step, const QWidget* widget)
-{
-    return QStringLiteral("page %1 %2 %3")
-        .arg(step)
-        .arg(widget->metaObject()->className(), widget->objectName());
-}
-
 bool isInput(const QWidget* widget)
 {
     // The line edit inside a combo box or picker is part of its owner, which carries the name.
@@ -108,155 +101,146 @@ class TestKeyboard : public QObject
 private Q_SLOTS:
     void init() { f.init(); }
     void cleanup() { f.cleanup(); }
-    void everyPageIsUsableByKeyboard_data();
-    void everyPageIsUsableByKeyboard();
-    void keysDriveTheNavigation();
-    void focusReturnsToTheFieldAfterAFailedCheck_data();
-    void focusReturnsToTheFieldAfterAFailedCheck();
-};
+    void everyPageIsUsableByKeyboard_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << "de";
+    }
+    void everyPageIsUsableByKeyboard()
+    {
+        QFETCH(QString, language);
+        TempSettings::setLanguage(QSettings::UserScope, language);
+        start(QString());
+        QStringList faults;
+        int inputs = 0;
+        for (int step = 0; step < kPageCount; ++step) {
+            enter(step);
+            WizardPage* page = f.wizard->page(step);
+            QWidget* focused = QApplication::focusWidget();
+            if (!focused || !page->isAncestorOf(focused))
+                faults << QStringLiteral("page %1 opens without focus on a field").arg(step);
 
-void TestKeyboard::everyPageIsUsableByKeyboard_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << QString();
-    QTest::newRow("German") << QStringLiteral("de");
-}
-
-void TestKeyboard::everyPageIsUsableByKeyboard()
-{
-    QFETCH(QString, language);
-    TempSettings::setLanguage(QSettings::UserScope, language);
-    start(QString());
-    QStringList faults;
-    int inputs = 0;
-    for (int step = 0; step < kPageCount; ++step) {
-        enter(step);
-        WizardPage* page = f.wizard->page(step);
-        QWidget* focused = QApplication::focusWidget();
-        if (!focused || !page->isAncestorOf(focused))
-            faults << QStringLiteral("page %1 opens without focus on a field").arg(step);
-
-        QHash<QChar, QString> keys;
-        const auto claimKey = [&](const QWidget* owner, const QString& text) {
-            const QChar key = mnemonicOf(text);
-            if (key.isNull() || !owner->isVisibleTo(f.wizard.get()))
-                return;
-            if (keys.contains(key))
-                faults << describe(step, owner) +
-                              QStringLiteral(" repeats access key %1 of %2").arg(key, keys[key]);
-            keys.insert(key, owner->objectName());
-        };
-        for (QPushButton* button : f.wizard->cmdNav)
-            claimKey(button, button->text());
-
-        const QList<QWidget*> widgets = page->findChildren<QWidget*>();
-        for (QWidget* widget : widgets) {
-            if (!widget->isVisibleTo(page))
-                continue;
-            if (auto* label = qobject_cast<QLabel*>(widget)) {
-                if (!mnemonicOf(label->text()).isNull() && !label->buddy())
-                    faults << describe(step, label) + QStringLiteral(" has an access key but no field");
-                claimKey(label, label->text());
-                const bool clipped = label->wordWrap()
-                                         ? label->heightForWidth(label->width()) > label->height()
-                                         : label->sizeHint().width() > label->width();
-                if (clipped && !label->text().isEmpty())
-                    faults << describe(step, label) +
-                                  QStringLiteral(" is clipped: \"%1\"").arg(label->text());
-            }
-            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            const auto fault = [&](const QWidget* widget, const QString& what) {
+                faults << QStringLiteral("page %1 %2 %3 ")
+                                  .arg(step)
+                                  .arg(widget->metaObject()->className(), widget->objectName()) +
+                              what;
+            };
+            QHash<QChar, QString> keys;
+            const auto claimKey = [&](const QWidget* owner, const QString& text) {
+                const QChar key = mnemonicOf(text);
+                if (key.isNull() || !owner->isVisibleTo(f.wizard.get()))
+                    return;
+                if (keys.contains(key))
+                    fault(owner, QStringLiteral("repeats access key %1 of %2").arg(key, keys[key]));
+                keys.insert(key, owner->objectName());
+            };
+            for (QPushButton* button : f.wizard->cmdNav)
                 claimKey(button, button->text());
-                if (!fitsItsButton(button))
-                    faults << describe(step, button) +
-                                  QStringLiteral(" is clipped: \"%1\"").arg(button->text());
-            }
-            if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
-                for (int row = 0; row < list->topLevelItemCount(); ++row) {
-                    const QTreeWidgetItem* item = list->topLevelItem(row);
-                    if (!fitsItsRow(list, item))
-                        faults << describe(step, list) +
-                                      QStringLiteral(" cuts entry \"%1\"").arg(item->text(0));
+
+            const QList<QWidget*> widgets = page->findChildren<QWidget*>();
+            for (QWidget* widget : widgets) {
+                if (!widget->isVisibleTo(page))
+                    continue;
+                if (auto* label = qobject_cast<QLabel*>(widget)) {
+                    if (!mnemonicOf(label->text()).isNull() && !label->buddy())
+                        fault(label, QStringLiteral("has an access key but no field"));
+                    claimKey(label, label->text());
+                    const bool clipped = label->wordWrap()
+                                             ? label->heightForWidth(label->width()) > label->height()
+                                             : label->sizeHint().width() > label->width();
+                    if (clipped && !label->text().isEmpty())
+                        fault(label, QStringLiteral("is clipped: \"%1\"").arg(label->text()));
                 }
+                if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                    claimKey(button, button->text());
+                    if (!fitsItsButton(button))
+                        fault(button, QStringLiteral("is clipped: \"%1\"").arg(button->text()));
+                }
+                if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+                    for (int row = 0; row < list->topLevelItemCount(); ++row)
+                        if (!fitsItsRow(list, list->topLevelItem(row)))
+                            fault(list,
+                                  QStringLiteral("cuts entry \"%1\"").arg(list->topLevelItem(row)->text(0)));
+                }
+                if (!isInput(widget))
+                    continue;
+                ++inputs;
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+                const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+                if (!name.contains(QRegularExpression(QStringLiteral("\\w"))))
+                    fault(widget, QStringLiteral("has no accessible name"));
             }
-            if (!isInput(widget))
-                continue;
-            ++inputs;
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
-            if (!name.contains(QRegularExpression(QStringLiteral("\\w"))))
-                faults << describe(step, widget) + QStringLiteral(" has no accessible name");
+        }
+        for (const QString& fault : std::as_const(faults))
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
+        QVERIFY(inputs > 100);
+    }
+    // (Enter on the connection page, in the login box and the password box: the connection page test.)
+    void keysDriveTheNavigation()
+    {
+        start(QStringLiteral("/createincident"));
+        enter(2);
+        QVERIFY(f.nav(3)->isDefault());
+        QTest::keyClick(f.control<QLineEdit>("IncidentTitleText"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(f.step(), 20);
+        // A search box keeps Enter for its own Find.
+        auto* search = f.control<QLineEdit>(QStringLiteral("SearchResourceText"));
+        int finds = 0;
+        connect(search, &QLineEdit::returnPressed, this, [&finds] { ++finds; });
+        enter(18);
+        search->setFocus();
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(finds, 1);
+        QCOMPARE(f.step(), 18);
+        // Esc is Cancel: No keeps the wizard, Yes closes it.
+        f.answers[3005] = MessageAnswer::No;
+        QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
+        QVERIFY(f.wizard->isVisible());
+        enter(kFinalPage);
+        QVERIFY(f.nav(4)->isDefault() && !f.nav(3)->isDefault());
+        enter(2);
+        f.answers[3005] = MessageAnswer::Yes;
+        QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
+        QCOMPARE(f.shownIds(), (QList<int>{3005, 3005}));
+        QVERIFY(!f.wizard->isVisible());
+    }
+    void focusReturnsToTheFieldAfterAFailedCheck_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("textId");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("task title") << 3 << 5006 << "TaskTitleText";
+        QTest::newRow("task project") << 3 << 5045 << "TaskProjectCombo";
+        QTest::newRow("event dates") << 4 << 5007 << "EventStartDateDayDTPicker";
+        QTest::newRow("to-do manager") << 5 << 5047 << "ToDoManagerCombo";
+        QTest::newRow("upload folder") << 6 << 2504 << "FileListTreeView";
+        QTest::newRow("project finish") << 8 << 5008 << "ProjectStartDateDayDTPicker";
+        QTest::newRow("list folder") << 14 << 3108 << "ListFolderTreeView";
+        QTest::newRow("workbook") << 16 << 3306 << "txtExcelFilePath";
+        QTest::newRow("no files") << 20 << 5048 << "CommandAddFile";
+        QTest::newRow("server error: the first field") << 2 << 5009 << "IncidentTitleText";
+    }
+    void focusReturnsToTheFieldAfterAFailedCheck()
+    {
+        QFETCH(int, step);
+        QFETCH(int, textId);
+        QFETCH(QString, field);
+        start(QString());
+        enter(step);
+        QCOMPARE(offendingField(f.wizard->page(step), textId)->objectName(), field);
+        if (step == 16 || step == 20) {
+            // These two are checked by the window itself: Next with nothing chosen.
+            f.wizard->state().RunMode = static_cast<qint16>(step == 20 ? 6 : 12);
+            f.wizard->cmdNav[1]->setFocus();
+            f.wizard->cmdNav_Click(3);
+            QCOMPARE(f.shownIds(), QList<int>{textId});
+            QCOMPARE(QApplication::focusWidget()->objectName(), field);
         }
     }
-    for (const QString& fault : std::as_const(faults))
-        qWarning("%s", qPrintable(fault));
-    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
-    QVERIFY(inputs > 100);
-}
-
-// (Enter on the connection page, in the login box and the password box: the connection page test.)
-void TestKeyboard::keysDriveTheNavigation()
-{
-    start(QStringLiteral("/createincident"));
-    enter(2);
-    QVERIFY(f.nav(3)->isDefault());
-    QTest::keyClick(f.control<QLineEdit>("IncidentTitleText"), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(f.step(), 20);
-    // A search box keeps Enter for its own Find.
-    auto* search = f.control<QLineEdit>(QStringLiteral("SearchResourceText"));
-    int finds = 0;
-    connect(search, &QLineEdit::returnPressed, this, [&finds] { ++finds; });
-    enter(18);
-    search->setFocus();
-    QTest::keyClick(search, Qt::Key_Return);
-    QCOMPARE(finds, 1);
-    QCOMPARE(f.step(), 18);
-    // Esc is Cancel: No keeps the wizard, Yes closes it.
-    f.answers[3005] = MessageAnswer::No;
-    QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
-    QVERIFY(f.wizard->isVisible());
-    enter(kFinalPage);
-    QVERIFY(f.nav(4)->isDefault() && !f.nav(3)->isDefault());
-    enter(2);
-    f.answers[3005] = MessageAnswer::Yes;
-    QTest::keyClick(f.wizard.get(), Qt::Key_Escape);
-    QCOMPARE(f.shownIds(), (QList<int>{3005, 3005}));
-    QVERIFY(!f.wizard->isVisible());
-}
-
-void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("textId");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("task title") << 3 << 5006 << "TaskTitleText";
-    QTest::newRow("task project") << 3 << 5045 << "TaskProjectCombo";
-    QTest::newRow("event dates") << 4 << 5007 << "EventStartDateDayDTPicker";
-    QTest::newRow("to-do manager") << 5 << 5047 << "ToDoManagerCombo";
-    QTest::newRow("upload folder") << 6 << 2504 << "FileListTreeView";
-    QTest::newRow("project finish") << 8 << 5008 << "ProjectStartDateDayDTPicker";
-    QTest::newRow("list folder") << 14 << 3108 << "ListFolderTreeView";
-    QTest::newRow("workbook") << 16 << 3306 << "txtExcelFilePath";
-    QTest::newRow("no files") << 20 << 5048 << "CommandAddFile";
-    QTest::newRow("server error: the first field") << 2 << 5009 << "IncidentTitleText";
-}
-
-void TestKeyboard::focusReturnsToTheFieldAfterAFailedCheck()
-{
-    QFETCH(int, step);
-    QFETCH(int, textId);
-    QFETCH(QString, field);
-    start(QString());
-    enter(step);
-    QCOMPARE(offendingField(f.wizard->page(step), textId)->objectName(), field);
-    if (step == 16 || step == 20) {
-        // These two are checked by the window itself: Next with nothing chosen.
-        f.wizard->state().RunMode = static_cast<qint16>(step == 20 ? 6 : 12);
-        f.wizard->cmdNav[1]->setFocus();
-        f.wizard->cmdNav_Click(3);
-        QCOMPARE(f.shownIds(), QList<int>{textId});
-        QCOMPARE(QApplication::focusWidget()->objectName(), field);
-    }
-}
+};
 
 QTEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -26,11 +27,8 @@ namespace {
 
 struct Calls
 {
-    int webViews = 0;
-    int opened = 0;
-    int chooser = 0;
-    bool cancelledTransfer = false;
-    bool transferRunning = false;
+    int webViews = 0, opened = 0, chooser = 0;
+    bool cancelledTransfer = false, transferRunning = false;
 };
 
 class RecordingHooks : public JobHooks
@@ -83,7 +81,6 @@ class TestWizard : public QObject
         f.wizard->setDesktopShell(std::make_unique<RecordingShell>(m_calls, open));
         return f.wizard.get();
     }
-    QPushButton* nav(int index) const { return f.nav(index); }
 
 private Q_SLOTS:
     void init()
@@ -91,308 +88,267 @@ private Q_SLOTS:
         f.init();
         m_calls = Calls{};
     }
-    void cleanup();
-    void introductionOffersTheJobs();
-    void buttonStatesOnEveryPage();
-    void startUpRestoresTheConnectionPage();
-    void connectionIsSavedWhenTheFirstJobPageIsEntered();
-    void keywordWithShowIntroStartsOnTheConnectionPage();
-    void cancelWhileATransferRunsStopsTheTransfer();
-    void continueStartsAgain_data();
-    void continueStartsAgain();
-    void finishWithCloseAndRun_data();
-    void finishWithCloseAndRun();
-    void helpOpensThePageOfTheStep_data();
-    void helpOpensThePageOfTheStep();
-    void everyCaptionComesFromThePack_data();
-    void everyCaptionComesFromThePack();
-};
-
-void TestWizard::cleanup()
-{
-    QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
-    f.cleanup();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows)
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " was left open"));
-}
-
-void TestWizard::introductionOffersTheJobs()
-{
-    start(QString());
-    auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(0));
-    QCOMPARE(intro->actionListView->topLevelItemCount(), 12);
-    QCOMPARE(intro->actionListView->topLevelItem(6)->text(0), GetLocalizedText(1023));
-    QVERIFY(intro->chkShowIntro->isHidden());
-    QCOMPARE(intro->lblWelcome->text(), GetLocalizedText(1011));
-    QVERIFY(!nav(3)->isEnabled());
-    QVERIFY(!nav(2)->isEnabled());
-
-    intro->actionListView->topLevelItem(2)->setSelected(true);
-    QCOMPARE(f.wizard->state().RunMode, qint16(3));
-    QVERIFY(nav(3)->isEnabled());
-    nav(3)->click();
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
-    nav(2)->click();
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(0));
-    // A double click on a job moves on at once.
-    QTreeWidgetItem* upload = intro->actionListView->topLevelItem(5);
-    intro->actionListView->clearSelection();
-    upload->setSelected(true);
-    Q_EMIT intro->actionListView->itemDoubleClicked(upload, 0);
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
-    QCOMPARE(f.wizard->state().RunMode, qint16(6));
-}
-
-void TestWizard::buttonStatesOnEveryPage()
-{
-    start(QStringLiteral("/createtask"));
-    for (int step = 0; step < kPageCount; ++step) {
-        f.wizard->ShowStep(step, NavInitial);
-        const bool final = step == kFinalPage;
-        QCOMPARE(nav(2)->isEnabled(), step != 0 && !final);
-        QCOMPARE(nav(3)->isEnabled(), !final);
-        QCOMPARE(nav(1)->isEnabled(), !final);
-        QCOMPARE(nav(4)->isEnabled(), final);
-        QCOMPARE(f.wizard->page(step)->isEnabled(), true);
-        QCOMPARE(nav(3)->text(), GetLocalizedText(step == 20 ? 105 : 103));
+    void cleanup()
+    {
+        QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
+        f.cleanup();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows)
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " was left open"));
     }
-    // A locked page keeps Cancel and frees Back and Next again afterwards.
-    f.wizard->ShowStep(3, NavNext);
-    f.wizard->LockPage(3, true);
-    QVERIFY(f.wizard->state().IsBusy);
-    QVERIFY(!nav(2)->isEnabled() && !nav(3)->isEnabled() && nav(1)->isEnabled());
-    QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
-    f.wizard->LockPage(3, false);
-    QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
-    QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
-}
+    void introductionOffersTheJobs()
+    {
+        start(QString());
+        auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
+        QCOMPARE(f.wizard->state().CurrentStep, qint16(0));
+        QCOMPARE(intro->actionListView->topLevelItemCount(), 12);
+        QCOMPARE(intro->actionListView->topLevelItem(6)->text(0), GetLocalizedText(1023));
+        QVERIFY(intro->chkShowIntro->isHidden());
+        QCOMPARE(intro->lblWelcome->text(), GetLocalizedText(1011));
+        QVERIFY(!f.nav(3)->isEnabled() && !f.nav(2)->isEnabled());
 
-void TestWizard::startUpRestoresTheConnectionPage()
-{
-    SettingsStore store;
-    store.write(QStringLiteral("UserLogin"), QStringLiteral("stored@host"));
-    store.write(QStringLiteral("UserData"), QStringLiteral("stored-pw"));
-    store.write(QStringLiteral("UseProxy"), QStringLiteral("True"));
-    store.write(QStringLiteral("ProxyMode"), QStringLiteral("Custom"));
-    store.write(QStringLiteral("ProxyServer"), QStringLiteral("proxy:3128"));
-    start(QStringLiteral("/createincident /L given@host"));
-    auto* login = static_cast<LoginPage*>(f.wizard->page(1));
-    QCOMPARE(login->TextLogin->text(), QStringLiteral("given@host"));
-    QCOMPARE(login->TextPassword->text(), QStringLiteral("stored-pw"));
-    QVERIFY(login->SavePasswordCheck->isChecked());
-    QVERIFY(login->OptionProxy->isChecked() && login->OptionProxy->isEnabledTo(login));
-    QVERIFY(login->TextPrServer->isEnabledTo(login));
-    QCOMPARE(login->TextPrServer->text(), QStringLiteral("proxy:3128"));
-
-    // Unlocking after a failed connect replays the proxy logic: without a proxy the boxes stay off.
-    f.wizard->ShowStep(1, NavNext);
-    login->CheckProxy->click();
-    f.wizard->LockPage(1, true);
-    QVERIFY(!login->TextLogin->isEnabled());
-    f.wizard->LockPage(1, false);
-    QVERIFY(login->TextLogin->isEnabled());
-    QVERIFY(!login->OptionProxy->isEnabled());
-    QVERIFY(!login->TextPrServer->isEnabled());
-}
-
-void TestWizard::connectionIsSavedWhenTheFirstJobPageIsEntered()
-{
-    start(QStringLiteral("/createincident /L me@host /P secret"));
-    nav(3)->click(); // page 0 -> 1
-    QCOMPARE(SettingsStore().read(QStringLiteral("UserLogin"), QStringLiteral("none")),
-             QStringLiteral("none"));
-    nav(3)->click(); // connect -> page 2
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(2));
-    SettingsStore store;
-    QCOMPARE(store.read(QStringLiteral("UserLogin"), QString()), QStringLiteral("me@host"));
-    QCOMPARE(store.read(QStringLiteral("UserData"), QStringLiteral("x")), QString()); // not asked to save it
-    QCOMPARE(store.read(QStringLiteral("ProxyMode"), QString()), QStringLiteral("Default"));
-}
-
-void TestWizard::keywordWithShowIntroStartsOnTheConnectionPage()
-{
-    SettingsStore().write(QStringLiteral("IntroductionScreen"), QStringLiteral("ShowIntro"));
-    start(QStringLiteral("/download"));
-    QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
-    auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
-    QVERIFY(intro->chkShowIntro->isChecked());
-    nav(2)->click();
-    intro->chkShowIntro->click();
-    QCOMPARE(SettingsStore().read(QStringLiteral("IntroductionScreen"), QStringLiteral("x")), QString());
-}
-
-// Cancel while a transfer runs stops the transfer, not the server call. (Cancel during a call, and
-// Cancel when nothing runs: the connection page and keyboard tests.)
-void TestWizard::cancelWhileATransferRunsStopsTheTransfer()
-{
-    start(QStringLiteral("/upload"));
-    f.wizard->ShowStep(20, NavNext);
-    f.wizard->LockPage(20, true);
-    m_calls.transferRunning = true;
-    f.answers[3006] = MessageAnswer::Yes;
-    nav(1)->click();
-    QCOMPARE(f.shownIds(), QList<int>{3006});
-    f.shown.clear();
-    QVERIFY(m_calls.cancelledTransfer);
-    QVERIFY(!f.wizard->state().CancelRequested);
-}
-
-void TestWizard::continueStartsAgain_data()
-{
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<bool>("showIntro");
-    QTest::addColumn<int>("page");
-    QTest::newRow("started with a keyword") << "/createincident" << true << 0;
-    QTest::newRow("no keyword, intro skipped") << "" << true << 1;
-    QTest::newRow("no keyword, intro shown") << "" << false << 0;
-}
-
-void TestWizard::continueStartsAgain()
-{
-    QFETCH(QString, commandLine);
-    QFETCH(bool, showIntro);
-    QFETCH(int, page);
-    start(commandLine);
-    SettingsStore().write(QStringLiteral("IntroductionScreen"),
-                          showIntro ? QStringLiteral("ShowIntro") : QString());
-    f.wizard->state().RunMode = 1;
-    f.wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
-    f.wizard->ShowStep(kFinalPage, NavNext);
-    auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
-    final->ContinueOption->click();
-    nav(4)->click();
-    QCOMPARE(int(f.wizard->state().CurrentStep), page);
-    QCOMPARE(f.wizard->state().RunMode, qint16(1));
-    QCOMPARE(static_cast<DocumentsPage*>(f.wizard->page(20))->PublishedFileList->count(), 0);
-}
-
-void TestWizard::finishWithCloseAndRun_data()
-{
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<int>("open");
-    QTest::addColumn<int>("webViews");
-    QTest::addColumn<int>("opened");
-    QTest::addColumn<int>("chooser");
-    QTest::newRow("download with a handler")
-        << "/download /openfile" << int(DesktopShell::OpenResult::Opened) << 0 << 1 << 0;
-    QTest::newRow("download without a handler")
-        << "/download /openfile" << int(DesktopShell::OpenResult::NoAssociation) << 0 << 1 << 1;
-}
-
-void TestWizard::finishWithCloseAndRun()
-{
-    QFETCH(QString, commandLine);
-    QFETCH(int, open);
-    QFETCH(int, webViews);
-    QFETCH(int, opened);
-    QFETCH(int, chooser);
-    start(commandLine, static_cast<DesktopShell::OpenResult>(open));
-    f.wizard->show();
-    if (f.wizard->state().RunMode == 7)
-        f.wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
-    f.wizard->ShowStep(1, NavNext);
-    nav(3)->click(); // connect: the job's first page; its Next sets the final page's captions
-    nav(3)->click();
-    while (f.wizard->state().CurrentStep != kFinalPage)
-        nav(3)->click();
-    auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
-    QVERIFY(final->CloseAndRunOption->isChecked());
-    QCOMPARE(final->CloseAndRunOption->text(),
-             GetLocalizedText(f.wizard->state().RunMode == 7 ? 5059 : 5058));
-    nav(4)->click();
-    QVERIFY(!f.wizard->isVisible());
-    QCOMPARE(m_calls.webViews, webViews);
-    QCOMPARE(m_calls.opened, opened);
-    QCOMPARE(m_calls.chooser, chooser);
-}
-
-void TestWizard::helpOpensThePageOfTheStep_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<bool>("byKey"); // F1 in a field instead of the Help button
-    QTest::newRow("English, Help") << QString() << "qrc:/help/1140.html"
-                                   << "Step 2-9 Export Calendar" << false;
-    QTest::newRow("German, F1") << "de"
-                                << "qrc:/help/de/1140.html"
-                                << "Schritt 2-9 Kalender exportieren" << true;
-}
-
-void TestWizard::helpOpensThePageOfTheStep()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, page);
-    QFETCH(QString, heading);
-    QFETCH(bool, byKey);
-    TempSettings::setLanguage(QSettings::UserScope, language);
-    start(QStringLiteral("/exportcalendar"));
-    f.wizard->show();
-    QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
-    f.wizard->ShowStep(13, NavNext);
-    if (byKey)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    else
-        nav(0)->click();
-    QVERIFY(f.wizard->state().HelpShown);
-    QTextBrowser* help = nullptr;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("helpWindow"))
-            help = qobject_cast<QTextBrowser*>(window);
+        intro->actionListView->topLevelItem(2)->setSelected(true);
+        QCOMPARE(f.wizard->state().RunMode, qint16(3));
+        QVERIFY(f.nav(3)->isEnabled());
+        f.nav(3)->click();
+        QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
+        f.nav(2)->click();
+        QCOMPARE(f.step(), 0);
+        // A double click on a job moves on at once.
+        QTreeWidgetItem* upload = intro->actionListView->topLevelItem(5);
+        intro->actionListView->clearSelection();
+        upload->setSelected(true);
+        Q_EMIT intro->actionListView->itemDoubleClicked(upload, 0);
+        QCOMPARE(std::pair(f.step(), int(f.wizard->state().RunMode)), std::pair(1, 6));
     }
-    QVERIFY(help && help->isVisible());
-    QCOMPARE(help->source().toString(), page);
-    QVERIFY(help->toPlainText().contains(heading));
-    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
-    f.wizard.reset(); // closing the wizard closes its help
-    QVERIFY(!help || !help->isVisible());
-}
-
-void TestWizard::everyCaptionComesFromThePack_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << QString();
-    QTest::newRow("German") << QStringLiteral("de");
-}
-
-void TestWizard::everyCaptionComesFromThePack()
-{
-    QFETCH(QString, language);
-    TempSettings::setLanguage(QSettings::UserScope, language);
-    start(QStringLiteral("/createproject"));
-    if (!language.isEmpty())
-        QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
-    // Captions the navigation sets at run time from other ids than the control's own.
-    const QStringList setAtRunTime{"lblStep_0", "lblWelcome", "cmdNav_3", "lblStepBeforePub_2", "lblStep_5"};
-    int checked = 0;
-    for (int step = 0; step < kPageCount; ++step) {
-        f.wizard->ShowStep(step, NavInitial);
-        const QList<QWidget*> controls = f.wizard->page(step)->findChildren<QWidget*>();
-        for (QWidget* control : controls) {
-            const int id = textIdOf(control);
-            if (!id || setAtRunTime.contains(control->objectName()) || GetLocalizedText(id).isEmpty())
-                continue;
-            QString shown;
-            if (auto* label = qobject_cast<QLabel*>(control))
-                shown = label->text();
-            else if (auto* button = qobject_cast<QAbstractButton*>(control))
-                shown = button->text();
-            else
-                continue;
-            QVERIFY2(shown == GetJoinedText(id), qPrintable(QStringLiteral("page %1, %2 (id %3) shows \"%4\"")
-                                                                .arg(step)
-                                                                .arg(control->objectName())
-                                                                .arg(id)
-                                                                .arg(shown)));
-            ++checked;
+    void buttonStatesOnEveryPage()
+    {
+        start(QStringLiteral("/createtask"));
+        for (int step = 0; step < kPageCount; ++step) {
+            f.wizard->ShowStep(step, NavInitial);
+            const bool final = step == kFinalPage;
+            const QList<bool> enabled{f.nav(1)->isEnabled(), f.nav(2)->isEnabled(), f.nav(3)->isEnabled(),
+                                      f.nav(4)->isEnabled(), f.wizard->page(step)->isEnabled()};
+            QCOMPARE(enabled, (QList<bool>{!final, step != 0 && !final, !final, final, true}));
+            QCOMPARE(f.nav(3)->text(), GetLocalizedText(step == 20 ? 105 : 103));
         }
+        // A locked page keeps Cancel and frees Back and Next again afterwards.
+        f.wizard->ShowStep(3, NavNext);
+        f.wizard->LockPage(3, true);
+        QVERIFY(f.wizard->state().IsBusy);
+        QVERIFY(!f.nav(2)->isEnabled() && !f.nav(3)->isEnabled() && f.nav(1)->isEnabled());
+        QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
+        f.wizard->LockPage(3, false);
+        QVERIFY(f.nav(2)->isEnabled() && f.nav(3)->isEnabled());
+        QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()));
     }
-    QVERIFY(checked > 150);
-    QCOMPARE(f.wizard->windowTitle(), GetLocalizedText(10));
-}
+    void startUpRestoresTheConnectionPage()
+    {
+        for (const auto& [key, value] :
+             {std::pair{"UserLogin", "stored@host"}, std::pair{"UserData", "stored-pw"},
+              std::pair{"UseProxy", "True"}, std::pair{"ProxyMode", "Custom"},
+              std::pair{"ProxyServer", "proxy:3128"}})
+            SettingsStore().write(key, value);
+        start(QStringLiteral("/createincident /L given@host"));
+        auto* login = static_cast<LoginPage*>(f.wizard->page(1));
+        QCOMPARE(login->TextLogin->text() + " " + login->TextPassword->text(),
+                 QString("given@host stored-pw"));
+        QVERIFY(login->SavePasswordCheck->isChecked());
+        QVERIFY(login->OptionProxy->isChecked() && login->OptionProxy->isEnabledTo(login));
+        QVERIFY(login->TextPrServer->isEnabledTo(login) && login->TextPrServer->text() == "proxy:3128");
+
+        // Unlocking after a failed connect replays the proxy logic: without a proxy the boxes stay off.
+        f.wizard->ShowStep(1, NavNext);
+        login->CheckProxy->click();
+        f.wizard->LockPage(1, true);
+        QVERIFY(!login->TextLogin->isEnabled());
+        f.wizard->LockPage(1, false);
+        QVERIFY(login->TextLogin->isEnabled());
+        QVERIFY(!login->OptionProxy->isEnabled() && !login->TextPrServer->isEnabled());
+    }
+    void connectionIsSavedWhenTheFirstJobPageIsEntered()
+    {
+        start(QStringLiteral("/createincident /L me@host /P secret"));
+        f.nav(3)->click(); // page 0 -> 1
+        QCOMPARE(SettingsStore().read(QStringLiteral("UserLogin"), QStringLiteral("none")),
+                 QStringLiteral("none"));
+        f.nav(3)->click(); // connect -> page 2
+        QCOMPARE(f.wizard->state().CurrentStep, qint16(2));
+        // The password is not kept: the user did not ask to save it.
+        const SettingsStore store;
+        QCOMPARE(store.read("UserLogin", {}) + "|" + store.read("UserData", "x") + "|" +
+                     store.read("ProxyMode", {}),
+                 QString("me@host||Default"));
+    }
+    void keywordWithShowIntroStartsOnTheConnectionPage()
+    {
+        SettingsStore().write(QStringLiteral("IntroductionScreen"), QStringLiteral("ShowIntro"));
+        start(QStringLiteral("/download"));
+        QCOMPARE(f.wizard->state().CurrentStep, qint16(1));
+        auto* intro = static_cast<IntroductionPage*>(f.wizard->page(0));
+        QVERIFY(intro->chkShowIntro->isChecked());
+        f.nav(2)->click();
+        intro->chkShowIntro->click();
+        QCOMPARE(SettingsStore().read(QStringLiteral("IntroductionScreen"), QStringLiteral("x")), QString());
+    }
+    // Cancel while a transfer runs stops the transfer, not the server call. (Cancel during a call, and
+    // Cancel when nothing runs: the connection page and keyboard tests.)
+    void cancelWhileATransferRunsStopsTheTransfer()
+    {
+        start(QStringLiteral("/upload"));
+        f.wizard->ShowStep(20, NavNext);
+        f.wizard->LockPage(20, true);
+        m_calls.transferRunning = true;
+        f.answers[3006] = MessageAnswer::Yes;
+        f.nav(1)->click();
+        QCOMPARE(f.shownIds(), QList<int>{3006});
+        f.shown.clear();
+        QVERIFY(m_calls.cancelledTransfer);
+        QVERIFY(!f.wizard->state().CancelRequested);
+    }
+    void continueStartsAgain_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("showIntro");
+        QTest::addColumn<int>("page");
+        QTest::newRow("started with a keyword") << "/createincident" << true << 0;
+        QTest::newRow("no keyword, intro skipped") << "" << true << 1;
+        QTest::newRow("no keyword, intro shown") << "" << false << 0;
+    }
+    void continueStartsAgain()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(bool, showIntro);
+        QFETCH(int, page);
+        start(commandLine);
+        SettingsStore().write(QStringLiteral("IntroductionScreen"),
+                              showIntro ? QStringLiteral("ShowIntro") : QString());
+        f.wizard->state().RunMode = 1;
+        f.wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
+        f.wizard->ShowStep(kFinalPage, NavNext);
+        auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
+        final->ContinueOption->click();
+        f.nav(4)->click();
+        QCOMPARE(int(f.wizard->state().CurrentStep), page);
+        QCOMPARE(f.wizard->state().RunMode, qint16(1));
+        QCOMPARE(static_cast<DocumentsPage*>(f.wizard->page(20))->PublishedFileList->count(), 0);
+    }
+    void finishWithCloseAndRun_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<int>("open");
+        QTest::addColumn<int>("chooser");
+        QTest::newRow("download with a handler")
+            << "/download /openfile" << int(DesktopShell::OpenResult::Opened) << 0;
+        QTest::newRow("download without a handler")
+            << "/download /openfile" << int(DesktopShell::OpenResult::NoAssociation) << 1;
+    }
+    void finishWithCloseAndRun()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(int, open);
+        QFETCH(int, chooser);
+        start(commandLine, static_cast<DesktopShell::OpenResult>(open));
+        f.wizard->show();
+        if (f.wizard->state().RunMode == 7)
+            f.wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
+        f.wizard->ShowStep(1, NavNext);
+        f.nav(3)->click(); // connect: the job's first page; its Next sets the final page's captions
+        f.nav(3)->click();
+        while (f.wizard->state().CurrentStep != kFinalPage)
+            f.nav(3)->click();
+        auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
+        QVERIFY(final->CloseAndRunOption->isChecked());
+        QCOMPARE(final->CloseAndRunOption->text(),
+                 GetLocalizedText(f.wizard->state().RunMode == 7 ? 5059 : 5058));
+        f.nav(4)->click();
+        QVERIFY(!f.wizard->isVisible());
+        QCOMPARE(QList<int>({m_calls.webViews, m_calls.opened, m_calls.chooser}),
+                 QList<int>({0, 1, chooser}));
+    }
+    void helpOpensThePageOfTheStep_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<bool>("byKey"); // F1 in a field instead of the Help button
+        QTest::newRow("English, Help") << QString() << "qrc:/help/1140.html"
+                                       << "Step 2-9 Export Calendar" << false;
+        QTest::newRow("German, F1") << "de"
+                                    << "qrc:/help/de/1140.html"
+                                    << "Schritt 2-9 Kalender exportieren" << true;
+    }
+    void helpOpensThePageOfTheStep()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QFETCH(QString, heading);
+        QFETCH(bool, byKey);
+        TempSettings::setLanguage(QSettings::UserScope, language);
+        start(QStringLiteral("/exportcalendar"));
+        f.wizard->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
+        f.wizard->ShowStep(13, NavNext);
+        if (byKey)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        else
+            f.nav(0)->click();
+        QVERIFY(f.wizard->state().HelpShown);
+        QPointer<QTextBrowser> help;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("helpWindow"))
+                help = qobject_cast<QTextBrowser*>(window);
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->source().toString(), page);
+        QVERIFY(help->toPlainText().contains(heading));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
+        f.wizard.reset(); // closing the wizard closes its help
+        QVERIFY(!help || !help->isVisible());
+    }
+    void everyCaptionComesFromThePack_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QStringLiteral("de");
+    }
+    void everyCaptionComesFromThePack()
+    {
+        QFETCH(QString, language);
+        TempSettings::setLanguage(QSettings::UserScope, language);
+        start(QStringLiteral("/createproject"));
+        if (!language.isEmpty())
+            QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
+        // Captions the navigation sets at run time from other ids than the control's own.
+        const QStringList setAtRunTime{"lblStep_0", "lblWelcome", "cmdNav_3", "lblStepBeforePub_2",
+                                       "lblStep_5"};
+        int checked = 0;
+        for (int step = 0; step < kPageCount; ++step) {
+            f.wizard->ShowStep(step, NavInitial);
+            const QList<QWidget*> controls = f.wizard->page(step)->findChildren<QWidget*>();
+            for (QWidget* control : controls) {
+                const int id = textIdOf(control);
+                if (!id || setAtRunTime.contains(control->objectName()) || GetLocalizedText(id).isEmpty())
+                    continue;
+                QString shown;
+                if (auto* label = qobject_cast<QLabel*>(control))
+                    shown = label->text();
+                else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                    shown = button->text();
+                else
+                    continue;
+                QVERIFY2(shown == GetJoinedText(id),
+                         qPrintable(QStringLiteral("page %1, %2 (id %3) shows \"%4\"")
+                                        .arg(step)
+                                        .arg(control->objectName())
+                                        .arg(id)
+                                        .arg(shown)));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 150);
+        QCOMPARE(f.wizard->windowTitle(), GetLocalizedText(10));
+    }
+};
 
 QTEST_MAIN(TestWizard)
 #include "tst_wizard.moc"

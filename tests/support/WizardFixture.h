@@ -15,10 +15,13 @@
 #include "shell/Controls.h"
 #include "shell/PageGraph.h"
 #include "shell/TextCatalogue.h"
+#include "shell/WizardPage.h"
 #include "shell/frmWizard.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QJsonArray>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -127,7 +130,52 @@ public:
     }
     QString firstShown() const { return shown.isEmpty() ? QString() : shown.first().text; }
 
-    // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came.
+    // Exactly one message came: the text of `textId` (0: the transport's own words), ending in `detail`.
+    void expectMessage(int textId, const QString& detail = {}) const
+    {
+        QCOMPARE(shownIds(), QList<int>{textId});
+        QVERIFY2(!firstShown().trimmed().isEmpty(), "a message says something");
+        QVERIFY2(firstShown().startsWith(textId ? kitbench::GetLocalizedText(textId) : QString()) &&
+                     firstShown().endsWith(detail),
+                 qPrintable(firstShown()));
+    }
+
+    // Waiting for nothing on `page`: the page, Back and Next usable, no progress shown.
+    void expectUnlocked(int page) const
+    {
+        QCOMPARE(step(), page);
+        QVERIFY(!wizard->state().IsBusy && wizard->page(page)->isEnabled());
+        QVERIFY(nav(2)->isEnabled() && nav(3)->isEnabled());
+        QVERIFY(!wizard->progressBar()->isVisible());
+    }
+
+    // "text=data" for every entry of `combo`.
+    static QStringList entries(const QComboBox* combo)
+    {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i) + "=" + combo->itemData(i).toString();
+        return texts;
+    }
+
+    // The rows of a data-driven test as brace-initialised structs, each with a `tag`: the test reads
+    // its row as `rows[QFETCH'd "row"]`.
+    template <typename Row, std::size_t N> static void addRows(const Row (&rows)[N])
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < N; ++i)
+            QTest::newRow(rows[i].tag) << int(i);
+    }
+
+    static QStringList without(QStringList list, const QStringList& removed)
+    {
+        list.removeIf([&](const QString& key) { return removed.contains(key); });
+        return list;
+    }
+
+    // Runs `drive` on the modal dialog of type D that `open` brings up; false when none came or a check
+    // in `drive` failed. A failed check returns from `drive` with the dialog still open, and `open`
+    // would wait in its event loop until the test times out: whatever is left open is cancelled.
     template <typename D>
     static bool onDialog(const std::function<void()>& open, const std::function<void(D*)>& drive)
     {
@@ -137,10 +185,20 @@ public:
             if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
                 driven = true;
                 drive(dialog);
+                if (dialog->isVisible())
+                    dialog->QDialog::reject(); // closes even while the dialog is busy
             }
         });
         open();
-        return driven;
+        return driven && !QTest::currentTestFailed();
+    }
+
+    // The calls `act` made the server answer, as DevServer::callsSince prints them.
+    QStringList callsDuring(const std::function<void()>& act) const
+    {
+        const qsizetype mark = server->journalSize();
+        act();
+        return server->callsSince(mark);
     }
 
     // The journal's SOAP calls carry no warnings and were all made as `as`.
