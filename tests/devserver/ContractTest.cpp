@@ -1,5 +1,6 @@
 // The service contract: every method the wizard calls, its parameters in the callers' order and
 // types, and the shape an ASP.NET service gives its description.
+#include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 
 #include "soap/EmbeddedWsdl.h"
@@ -7,9 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
+#include <iterator>
 #include <map>
-#include <sstream>
 
 using namespace orvdev;
 
@@ -30,25 +32,10 @@ const std::map<std::string, std::string> expectedSignatures = {
      "categories:ai& columns:as& ignoreErrorRows:h"},
 };
 
+// The letters above, in the order XsdType declares its members.
 std::string code(XsdType type)
 {
-    switch (type) {
-    case XsdType::String:
-        return "s";
-    case XsdType::Int:
-        return "i";
-    case XsdType::Short:
-        return "h";
-    case XsdType::Boolean:
-        return "b";
-    case XsdType::DateTime:
-        return "d";
-    case XsdType::ArrayOfInt:
-        return "ai";
-    case XsdType::ArrayOfString:
-        return "as";
-    }
-    return "?";
+    return std::array{"s", "i", "h", "b", "d", "ai", "as"}.at(static_cast<std::size_t>(type));
 }
 
 std::string signatureOf(const Operation& op)
@@ -62,9 +49,7 @@ std::string signatureOf(const Operation& op)
 std::string wsdlFile()
 {
     std::ifstream in(ORVDEV_WSDL_FILE);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -127,8 +112,7 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
     for (const char* query : {"?WSDL", "?wsdl"}) {
         auto res = client.http().Get(
             (std::string("/portals/my_portal/WebServices/OrvProject.asmx") + query).c_str());
-        ASSERT_TRUE(res);
-        EXPECT_EQ(res->status, 200);
+        ASSERT_TRUE(test::answered(res, 200));
         pugi::xml_document doc;
         ASSERT_TRUE(doc.load_string(res->body.c_str()));
         EXPECT_EQ(std::string(doc.select_node("//wsdl:port[@name='OrvProjectSoap']/soap:address")

@@ -1,6 +1,7 @@
 // The publishing page: files posted as the wizard's form into library folders, as new versions,
 // as attachments and as workbooks for a list import; and its refusals.
 #include "support/FilePageClient.h"
+#include "support/HttpCheck.h"
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
@@ -44,8 +45,7 @@ TEST(FilePublishing, IntoAFolderThenOverTheSameFile)
     EXPECT_EQ(checkFileName(client, 10, 2, "report.TXT"), "0");
 
     auto first = pages.publish(intoFolder2 + "Report.txt", "report-local.txt", "first\r\ncontents\0x"s);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->status, 200);
+    ASSERT_TRUE(answered(first, 200));
     EXPECT_EQ(first->get_header_value("Content-Type"), "text/html; charset=utf-8");
     EXPECT_THAT(first->body, HasSubstr("Published 'Report.txt' as version"));
     EXPECT_THAT(first->body, HasSubstr("in library folder 2"));
@@ -78,9 +78,7 @@ TEST(FilePublishing, IntoAFolderThenOverTheSameFile)
     // A file node chosen: "AssetId" names the file.
     auto third = pages.publish("ObjectTypeId=10&AssetId=" + asset + "&ObjectId=0&FileName=other.txt",
                                "other.txt", "third");
-    ASSERT_TRUE(third);
-    EXPECT_EQ(third->status, 200) << third->body;
-    EXPECT_THAT(third->body, HasSubstr("Published 'Report.txt'"));
+    ASSERT_TRUE(answered(third, 200, "Published 'Report.txt'"));
     auto [v3, asset3] = versionAndFile(third);
     EXPECT_EQ(asset3, asset);
     tree = libraryTree(client);
@@ -90,8 +88,7 @@ TEST(FilePublishing, IntoAFolderThenOverTheSameFile)
     // Every version keeps its own bytes.
     for (const auto& [version, bytes] : {std::pair{v1, "first\r\ncontents\0x"s}, std::pair{v3, "third"s}}) {
         auto got = pages.download("FolderID=2&VersionID=" + version);
-        ASSERT_TRUE(got);
-        EXPECT_EQ(got->status, 200);
+        ASSERT_TRUE(answered(got, 200));
         EXPECT_EQ(got->body, bytes) << "version " << version;
     }
 }
@@ -116,9 +113,7 @@ TEST(FilePublishing, AttachesToObjects)
         auto answer = pages.publish("ObjectTypeId=" + std::to_string(t.type) + "&AssetId=0&ObjectId=" + t.id +
                                         "&FileName=log.txt",
                                     "C:\\Users\\ada\\log.txt", "log of " + t.says);
-        ASSERT_TRUE(answer);
-        EXPECT_EQ(answer->status, 200);
-        EXPECT_THAT(answer->body, HasSubstr(t.says));
+        ASSERT_TRUE(answered(answer, 200, t.says));
         EXPECT_EQ(checkFileName(client, t.type, std::stoll(t.id), "LOG.txt"), "-1");
         auto got = pages.download("FolderID=0&VersionID=" + versionAndFile(answer).first);
         ASSERT_TRUE(got);
@@ -150,9 +145,7 @@ TEST_P(PublishingRefusals, StoreNothingAndSayWhy)
     FilePageClient pages(*server, r.login.substr(0, colon), r.login.substr(colon + 1), r.generation);
     const std::size_t before = storedVersions(*server);
     auto answer = pages.publish(r.fields, r.withFile ? "refused.txt" : "", "nope");
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->status, r.status);
-    EXPECT_THAT(answer->body, HasSubstr(r.says));
+    ASSERT_TRUE(answered(answer, r.status, r.says));
     EXPECT_THAT(server->lastJournalLine(), HasSubstr("\"status\": " + std::to_string(r.status)));
     EXPECT_EQ(storedVersions(*server), before);
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(server->dataDir()) / "files" / "incoming"));
@@ -195,15 +188,13 @@ TEST(FilePublishing, OldReleaseFormAndFileName)
     FilePageClient pages(server, "admin", "admin", "Library");
     SoapClient client(server);
     auto posted = pages.publish("FolderID=4&AssetID=0", "D:\\work\\Offer.doc", "offer 1");
-    ASSERT_TRUE(posted);
-    EXPECT_EQ(posted->status, 200) << posted->body;
+    ASSERT_TRUE(answered(posted, 200));
     auto [v1, asset] = versionAndFile(posted);
     EXPECT_EQ(
         selectOne(libraryTree(client), "//Folder[Id=4]/ChildList/Asset[FileName='Offer.doc']/VersionId"), v1);
     // A file node on 3.0 carries the VersionId: "AssetID" names a version of the file.
     auto again = pages.publish("FolderID=0&AssetID=" + v1, "Offer-2.doc", "offer 2");
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->status, 200) << again->body;
+    ASSERT_TRUE(answered(again, 200));
     EXPECT_EQ(versionAndFile(again).second, asset);
     EXPECT_EQ(FilePageClient(server).publish("", "a.txt", "a")->status, 404);
     auto got = pages.download("AssetID=" + versionAndFile(again).first);
@@ -225,8 +216,7 @@ TEST(FilePublishing, WorkbookForAListImport)
     auto answer = FilePageClient(server).publish(
         "ObjectTypeId=15&AssetId=0&ObjectId=0&FileName=Suppliers.csv", "Suppliers.csv",
         "\xEF\xBB\xBFName;\"Email, work\";Phone\r\nAcme;a@acme.test;1\r\n");
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->status, 200);
+    ASSERT_TRUE(answered(answer, 200));
     EXPECT_EQ(answer->get_header_value("Content-Type"), "text/xml; charset=utf-8");
     pugi::xml_document outline;
     ASSERT_TRUE(outline.load_string(answer->body.c_str())) << answer->body;

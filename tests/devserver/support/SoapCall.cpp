@@ -36,6 +36,41 @@ Arg raw(const std::string& name, const std::string& innerXml)
     return {name, innerXml};
 }
 
+std::vector<Arg> argList(const std::string& spec)
+{
+    std::vector<Arg> out;
+    for (std::size_t at = 0; at < spec.size();) {
+        const std::size_t end = std::min(spec.find('|', at), spec.size()), equals = spec.find('=', at);
+        const std::string name = spec.substr(at, equals - at),
+                          value = spec.substr(equals + 1, end - equals - 1);
+        if (value.size() >= 2 && value.front() == '[' && value.back() == ']') {
+            std::vector<long long> numbers;
+            for (std::istringstream in(value.substr(1, value.size() - 2)); in >> std::ws && !in.eof();) {
+                long long n = 0;
+                in >> n;
+                in.ignore(1); // the comma
+                numbers.push_back(n);
+            }
+            out.push_back(ints(name, numbers));
+        } else {
+            out.push_back(text(name, value));
+        }
+        at = end + 1;
+    }
+    return out;
+}
+
+std::vector<std::string> split(const std::string& joined, char separator)
+{
+    std::vector<std::string> out(1);
+    for (char c : joined)
+        if (c == separator)
+            out.emplace_back();
+        else
+            out.back().push_back(c);
+    return out;
+}
+
 std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath)
 {
     std::vector<std::string> out;
