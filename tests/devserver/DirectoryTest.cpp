@@ -102,13 +102,13 @@ TEST(Categories, OneDocumentCountsItsChangesTouchesOneTypeAndABadOneNothing)
     };
     const auto ids = select(categories(5), "Categories/Category/CategoryId");
     ASSERT_GE(ids.size(), 3u);
-    auto answer = update(
-        "<Category State=\"Added\"><CategoryId></CategoryId><CategoryName>Review</CategoryName></Category>"
-        "<Category State=\"Modified\"><CategoryId>" +
-        ids[0] +
-        "</CategoryId><CategoryName>Renamed"
-        "</CategoryName></Category><Category State=\"Deleted\"><CategoryId>" +
-        ids[1] + "</CategoryId><CategoryName/></Category>");
+    auto answer =
+        update(R"(<Category State="Added"><CategoryId></CategoryId><CategoryName>Review</CategoryName>)"
+               R"(</Category><Category State="Modified"><CategoryId>)" +
+               ids[0] +
+               R"(</CategoryId><CategoryName>Renamed</CategoryName></Category><Category State="Deleted">)"
+               "<CategoryId>" +
+               ids[1] + "</CategoryId><CategoryName/></Category>");
     ASSERT_EQ(answer.state, "OK");
     EXPECT_EQ(answer.result, "3");
     EXPECT_EQ(select(categories(5), "Categories/Category[CategoryName='Review']").size(), 1u);
@@ -131,16 +131,12 @@ TEST(Clients, SignTellsOrganizationsFromContacts)
             selectOne(before, "Dictionaries/ProjectOrganization/Item[Value='Pinecrest Bank']/Data");
         const std::string contact =
             selectOne(before, "Dictionaries/ProjectContact/Item[Value='Hannah Wolfe']/Data");
-        const std::string update = "<Dictionaries><ProjectClient>"
-                                   "<Item State=\"Added\"><Value>New Org</Value><Data>-1</Data></Item>"
-                                   "<Item State=\"Added\"><Value>New Contact</Value><Data>1</Data></Item>"
-                                   "<Item State=\"Modified\"><Value>Pinecrest Savings</Value><Data>-" +
-                                   org +
-                                   "</Data></Item>"
-                                   "<Item State=\"Deleted\"><Value/><Data>" +
-                                   contact +
-                                   "</Data></Item>"
-                                   "</ProjectClient></Dictionaries>";
+        const std::string update =
+            R"(<Dictionaries><ProjectClient><Item State="Added"><Value>New Org</Value><Data>-1</Data></Item>)"
+            R"(<Item State="Added"><Value>New Contact</Value><Data>1</Data></Item><Item State="Modified">)"
+            "<Value>Pinecrest Savings</Value><Data>-" +
+            org + R"(</Data></Item><Item State="Deleted"><Value/><Data>)" + contact +
+            "</Data></Item></ProjectClient></Dictionaries>";
         ASSERT_EQ(client.call("UpdateDictionaries", {text("dictionariesXml", update)}).state, "OK");
         auto after = dictionaries(client, 3);
         EXPECT_EQ(select(after, "Dictionaries/ProjectOrganization/Item[Value='New Org']").size(), 1u);

@@ -126,12 +126,35 @@ TEST(FilePublishing, AttachesToObjects)
 struct Refusal
 {
     const char* what;
-    std::string login; // "user:password"
     std::string fields;
     int status;
     const char* says;
+    std::string login = "admin:admin"; // "user:password"
     bool withFile = true;
     const char* generation = "FileLibrary";
+};
+
+const std::string inFolder = "ObjectTypeId=10&AssetId=0&ObjectId=";
+std::string overFile(const char* id)
+{
+    return "ObjectTypeId=10&AssetId="s + id + "&ObjectId=0";
+}
+const Refusal refusals[] = {
+    {"WrongPassword", inFolder + "2", 403, "Access denied: unknown user or wrong password.", "admin:nimda"},
+    {"UnknownUser", inFolder + "2", 403, "Access denied", "nobody:admin"},
+    {"ReadOnlyFolder", inFolder + "3", 403, "You may not publish files in library folder 3."},
+    {"OverAFileOfAReadOnlyFolder", overFile("3"), 403, "You may not publish files in library folder 3."},
+    {"AnotherTeamsProjectLibrary", inFolder + "7", 403, "You may not publish files in library folder 7.",
+     "user:user"},
+    {"UnknownFolder", inFolder + "99", 404, "There is no library folder 99."},
+    {"UnknownFile", overFile("99"), 404, "There is no library file 99."},
+    {"OverALink", overFile("4"), 400, "is a link, not a stored file"},
+    {"UnknownIncident", "ObjectTypeId=7&AssetId=0&ObjectId=4", 404, "There is no incident 4."},
+    {"UnknownObjectType", "ObjectTypeId=9&AssetId=0&ObjectId=1", 400, "Objects of type 9 take no files."},
+    {"NoObjectType", "ObjectId=2", 400, "ObjectTypeId is missing"},
+    {"NoFile", inFolder + "2", 400, "No file was sent in the form field PublishedFile.", "admin:admin",
+     false},
+    {"PathOfTheOldRelease", inFolder + "2", 404, "Not found", "admin:admin", true, "Library"},
 };
 
 class PublishingRefusals : public SharedServer<::testing::TestWithParam<Refusal>>
@@ -153,34 +176,8 @@ TEST_P(PublishingRefusals, StoreNothingAndSayWhy)
     EXPECT_EQ(checkFileName(client, 10, 2, "refused.txt"), "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PublishingRefusals,
-    ::testing::Values(
-        Refusal{"WrongPassword", "admin:nimda", "ObjectTypeId=10&AssetId=0&ObjectId=2", 403,
-                "Access denied: unknown user or wrong password."},
-        Refusal{"UnknownUser", "nobody:admin", "ObjectTypeId=10&AssetId=0&ObjectId=2", 403, "Access denied"},
-        Refusal{"ReadOnlyFolder", "admin:admin", "ObjectTypeId=10&AssetId=0&ObjectId=3", 403,
-                "You may not publish files in library folder 3."},
-        Refusal{"OverAFileOfAReadOnlyFolder", "admin:admin", "ObjectTypeId=10&AssetId=3&ObjectId=0", 403,
-                "You may not publish files in library folder 3."},
-        Refusal{"AnotherTeamsProjectLibrary", "user:user", "ObjectTypeId=10&AssetId=0&ObjectId=7", 403,
-                "You may not publish files in library folder 7."},
-        Refusal{"UnknownFolder", "admin:admin", "ObjectTypeId=10&AssetId=0&ObjectId=99", 404,
-                "There is no library folder 99."},
-        Refusal{"UnknownFile", "admin:admin", "ObjectTypeId=10&AssetId=99&ObjectId=0", 404,
-                "There is no library file 99."},
-        Refusal{"OverALink", "admin:admin", "ObjectTypeId=10&AssetId=4&ObjectId=0", 400,
-                "is a link, not a stored file"},
-        Refusal{"UnknownIncident", "admin:admin", "ObjectTypeId=7&AssetId=0&ObjectId=4", 404,
-                "There is no incident 4."},
-        Refusal{"UnknownObjectType", "admin:admin", "ObjectTypeId=9&AssetId=0&ObjectId=1", 400,
-                "Objects of type 9 take no files."},
-        Refusal{"NoObjectType", "admin:admin", "ObjectId=2", 400, "ObjectTypeId is missing"},
-        Refusal{"NoFile", "admin:admin", "ObjectTypeId=10&AssetId=0&ObjectId=2", 400,
-                "No file was sent in the form field PublishedFile.", false},
-        Refusal{"PathOfTheOldRelease", "admin:admin", "ObjectTypeId=10&AssetId=0&ObjectId=2", 404,
-                "Not found", true, "Library"}),
-    [](const auto& p) { return std::string(p.param.what); });
+INSTANTIATE_TEST_SUITE_P(Cases, PublishingRefusals, ::testing::ValuesIn(refusals),
+                         [](const auto& p) { return std::string(p.param.what); });
 
 TEST(FilePublishing, OldReleaseFormAndFileName)
 {
