@@ -163,10 +163,8 @@ SoapAnswer SoapClient::post(const std::string& body, const std::string& soapActi
         answer.hasResult = true;
         answer.result = body2.node().child_value();
     }
-    answer.faultCode =
-        doc.select_node("//faultcode") ? doc.select_node("//faultcode").node().child_value() : "";
-    answer.faultString =
-        doc.select_node("//faultstring") ? doc.select_node("//faultstring").node().child_value() : "";
+    answer.faultCode = doc.select_node("//faultcode").node().child_value(); // "" when there is none
+    answer.faultString = doc.select_node("//faultstring").node().child_value();
     return answer;
 }
 
