@@ -1,5 +1,5 @@
 // The publishing page: files posted as the wizard's form into library folders, as new versions,
-// as attachments and as workbooks for a list import; and its refusals.
+// and as attachments; and its refusals. Workbooks for a list import are WorkbookTest's.
 #include "support/FilePageClient.h"
 #include "support/HttpCheck.h"
 #include "support/SharedServer.h"
@@ -204,23 +204,4 @@ TEST(FilePublishing, OldReleaseFormAndFileName)
     auto named = FilePageClient(older).publish(intoFolder2 + "Renamed.txt", "Local.txt", "x");
     ASSERT_TRUE(named);
     EXPECT_THAT(named->body, HasSubstr("Published 'Local.txt'"));
-}
-
-TEST(FilePublishing, WorkbookForAListImport)
-{
-    ServerProcess server;
-    SoapClient client(server);
-    auto answer = FilePageClient(server).publish(
-        "ObjectTypeId=15&AssetId=0&ObjectId=0&FileName=Suppliers.csv", "Suppliers.csv",
-        "\xEF\xBB\xBFName;\"Email, work\";Phone\r\nAcme;a@acme.test;1\r\n");
-    ASSERT_TRUE(answered(answer, 200));
-    EXPECT_EQ(answer->get_header_value("Content-Type"), "text/xml; charset=utf-8");
-    pugi::xml_document outline;
-    ASSERT_TRUE(outline.load_string(answer->body.c_str())) << answer->body;
-    const std::string file = selectOne(outline, "Lists/File");
-    EXPECT_THAT(file, HasSubstr("Suppliers.csv"));
-    EXPECT_EQ(select(outline, "Lists/List/SheetName"), std::vector<std::string>{"Suppliers"});
-    EXPECT_EQ(select(outline, "Lists/List/Field/Name"),
-              (std::vector<std::string>{"Name", "Email, work", "Phone"}));
-    EXPECT_EQ(listFromWorkbook(client, file, "Suppliers", {"Name", "Phone"}).state, "OK");
 }

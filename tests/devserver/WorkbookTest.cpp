@@ -225,9 +225,11 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
     web.signIn("admin@127.0.0.1", "admin");
     // The outline the page answers for an uploaded workbook, then the list view of a list from it.
     pugi::xml_document doc;
+    std::string contentType;
     auto upload = [&](const std::string& name, const std::string& bytes) {
-        auto answer = pages.publish(importForm + name, name, bytes);
-        return answer && doc.load_string(answer->body.c_str()) ? selectOne(doc, "Lists/File") : "";
+        auto posted = pages.publish(importForm + name, name, bytes);
+        contentType = posted ? posted->get_header_value("Content-Type") : "";
+        return posted && doc.load_string(posted->body.c_str()) ? selectOne(doc, "Lists/File") : "";
     };
     auto view = [&](const SoapAnswer& list, const std::string& page) {
         auto answer = web.get("/portals/p/Lists/ListView.aspx?ListID=" + list.result + "&Page=" + page);
@@ -247,6 +249,9 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
         csv += std::to_string(n) + "," + std::to_string(n * n) + "\n";
     const auto list = listFromWorkbook(client, upload("squares.csv", csv), "squares", {"Square", "Number"});
     ASSERT_EQ(list.state, "OK");
+    EXPECT_EQ(contentType, "text/xml; charset=utf-8");
+    EXPECT_THAT(selectOne(doc, "Lists/File"), HasSubstr("squares.csv"));
+    EXPECT_EQ(select(doc, "Lists/List/Field/Name"), (std::vector<std::string>{"Number", "Square"}));
     const std::string page = view(list, "3");
     EXPECT_THAT(page,
                 HasSubstr("<tr><th>Square</th><th>Number</th></tr><tr><td>40401</td><td>201</td></tr>"));
