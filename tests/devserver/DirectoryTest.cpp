@@ -11,8 +11,7 @@ using namespace orvdev::test;
 
 namespace {
 
-// Dictionary names (space-separated) whose Item elements carry a Value and a numeric Data, and
-// whose User elements carry names and ids.
+// Dictionary names (space-separated): lists of items, and lists of users.
 struct DictionaryCase
 {
     int code;
@@ -46,27 +45,20 @@ TEST_P(Dictionaries, EverySetCarriesItsLists)
     EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/IsAdmin"), "False");
     EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/TimeOffset"), "0");
     const std::regex number("-?[0-9]+");
-    for (const auto& name : words(c.items)) {
-        auto items = doc.select_nodes(("Dictionaries/" + name + "/Item").c_str());
-        EXPECT_GE(items.size(), 2u) << name;
-        for (auto item : items) {
-            EXPECT_FALSE(std::string(item.node().child_value("Value")).empty()) << name;
-            EXPECT_TRUE(std::regex_match(std::string(item.node().child_value("Data")), number)) << name;
+    // Items carry a Value and a numeric Data, users a FirstName and a numeric UserId.
+    for (const auto& [names, entry, textField, idField] :
+         {std::tuple{c.items, "/Item", "Value", "Data"}, std::tuple{c.users, "/User", "FirstName", "UserId"}})
+        for (const auto& name : words(names)) {
+            auto entries = doc.select_nodes(("Dictionaries/" + name + entry).c_str());
+            EXPECT_GE(entries.size(), 2u) << name;
+            for (auto e : entries) {
+                EXPECT_FALSE(std::string(e.node().child_value(textField)).empty()) << name;
+                EXPECT_TRUE(std::regex_match(std::string(e.node().child_value(idField)), number)) << name;
+            }
+            // The signed-in user is marked where listed.
+            auto marked = select(doc, "Dictionaries/" + name + "/User[IsCurrentUser]/LastName");
+            EXPECT_TRUE(marked.empty() || marked == std::vector<std::string>{"Marsh"}) << name;
         }
-    }
-    for (const auto& name : words(c.users)) {
-        const std::string path = "Dictionaries/" + name + "/User";
-        auto users = doc.select_nodes(path.c_str());
-        EXPECT_GE(users.size(), 2u) << name;
-        for (auto user : users) {
-            EXPECT_FALSE(std::string(user.node().child_value("FirstName")).empty());
-            EXPECT_TRUE(std::regex_match(std::string(user.node().child_value("UserId")), number));
-        }
-        // The signed-in user is marked where listed.
-        auto marked = select(doc, path + "[IsCurrentUser]/LastName");
-        EXPECT_LE(marked.size(), 1u);
-        EXPECT_TRUE(marked.empty() || marked[0] == "Marsh");
-    }
     EXPECT_EQ(jsonField(server->lastJournalLine(), "args"), "[\"en\", " + std::to_string(c.code) + "]");
 }
 
