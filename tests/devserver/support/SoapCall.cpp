@@ -31,35 +31,6 @@ Arg strings(const std::string& name, const std::vector<std::string>& values)
     return {name, xml};
 }
 
-Arg raw(const std::string& name, const std::string& innerXml)
-{
-    return {name, innerXml};
-}
-
-std::vector<Arg> argList(const std::string& spec)
-{
-    std::vector<Arg> out;
-    for (std::size_t at = 0; at < spec.size();) {
-        const std::size_t end = std::min(spec.find('|', at), spec.size()), equals = spec.find('=', at);
-        const std::string name = spec.substr(at, equals - at),
-                          value = spec.substr(equals + 1, end - equals - 1);
-        if (value.size() >= 2 && value.front() == '[' && value.back() == ']') {
-            std::vector<long long> numbers;
-            for (std::istringstream in(value.substr(1, value.size() - 2)); in >> std::ws && !in.eof();) {
-                long long n = 0;
-                in >> n;
-                in.ignore(1); // the comma
-                numbers.push_back(n);
-            }
-            out.push_back(ints(name, numbers));
-        } else {
-            out.push_back(text(name, value));
-        }
-        at = end + 1;
-    }
-    return out;
-}
-
 std::vector<std::string> split(const std::string& joined, char separator)
 {
     std::vector<std::string> out(1);
@@ -69,6 +40,30 @@ std::vector<std::string> split(const std::string& joined, char separator)
         else
             out.back().push_back(c);
     return out;
+}
+
+std::vector<Arg> argList(const std::string& spec)
+{
+    std::vector<Arg> out;
+    for (const std::string& field : split(spec)) {
+        const std::size_t equals = field.find('=');
+        const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
+        if (value.empty() || value.front() != '[') {
+            out.push_back(text(name, value));
+            continue;
+        }
+        std::vector<long long> numbers;
+        for (const std::string& n : split(value.substr(1, value.size() - 2), ','))
+            if (!n.empty())
+                numbers.push_back(std::stoll(n));
+        out.push_back(ints(name, numbers));
+    }
+    return out;
+}
+
+Arg raw(const std::string& name, const std::string& innerXml)
+{
+    return {name, innerXml};
 }
 
 std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath)
