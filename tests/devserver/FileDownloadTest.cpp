@@ -7,7 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <random>
 
 using namespace orvdev::test;
@@ -180,12 +180,9 @@ TEST(LargeFiles, StreamBothWaysWithoutHoldingThemInMemory)
     ServerProcess server;
     const long before = server.peakMemoryKiB();
     ASSERT_GT(before, 0);
-    std::string contents(48u << 20, '\0');
-    std::mt19937_64 random(7);
-    for (std::size_t i = 0; i + 8 <= contents.size(); i += 8) {
-        const auto value = random();
-        std::memcpy(&contents[i], &value, 8);
-    }
+    std::string contents(48u << 20, '\0'); // random bytes: nothing on the way may compress them
+    std::independent_bits_engine<std::mt19937_64, 8, unsigned char> random(7);
+    std::generate(contents.begin(), contents.end(), [&random] { return static_cast<char>(random()); });
     FilePageClient pages(server);
     auto published = pages.publish(intoFolder2, "big.bin", contents);
     ASSERT_TRUE(answered(published, 200));
