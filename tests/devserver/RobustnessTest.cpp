@@ -137,9 +137,9 @@ TEST(BadInput, UnknownPortalsAndPaths)
     SoapClient client(server);
     for (const char* path :
          {"/WebServices/OrvProject.asmx", "/portals//WebServices/OrvProject.asmx", "/portals/x/y.asmx"}) {
-        auto res = client.http().Post(path, client.envelope("GetServerVersion", {}), "text/xml");
-        ASSERT_TRUE(res);
-        EXPECT_EQ(res->status, 404) << path;
+        EXPECT_TRUE(
+            answered(client.http().Post(path, client.envelope("GetServerVersion", {}), "text/xml"), 404))
+            << path;
     }
     // Any portal name reaches the same service.
     auto res = client.http().Post("/portals/Another_Portal/WebServices/OrvProject.asmx",

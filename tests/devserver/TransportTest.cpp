@@ -101,8 +101,7 @@ TEST(Tls, ServesHttpsToClientsTrustingItsAuthorityAndRefusesUnusableCertificates
     auto answer = trusting->Post(SoapClient::servicePath().c_str(),
                                  {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
                                  plain.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
-    ASSERT_TRUE(answer);
-    EXPECT_THAT(answer->body, HasSubstr("<GetServerVersionResult>4.7</GetServerVersionResult>"));
+    EXPECT_TRUE(answered(answer, 200, "<GetServerVersionResult>4.7</GetServerVersionResult>"));
     EXPECT_THAT(server.lastJournalLine(), HasSubstr("\"method\": \"GetServerVersion\""));
 
     auto refused = client("other-ca.pem")->Get((SoapClient::servicePath() + "?WSDL").c_str());
