@@ -149,12 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PageFaults,
                                            PageFault{"disconnect", 0}, PageFault{"bad-xml", 200, true},
                                            PageFault{"cut:10", 0}, PageFault{"chunked-cut:0", 0},
                                            PageFault{"chunked-cut:10", 0}, PageFault{"chunked", 200}),
-                         [](const auto& p) {
-                             std::string name = p.param.definition;
-                             for (char& c : name)
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const auto& p) { return caseName(p.param.definition); });
 
 TEST(PageFaultCounts, HitOnlyTheFirstRequests)
 {

@@ -7,8 +7,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 using namespace orvdev::test;
 using ::testing::HasSubstr;
 
@@ -78,9 +76,4 @@ INSTANTIATE_TEST_SUITE_P(
         ViewCase{"FileStorage/default.aspx?FolderID=2", 200, "Welcome.txt"},
         ViewCase{"FileStorage/default.aspx?FolderID=abc", 404, "no such object"},
         ViewCase{"Nowhere/Page.aspx", 404, "no such page"}),
-    [](const auto& p) {
-        std::string name;
-        for (char c : std::string(p.param.path))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name + "_" + std::to_string(p.index);
-    });
+    [](const auto& p) { return caseName(p.param.path) + "_" + std::to_string(p.index); });
