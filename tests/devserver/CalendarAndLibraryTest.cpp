@@ -3,18 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace orvdev::test;
 
 namespace {
 
 SoapAnswer createEvent(SoapClient& client, const std::string& title, const std::string& start,
-                       const std::string& end, std::vector<long long> participants)
+                       const std::string& end, const std::string& participants)
 {
-    return client.call("CreateEvent45",
-                       {text("title", title), text("location", "L"), text("description", ""),
-                        num("projectId", 0), num("managerId", 2), text("startDate", start),
-                        text("endDate", end), num("priorityId", 2), num("typeId", 19), num("reminder", 60),
-                        num("contactId", -1), num("organizationId", -1), ints("participants", participants)});
+    return client.call("CreateEvent45", argList("title=" + title +
+                                                "|location=L|description=|projectId=0|managerId=2|"
+                                                "startDate=" +
+                                                start + "|endDate=" + end +
+                                                "|priorityId=2|typeId=19|reminder=60|contactId=-1|"
+                                                "organizationId=-1|participants=" +
+                                                participants));
 }
 
 SoapAnswer calendar(SoapClient& client, bool events, bool tasks, bool todos)
@@ -32,19 +36,20 @@ TEST(Calendar, EntriesOfThePeriodForTheUser)
 {
     ServerProcess server;
     SoapClient admin(server);
-    ASSERT_EQ(createEvent(admin, "In May", "2030-05-10T09:00:00", "2030-05-10T10:00:00", {3}).state, "OK");
-    ASSERT_EQ(createEvent(admin, "Across the start", "2030-04-30T22:00:00", "2030-05-01T01:00:00", {}).state,
-              "OK");
-    ASSERT_EQ(createEvent(admin, "In June", "2030-06-01T09:00:00", "2030-06-01T10:00:00", {3}).state, "OK");
-    ASSERT_EQ(admin
-                  .call("CreateToDo45",
-                        {text("title", "May to-do"), text("description", ""), num("projectId", 0),
-                         num("managerId", 1), text("startDate", "2030-05-02T00:00:00"),
-                         text("finishDate", "2030-05-03T00:00:00"), num("dateFlags", 2), num("priorityId", 2),
-                         num("completionTypeId", 17), text("mustBeConfirmed", "false"), num("contactId", -1),
-                         num("organizationId", -1), ints("participants", {})})
-                  .state,
-              "OK");
+    for (const auto& [title, start, end, participants] : std::vector<std::array<std::string, 4>>{
+             {"In May", "2030-05-10T09:00:00", "2030-05-10T10:00:00", "[3]"},
+             {"Across the start", "2030-04-30T22:00:00", "2030-05-01T01:00:00", "[]"},
+             {"In June", "2030-06-01T09:00:00", "2030-06-01T10:00:00", "[3]"}})
+        ASSERT_EQ(createEvent(admin, title, start, end, participants).state, "OK") << title;
+    ASSERT_EQ(
+        admin
+            .call(
+                "CreateToDo45",
+                argList("title=May to-do|description=|projectId=0|managerId=1|startDate=2030-05-02T00:00:00|"
+                        "finishDate=2030-05-03T00:00:00|dateFlags=2|priorityId=2|completionTypeId=17|"
+                        "mustBeConfirmed=false|contactId=-1|organizationId=-1|participants=[]"))
+            .state,
+        "OK");
 
     auto all = calendar(admin, true, true, true).answer();
     EXPECT_EQ(select(all, "Calendar/Event/Title"), (std::vector<std::string>{"Across the start", "In May"}));

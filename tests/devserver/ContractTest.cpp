@@ -1,5 +1,6 @@
 // The service contract: every method the wizard calls, its parameters in the callers' order and
 // types, and the shape an ASP.NET service gives its description.
+#include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 
 #include "soap/EmbeddedWsdl.h"
@@ -7,9 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
+#include <iterator>
 #include <map>
-#include <sstream>
 
 using namespace orvdev;
 
@@ -30,25 +32,10 @@ const std::map<std::string, std::string> expectedSignatures = {
      "categories:ai& columns:as& ignoreErrorRows:h"},
 };
 
+// The letters above, in the order XsdType declares its members.
 std::string code(XsdType type)
 {
-    switch (type) {
-    case XsdType::String:
-        return "s";
-    case XsdType::Int:
-        return "i";
-    case XsdType::Short:
-        return "h";
-    case XsdType::Boolean:
-        return "b";
-    case XsdType::DateTime:
-        return "d";
-    case XsdType::ArrayOfInt:
-        return "ai";
-    case XsdType::ArrayOfString:
-        return "as";
-    }
-    return "?";
+    return std::array{"s", "i", "h", "b", "d", "ai", "as"}.at(static_cast<std::size_t>(type));
 }
 
 std::string signatureOf(const Operation& op)
@@ -62,9 +49,7 @@ std::string signatureOf(const Operation& op)
 std::string wsdlFile()
 {
     std::ifstream in(ORVDEV_WSDL_FILE);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -89,16 +74,13 @@ TEST(Contract, HasTheShapeOfAnAspNetServiceDescription)
     EXPECT_STREQ(schema.attribute("elementFormDefault").value(), "qualified");
     // Value types are required, strings and arrays optional.
     for (auto el : schema.select_nodes(".//s:element[@type]")) {
-        std::string type = el.node().attribute("type").value();
-        std::string minOccurs = el.node().attribute("minOccurs").value();
-        const bool parameter = std::string(el.node().parent().parent().parent().name()) == "s:element";
-        if (!parameter)
+        if (std::string(el.node().parent().parent().parent().name()) != "s:element")
             continue; // array items and header fields
-        if (type == "s:int" || type == "s:short" || type == "s:boolean" || type == "s:dateTime") {
-            EXPECT_EQ(minOccurs, "1") << el.node().attribute("name").value();
-        } else {
-            EXPECT_EQ(minOccurs, "0") << el.node().attribute("name").value();
-        }
+        const std::string type = el.node().attribute("type").value();
+        const bool valueType =
+            type == "s:int" || type == "s:short" || type == "s:boolean" || type == "s:dateTime";
+        EXPECT_EQ(el.node().attribute("minOccurs").value(), std::string(valueType ? "1" : "0"))
+            << el.node().attribute("name").value();
     }
     EXPECT_TRUE(schema.select_node("s:complexType[@name='ArrayOfInt']/s:sequence/s:element[@name='int' and "
                                    "@type='s:int' and @maxOccurs='unbounded']"));
@@ -127,14 +109,10 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
     for (const char* query : {"?WSDL", "?wsdl"}) {
         auto res = client.http().Get(
             (std::string("/portals/my_portal/WebServices/OrvProject.asmx") + query).c_str());
-        ASSERT_TRUE(res);
-        EXPECT_EQ(res->status, 200);
+        ASSERT_TRUE(test::answered(res, 200));
         pugi::xml_document doc;
         ASSERT_TRUE(doc.load_string(res->body.c_str()));
-        EXPECT_EQ(std::string(doc.select_node("//wsdl:port[@name='OrvProjectSoap']/soap:address")
-                                  .node()
-                                  .attribute("location")
-                                  .value()),
+        EXPECT_EQ(test::selectOne(doc, "//wsdl:port[@name='OrvProjectSoap']/soap:address/@location"),
                   "http://127.0.0.1:" + std::to_string(server.port()) +
                       "/portals/my_portal/WebServices/OrvProject.asmx");
         EXPECT_NO_THROW(ServiceContract::load(res->body));

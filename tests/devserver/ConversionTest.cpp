@@ -103,13 +103,6 @@ TEST_F(EnvelopeReading, ResolvesPrefixesAndKeepsContractOrder)
     ASSERT_FALSE(request.warnings.empty()); // out of order, missing values
 }
 
-TEST_F(EnvelopeReading, ChildInNoNamespaceIsIgnoredWithAWarning)
-{
-    auto request = reader.read(op, envelope("<title xmlns=\"\">lost</title>"));
-    EXPECT_TRUE(request.arguments[0].null);
-    EXPECT_NE(request.warnings.front().find("'title' in no namespace ignored"), std::string::npos);
-}
-
 TEST_F(EnvelopeReading, WrongWrapperNamespaceIsAnUnreadableRequest)
 {
     try {

@@ -11,8 +11,7 @@ using namespace orvdev::test;
 
 namespace {
 
-// Dictionary names (space-separated) whose Item elements carry a Value and a numeric Data, and
-// whose User elements carry names and ids.
+// Dictionary names (space-separated): lists of items, and lists of users.
 struct DictionaryCase
 {
     int code;
@@ -46,27 +45,20 @@ TEST_P(Dictionaries, EverySetCarriesItsLists)
     EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/IsAdmin"), "False");
     EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/TimeOffset"), "0");
     const std::regex number("-?[0-9]+");
-    for (const auto& name : words(c.items)) {
-        auto items = doc.select_nodes(("Dictionaries/" + name + "/Item").c_str());
-        EXPECT_GE(items.size(), 2u) << name;
-        for (auto item : items) {
-            EXPECT_FALSE(std::string(item.node().child_value("Value")).empty()) << name;
-            EXPECT_TRUE(std::regex_match(std::string(item.node().child_value("Data")), number)) << name;
+    // Items carry a Value and a numeric Data, users a FirstName and a numeric UserId.
+    for (const auto& [names, entry, textField, idField] :
+         {std::tuple{c.items, "/Item", "Value", "Data"}, std::tuple{c.users, "/User", "FirstName", "UserId"}})
+        for (const auto& name : words(names)) {
+            auto entries = doc.select_nodes(("Dictionaries/" + name + entry).c_str());
+            EXPECT_GE(entries.size(), 2u) << name;
+            for (auto e : entries) {
+                EXPECT_FALSE(std::string(e.node().child_value(textField)).empty()) << name;
+                EXPECT_TRUE(std::regex_match(std::string(e.node().child_value(idField)), number)) << name;
+            }
+            // The signed-in user is marked where listed.
+            auto marked = select(doc, "Dictionaries/" + name + "/User[IsCurrentUser]/LastName");
+            EXPECT_TRUE(marked.empty() || marked == std::vector<std::string>{"Marsh"}) << name;
         }
-    }
-    for (const auto& name : words(c.users)) {
-        const std::string path = "Dictionaries/" + name + "/User";
-        auto users = doc.select_nodes(path.c_str());
-        EXPECT_GE(users.size(), 2u) << name;
-        for (auto user : users) {
-            EXPECT_FALSE(std::string(user.node().child_value("FirstName")).empty());
-            EXPECT_TRUE(std::regex_match(std::string(user.node().child_value("UserId")), number));
-        }
-        // The signed-in user is marked where listed.
-        auto marked = select(doc, path + "[IsCurrentUser]/LastName");
-        EXPECT_LE(marked.size(), 1u);
-        EXPECT_TRUE(marked.empty() || marked[0] == "Marsh");
-    }
     EXPECT_EQ(jsonField(server->lastJournalLine(), "args"), "[\"en\", " + std::to_string(c.code) + "]");
 }
 
@@ -102,13 +94,13 @@ TEST(Categories, OneDocumentCountsItsChangesTouchesOneTypeAndABadOneNothing)
     };
     const auto ids = select(categories(5), "Categories/Category/CategoryId");
     ASSERT_GE(ids.size(), 3u);
-    auto answer = update(
-        "<Category State=\"Added\"><CategoryId></CategoryId><CategoryName>Review</CategoryName></Category>"
-        "<Category State=\"Modified\"><CategoryId>" +
-        ids[0] +
-        "</CategoryId><CategoryName>Renamed"
-        "</CategoryName></Category><Category State=\"Deleted\"><CategoryId>" +
-        ids[1] + "</CategoryId><CategoryName/></Category>");
+    auto answer =
+        update(R"(<Category State="Added"><CategoryId></CategoryId><CategoryName>Review</CategoryName>)"
+               R"(</Category><Category State="Modified"><CategoryId>)" +
+               ids[0] +
+               R"(</CategoryId><CategoryName>Renamed</CategoryName></Category><Category State="Deleted">)"
+               "<CategoryId>" +
+               ids[1] + "</CategoryId><CategoryName/></Category>");
     ASSERT_EQ(answer.state, "OK");
     EXPECT_EQ(answer.result, "3");
     EXPECT_EQ(select(categories(5), "Categories/Category[CategoryName='Review']").size(), 1u);
@@ -131,16 +123,12 @@ TEST(Clients, SignTellsOrganizationsFromContacts)
             selectOne(before, "Dictionaries/ProjectOrganization/Item[Value='Pinecrest Bank']/Data");
         const std::string contact =
             selectOne(before, "Dictionaries/ProjectContact/Item[Value='Hannah Wolfe']/Data");
-        const std::string update = "<Dictionaries><ProjectClient>"
-                                   "<Item State=\"Added\"><Value>New Org</Value><Data>-1</Data></Item>"
-                                   "<Item State=\"Added\"><Value>New Contact</Value><Data>1</Data></Item>"
-                                   "<Item State=\"Modified\"><Value>Pinecrest Savings</Value><Data>-" +
-                                   org +
-                                   "</Data></Item>"
-                                   "<Item State=\"Deleted\"><Value/><Data>" +
-                                   contact +
-                                   "</Data></Item>"
-                                   "</ProjectClient></Dictionaries>";
+        const std::string update =
+            R"(<Dictionaries><ProjectClient><Item State="Added"><Value>New Org</Value><Data>-1</Data></Item>)"
+            R"(<Item State="Added"><Value>New Contact</Value><Data>1</Data></Item><Item State="Modified">)"
+            "<Value>Pinecrest Savings</Value><Data>-" +
+            org + R"(</Data></Item><Item State="Deleted"><Value/><Data>)" + contact +
+            "</Data></Item></ProjectClient></Dictionaries>";
         ASSERT_EQ(client.call("UpdateDictionaries", {text("dictionariesXml", update)}).state, "OK");
         auto after = dictionaries(client, 3);
         EXPECT_EQ(select(after, "Dictionaries/ProjectOrganization/Item[Value='New Org']").size(), 1u);

@@ -1,12 +1,11 @@
 // The auto-login page and the object views.
+#include "support/HttpCheck.h"
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cctype>
 
 using namespace orvdev::test;
 using ::testing::HasSubstr;
@@ -28,9 +27,7 @@ TEST_F(Pages, SignInRedirectsIntoThePortalOfTheLogin)
     EXPECT_EQ(web.location,
               "/portals/orvello_example_com/Incidents/IncidentView.aspx?IncidentId=8&Tab=General");
     auto page = web.get(web.location);
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->status, 200);
-    EXPECT_THAT(page->body, HasSubstr("Printer on floor 2 offline"));
+    ASSERT_TRUE(answered(page, 200, "Printer on floor 2 offline"));
     auto line = server->lastJournalLine();
     EXPECT_EQ(jsonField(line, "page"), "Incidents/IncidentView.aspx");
     EXPECT_EQ(jsonField(line, "fields"), "{\"IncidentId\": \"8\", \"Tab\": \"General\"}");
@@ -54,15 +51,12 @@ TEST_P(Views, ShowStoredObjectsOrSayWhy)
     WebSession anonymous(*server); // a wrong password gets no session either
     EXPECT_EQ(anonymous.signIn("user@h", "wrong"), 403);
     auto denied = anonymous.get(path);
-    ASSERT_TRUE(denied);
-    EXPECT_EQ(denied->status, 403);
+    ASSERT_TRUE(answered(denied, 403));
 
     WebSession web(*server);
     ASSERT_EQ(web.signIn("user@127.0.0.1", "user"), 302);
     auto page = web.get(path);
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->status, c.status);
-    EXPECT_THAT(page->body, HasSubstr(c.contains));
+    ASSERT_TRUE(answered(page, c.status, c.contains));
     EXPECT_EQ(page->get_header_value("Content-Type"), "text/html; charset=utf-8");
 }
 
@@ -82,9 +76,4 @@ INSTANTIATE_TEST_SUITE_P(
         ViewCase{"FileStorage/default.aspx?FolderID=2", 200, "Welcome.txt"},
         ViewCase{"FileStorage/default.aspx?FolderID=abc", 404, "no such object"},
         ViewCase{"Nowhere/Page.aspx", 404, "no such page"}),
-    [](const auto& p) {
-        std::string name;
-        for (char c : std::string(p.param.path))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name + "_" + std::to_string(p.index);
-    });
+    [](const auto& p) { return caseName(p.param.path) + "_" + std::to_string(p.index); });

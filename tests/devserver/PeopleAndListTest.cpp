@@ -1,4 +1,5 @@
 // Users, groups, roles; list folders and lists.
+#include "support/HttpCheck.h"
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
@@ -106,8 +107,7 @@ TEST_F(People, ListFoldersNestedWithWriteRightsAndTheirLists)
     WebSession web(*server);
     web.signIn("admin@127.0.0.1", "admin");
     auto page = web.get("/portals/p/Lists/ListView.aspx?ListID=" + prospects.result + "&Tab=General");
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->status, 200);
+    ASSERT_TRUE(answered(page, 200));
     for (const char* s : {"Prospects", "Leads", "Contacts", "Active", "Reference"})
         EXPECT_THAT(page->body, HasSubstr(s));
     // Lists from a workbook need the uploaded file first.

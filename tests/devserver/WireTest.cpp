@@ -145,13 +145,8 @@ TEST_F(WireValues, ChildrenInNoNamespaceAreIgnoredButJournaledAsWarnings)
 {
     SoapClient client(*server);
     // The classic interop bug: the wrapper declares no default namespace, so the children are in none.
-    std::string body =
-        "<?xml version=\"1.0\"?><soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-        "<soap:Header>" +
-        auth +
-        "</soap:Header><soap:Body><o:GetCategoryList2 "
-        "xmlns:o=\"http://orvello.com/webservices/\"><objectTypeId>7</objectTypeId></o:GetCategoryList2>"
-        "</soap:Body></soap:Envelope>";
+    const std::string body = env(auth, "<o:GetCategoryList2 xmlns:o=\"http://orvello.com/webservices/\">" +
+                                           seven + "</o:GetCategoryList2>");
     auto answer = client.post(body, action);
     EXPECT_EQ(answer.http, 200);
     EXPECT_EQ(answer.state, "OK");

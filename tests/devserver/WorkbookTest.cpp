@@ -1,6 +1,7 @@
 // Workbooks written by spreadsheet programs, read as the list import reads them, and lists made
 // from them on a live server.
 #include "support/FilePageClient.h"
+#include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 #include "workbook/CellText.h"
@@ -35,17 +36,6 @@ std::string joined(const std::vector<std::string>& names)
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i)
         out += (i ? "|" : "") + names[i];
-    return out;
-}
-
-std::vector<std::string> split(const std::string& joined)
-{
-    std::vector<std::string> out(1);
-    for (char c : joined)
-        if (c == '|')
-            out.emplace_back();
-        else
-            out.back().push_back(c);
     return out;
 }
 
@@ -111,14 +101,10 @@ TEST(WorkbookReaders, ErrorRowsAreSkippedOrNamed)
     EXPECT_EQ(outline(workbook), "Feuil1: #DIV/0! (6) / Feuil2:  (0) / Feuil3:  (0)");
     const Sheet& sheet = workbook.sheets.front();
     EXPECT_TRUE(listRows(sheet, {"#DIV/0!"}, true).empty());
-    try {
-        listRows(sheet, {"#DIV/0!"}, false);
-        ADD_FAILURE() << "no error row reported";
-    } catch (const ErrorRow& e) {
-        EXPECT_STREQ(
-            e.what(),
-            "Row 2 of sheet 'Feuil1' holds the error #NAME? in column '#DIV/0!'; no list was created.");
-    }
+    EXPECT_THAT(
+        [&] { listRows(sheet, {"#DIV/0!"}, false); },
+        ::testing::ThrowsMessage<ErrorRow>(::testing::StrEq(
+            "Row 2 of sheet 'Feuil1' holds the error #NAME? in column '#DIV/0!'; no list was created.")));
     // Errors only count where the list takes them: a sheet of a good and an error column.
     Sheet mixed{"Mixed", {{{"A"}, {"B"}}, {{"1"}, {"#N/A", true}}, {{"2"}, {"x"}}}};
     EXPECT_EQ(listRows(mixed, {"A"}, false), (std::vector<std::vector<std::string>>{{"1"}, {"2"}}));
@@ -208,16 +194,17 @@ TEST(WorkbookReaders, SheetMarkupWithPrefixesEntitiesAndInlineText)
 
 TEST(CellText, ValuesAsListText)
 {
-    EXPECT_EQ(CellText::number(1234.5), "1234.5");
-    EXPECT_EQ(CellText::number(-3), "-3");
-    EXPECT_EQ(CellText::number(1e15), "1000000000000000");
-    EXPECT_EQ(CellText::number(0.1 + 0.2), "0.3");
-    EXPECT_EQ(CellText::serialDate(1, false), "1900-01-01");
-    EXPECT_EQ(CellText::serialDate(61, false), "1900-03-01");
-    EXPECT_EQ(CellText::serialDate(44197, false), "2021-01-01");
-    EXPECT_EQ(CellText::serialDate(44197.75, false), "2021-01-01T18:00:00");
-    EXPECT_EQ(CellText::serialDate(0.5, false), "12:00:00");
-    EXPECT_EQ(CellText::serialDate(0, true), "1904-01-01");
+    using CellText::number, CellText::serialDate;
+    EXPECT_EQ(number(1234.5) + " " + number(-3) + " " + number(1e15) + " " + number(0.1 + 0.2),
+              "1234.5 -3 1000000000000000 0.3");
+    for (const auto& [serial, epoch1904, text] :
+         std::vector<std::tuple<double, bool, std::string>>{{1, false, "1900-01-01"},
+                                                            {61, false, "1900-03-01"},
+                                                            {44197, false, "2021-01-01"},
+                                                            {44197.75, false, "2021-01-01T18:00:00"},
+                                                            {0.5, false, "12:00:00"},
+                                                            {0, true, "1904-01-01"}})
+        EXPECT_EQ(serialDate(serial, epoch1904), text) << serial;
     EXPECT_TRUE(CellText::isDateFormat(14, ""));
     EXPECT_TRUE(CellText::isDateFormat(164, "dd/mm/yyyy\\ hh:mm"));
     EXPECT_FALSE(CellText::isDateFormat(164, "0.00\" days\""));
@@ -234,9 +221,11 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
     web.signIn("admin@127.0.0.1", "admin");
     // The outline the page answers for an uploaded workbook, then the list view of a list from it.
     pugi::xml_document doc;
+    std::string contentType;
     auto upload = [&](const std::string& name, const std::string& bytes) {
-        auto answer = pages.publish(importForm + name, name, bytes);
-        return answer && doc.load_string(answer->body.c_str()) ? selectOne(doc, "Lists/File") : "";
+        auto posted = pages.publish(importForm + name, name, bytes);
+        contentType = posted ? posted->get_header_value("Content-Type") : "";
+        return posted && doc.load_string(posted->body.c_str()) ? selectOne(doc, "Lists/File") : "";
     };
     auto view = [&](const SoapAnswer& list, const std::string& page) {
         auto answer = web.get("/portals/p/Lists/ListView.aspx?ListID=" + list.result + "&Page=" + page);
@@ -256,6 +245,9 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
         csv += std::to_string(n) + "," + std::to_string(n * n) + "\n";
     const auto list = listFromWorkbook(client, upload("squares.csv", csv), "squares", {"Square", "Number"});
     ASSERT_EQ(list.state, "OK");
+    EXPECT_EQ(contentType, "text/xml; charset=utf-8");
+    EXPECT_THAT(selectOne(doc, "Lists/File"), HasSubstr("squares.csv"));
+    EXPECT_EQ(select(doc, "Lists/List/Field/Name"), (std::vector<std::string>{"Number", "Square"}));
     const std::string page = view(list, "3");
     EXPECT_THAT(page,
                 HasSubstr("<tr><th>Square</th><th>Number</th></tr><tr><td>40401</td><td>201</td></tr>"));
@@ -264,7 +256,5 @@ TEST(ListFromWorkbook, RowsReachTheListAndErrorRowsFollowTheFlag)
 
     // Not a workbook: refused like any upload the server cannot take, and nothing is kept.
     auto bad = pages.publish(importForm + "Book.xls", "Book.xls", std::string("\xD0\xCF\x11\xE0\0\0\0\0", 8));
-    ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->status, 500);
-    EXPECT_THAT(bad->body, HasSubstr("not"));
+    ASSERT_TRUE(answered(bad, 500, "not"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ServerProcess.h"
+#include "support/SoapCall.h"
 
 #include <httplib.h>
 
@@ -33,13 +34,10 @@ public:
                       {"__EVENTARGUMENT", ""},
                       {"Login", m_user + "@127.0.0.1:" + std::to_string(m_port)},
                       {"Password", m_password}};
-        for (std::size_t at = 0; at < fields.size();) {
-            const std::size_t end = std::min(fields.find('&', at), fields.size());
-            const std::string field = fields.substr(at, end - at);
+        for (const std::string& field : fields.empty() ? std::vector<std::string>{} : split(fields, '&')) {
             const std::size_t equals = field.find('=');
             out.emplace_back(field.substr(0, equals),
                              equals == std::string::npos ? "" : field.substr(equals + 1));
-            at = end + 1;
         }
         out.emplace_back("__HARLOWE_FORM_UNIQUEID", "0A1B2C3D-4E5F-6A7B-8C9D0E1F2A3B4C5D");
         return out;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace orvdev::test {
 
 // One demo server for every case of a suite: started before the first, stopped after the last.
@@ -19,5 +22,13 @@ protected:
         server = nullptr;
     }
 };
+
+// A case's name for GoogleTest made of a text: letters and digits kept, anything else '_'.
+inline std::string caseName(std::string text)
+{
+    for (char& c : text)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return text;
+}
 
 } // namespace orvdev::test

@@ -31,6 +31,36 @@ Arg strings(const std::string& name, const std::vector<std::string>& values)
     return {name, xml};
 }
 
+std::vector<std::string> split(const std::string& joined, char separator)
+{
+    std::vector<std::string> out(1);
+    for (char c : joined)
+        if (c == separator)
+            out.emplace_back();
+        else
+            out.back().push_back(c);
+    return out;
+}
+
+std::vector<Arg> argList(const std::string& spec)
+{
+    std::vector<Arg> out;
+    for (const std::string& field : split(spec)) {
+        const std::size_t equals = field.find('=');
+        const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
+        if (value.empty() || value.front() != '[') {
+            out.push_back(text(name, value));
+            continue;
+        }
+        std::vector<long long> numbers;
+        for (const std::string& n : split(value.substr(1, value.size() - 2), ','))
+            if (!n.empty())
+                numbers.push_back(std::stoll(n));
+        out.push_back(ints(name, numbers));
+    }
+    return out;
+}
+
 Arg raw(const std::string& name, const std::string& innerXml)
 {
     return {name, innerXml};
@@ -128,10 +158,8 @@ SoapAnswer SoapClient::post(const std::string& body, const std::string& soapActi
         answer.hasResult = true;
         answer.result = body2.node().child_value();
     }
-    answer.faultCode =
-        doc.select_node("//faultcode") ? doc.select_node("//faultcode").node().child_value() : "";
-    answer.faultString =
-        doc.select_node("//faultstring") ? doc.select_node("//faultstring").node().child_value() : "";
+    answer.faultCode = doc.select_node("//faultcode").node().child_value(); // "" when there is none
+    answer.faultString = doc.select_node("//faultstring").node().child_value();
     return answer;
 }
 

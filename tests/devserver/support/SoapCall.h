@@ -25,6 +25,9 @@ Arg num(const std::string& name, long long value);
 Arg ints(const std::string& name, const std::vector<long long>& values);
 Arg strings(const std::string& name, const std::vector<std::string>& values);
 Arg raw(const std::string& name, const std::string& innerXml);
+// Arguments written "name=value|name=[1,2]": a value in brackets is an array of ints, any other a text.
+std::vector<Arg> argList(const std::string& spec);
+std::vector<std::string> split(const std::string& joined, char separator = '|');
 
 struct SoapAnswer
 {
