@@ -9,6 +9,14 @@ using namespace kitbench;
 
 Q_DECLARE_METATYPE(QList<ComboEntry>)
 
+struct UserRow
+{
+    QString text;
+    bool present;
+    QList<bool> flags; // admin, pm, ppm, hdm
+    int offset;        // -9999: none
+};
+
 namespace {
 
 // The sets of several jobs in one answer (a server sends only the run mode's sets; each fill picks
@@ -58,225 +66,6 @@ ComboEntry fixed(int textId, qint32 data)
 
 } // namespace
 
-class TestDictionaries : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void unreadableAnswerIsNoAnswer();
-    void currentUserFlagsAndOffset_data();
-    void currentUserFlagsAndOffset();
-    void profileOffsetQuestion_data();
-    void profileOffsetQuestion();
-    void clientCombosByVersion_data();
-    void clientCombosByVersion();
-    void fixedEntries();
-    void editButtonsFollowTheFlags_data();
-    void editButtonsFollowTheFlags();
-    void listTemplates();
-    void projectClientReloadByVersion_data();
-    void projectClientReloadByVersion();
-    void itemsWithoutNumericDataAreLeftOut();
-    void requests_data();
-    void requests();
-};
-
-void TestDictionaries::unreadableAnswerIsNoAnswer()
-{
-    for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
-        QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
-}
-
-void TestDictionaries::currentUserFlagsAndOffset_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QList<bool>>("flags"); // admin, pm, ppm, hdm
-    QTest::addColumn<int>("offset");        // -9999: none
-    QTest::newRow("words and numbers")
-        << "<Dictionaries><CurrentUser><IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM>"
-           "<IsHDM>0</IsHDM><TimeOffset>300</TimeOffset></CurrentUser></Dictionaries>"
-        << true << QList<bool>{true, false, true, false} << 300;
-    QTest::newRow("no time offset")
-        << "<Dictionaries><CurrentUser><IsHDM>True</IsHDM></CurrentUser></Dictionaries>" << true
-        << QList<bool>{false, false, false, true} << -9999;
-    QTest::newRow("no current user") << "<Dictionaries><Priority/></Dictionaries>" << false
-                                     << QList<bool>{false, false, false, false} << -9999;
-    QTest::newRow("negative offset east of Greenwich")
-        << "<Dictionaries><CurrentUser><TimeOffset>-330</TimeOffset></CurrentUser></Dictionaries>" << true
-        << QList<bool>{false, false, false, false} << -330;
-}
-
-void TestDictionaries::currentUserFlagsAndOffset()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, present);
-    QFETCH(QList<bool>, flags);
-    QFETCH(int, offset);
-    const std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(text);
-    QVERIFY(parsed);
-    const CurrentUserInfo user = parsed->currentUser();
-    QCOMPARE(user.present, present);
-    QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
-    QCOMPARE(user.timeOffset.value_or(-9999), offset);
-}
-
-void TestDictionaries::profileOffsetQuestion_data()
-{
-    QTest::addColumn<int>("timeOffset"); // -9999: no element
-    QTest::addColumn<int>("localBias");
-    QTest::addColumn<int>("profile");
-    QTest::addColumn<bool>("ask");
-    QTest::newRow("no offset element: local, no question") << -9999 << -60 << -60 << false;
-    QTest::newRow("same offset: no question") << -60 << -60 << -60 << false;
-    QTest::newRow("different: ask, profile's offset first") << 0 << -60 << 0 << true;
-    QTest::newRow("west of Greenwich") << 300 << -120 << 300 << true;
-}
-
-void TestDictionaries::profileOffsetQuestion()
-{
-    QFETCH(int, timeOffset);
-    QFETCH(int, localBias);
-    QFETCH(int, profile);
-    QFETCH(bool, ask);
-    CurrentUserInfo user;
-    user.present = true;
-    if (timeOffset != -9999)
-        user.timeOffset = qint16(timeOffset);
-    const ProfileOffsetChoice choice = profileOffsetFor(user, qint16(localBias));
-    QCOMPARE(int(choice.profileTimeOffset), profile);
-    QCOMPARE(choice.askUser, ask);
-}
-
-// Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
-// and left alone) even when the answer carries clients.
-void TestDictionaries::clientCombosByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("clients");
-    for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
-        QTest::newRow(version) << QString::fromLatin1(version) << false;
-    QTest::newRow("4.5") << "4.5" << true;
-    QTest::newRow("4.7") << "4.7" << true;
-}
-
-void TestDictionaries::clientCombosByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(bool, clients);
-    const auto entries = [&version](int runMode, const char* combo) {
-        return dictionaryEntriesForRunMode(answer(), runMode, version).combos.value(combo).entries;
-    };
-    const auto when = [clients](const QList<ComboEntry>& list) {
-        return clients ? list : QList<ComboEntry>();
-    };
-    QCOMPARE(entries(CREATEINCIDENT, "IncidentClientCombo"),
-             when({item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)}));
-    QCOMPARE(entries(CREATEINCIDENT, "IncidentBoxCombo"), when({fixed(2110, -1), item("Support", 5)}));
-    QCOMPARE(entries(CREATEEVENT, "EventClientCombo"), when({item("Initech", -3)}));
-    const DictionaryFill toDo = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
-    QCOMPARE(toDo.visible.value("ToDoClientCombo", !clients), clients);
-    QCOMPARE(toDo.combos.contains("ToDoClientCombo"), clients);
-    QCOMPARE(toDo.combos.value("ToDoClientCombo").entries, when({item("Globex", -7), item("Ann Lee", 8)}));
-}
-
-// The entries the wizard adds itself, and what a new project page preselects.
-void TestDictionaries::fixedEntries()
-{
-    QCOMPARE(
-        dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7").combos.value("EventReminderCombo").entries,
-        (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
-                           fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080), fixed(2319, 20160)}));
-    for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
-        const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
-        QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
-        QCOMPARE(fill.combos.value("ProjectTypeCombo").selectedIndex, -1);
-        QCOMPARE(fill.combos.value("ProjectTemplateCombo").entries,
-                 (QList<ComboEntry>{fixed(5038, 0), item("Rollout", 9)}));
-        QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
-                 (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
-    }
-    // The calendar export preselects the period remembered from the last run.
-    const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
-                                  .combos.value("ExportCalendarTimeFilterCombo");
-    QCOMPARE(periods.entries.size(), 9);
-    QCOMPARE(periods.entries.last().textId, 2918);
-    QCOMPARE(periods.selectedIndex, 3);
-}
-
-void TestDictionaries::editButtonsFollowTheFlags_data()
-{
-    QTest::addColumn<QString>("currentUser");
-    QTest::addColumn<bool>("canEdit");
-    QTest::addColumn<bool>("incidentCategories");
-    QTest::newRow("admin") << "<CurrentUser><IsAdmin>True</IsAdmin></CurrentUser>" << true << true;
-    QTest::newRow("portfolio manager") << "<CurrentUser><IsPPM>True</IsPPM></CurrentUser>" << true << true;
-    QTest::newRow("project manager") << "<CurrentUser><IsPM>True</IsPM></CurrentUser>" << true << true;
-    QTest::newRow("help desk manager only")
-        << "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>" << false << true;
-    QTest::newRow("no current user") << "" << false << false;
-}
-
-void TestDictionaries::editButtonsFollowTheFlags()
-{
-    QFETCH(QString, currentUser);
-    QFETCH(bool, canEdit);
-    QFETCH(bool, incidentCategories);
-    const std::optional<DictionaryAnswer> parsed =
-        DictionaryAnswer::parse("<Dictionaries>" + currentUser + "</Dictionaries>");
-    QVERIFY(parsed);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
-    QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
-    QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
-    QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
-    // Missing dictionaries give only the fixed entries.
-    QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
-    QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
-    const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
-    QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
-    QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
-}
-
-void TestDictionaries::listTemplates()
-{
-    const auto templates = [](int runMode) {
-        return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
-            .combos.value("ListTemplateCombo")
-            .entries;
-    };
-    QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
-    QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns
-}
-
-void TestDictionaries::projectClientReloadByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QList<ComboEntry>>("entries");
-    const QList<ComboEntry> old{fixed(5038, 0), item("Old style client", 77)};
-    const QList<ComboEntry> signedClients{fixed(5038, 0), item("Acme Ltd", -12), item("Jane Roe", 12)};
-    for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
-        QTest::newRow(version) << QString::fromLatin1(version) << old;
-    QTest::newRow("4.5") << "4.5" << signedClients;
-    QTest::newRow("4.7") << "4.7" << signedClients;
-}
-
-void TestDictionaries::projectClientReloadByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(QList<ComboEntry>, entries);
-    const ComboFill fill = projectClientEntriesAfterEdit(answer(), version);
-    QCOMPARE(fill.entries, entries);
-    QCOMPARE(fill.selectedIndex, 0);
-}
-
-void TestDictionaries::itemsWithoutNumericDataAreLeftOut()
-{
-    const DictionaryAnswer parsed = answer(
-        "<Dictionaries><Priority><Item><Value>A</Value><Data>1</Data></Item><Item><Value>B</Value></Item>"
-        "<Item><Value>C</Value><Data>x</Data></Item><Item><Data> 4 </Data></Item></Priority></Dictionaries>");
-    QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
-    QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
-}
-
 // The object type code each job asks the directory calls for: one 16-bit number, the last argument.
 // kNone: no call (for the project list: GetOrvProjectList without arguments); kAny: not asked here.
 namespace {
@@ -294,49 +83,245 @@ QString describe(const std::optional<ServerCall>& call)
 }
 } // namespace
 
-void TestDictionaries::requests_data()
+class TestDictionaries : public QObject
 {
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("importNewProject");
-    QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
-    QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
-    QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
-    QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
-    QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
-    QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
-    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
-    QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
-    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
-    QTest::newRow("import into existing project")
-        << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
-    QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
-    QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
-    QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
-    QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
-}
-
-void TestDictionaries::requests()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, importNewProject);
-    QFETCH(QList<int>, codes);
-    const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
-    if (dictionaries)
-        QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
-    const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
-                            describe(projectListCall(runMode))};
-    const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
-    QStringList expected;
-    for (int i = 0; i < 3; ++i) {
-        if (codes[i] == kAny)
-            expected << found[i];
-        else if (codes[i] == kNone)
-            expected << (i == 2 ? "GetOrvProjectList" : "");
-        else
-            expected << methods[i] + ' ' + QString::number(codes[i]);
+    Q_OBJECT
+private Q_SLOTS:
+    void unreadableAnswerIsNoAnswer()
+    {
+        for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
+            QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
     }
-    QCOMPARE(found, expected);
-}
+
+    void currentUserFlagsAndOffset_data()
+    {
+        QTest::addColumn<UserRow>("row");
+        const auto row = [](const char* tag, const QString& user, const UserRow& expected) {
+            QTest::newRow(tag) << UserRow{"<Dictionaries>" + user + "</Dictionaries>", expected.present,
+                                          expected.flags, expected.offset};
+        };
+        row("words and numbers",
+            "<CurrentUser><IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM><IsHDM>0</IsHDM>"
+            "<TimeOffset>300</TimeOffset></CurrentUser>",
+            {{}, true, {true, false, true, false}, 300});
+        row("no time offset", "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>",
+            {{}, true, {false, false, false, true}, -9999});
+        row("no current user", "<Priority/>", {{}, false, {false, false, false, false}, -9999});
+        row("negative offset east of Greenwich", "<CurrentUser><TimeOffset>-330</TimeOffset></CurrentUser>",
+            {{}, true, {false, false, false, false}, -330});
+    }
+
+    void currentUserFlagsAndOffset()
+    {
+        QFETCH(UserRow, row);
+        const std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(row.text);
+        QVERIFY(parsed);
+        const CurrentUserInfo user = parsed->currentUser();
+        QCOMPARE(user.present, row.present);
+        QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), row.flags);
+        QCOMPARE(user.timeOffset.value_or(-9999), row.offset);
+    }
+
+    void profileOffsetQuestion()
+    {
+        struct Row
+        {
+            const char* tag;
+            int timeOffset, localBias, profile; // timeOffset -9999: no element
+            bool ask;
+        };
+        for (const Row& row : {Row{"no offset element: local, no question", -9999, -60, -60, false},
+                               Row{"same offset: no question", -60, -60, -60, false},
+                               Row{"different: ask, profile's offset first", 0, -60, 0, true},
+                               Row{"west of Greenwich", 300, -120, 300, true}}) {
+            CurrentUserInfo user;
+            user.present = true;
+            if (row.timeOffset != -9999)
+                user.timeOffset = qint16(row.timeOffset);
+            const ProfileOffsetChoice choice = profileOffsetFor(user, qint16(row.localBias));
+            QVERIFY2(int(choice.profileTimeOffset) == row.profile && choice.askUser == row.ask, row.tag);
+        }
+    }
+
+    // Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
+    // and left alone) even when the answer carries clients.
+    void clientCombosByVersion_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("clients");
+        for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
+            QTest::newRow(version) << QString::fromLatin1(version) << false;
+        QTest::newRow("4.5") << "4.5" << true;
+        QTest::newRow("4.7") << "4.7" << true;
+    }
+
+    void clientCombosByVersion()
+    {
+        QFETCH(QString, version);
+        QFETCH(bool, clients);
+        const auto entries = [&version](int runMode, const char* combo) {
+            return dictionaryEntriesForRunMode(answer(), runMode, version).combos.value(combo).entries;
+        };
+        const auto when = [clients](const QList<ComboEntry>& list) {
+            return clients ? list : QList<ComboEntry>();
+        };
+        QCOMPARE(entries(CREATEINCIDENT, "IncidentClientCombo"),
+                 when({item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)}));
+        QCOMPARE(entries(CREATEINCIDENT, "IncidentBoxCombo"), when({fixed(2110, -1), item("Support", 5)}));
+        QCOMPARE(entries(CREATEEVENT, "EventClientCombo"), when({item("Initech", -3)}));
+        const DictionaryFill toDo = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
+        QCOMPARE(toDo.visible.value("ToDoClientCombo", !clients), clients);
+        QCOMPARE(toDo.combos.contains("ToDoClientCombo"), clients);
+        QCOMPARE(toDo.combos.value("ToDoClientCombo").entries,
+                 when({item("Globex", -7), item("Ann Lee", 8)}));
+    }
+
+    // The entries the wizard adds itself, and what a new project page preselects.
+    void fixedEntries()
+    {
+        QCOMPARE(dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7")
+                     .combos.value("EventReminderCombo")
+                     .entries,
+                 (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
+                                    fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080),
+                                    fixed(2319, 20160)}));
+        for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
+            const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
+            QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
+            QCOMPARE(fill.combos.value("ProjectTypeCombo").selectedIndex, -1);
+            QCOMPARE(fill.combos.value("ProjectTemplateCombo").entries,
+                     (QList<ComboEntry>{fixed(5038, 0), item("Rollout", 9)}));
+            QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
+                     (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
+        }
+        // The calendar export preselects the period remembered from the last run.
+        const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
+                                      .combos.value("ExportCalendarTimeFilterCombo");
+        QCOMPARE(periods.entries.size(), 9);
+        QCOMPARE(periods.entries.last().textId, 2918);
+        QCOMPARE(periods.selectedIndex, 3);
+    }
+
+    void editButtonsFollowTheFlags_data()
+    {
+        QTest::addColumn<QString>("flag"); // the one flag of the current user set to True
+        QTest::addColumn<bool>("canEdit");
+        QTest::addColumn<bool>("incidentCategories");
+        QTest::newRow("admin") << "IsAdmin" << true << true;
+        QTest::newRow("portfolio manager") << "IsPPM" << true << true;
+        QTest::newRow("project manager") << "IsPM" << true << true;
+        QTest::newRow("help desk manager only") << "IsHDM" << false << true;
+        QTest::newRow("no current user") << "" << false << false;
+    }
+
+    void editButtonsFollowTheFlags()
+    {
+        QFETCH(QString, flag);
+        QFETCH(bool, canEdit);
+        QFETCH(bool, incidentCategories);
+        const QString user =
+            flag.isEmpty() ? "" : QString("<CurrentUser><%1>True</%1></CurrentUser>").arg(flag);
+        const std::optional<DictionaryAnswer> parsed =
+            DictionaryAnswer::parse("<Dictionaries>" + user + "</Dictionaries>");
+        QVERIFY(parsed);
+        const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
+        QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
+        QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
+        QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
+        // Missing dictionaries give only the fixed entries.
+        QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
+        QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
+        const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
+        QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
+        QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
+    }
+
+    void listTemplates()
+    {
+        const auto templates = [](int runMode) {
+            return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
+                .combos.value("ListTemplateCombo")
+                .entries;
+        };
+        QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
+        QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns
+    }
+
+    void projectClientReloadByVersion_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QList<ComboEntry>>("entries");
+        const QList<ComboEntry> old{fixed(5038, 0), item("Old style client", 77)};
+        const QList<ComboEntry> signedClients{fixed(5038, 0), item("Acme Ltd", -12), item("Jane Roe", 12)};
+        for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
+            QTest::newRow(version) << QString::fromLatin1(version) << old;
+        QTest::newRow("4.5") << "4.5" << signedClients;
+        QTest::newRow("4.7") << "4.7" << signedClients;
+    }
+
+    void projectClientReloadByVersion()
+    {
+        QFETCH(QString, version);
+        QFETCH(QList<ComboEntry>, entries);
+        const ComboFill fill = projectClientEntriesAfterEdit(answer(), version);
+        QCOMPARE(fill.entries, entries);
+        QCOMPARE(fill.selectedIndex, 0);
+    }
+
+    void itemsWithoutNumericDataAreLeftOut()
+    {
+        const DictionaryAnswer parsed = answer(
+            "<Dictionaries><Priority><Item><Value>A</Value><Data>1</Data></Item><Item><Value>B</Value></Item>"
+            "<Item><Value>C</Value><Data>x</Data></Item><Item><Data> 4 "
+            "</Data></Item></Priority></Dictionaries>");
+        QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
+        QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
+    }
+
+    void requests_data()
+    {
+        QTest::addColumn<int>("runMode");
+        QTest::addColumn<bool>("importNewProject");
+        QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
+        QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
+        QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
+        QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
+        QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
+        QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
+        QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
+        QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
+        QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
+        QTest::newRow("import into existing project")
+            << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
+        QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
+        QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
+        QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
+        QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
+    }
+
+    void requests()
+    {
+        QFETCH(int, runMode);
+        QFETCH(bool, importNewProject);
+        QFETCH(QList<int>, codes);
+        const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
+        if (dictionaries)
+            QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
+        const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
+                                describe(projectListCall(runMode))};
+        const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
+        QStringList expected;
+        for (int i = 0; i < 3; ++i) {
+            if (codes[i] == kAny)
+                expected << found[i];
+            else if (codes[i] == kNone)
+                expected << (i == 2 ? "GetOrvProjectList" : "");
+            else
+                expected << methods[i] + ' ' + QString::number(codes[i]);
+        }
+        QCOMPARE(found, expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDictionaries)
 #include "tst_dictionaries.moc"
