@@ -63,24 +63,23 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("start");
         QTest::addColumn<QDate>("finish");
         const QDate wednesday(2026, 12, 2);
-        QTest::newRow("today") << wednesday << 0 << wednesday << wednesday;
-        QTest::newRow("yesterday") << wednesday << 1 << QDate(2026, 12, 1) << QDate(2026, 12, 1);
-        QTest::newRow("this week") << wednesday << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-        QTest::newRow("this week, on a Sunday")
-            << QDate(2026, 11, 29) << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-        QTest::newRow("this week, on a Saturday")
-            << QDate(2026, 12, 5) << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-        QTest::newRow("last week") << wednesday << 3 << QDate(2026, 11, 22) << QDate(2026, 11, 28);
-        QTest::newRow("this month of 31 days") << wednesday << 4 << QDate(2026, 12, 1) << QDate(2026, 12, 31);
-        QTest::newRow("February of a leap year")
-            << QDate(2028, 2, 10) << 4 << QDate(2028, 2, 1) << QDate(2028, 2, 29);
-        QTest::newRow("last month") << wednesday << 5 << QDate(2026, 11, 1) << QDate(2026, 11, 30);
-        QTest::newRow("last month, in January")
-            << QDate(2027, 1, 15) << 5 << QDate(2026, 12, 1) << QDate(2026, 12, 31);
-        QTest::newRow("this year") << wednesday << 6 << QDate(2026, 1, 1) << QDate(2026, 12, 31);
-        QTest::newRow("last year") << wednesday << 7 << QDate(2025, 1, 1) << QDate(2025, 12, 31);
-        QTest::newRow("custom: the pickers' dates") << wednesday << 8 << QDate() << QDate();
-        QTest::newRow("nothing selected") << wednesday << -1 << QDate() << QDate();
+        const auto row = [&](const char* tag, int index, QDate start, QDate finish, QDate today = {}) {
+            QTest::newRow(tag) << (today.isValid() ? today : wednesday) << index << start << finish;
+        };
+        row("today", 0, wednesday, wednesday);
+        row("yesterday", 1, QDate(2026, 12, 1), QDate(2026, 12, 1));
+        row("this week", 2, QDate(2026, 11, 29), QDate(2026, 12, 5));
+        row("this week, on a Sunday", 2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 11, 29));
+        row("this week, on a Saturday", 2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 12, 5));
+        row("last week", 3, QDate(2026, 11, 22), QDate(2026, 11, 28));
+        row("this month of 31 days", 4, QDate(2026, 12, 1), QDate(2026, 12, 31));
+        row("February of a leap year", 4, QDate(2028, 2, 1), QDate(2028, 2, 29), QDate(2028, 2, 10));
+        row("last month", 5, QDate(2026, 11, 1), QDate(2026, 11, 30));
+        row("last month, in January", 5, QDate(2026, 12, 1), QDate(2026, 12, 31), QDate(2027, 1, 15));
+        row("this year", 6, QDate(2026, 1, 1), QDate(2026, 12, 31));
+        row("last year", 7, QDate(2025, 1, 1), QDate(2025, 12, 31));
+        row("custom: the pickers' dates", 8, {}, {});
+        row("nothing selected", -1, {}, {});
     }
 
     void periods()

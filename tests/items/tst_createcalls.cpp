@@ -120,38 +120,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("version");
         QTest::addColumn<std::function<void(Pages&)>>("unselect");
         QTest::addColumn<bool>("possible");
-        const auto row = [](const char* tag, const char* version, std::function<void(Pages&)> unselect,
-                            bool possible) {
+        const auto row = [](const char* tag, const char* version, bool possible,
+                            std::function<void(Pages&)> unselect) {
             QTest::newRow(tag) << QString(version) << unselect << possible;
         };
-        row(
-            "everything chosen, 4.7", "4.7", [](Pages&) {}, true);
-        row(
-            "everything chosen, 3.5", "3.5", [](Pages&) {}, true);
+        row("everything chosen, 4.7", "4.7", true, [](Pages&) {});
+        row("everything chosen, 3.5", "3.5", true, [](Pages&) {});
         // An entry only counts where the release reads it.
-        row(
-            "incident box, 4.1 never reads it", "4.1", [](Pages& p) { p.incident.incidentBox.reset(); },
-            true);
-        row(
-            "incident box, 4.7", "4.7", [](Pages& p) { p.incident.incidentBox.reset(); }, false);
-        row(
-            "project priority, 3.5 never reads it", "3.5", [](Pages& p) { p.project.priority.reset(); },
-            true);
-        row(
-            "project priority, 4.0", "4.0", [](Pages& p) { p.project.priority.reset(); }, false);
-        row(
-            "project phase, 4.5", "4.5", [](Pages& p) { p.project.phase.reset(); }, false);
-        row(
-            "incident type", "4.1", [](Pages& p) { p.incident.type.reset(); }, false);
-        row(
-            "event organizer", "4.7", [](Pages& p) { p.event.organizer.reset(); }, false);
-        row(
-            "event without client is a valid choice", "4.7", [](Pages& p) { p.event.client.reset(); }, true);
+        row("incident box, 4.1 never reads it", "4.1", true,
+            [](Pages& p) { p.incident.incidentBox.reset(); });
+        row("incident box, 4.7", "4.7", false, [](Pages& p) { p.incident.incidentBox.reset(); });
+        row("project priority, 3.5 never reads it", "3.5", true,
+            [](Pages& p) { p.project.priority.reset(); });
+        row("project priority, 4.0", "4.0", false, [](Pages& p) { p.project.priority.reset(); });
+        row("project phase, 4.5", "4.5", false, [](Pages& p) { p.project.phase.reset(); });
+        row("incident type", "4.1", false, [](Pages& p) { p.incident.type.reset(); });
+        row("event organizer", "4.7", false, [](Pages& p) { p.event.organizer.reset(); });
+        row("event without client is a valid choice", "4.7", true, [](Pages& p) { p.event.client.reset(); });
         // The project page always has a client entry selected, "no client" included.
-        row(
-            "project client", "4.1", [](Pages& p) { p.project.client.reset(); }, false);
-        row(
-            "list status", "4.7", [](Pages& p) { p.list.status.reset(); }, false);
+        row("project client", "4.1", false, [](Pages& p) { p.project.client.reset(); });
+        row("list status", "4.7", false, [](Pages& p) { p.list.status.reset(); });
     }
 
     void unselectedEntries()

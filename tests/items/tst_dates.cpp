@@ -150,20 +150,20 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("day");
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QDateTime>("composed");
-        QTest::newRow("midnight day plus time") << QDateTime(QDate(2024, 3, 1), QTime(0, 0)) << QTime(14, 45)
-                                                << QDateTime(QDate(2024, 3, 1), QTime(14, 45));
-        QTest::newRow("seconds of the time picker are dropped")
-            << QDateTime(QDate(2024, 3, 1), QTime(0, 0)) << QTime(8, 5, 59)
-            << QDateTime(QDate(2024, 3, 1), QTime(8, 5));
-        QTest::newRow("seconds of the day picker stay")
-            << QDateTime(QDate(2024, 3, 1), QTime(0, 0, 12)) << QTime(8, 5)
-            << QDateTime(QDate(2024, 3, 1), QTime(8, 5, 12));
-        QTest::newRow("a day value with a time adds up")
-            << QDateTime(QDate(2024, 3, 1), QTime(20, 0)) << QTime(6, 30)
-            << QDateTime(QDate(2024, 3, 2), QTime(2, 30));
-        QTest::newRow("wall clock through the spring change")
-            << QDateTime(QDate(2024, 3, 31), QTime(0, 0), QTimeZone("Europe/Berlin")) << QTime(4, 0)
-            << QDateTime(QDate(2024, 3, 31), QTime(4, 0), QTimeZone("Europe/Berlin"));
+        const auto row = [](const char* tag, const QDateTime& day, QTime time, QDate date, QTime composed) {
+            QTest::newRow(tag) << day << time << QDateTime(date, composed);
+        };
+        const QDate march1(2024, 3, 1);
+        row("midnight day plus time", QDateTime(march1, QTime(0, 0)), QTime(14, 45), march1, QTime(14, 45));
+        row("seconds of the time picker are dropped", QDateTime(march1, QTime(0, 0)), QTime(8, 5, 59), march1,
+            QTime(8, 5));
+        row("seconds of the day picker stay", QDateTime(march1, QTime(0, 0, 12)), QTime(8, 5), march1,
+            QTime(8, 5, 12));
+        row("a day value with a time adds up", QDateTime(march1, QTime(20, 0)), QTime(6, 30),
+            QDate(2024, 3, 2), QTime(2, 30));
+        row("wall clock through the spring change",
+            QDateTime(QDate(2024, 3, 31), QTime(0, 0), QTimeZone("Europe/Berlin")), QTime(4, 0),
+            QDate(2024, 3, 31), QTime(4, 0));
     }
 
     void pageDateTime()

@@ -95,15 +95,14 @@ private Q_SLOTS:
         const PeopleItem ursula = user("U3", "Ursula Brandt");
         const PeopleItem ana = user("U11", "Ana Garcia");
         const PeopleItem owen = user("U24", "Owen O'Connor & Sons");
-        QTest::newRow("nothing selected: duplicates stay")
-            << QStringList{} << QStringList{} << QList<PeopleItem>{ursula, ana, ursula, owen};
-        QTest::newRow("selected users are left out")
-            << QStringList{"U3", "G2"} << QStringList{"U3:1"} << QList<PeopleItem>{ana, owen};
-        QTest::newRow("a group key is no user key")
-            << QStringList{"G11", "U1"} << QStringList{"U11x:1", "U1:3"}
-            << QList<PeopleItem>{ursula, ana, ursula, owen};
-        QTest::newRow("everybody selected") << QStringList{"U24", "U11", "U3"}
-                                            << QStringList{"U24:2", "U11:1", "U3:1"} << QList<PeopleItem>{};
+        const auto row = [](const char* tag, const QStringList& selected, const QStringList& assignments,
+                            const QList<PeopleItem>& available) {
+            QTest::newRow(tag) << selected << assignments << available;
+        };
+        row("nothing selected: duplicates stay", {}, {}, {ursula, ana, ursula, owen});
+        row("selected users are left out", {"U3", "G2"}, {"U3:1"}, {ana, owen});
+        row("a group key is no user key", {"G11", "U1"}, {"U11x:1", "U1:3"}, {ursula, ana, ursula, owen});
+        row("everybody selected", {"U24", "U11", "U3"}, {"U24:2", "U11:1", "U3:1"}, {});
     }
 
     void availableUsers()
@@ -150,37 +149,34 @@ private Q_SLOTS:
             in.toDoCompletionIndex = 0;
             return in;
         };
+        const auto row = [](const char* tag, const TeamPageInputs& in, const TeamPageMode& mode,
+                            int progressMaximum) { QTest::newRow(tag) << in << mode << progressMaximum; };
         // mode: projectBound, projectId, showAddGroup, showMustConfirm, preselectedUsers
-        QTest::newRow("incident without project")
-            << inputs(CREATEINCIDENT) << TeamPageMode{false, 0, false, false, false} << 8;
+        row("incident without project", inputs(CREATEINCIDENT), {false, 0, false, false, false}, 8);
         TeamPageInputs in = inputs(CREATEINCIDENT);
         in.incidentProjectIndex = 2;
         in.incidentProjectId = 6;
-        QTest::newRow("incident with project") << in << TeamPageMode{true, 6, false, false, false} << 4;
+        row("incident with project", in, {true, 6, false, false, false}, 4);
         in.resourceUserIds = {2, 3};
-        QTest::newRow("incident with project and users")
-            << in << TeamPageMode{true, 6, false, false, true} << 8;
-        QTest::newRow("task: always its project")
-            << inputs(CREATETASK) << TeamPageMode{true, 5, false, true, false} << 4;
+        row("incident with project and users", in, {true, 6, false, false, true}, 8);
+        row("task: always its project", inputs(CREATETASK), {true, 5, false, true, false}, 4);
         in = inputs(CREATEEVENT);
         in.incidentProjectIndex = 3; // another job's page does not count
-        QTest::newRow("event: groups, Add Group") << in << TeamPageMode{false, 0, true, true, false} << 8;
+        row("event: groups, Add Group", in, {false, 0, true, true, false}, 8);
         in.resourceUserIds = {4};
-        QTest::newRow("event with users") << in << TeamPageMode{false, 0, true, true, true} << 12;
+        row("event with users", in, {false, 0, true, true, true}, 12);
         in = inputs(CREATETODO);
-        QTest::newRow("to-do, completion 0") << in << TeamPageMode{false, 0, false, true, false} << 8;
+        row("to-do, completion 0", in, {false, 0, false, true, false}, 8);
         in.toDoCompletionIndex = 1;
-        QTest::newRow("to-do, completion 1") << in << TeamPageMode{false, 0, true, true, false} << 8;
+        row("to-do, completion 1", in, {false, 0, true, true, false}, 8);
         in.toDoCompletionIndex = 2;
         in.toDoProjectIndex = 1;
         in.toDoProjectId = -4;
-        QTest::newRow("to-do with a synchronized project")
-            << in << TeamPageMode{true, -4, false, true, false} << 4;
-        QTest::newRow("new project") << inputs(CREATEPROJECT) << TeamPageMode{false, 0, false, false, false}
-                                     << 8;
+        row("to-do with a synchronized project", in, {true, -4, false, true, false}, 4);
+        row("new project", inputs(CREATEPROJECT), {false, 0, false, false, false}, 8);
         in = inputs(IMPORTPROJECT);
         in.resourceUserIds = {9};
-        QTest::newRow("imported plan with users") << in << TeamPageMode{false, 0, false, false, true} << 12;
+        row("imported plan with users", in, {false, 0, false, false, true}, 12);
     }
 
     void teamPageModes()

@@ -103,20 +103,22 @@ private Q_SLOTS:
         const QString nl = QStringLiteral("\n");
         const auto t = [](int id) { return GetLocalizedText(id); };
         const QString log = QStringLiteral("a.txt - OK\n");
-        QTest::newRow("incident, no files") << 1 << 0 << 0 << false << t(3001) + t(5027) + nl + log;
-        QTest::newRow("task with files")
-            << 2 << 1 << 2 << false
-            << t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log;
-        QTest::newRow("list has no result sentence") << 5 << 0 << 0 << false << t(3001) + nl + log;
-        QTest::newRow("download counts one file")
-            << 7 << 0 << 0 << false
-            << t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log;
-        QTest::newRow("calendar") << 11 << 0 << 0 << false << t(3001) + t(5064) + nl + log;
-        QTest::newRow("list from Excel") << 12 << 0 << 0 << false << t(3001) + t(5068) + nl + log;
-        QTest::newRow("import succeeded") << 9 << 0 << 0 << false << t(5050);
-        QTest::newRow("import failed") << 9 << 0 << 0 << true << t(5053) + "boom" + t(5056);
-        QTest::newRow("export succeeded") << 10 << 0 << 0 << false << t(5051) + " ''Apollo'' " + t(5052);
-        QTest::newRow("export failed") << 10 << 0 << 0 << true << t(5054) + "boom" + t(5056);
+        const auto row = [](const char* tag, int mode, const QString& expected, bool failed = false,
+                            int published = 0, int toPublish = 0) {
+            QTest::newRow(tag) << mode << published << toPublish << failed << expected;
+        };
+        row("incident, no files", 1, t(3001) + t(5027) + nl + log);
+        row("task with files", 2, t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log,
+            false, 1, 2);
+        row("list has no result sentence", 5, t(3001) + nl + log);
+        row("download counts one file", 7,
+            t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log);
+        row("calendar", 11, t(3001) + t(5064) + nl + log);
+        row("list from Excel", 12, t(3001) + t(5068) + nl + log);
+        row("import succeeded", 9, t(5050));
+        row("import failed", 9, t(5053) + "boom" + t(5056), true);
+        row("export succeeded", 10, t(5051) + " ''Apollo'' " + t(5052));
+        row("export failed", 10, t(5054) + "boom" + t(5056), true);
     }
 
     void report()
