@@ -40,30 +40,19 @@ class TestDates : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void transitionDays_data()
-    {
-        QTest::addColumn<TransitionRule>("rule");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QDate>("day");
-        QTest::newRow("last Sunday of March 2024") << TransitionRule{3, 0, 5} << 2024 << QDate(2024, 3, 31);
-        QTest::newRow("last Sunday of October 2024")
-            << TransitionRule{10, 0, 5} << 2024 << QDate(2024, 10, 27);
-        QTest::newRow("second Sunday of March 2025") << TransitionRule{3, 0, 2} << 2025 << QDate(2025, 3, 9);
-        QTest::newRow("first Sunday of November 2024")
-            << TransitionRule{11, 0, 1} << 2024 << QDate(2024, 11, 3);
-        QTest::newRow("fifth Friday of a month with four: the last")
-            << TransitionRule{2, 5, 5} << 2023 << QDate(2023, 2, 24);
-        QTest::newRow("fifth Thursday of a month with five")
-            << TransitionRule{2, 4, 5} << 2024 << QDate(2024, 2, 29);
-        QTest::newRow("no rule") << TransitionRule{} << 2024 << QDate(1899, 12, 30);
-    }
-
     void transitionDays()
     {
-        QFETCH(TransitionRule, rule);
-        QFETCH(int, year);
-        QFETCH(QDate, day);
-        QCOMPARE(transitionDate(rule, year), day);
+        using Row = std::tuple<TransitionRule, int, QDate>; // rule, year, day
+        for (const auto& [rule, year, day] : {
+                 Row{{3, 0, 5}, 2024, QDate(2024, 3, 31)},   // last Sunday of March
+                 Row{{10, 0, 5}, 2024, QDate(2024, 10, 27)}, // last Sunday of October
+                 Row{{3, 0, 2}, 2025, QDate(2025, 3, 9)},    // second Sunday of March
+                 Row{{11, 0, 1}, 2024, QDate(2024, 11, 3)},  // first Sunday of November
+                 Row{{2, 5, 5}, 2023, QDate(2023, 2, 24)},   // fifth Friday of a month with four: the last
+                 Row{{2, 4, 5}, 2024, QDate(2024, 2, 29)},   // fifth Thursday of a month with five
+                 Row{{}, 2024, QDate(1899, 12, 30)},         // no rule
+             })
+            QCOMPARE(transitionDate(rule, year), day);
     }
 
     void daylightRule_data()
@@ -125,24 +114,13 @@ private Q_SLOTS:
         QCOMPARE(built.standardDate, record.standardDate);
     }
 
-    void timeZoneText_data()
-    {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("west") << 300 << "-05:00";
-        QTest::newRow("east") << -60 << "+01:00";
-        QTest::newRow("zero") << 0 << "-00:00";
-        QTest::newRow("half hour east") << -330 << "+05:30";
-        QTest::newRow("quarter hour east") << -345 << "+05:45";
-        QTest::newRow("twelve hours west") << 720 << "-12:00";
-        QTest::newRow("minutes only") << 30 << "-00:30";
-    }
-
     void timeZoneText()
     {
-        QFETCH(int, offset);
-        QFETCH(QString, text);
-        QCOMPARE(GetTimeStringForTimeZone(qint16(offset)), text);
+        using Row = std::pair<int, QString>; // offset west of Greenwich in minutes, text
+        for (const auto& [offset, text] :
+             {Row{300, "-05:00"}, Row{-60, "+01:00"}, Row{0, "-00:00"}, Row{-330, "+05:30"},
+              Row{-345, "+05:45"}, Row{720, "-12:00"}, Row{30, "-00:30"}})
+            QCOMPARE(GetTimeStringForTimeZone(qint16(offset)), text);
     }
 
     void pageDateTime_data()

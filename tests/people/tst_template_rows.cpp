@@ -84,43 +84,26 @@ private Q_SLOTS:
         QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
     }
 
-    void roleOfAKey_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("roleId");
-        QTest::newRow("user and role") << "U11:7" << 7;
-        QTest::newRow("user alone") << "U11" << 0;
-        QTest::newRow("role not a number") << "U11:x" << 0;
-        QTest::newRow("second colon") << "U11:7:2" << 0;
-        QTest::newRow("empty role") << "U11:" << 0;
-    }
-
     void roleOfAKey()
     {
-        QFETCH(QString, key);
-        QFETCH(int, roleId);
-        QCOMPARE(people::assignmentRoleId(key), roleId);
-    }
-
-    void rowAfterMoving_data()
-    {
-        QTest::addColumn<int>("lastMoved");
-        QTest::addColumn<int>("rowsLeft");
-        QTest::addColumn<int>("row");
-        QTest::newRow("nothing moved") << -1 << 5 << -1;
-        QTest::newRow("list emptied") << 0 << 0 << -1;
-        QTest::newRow("from the middle") << 2 << 5 << 2;
-        QTest::newRow("the first row") << 0 << 3 << 0;
-        QTest::newRow("the last row") << 4 << 4 << 3;
-        QTest::newRow("past the end after several") << 6 << 2 << 1;
+        using Row = std::pair<QString, int>; // key, role id
+        for (const auto& [key, roleId] :
+             {Row{"U11:7", 7}, Row{"U11", 0}, Row{"U11:x", 0}, Row{"U11:7:2", 0}, Row{"U11:", 0}})
+            QCOMPARE(people::assignmentRoleId(key), roleId);
     }
 
     void rowAfterMoving()
     {
-        QFETCH(int, lastMoved);
-        QFETCH(int, rowsLeft);
-        QFETCH(int, row);
-        QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
+        using Row = std::tuple<int, int, int>; // last row moved, rows left, row selected then
+        for (const auto& [lastMoved, rowsLeft, row] : {
+                 Row{-1, 5, -1}, // nothing moved
+                 Row{0, 0, -1},  // list emptied
+                 Row{2, 5, 2},   // from the middle
+                 Row{0, 3, 0},   // the first row
+                 Row{4, 4, 3},   // the last row
+                 Row{6, 2, 1},   // past the end after several
+             })
+            QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
     }
 };
 

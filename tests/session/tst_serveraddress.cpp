@@ -16,31 +16,20 @@ class TestServerAddress : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { m_temp = std::make_unique<TempSettings>(); }
-    void parseLogin_data()
-    {
-        QTest::addColumn<QString>("login");
-        QTest::addColumn<QString>("portal");
-        QTest::addColumn<QString>("server");
-        const auto row = [](const char* tag, const QString& login, const QString& portal,
-                            const QString& server) { QTest::newRow(tag) << login << portal << server; };
-        row("no @", "admin", "", "");
-        row("empty", "", "", "");
-        row("plain host", "admin@localhost", "localhost", "localhost");
-        row("two dots and a port", "pm@orvello.example.com:8080", "orvello_example_com",
-            "orvello.example.com:8080");
-        row("two @: the last one counts", "a@b@srv.example", "srv_example", "srv.example");
-        row("@ at the end", "admin@", "", "");
-        row("blanks are kept", " admin@host ", "host ", "host ");
-        row("everything after the first colon goes", "x@h.a:1:2", "h_a", "h.a:1:2");
-    }
-
     void parseLogin()
     {
-        QFETCH(QString, login);
-        QFETCH(QString, portal);
-        QFETCH(QString, server);
-        QCOMPARE(ParseLogin(login), portal);
-        QCOMPARE(ParseLoginLeaveDots(login), server);
+        using Row = std::tuple<QString, QString, QString>; // login, portal, server
+        for (const auto& [login, portal, server] : {
+                 Row{"admin", "", ""}, // no @
+                 Row{"", "", ""}, Row{"admin@localhost", "localhost", "localhost"},
+                 Row{"pm@orvello.example.com:8080", "orvello_example_com", "orvello.example.com:8080"},
+                 Row{"a@b@srv.example", "srv_example", "srv.example"},         // two @: the last one counts
+                 Row{"admin@", "", ""}, Row{" admin@host ", "host ", "host "}, // blanks are kept
+                 Row{"x@h.a:1:2", "h_a", "h.a:1:2"}, // everything after the first colon goes
+             }) {
+            QCOMPARE(ParseLogin(login), portal);
+            QCOMPARE(ParseLoginLeaveDots(login), server);
+        }
     }
 
     void buildPortalUrl_data()
@@ -66,28 +55,20 @@ private Q_SLOTS:
         QCOMPARE(BuildPortalUrl(login, "/WebServices/OrvProject.asmx?WSDL", ssl), url);
     }
 
-    void urlEncode_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("encoded");
-        const auto row = [](const char* tag, const QString& text, const QString& encoded) {
-            QTest::newRow(tag) << text << encoded;
-        };
-        row("letters and digits pass", "AZaz09", "AZaz09");
-        row("space", "a b", "a+b");
-        row("punctuation", ".\t@+-_~", "%2E%09%40%2B%2D%5F%7E");
-        row("Latin-1 letter: one byte", QString::fromUtf8("\xc3\xa4"), "%E4");
-        row("outside Latin-1: UTF-8 bytes", QString::fromUtf8("\xd0\x96"), "%D0%96");
-        row("euro sign", QString::fromUtf8("\xe2\x82\xac"), "%E2%82%AC");
-        row("surrogate pair", QString::fromUtf8("\xf0\x9f\x98\x80"), "%F0%9F%98%80");
-        row("empty", "", "");
-    }
-
     void urlEncode()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, encoded);
-        QCOMPARE(URLEncode(text), encoded);
+        using Row = std::pair<QString, QString>; // text, encoded
+        for (const auto& [text, encoded] : {
+                 Row{"AZaz09", "AZaz09"},
+                 Row{"a b", "a+b"},
+                 Row{".\t@+-_~", "%2E%09%40%2B%2D%5F%7E"},
+                 Row{QString::fromUtf8("\xc3\xa4"), "%E4"},    // Latin-1 letter: one byte
+                 Row{QString::fromUtf8("\xd0\x96"), "%D0%96"}, // outside Latin-1: UTF-8 bytes
+                 Row{QString::fromUtf8("\xe2\x82\xac"), "%E2%82%AC"},
+                 Row{QString::fromUtf8("\xf0\x9f\x98\x80"), "%F0%9F%98%80"}, // surrogate pair
+                 Row{"", ""},
+             })
+            QCOMPARE(URLEncode(text), encoded);
     }
 
     void webPages_data()

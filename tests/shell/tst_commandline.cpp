@@ -48,43 +48,27 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void tokenizer_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("tokens");
-        QTest::newRow("runs of spaces separate once") << "a   b  c" << QStringList{"a", "b", "c"};
-        QTest::newRow("leading and trailing spaces") << "  a b  " << QStringList{"a", "b"};
-        QTest::newRow("quoted path with spaces is one token")
-            << "/upload \"C:/My Files/a b.txt\"" << QStringList{"/upload", "C:/My Files/a b.txt"};
-        QTest::newRow("empty quotes give an empty token") << "/P \"\"" << QStringList{"/P", ""};
-        QTest::newRow("text before an opening quote stays") << "ab\"c d\"" << QStringList{"abc d"};
-        QTest::newRow("text after a closing quote starts a new token")
-            << "\"a b\"cd" << QStringList{"a b", "cd"};
-        QTest::newRow("tab is an ordinary character") << "a\tb c" << QStringList{"a\tb", "c"};
-        QTest::newRow("unclosed quote keeps its text") << "x \"y z" << QStringList{"x", "y z"};
-        QTest::newRow("nothing") << "" << QStringList{};
-        QTest::newRow("only spaces") << "    " << QStringList{};
-    }
-
     void tokenizer()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, tokens);
-        QCOMPARE(tokenizeCommandLine(text), tokens);
-    }
-
-    void joinedArgumentsTokenizeBack_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("plain") << QStringList{"/createtask", "/L", "admin@host"};
-        QTest::newRow("empty password") << QStringList{"/L", "user one", "/P", ""};
-        QTest::newRow("path with spaces") << QStringList{"/upload", "/tmp/my folder/file 1.txt", "/tmp/x"};
-    }
-
-    void joinedArgumentsTokenizeBack()
-    {
-        QFETCH(QStringList, arguments);
-        QCOMPARE(tokenizeCommandLine(joinArguments(arguments)), arguments);
+        using Row = std::pair<QString, QStringList>; // text, tokens
+        for (const auto& [text, tokens] : {
+                 Row{"a   b  c", {"a", "b", "c"}}, // runs of spaces separate once
+                 Row{"  a b  ", {"a", "b"}},
+                 Row{"/upload \"C:/My Files/a b.txt\"", {"/upload", "C:/My Files/a b.txt"}}, // one token
+                 Row{"/P \"\"", {"/P", ""}},      // empty quotes give an empty token
+                 Row{"ab\"c d\"", {"abc d"}},     // text before an opening quote stays
+                 Row{"\"a b\"cd", {"a b", "cd"}}, // text after a closing quote starts a new token
+                 Row{"a\tb c", {"a\tb", "c"}},    // tab is an ordinary character
+                 Row{"x \"y z", {"x", "y z"}},    // unclosed quote keeps its text
+                 Row{"", {}},
+                 Row{"    ", {}},
+             })
+            QCOMPARE(tokenizeCommandLine(text), tokens);
+        // Arguments joined into one command line come back as they were.
+        for (const QStringList& arguments :
+             {QStringList{"/createtask", "/L", "admin@host"}, QStringList{"/L", "user one", "/P", ""},
+              QStringList{"/upload", "/tmp/my folder/file 1.txt", "/tmp/x"}})
+            QCOMPARE(tokenizeCommandLine(joinArguments(arguments)), arguments);
     }
 
     void requests_data()
@@ -120,23 +104,18 @@ private Q_SLOTS:
         QCOMPARE(summary(parseCommandLine(line)), request);
     }
 
-    void resourceIds_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QList<qint32>>("ids");
-        QTest::newRow("non-numeric item skipped") << "12,x,7" << QList<qint32>{12, 7};
-        QTest::newRow("blanks trimmed") << " 3 , 4 ,5 " << QList<qint32>{3, 4, 5};
-        QTest::newRow("trailing comma") << "9," << QList<qint32>{9};
-        QTest::newRow("nothing numeric keeps 0") << "a,b" << QList<qint32>{0};
-        QTest::newRow("empty") << "" << QList<qint32>{0};
-        QTest::newRow("negative ids") << "-4,8" << QList<qint32>{-4, 8};
-    }
-
     void resourceIds()
     {
-        QFETCH(QString, text);
-        QFETCH(QList<qint32>, ids);
-        QCOMPARE(ParseResourceIds(text), ids);
+        using Row = std::pair<QString, QList<qint32>>; // text, ids
+        for (const auto& [text, ids] : {
+                 Row{"12,x,7", {12, 7}}, // a non-numeric item is skipped
+                 Row{" 3 , 4 ,5 ", {3, 4, 5}},
+                 Row{"9,", {9}},
+                 Row{"a,b", {0}}, // nothing numeric keeps 0
+                 Row{"", {0}},
+                 Row{"-4,8", {-4, 8}},
+             })
+            QCOMPARE(ParseResourceIds(text), ids);
     }
 
     void folderListsItsFilesBeforeSubfolders()
