@@ -68,23 +68,18 @@ private Q_SLOTS:
         QCOMPARE(groupEntryText(0, "Odd"), QString("Odd"));
     }
 
-    void unusableAnswersGiveNoRows_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("empty (a failed query)") << QString();
-        QTest::newRow("not well-formed") << QStringLiteral("<Resources><User><UserId>3</UserId></Resources>");
-        QTest::newRow("another document")
-            << QStringLiteral("<Projects><User><UserId>3</UserId></User></Projects>");
-    }
-
     void unusableAnswersGiveNoRows()
     {
-        QFETCH(QString, answer);
-        QVERIFY(resourceUsers(answer).isEmpty());
-        QVERIFY(userItems(answer).isEmpty());
-        QVERIFY(availableUserItems(answer, {}).isEmpty());
-        QVERIFY(groupEntries(answer).isEmpty());
-        QVERIFY(roleEntries(answer).isEmpty());
+        for (const QString& answer :
+             {QString(), // a failed query
+              QStringLiteral("<Resources><User><UserId>3</UserId></Resources>"),
+              QStringLiteral("<Projects><User><UserId>3</UserId></User></Projects>")}) {
+            QVERIFY(resourceUsers(answer).isEmpty());
+            QVERIFY(userItems(answer).isEmpty());
+            QVERIFY(availableUserItems(answer, {}).isEmpty());
+            QVERIFY(groupEntries(answer).isEmpty());
+            QVERIFY(roleEntries(answer).isEmpty());
+        }
     }
 
     void availableUsers_data()
@@ -115,22 +110,15 @@ private Q_SLOTS:
         QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
     }
 
-    void preselectedUsers_data()
-    {
-        QTest::addColumn<QList<qint32>>("ids");
-        QTest::addColumn<bool>("preselected");
-        QTest::newRow("none given (the start value)") << QList<qint32>{0} << false;
-        QTest::newRow("empty") << QList<qint32>{} << false;
-        QTest::newRow("one user") << QList<qint32>{7} << true;
-        QTest::newRow("several") << QList<qint32>{7, 9} << true;
-        QTest::newRow("first id not above 0") << QList<qint32>{-7, 9} << false;
-    }
-
     void preselectedUsers()
     {
-        QFETCH(QList<qint32>, ids);
-        QFETCH(bool, preselected);
-        QCOMPARE(hasPreselectedUsers(ids), preselected);
+        using Row = std::pair<QList<qint32>, bool>; // ids, preselected
+        for (const auto& [ids, preselected] : {
+                 Row{{0}, false}, // none given (the start value)
+                 Row{{}, false}, Row{{7}, true}, Row{{7, 9}, true},
+                 Row{{-7, 9}, false}, // the first id not above 0
+             })
+            QCOMPARE(hasPreselectedUsers(ids), preselected);
     }
 
     void teamPageModes_data()

@@ -11,26 +11,18 @@ class TestProgram : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void startRequests_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<StartRequest>("request");
-        QTest::newRow("none") << QStringList{} << StartRequest::Wizard;
-        QTest::newRow("job and login") << QStringList{"/createincident", "/L", "a@b"} << StartRequest::Wizard;
-        QTest::newRow("--help") << QStringList{"--help"} << StartRequest::Usage;
-        QTest::newRow("-h after a job") << QStringList{"/upload", "-h"} << StartRequest::Usage;
-        QTest::newRow("/?") << QStringList{"/?"} << StartRequest::Usage;
-        QTest::newRow("--version") << QStringList{"--version"} << StartRequest::Version;
-        QTest::newRow("first wins") << QStringList{"--version", "--help"} << StartRequest::Version;
-        QTest::newRow("a path is no option") << QStringList{"/home/u/--help"} << StartRequest::Wizard;
-        QTest::newRow("/H is not help") << QStringList{"/H"} << StartRequest::Wizard;
-    }
-
     void startRequests()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(StartRequest, request);
-        QCOMPARE(startRequest(arguments), request);
+        using Row = std::pair<QStringList, StartRequest>; // arguments, request
+        for (const auto& [arguments, request] : {
+                 Row{{}, StartRequest::Wizard}, Row{{"/createincident", "/L", "a@b"}, StartRequest::Wizard},
+                 Row{{"--help"}, StartRequest::Usage}, Row{{"/upload", "-h"}, StartRequest::Usage},
+                 Row{{"/?"}, StartRequest::Usage}, Row{{"--version"}, StartRequest::Version},
+                 Row{{"--version", "--help"}, StartRequest::Version}, // the first wins
+                 Row{{"/home/u/--help"}, StartRequest::Wizard},       // a path is no option
+                 Row{{"/H"}, StartRequest::Wizard},                   // not help
+             })
+            QCOMPARE(startRequest(arguments), request);
     }
 
     void answersOnStandardOutput_data()
