@@ -55,37 +55,28 @@ private Q_SLOTS:
             QCOMPARE(transitionDate(rule, year), day);
     }
 
-    void daylightRule_data()
-    {
-        QTest::addColumn<TimeZoneRecord>("zone");
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<bool>("inDaylight");
-        QTest::addColumn<int>("bias");
-
-        QTest::newRow("Europe winter") << centralEurope() << QDate(2024, 1, 15) << false << -60;
-        QTest::newRow("Europe day before daylight") << centralEurope() << QDate(2024, 3, 30) << false << -60;
-        QTest::newRow("Europe daylight day itself") << centralEurope() << QDate(2024, 3, 31) << true << -120;
-        QTest::newRow("Europe summer") << centralEurope() << QDate(2024, 7, 1) << true << -120;
-        QTest::newRow("Europe day before standard") << centralEurope() << QDate(2024, 10, 26) << true << -120;
-        QTest::newRow("Europe standard day itself") << centralEurope() << QDate(2024, 10, 27) << false << -60;
-        QTest::newRow("America summer") << easternAmerica() << QDate(2025, 3, 9) << true << 240;
-        QTest::newRow("America before") << easternAmerica() << QDate(2025, 3, 8) << false << 300;
-        // Across the year end the rule never sees daylight time.
-        QTest::newRow("Australia January") << southEastAustralia() << QDate(2024, 1, 15) << false << -600;
-        QTest::newRow("Australia July") << southEastAustralia() << QDate(2024, 7, 15) << false << -600;
-        QTest::newRow("Australia December") << southEastAustralia() << QDate(2024, 12, 1) << false << -600;
-        QTest::newRow("India January") << india() << QDate(2024, 1, 15) << false << -330;
-        QTest::newRow("India July") << india() << QDate(2024, 7, 15) << false << -330;
-    }
-
     void daylightRule()
     {
-        QFETCH(TimeZoneRecord, zone);
-        QFETCH(QDate, today);
-        QFETCH(bool, inDaylight);
-        QFETCH(int, bias);
-        QCOMPARE(IsDaylightSavingTime(zone, today), inDaylight);
-        QCOMPARE(GetLocalTimeZone(zone, today), bias);
+        using Row = std::tuple<TimeZoneRecord, QDate, bool, int>; // zone, today, in daylight time, bias
+        for (const auto& [zone, today, inDaylight, bias] : {
+                 Row{centralEurope(), QDate(2024, 1, 15), false, -60},
+                 Row{centralEurope(), QDate(2024, 3, 30), false, -60}, // the day before daylight time
+                 Row{centralEurope(), QDate(2024, 3, 31), true, -120}, // its first day
+                 Row{centralEurope(), QDate(2024, 7, 1), true, -120},
+                 Row{centralEurope(), QDate(2024, 10, 26), true, -120}, // the day before standard time
+                 Row{centralEurope(), QDate(2024, 10, 27), false, -60}, // its first day
+                 Row{easternAmerica(), QDate(2025, 3, 9), true, 240},
+                 Row{easternAmerica(), QDate(2025, 3, 8), false, 300},
+                 // Across the year end the rule never sees daylight time.
+                 Row{southEastAustralia(), QDate(2024, 1, 15), false, -600},
+                 Row{southEastAustralia(), QDate(2024, 7, 15), false, -600},
+                 Row{southEastAustralia(), QDate(2024, 12, 1), false, -600},
+                 Row{india(), QDate(2024, 1, 15), false, -330},
+                 Row{india(), QDate(2024, 7, 15), false, -330},
+             }) {
+            QCOMPARE(IsDaylightSavingTime(zone, today), inDaylight);
+            QCOMPARE(GetLocalTimeZone(zone, today), bias);
+        }
     }
 
     void recordsFromTheZoneDatabase_data()
@@ -154,29 +145,18 @@ private Q_SLOTS:
         QCOMPARE(result.time(), composed.time());
     }
 
-    void adjustTime_data()
-    {
-        QTest::addColumn<int>("profile");
-        QTest::addColumn<int>("local");
-        QTest::addColumn<QDateTime>("value");
-        QTest::addColumn<QDateTime>("shifted");
-        const QDateTime value(QDate(2024, 3, 1), QTime(23, 30));
-        QTest::newRow("same zone") << -60 << -60 << value << value;
-        QTest::newRow("profile UTC, computer UTC+1: one hour later")
-            << 0 << -60 << value << value.addSecs(3600);
-        QTest::newRow("profile New York, computer Berlin")
-            << 300 << -60 << value << QDateTime(QDate(2024, 3, 2), QTime(5, 30));
-        QTest::newRow("profile India, computer UTC")
-            << -330 << 0 << value << QDateTime(QDate(2024, 3, 1), QTime(18, 0));
-    }
-
     void adjustTime()
     {
-        QFETCH(int, profile);
-        QFETCH(int, local);
-        QFETCH(QDateTime, value);
-        QFETCH(QDateTime, shifted);
-        QCOMPARE(AdjustTime(value, qint16(profile), qint16(local)), shifted);
+        const QDateTime value(QDate(2024, 3, 1), QTime(23, 30));
+        using Row = std::tuple<int, int, QDateTime>; // profile's offset, computer's offset, shifted value
+        for (const auto& [profile, local, shifted] : {
+                 Row{-60, -60, value},
+                 Row{0, -60, value.addSecs(3600)}, // profile UTC, computer UTC+1: one hour later
+                 Row{300, -60,
+                     QDateTime(QDate(2024, 3, 2), QTime(5, 30))}, // profile New York, computer Berlin
+                 Row{-330, 0, QDateTime(QDate(2024, 3, 1), QTime(18, 0))}, // profile India, computer UTC
+             })
+            QCOMPARE(AdjustTime(value, qint16(profile), qint16(local)), shifted);
     }
 
     void adjustTimeKeepsTheTimeSpec()

@@ -32,27 +32,18 @@ private Q_SLOTS:
         }
     }
 
-    void buildPortalUrl_data()
-    {
-        QTest::addColumn<QString>("login");
-        QTest::addColumn<bool>("ssl");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("http") << "admin@127.0.0.1:8080" << false
-                              << "http://127.0.0.1:8080/portals/127_0_0_1/WebServices/OrvProject.asmx?WSDL";
-        QTest::newRow("https, host with two dots and a port")
-            << "pm@orvello.example.com:8443" << true
-            << "https://orvello.example.com:8443/portals/orvello_example_com/WebServices/"
-               "OrvProject.asmx?WSDL";
-        QTest::newRow("no @: scheme then /portals/")
-            << "admin" << false << "http:///portals//WebServices/OrvProject.asmx?WSDL";
-    }
-
     void buildPortalUrl()
     {
-        QFETCH(QString, login);
-        QFETCH(bool, ssl);
-        QFETCH(QString, url);
-        QCOMPARE(BuildPortalUrl(login, "/WebServices/OrvProject.asmx?WSDL", ssl), url);
+        using Row = std::tuple<QString, bool, QString>; // login, secure, address
+        for (const auto& [login, ssl, url] : {
+                 Row{"admin@127.0.0.1:8080", false,
+                     "http://127.0.0.1:8080/portals/127_0_0_1/WebServices/OrvProject.asmx?WSDL"},
+                 Row{"pm@orvello.example.com:8443", true,
+                     "https://orvello.example.com:8443/portals/orvello_example_com/WebServices/"
+                     "OrvProject.asmx?WSDL"},
+                 Row{"admin", false, "http:///portals//WebServices/OrvProject.asmx?WSDL"}, // no @
+             })
+            QCOMPARE(BuildPortalUrl(login, "/WebServices/OrvProject.asmx?WSDL", ssl), url);
     }
 
     void urlEncode()
@@ -118,32 +109,26 @@ private Q_SLOTS:
         QCOMPARE(DownloadFolder("/home/jo/Downloads/report 1.pdf"), QStringLiteral("/home/jo/Downloads"));
     }
 
-    void versionRefusals_data()
-    {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("textId"); // 0: accepted
-        QTest::newRow("3.0 incident") << "3.0" << 1 << 5042;
-        QTest::newRow("3.0 upload") << "3.0" << 6 << 0;
-        QTest::newRow("3.0 download") << "3.0" << 7 << 0;
-        QTest::newRow("3.5 list") << "3.5" << 5 << 5065;
-        QTest::newRow("3.5 calendar") << "3.5" << 11 << 5065;
-        QTest::newRow("3.5 list from Excel") << "3.5" << 12 << 5065;
-        QTest::newRow("3.5 project") << "3.5" << 8 << 0;
-        QTest::newRow("4.7 list") << "4.7" << 5 << 0;
-        QTest::newRow("blank around a known version") << " 4.5" << 1 << 5036;
-        QTest::newRow("unknown") << "5.0" << 6 << 5036;
-    }
-
     void versionRefusals()
     {
-        QFETCH(QString, version);
-        QFETCH(int, mode);
-        QFETCH(int, textId);
-        const auto refusal = versionRefusal(version, mode);
-        QCOMPARE(refusal ? refusal->textId : 0, textId);
-        if (textId == 5036) // the version is named as the server sent it
-            QCOMPARE(refusal->text, GetLocalizedText(5036) + version + GetLocalizedText(5037));
+        using Row = std::tuple<QString, int, int>; // version, job, refusal's text id (0: accepted)
+        for (const auto& [version, mode, textId] : {
+                 Row{"3.0", 1, 5042},  // incident
+                 Row{"3.0", 6, 0},     // upload
+                 Row{"3.0", 7, 0},     // download
+                 Row{"3.5", 5, 5065},  // list
+                 Row{"3.5", 11, 5065}, // calendar
+                 Row{"3.5", 12, 5065}, // list from Excel
+                 Row{"3.5", 8, 0},     // project
+                 Row{"4.7", 5, 0},     // list
+                 Row{" 4.5", 1, 5036}, // blank around a known version
+                 Row{"5.0", 6, 5036},  // unknown
+             }) {
+            const auto refusal = versionRefusal(version, mode);
+            QCOMPARE(refusal ? refusal->textId : 0, textId);
+            if (textId == 5036) // the version is named as the server sent it
+                QCOMPARE(refusal->text, GetLocalizedText(5036) + version + GetLocalizedText(5037));
+        }
     }
 
 private:
