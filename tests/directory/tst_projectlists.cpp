@@ -74,80 +74,47 @@ private Q_SLOTS:
         QVERIFY(!lower->projects().first().isMsProject);
     }
 
-    void itemComboByRunMode_data()
-    {
-        QTest::addColumn<int>("runMode");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QList<ComboEntry>>("entries");
-        const ComboEntry none{QString(), 5038, 0};
-        const QList<ComboEntry> all{none, entry("Office move", -17), entry("Website", 23),
-                                    entry("Orphan", 31)};
-        for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
-            QTest::addRow("item job %d", runMode) << runMode << kProjects << all;
-        QTest::newRow("unreadable answer keeps the first entry")
-            << int(CREATETASK) << "Server error" << QList<ComboEntry>{none};
-        QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << QList<ComboEntry>();
-    }
-
     void itemComboByRunMode()
     {
-        QFETCH(int, runMode);
-        QFETCH(QString, answer);
-        QFETCH(QList<ComboEntry>, entries);
-        QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
-    }
-
-    void detailsBox_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("details");
-        QTest::newRow("MS Project project")
-            << 0
-            << "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
-               "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
-               "<2622>: New premises\r\n";
-        QTest::newRow("ordinary project")
-            << 1
-            << "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 "
-               "00:00:00\r\n"
-               "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n";
-        QTest::newRow("no such project") << 5 << "";
+        const ComboEntry none{QString(), 5038, 0};
+        for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
+            QCOMPARE(itemProjectEntries(kProjects, runMode).entries,
+                     (QList<ComboEntry>{none, entry("Office move", -17), entry("Website", 23),
+                                        entry("Orphan", 31)}));
+        // An unreadable answer keeps the first entry; other jobs get nothing.
+        QCOMPARE(itemProjectEntries("Server error", CREATETASK).entries, QList<ComboEntry>{none});
+        QCOMPARE(itemProjectEntries(kProjects, CREATEPROJECT).entries, QList<ComboEntry>());
     }
 
     void detailsBox()
     {
-        QFETCH(int, position);
-        QFETCH(QString, details);
-        QCOMPARE(projectDetailsText(kProjects, position, label), details);
-    }
-
-    void toDoManagers_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("projectId");
-        QTest::addColumn<QList<ComboEntry>>("entries");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("no project: every manager, current user chosen")
-            << 0 << 0
-            << QList<ComboEntry>{entry("Anna Berg", 101), entry("Carl Dahl", 102), entry("Eva Falk", 103)}
-            << 1;
-        QTest::newRow("project: its manager") << 2 << 23 << QList<ComboEntry>{entry("Carl Dahl", 102)} << 0;
-        QTest::newRow("MS Project project found by negative id")
-            << 1 << -17 << QList<ComboEntry>{entry("Anna Berg", 101)} << 0;
-        QTest::newRow("project without manager: empty") << 3 << 31 << QList<ComboEntry>() << -1;
+        QCOMPARE(projectDetailsText(kProjects, 0, label), // a project synchronized with MS Project
+                 "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
+                 "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
+                 "<2622>: New premises\r\n");
+        QCOMPARE(
+            projectDetailsText(kProjects, 1, label),
+            "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
+            "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n");
+        QCOMPARE(projectDetailsText(kProjects, 5, label), QString()); // no such project
     }
 
     void toDoManagers()
     {
-        QFETCH(int, index);
-        QFETCH(int, projectId);
-        QFETCH(QList<ComboEntry>, entries);
-        QFETCH(int, selected);
         const std::optional<ProjectList> list = ProjectList::parse(kProjects);
         QVERIFY(list);
-        const ComboFill fill = toDoManagerEntries(*list, index, projectId);
-        QCOMPARE(fill.entries, entries);
-        QCOMPARE(fill.selectedIndex, selected);
+        using Row = std::tuple<int, int, QList<ComboEntry>, int>; // index, project id, entries, selected
+        for (const auto& [index, projectId, entries, selected] : {
+                 // No project: every manager, the current user chosen.
+                 Row{0, 0, {entry("Anna Berg", 101), entry("Carl Dahl", 102), entry("Eva Falk", 103)}, 1},
+                 Row{2, 23, {entry("Carl Dahl", 102)}, 0},  // a project: its manager
+                 Row{1, -17, {entry("Anna Berg", 101)}, 0}, // MS Project project found by its negative id
+                 Row{3, 31, {}, -1},                        // a project without manager: empty
+             }) {
+            const ComboFill fill = toDoManagerEntries(*list, index, projectId);
+            QCOMPARE(fill.entries, entries);
+            QCOMPARE(fill.selectedIndex, selected);
+        }
     }
 };
 

@@ -79,30 +79,24 @@ private Q_SLOTS:
         }
     }
 
-    void recordsFromTheZoneDatabase_data()
-    {
-        QTest::addColumn<QByteArray>("zoneId");
-        QTest::addColumn<TimeZoneRecord>("record");
-        QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << centralEurope();
-        QTest::newRow("New York") << QByteArray("America/New_York") << easternAmerica();
-        QTest::newRow("Sydney") << QByteArray("Australia/Sydney") << southEastAustralia();
-        QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << india();
-        QTest::newRow("UTC") << QByteArray("UTC") << TimeZoneRecord{};
-    }
-
     void recordsFromTheZoneDatabase()
     {
-        QFETCH(QByteArray, zoneId);
-        QFETCH(TimeZoneRecord, record);
-        const QTimeZone zone(zoneId);
-        if (!zone.isValid())
-            QSKIP("the zone database of this machine lacks this zone");
-        const TimeZoneRecord built = timeZoneRecordFor(zone, 2024);
-        QCOMPARE(built.bias, record.bias);
-        QCOMPARE(built.standardBias, record.standardBias);
-        QCOMPARE(built.daylightBias, record.daylightBias);
-        QCOMPARE(built.daylightDate, record.daylightDate);
-        QCOMPARE(built.standardDate, record.standardDate);
+        using Row = std::pair<QByteArray, TimeZoneRecord>; // zone, record
+        for (const auto& [zoneId, record] :
+             {Row{"Europe/Berlin", centralEurope()}, Row{"America/New_York", easternAmerica()},
+              Row{"Australia/Sydney", southEastAustralia()}, Row{"Asia/Kolkata", india()}, Row{"UTC", {}}}) {
+            const QTimeZone zone(zoneId);
+            if (!zone.isValid()) {
+                qWarning("the zone database of this machine lacks %s", zoneId.constData());
+                continue;
+            }
+            const TimeZoneRecord built = timeZoneRecordFor(zone, 2024);
+            QCOMPARE(built.bias, record.bias);
+            QCOMPARE(built.standardBias, record.standardBias);
+            QCOMPARE(built.daylightBias, record.daylightBias);
+            QCOMPARE(built.daylightDate, record.daylightDate);
+            QCOMPARE(built.standardDate, record.standardDate);
+        }
     }
 
     void timeZoneText()
