@@ -5,8 +5,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(QList<ComboEntry>)
-
 namespace {
 
 // A project list as GetOrvProjectList2 answers: one project synchronized with MS Project (negative

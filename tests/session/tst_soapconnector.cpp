@@ -44,6 +44,19 @@ public:
     std::function<void(int)> onProgress;
 };
 
+// A call that fails, and what the client and the callback make of it.
+struct FailedCall
+{
+    int answer; // HTTP status, or 0: the connection drops after the request
+    QByteArray body;
+    bool readOnly;
+    SoapCallResult::Status status;
+    int requests;  // that reached the server
+    int errorType; // what the callback was told; 0: nothing
+    QString says;  // in the callback's text, or else in the result's
+    QString fault;
+};
+
 } // namespace
 
 class TestSoapConnector : public QObject
@@ -95,55 +108,44 @@ private Q_SLOTS:
     void failedCalls_data()
     {
         using Status = SoapCallResult::Status;
-        QTest::addColumn<int>("answer"); // HTTP status, or 0: the connection drops after the request
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("requests");  // that reached the server
-        QTest::addColumn<int>("errorType"); // what the callback was told; 0: nothing
-        QTest::addColumn<QString>("says");  // in the callback's text, or else in the result's
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<FailedCall>("row");
         const QByteArray faultAnswer =
             answerEnvelope({}, "<soap:Fault><faultcode>soap:Client</faultcode><faultstring>Server "
                                "did not recognize the value</faultstring><detail /></soap:Fault>");
-        const auto row = [](const char* tag, int answer, const QByteArray& body, bool readOnly, Status status,
-                            int requests, int errorType, const QString& says, const QString& fault = {}) {
-            QTest::newRow(tag) << answer << body << readOnly << int(status) << requests << errorType << says
-                               << fault;
-        };
+        const auto row = [](const char* tag, const FailedCall& call) { QTest::newRow(tag) << call; };
         const int http = SoapConnector::HttpError;
         // A fault leaves no transport text: the standard check shows 5005.
-        row("SOAP fault", 500, faultAnswer, false, Status::Raised, 1, 0, "",
-            "Server did not recognize the value");
-        row("400 empty", 400, {}, false, Status::Transport, 1, http, "HTTP status 400");
-        row("415 empty", 415, {}, false, Status::Transport, 1, http, "HTTP status 415");
-        row("500 empty", 500, {}, false, Status::Transport, 1, http, "HTTP status 500");
-        row("500 HTML page", 500, "<html><body>Server Error in '/' Application.</body></html>", false,
-            Status::Raised, 1, 0, "no SOAP fault");
-        row("200 not XML", 200, "not xml at all", false, Status::Raised, 1, 0, "not XML");
+        row("SOAP fault",
+            {500, faultAnswer, false, Status::Raised, 1, 0, "", "Server did not recognize the value"});
+        row("400 empty", {400, {}, false, Status::Transport, 1, http, "HTTP status 400", {}});
+        row("415 empty", {415, {}, false, Status::Transport, 1, http, "HTTP status 415", {}});
+        row("500 empty", {500, {}, false, Status::Transport, 1, http, "HTTP status 500", {}});
+        row("500 HTML page", {500,
+                              "<html><body>Server Error in '/' Application.</body></html>",
+                              false,
+                              Status::Raised,
+                              1,
+                              0,
+                              "no SOAP fault",
+                              {}});
+        row("200 not XML", {200, "not xml at all", false, Status::Raised, 1, 0, "not XML", {}});
         // A call that may have changed the server is never sent twice: one message, the user decides.
-        row("dropped change: sent once", 0, {}, false, Status::Transport, 1, SoapConnector::NetworkError,
-            "not sent again");
+        row("dropped change: sent once",
+            {0, {}, false, Status::Transport, 1, SoapConnector::NetworkError, "not sent again", {}});
         // A read is repeated by the network layer on a new connection, as a browser would.
-        row("dropped read: resent", 0, {}, true, Status::Ok, 2, 0, "");
+        row("dropped read: resent", {0, {}, true, Status::Ok, 2, 0, "", {}});
     }
 
     void failedCalls()
     {
-        QFETCH(int, answer);
-        QFETCH(QByteArray, body);
-        QFETCH(bool, readOnly);
-        QFETCH(int, status);
-        QFETCH(int, requests);
-        QFETCH(int, errorType);
-        QFETCH(QString, says);
-        QFETCH(QString, fault);
+        QFETCH(FailedCall, row);
+        const auto& [answer, body, readOnly, status, requests, errorType, says, fault] = row;
         if (readOnly)
             m_client->setReadOnlyMethods({QStringLiteral("Nothing")});
         m_server->script(answer ? ScriptedServer::answer(answer, body) : ScriptedServer::drop());
         m_server->script(ScriptedServer::answer(200, kNothingAnswer));
         const SoapCallResult result = callNothing(*m_client);
-        QCOMPARE(int(result.status), status);
+        QCOMPARE(result.status, status);
         QCOMPARE(m_server->requests().size(), requests);
         QCOMPARE(m_recorder.errors.size(), errorType ? 1 : 0);
         QCOMPARE(m_recorder.lastType, errorType);
