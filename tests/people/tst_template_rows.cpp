@@ -7,8 +7,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(PeopleItem)
-
 namespace {
 
 PeopleItem item(const QString& key, const QString& text, const QString& icon = "<user>")
@@ -22,66 +20,36 @@ class TestTemplateRows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void assignAndTakeBack_data()
-    {
-        QTest::addColumn<PeopleItem>("user");
-        QTest::addColumn<int>("roleId");
-        QTest::addColumn<QString>("roleText");
-        QTest::addColumn<PeopleItem>("assignment");
-        const auto row = [](const char* tag, const PeopleItem& user, int roleId, const QString& roleText,
-                            const QString& assignmentText) {
-            QTest::newRow(tag) << user << roleId << roleText
-                               << item(user.key + ':' + QString::number(roleId), assignmentText);
-        };
-        row("plain", item("U11", "Ana Garcia"), 1, "Developer", "Ana Garcia (Developer)");
-        row("role with a blank", item("U3", "Ursula Brandt"), 3, "Business Analyst",
-            "Ursula Brandt (Business Analyst)");
-        // Brackets in a name or a role: the role part is cut off exactly, the name stays whole.
-        row("brackets in the name", item("U40", "Eva (Evi) Jansen"), 12, "Mover", "Eva (Evi) Jansen (Mover)");
-        row("brackets in the role", item("U7", "Li Wong"), 5, "Tester (QA)", "Li Wong (Tester (QA))");
-        row("a role without a name", item("U7", "Li Wong"), 9, "", "Li Wong ()");
-        // An item that was marked otherwise is an ordinary user in both lists.
-        row("other icon", item("U2", "Peter Marsh", "<user_must_be_confirmed>"), 4, "Planner",
-            "Peter Marsh (Planner)");
-    }
-
     void assignAndTakeBack()
     {
-        QFETCH(PeopleItem, user);
-        QFETCH(int, roleId);
-        QFETCH(QString, roleText);
-        QFETCH(PeopleItem, assignment);
-        QCOMPARE(people::assignmentItem(user, roleId, roleText), assignment);
-        QCOMPARE(people::assignmentRoleId(assignment.key), roleId);
-        QCOMPARE(people::userItemOfAssignment(assignment, roleText), item(user.key, user.text));
-    }
-
-    void takeBackWithoutTheRole_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("roleText");
-        QTest::addColumn<PeopleItem>("user");
-        const auto row = [](const char* tag, const QString& key, const QString& text, const QString& roleText,
-                            const PeopleItem& user) {
-            QTest::newRow(tag) << key << text << roleText << user;
-        };
+        using Row =
+            std::tuple<PeopleItem, int, QString, QString>; // user, role id, role text, assignment text
+        for (const auto& [user, roleId, roleText, text] : {
+                 Row{item("U11", "Ana Garcia"), 1, "Developer", "Ana Garcia (Developer)"},
+                 Row{item("U3", "Ursula Brandt"), 3, "Business Analyst", "Ursula Brandt (Business Analyst)"},
+                 // Brackets in a name or a role: the role part is cut off exactly, the name stays whole.
+                 Row{item("U40", "Eva (Evi) Jansen"), 12, "Mover", "Eva (Evi) Jansen (Mover)"},
+                 Row{item("U7", "Li Wong"), 5, "Tester (QA)", "Li Wong (Tester (QA))"},
+                 Row{item("U7", "Li Wong"), 9, "", "Li Wong ()"}, // a role without a name
+                 // An item that was marked otherwise is an ordinary user in both lists.
+                 Row{item("U2", "Peter Marsh", "<user_must_be_confirmed>"), 4, "Planner",
+                     "Peter Marsh (Planner)"},
+             }) {
+            const PeopleItem assignment = item(user.key + ':' + QString::number(roleId), text);
+            QCOMPARE(people::assignmentItem(user, roleId, roleText), assignment);
+            QCOMPARE(people::assignmentRoleId(assignment.key), roleId);
+            QCOMPARE(people::userItemOfAssignment(assignment, roleText), item(user.key, user.text));
+        }
         // When the role's text is not known (or no longer matches) the text ends before its first " (".
-        row("role unknown", "U11:1", "Ana Garcia (Developer)", "", item("U11", "Ana Garcia"));
-        row("role renamed", "U11:1", "Ana Garcia (Developer)", "Engineer", item("U11", "Ana Garcia"));
-        row("brackets in the name, role unknown", "U40:12", "Eva (Evi) Jansen (Mover)", "",
-            item("U40", "Eva"));
-        row("no role part", "U5", "Zoe Adams", "", item("U5", "Zoe Adams"));
-        row("bracket without a blank", "U5:2", "Zoe(Adams)", "", item("U5", "Zoe(Adams)"));
-    }
-
-    void takeBackWithoutTheRole()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, text);
-        QFETCH(QString, roleText);
-        QFETCH(PeopleItem, user);
-        QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
+        using Back = std::tuple<QString, QString, QString, PeopleItem>; // key, text, role text, user
+        for (const auto& [key, text, roleText, user] : {
+                 Back{"U11:1", "Ana Garcia (Developer)", "", item("U11", "Ana Garcia")},
+                 Back{"U11:1", "Ana Garcia (Developer)", "Engineer", item("U11", "Ana Garcia")}, // renamed
+                 Back{"U40:12", "Eva (Evi) Jansen (Mover)", "", item("U40", "Eva")},
+                 Back{"U5", "Zoe Adams", "", item("U5", "Zoe Adams")},     // no role part
+                 Back{"U5:2", "Zoe(Adams)", "", item("U5", "Zoe(Adams)")}, // a bracket without a blank
+             })
+            QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
     }
 
     void roleOfAKey()
