@@ -125,37 +125,24 @@ private Q_SLOTS:
         QVERIFY(restoreConnectionSettings(store, given).savePassword);
     }
 
-    void storedValuesRead_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("proxyFromBrowser");
-        QTest::addColumn<bool>("useProxy");
-        QTest::addColumn<bool>("useSsl");
-        QTest::newRow("proxy mode Default") << "ProxyMode" << QVariant("Default") << true << false << false;
-        QTest::newRow("proxy mode Custom") << "ProxyMode" << QVariant("Custom") << false << false << false;
-        QTest::newRow("proxy mode in other case")
-            << "ProxyMode" << QVariant("default") << false << false << false;
-        QTest::newRow("proxy mode empty") << "ProxyMode" << QVariant("") << false << false << false;
-        QTest::newRow("use proxy") << "UseProxy" << QVariant("True") << true << true << false;
-        QTest::newRow("damaged: a list")
-            << "UseProxy" << QVariant(QStringList{"True", "x"}) << true << false << false;
-        QTest::newRow("SSL in other case") << "UseSSL" << QVariant("true") << true << false << false;
-    }
-
     void storedValuesRead()
     {
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
-        QFETCH(bool, proxyFromBrowser);
-        QFETCH(bool, useProxy);
-        QFETCH(bool, useSsl);
-        rawFile().setValue("Orvello Kitbench Wizard/" + key, stored);
-        SettingsStore store;
-        const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
-        QCOMPARE(page.proxyFromBrowser, proxyFromBrowser);
-        QCOMPARE(page.useProxy, useProxy);
-        QCOMPARE(page.useSsl, useSsl);
+        using Flags = std::tuple<bool, bool, bool>;       // proxy from the browser, use a proxy, SSL
+        using Row = std::tuple<QString, QVariant, Flags>; // key, stored value, flags read
+        for (const auto& [key, stored, flags] : {
+                 Row{"ProxyMode", "Default", {true, false, false}},
+                 Row{"ProxyMode", "Custom", {false, false, false}},
+                 Row{"ProxyMode", "default", {false, false, false}}, // other case
+                 Row{"ProxyMode", "", {false, false, false}}, Row{"UseProxy", "True", {true, true, false}},
+                 Row{"UseProxy", QStringList{"True", "x"}, {true, false, false}}, // damaged: a list
+                 Row{"UseSSL", "true", {true, false, false}},                     // other case
+             }) {
+            rawFile().setValue("Orvello Kitbench Wizard/" + key, stored);
+            SettingsStore store;
+            const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
+            QCOMPARE(Flags(page.proxyFromBrowser, page.useProxy, page.useSsl), flags);
+            rawFile().remove("Orvello Kitbench Wizard/" + key);
+        }
     }
 
     void passwordsSavedWhereTheyAreSafest_data()
