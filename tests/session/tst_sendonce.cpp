@@ -12,38 +12,31 @@ class TestSendOnce : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void bodyIsReadOnce_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("readSize");
-        QTest::newRow("small reads") << 10 << 4;
-        QTest::newRow("one big read") << 3 << 1000;
-        QTest::newRow("large body") << 300000 << 65536;
-    }
-
     void bodyIsReadOnce()
     {
-        QFETCH(int, size);
-        QFETCH(int, readSize);
-        QByteArray expected(size, 'x');
-        for (int i = 0; i < size; ++i)
-            expected[i] = char('a' + i % 26);
-        SendOnceBody body(expected);
-        QCOMPARE(body.totalSize(), expected.size());
-        QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-        QVERIFY(body.isSequential());
-        QByteArray read;
-        while (!body.atEnd()) {
-            QCOMPARE(body.bytesAvailable(), expected.size() - read.size());
-            const QByteArray piece = body.read(readSize);
-            QVERIFY(!piece.isEmpty());
-            read += piece;
+        // Small reads, one read bigger than the body, a large body.
+        for (const auto& [size, readSize] :
+             {std::pair{10, 4}, std::pair{3, 1000}, std::pair{300000, 65536}}) {
+            QByteArray expected(size, 'x');
+            for (int i = 0; i < size; ++i)
+                expected[i] = char('a' + i % 26);
+            SendOnceBody body(expected);
+            QCOMPARE(body.totalSize(), expected.size());
+            QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+            QVERIFY(body.isSequential());
+            QByteArray read;
+            while (!body.atEnd()) {
+                QCOMPARE(body.bytesAvailable(), expected.size() - read.size());
+                const QByteArray piece = body.read(readSize);
+                QVERIFY(!piece.isEmpty());
+                read += piece;
+            }
+            QCOMPARE(read, expected);
+            // What the network layer asks before it sends a request again: the answer must be no.
+            QVERIFY(!body.reset());
+            QVERIFY(!body.seek(0));
+            QVERIFY(body.read(10).isEmpty());
         }
-        QCOMPARE(read, expected);
-        // What the network layer asks before it sends a request again: the answer must be no.
-        QVERIFY(!body.reset());
-        QVERIFY(!body.seek(0));
-        QVERIFY(body.read(10).isEmpty());
     }
 
     void watchdog_data()

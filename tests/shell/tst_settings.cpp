@@ -78,6 +78,9 @@ bool ownerOnly()
     return !(QFile::permissions(rawFile().fileName()) & others);
 }
 
+// Keyring there, password to be saved; what the settings file holds in plain text, the keyring's keys.
+using SavedPasswords = std::tuple<bool, bool, QString, QString, QStringList>;
+
 } // namespace
 
 class TestSettings : public QObject
@@ -147,27 +150,17 @@ private Q_SLOTS:
 
     void passwordsSavedWhereTheyAreSafest_data()
     {
-        QTest::addColumn<bool>("keyring");
-        QTest::addColumn<bool>("savePassword");
-        QTest::addColumn<QString>("plainUserData");
-        QTest::addColumn<QString>("plainProxyPassword");
-        QTest::addColumn<QStringList>("inKeyring");
-        QTest::newRow("keyring, saved")
-            << true << true << QString() << QString() << QStringList{"ProxyPassword", "UserData"};
-        QTest::newRow("keyring, not saved")
-            << true << false << QString() << QString() << QStringList{"ProxyPassword"};
-        QTest::newRow("no keyring, saved") << false << true << "s3cret"
-                                           << "pp" << QStringList{};
-        QTest::newRow("no keyring, not saved") << false << false << QString() << "pp" << QStringList{};
+        QTest::addColumn<SavedPasswords>("row");
+        QTest::newRow("keyring, saved") << SavedPasswords{true, true, {}, {}, {"ProxyPassword", "UserData"}};
+        QTest::newRow("keyring, not saved") << SavedPasswords{true, false, {}, {}, {"ProxyPassword"}};
+        QTest::newRow("no keyring, saved") << SavedPasswords{false, true, "s3cret", "pp", {}};
+        QTest::newRow("no keyring, not saved") << SavedPasswords{false, false, {}, "pp", {}};
     }
 
     void passwordsSavedWhereTheyAreSafest()
     {
-        QFETCH(bool, keyring);
-        QFETCH(bool, savePassword);
-        QFETCH(QString, plainUserData);
-        QFETCH(QString, plainProxyPassword);
-        QFETCH(QStringList, inKeyring);
+        QFETCH(SavedPasswords, row);
+        const auto& [keyring, savePassword, plainUserData, plainProxyPassword, inKeyring] = row;
         SettingsStore settings;
         FakeSecretStore secrets;
         secrets.available = keyring;
