@@ -56,44 +56,34 @@ class TestCalendarPeriods : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void periods_data()
-    {
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QDate>("start");
-        QTest::addColumn<QDate>("finish");
-        const QDate wednesday(2026, 12, 2);
-        const auto row = [&](const char* tag, int index, QDate start, QDate finish, QDate today = {}) {
-            QTest::newRow(tag) << (today.isValid() ? today : wednesday) << index << start << finish;
-        };
-        row("today", 0, wednesday, wednesday);
-        row("yesterday", 1, QDate(2026, 12, 1), QDate(2026, 12, 1));
-        row("this week", 2, QDate(2026, 11, 29), QDate(2026, 12, 5));
-        row("this week, on a Sunday", 2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 11, 29));
-        row("this week, on a Saturday", 2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 12, 5));
-        row("last week", 3, QDate(2026, 11, 22), QDate(2026, 11, 28));
-        row("this month of 31 days", 4, QDate(2026, 12, 1), QDate(2026, 12, 31));
-        row("February of a leap year", 4, QDate(2028, 2, 1), QDate(2028, 2, 29), QDate(2028, 2, 10));
-        row("last month", 5, QDate(2026, 11, 1), QDate(2026, 11, 30));
-        row("last month, in January", 5, QDate(2026, 12, 1), QDate(2026, 12, 31), QDate(2027, 1, 15));
-        row("this year", 6, QDate(2026, 1, 1), QDate(2026, 12, 31));
-        row("last year", 7, QDate(2025, 1, 1), QDate(2025, 12, 31));
-        row("custom: the pickers' dates", 8, {}, {});
-        row("nothing selected", -1, {}, {});
-    }
-
     void periods()
     {
-        QFETCH(QDate, today);
-        QFETCH(int, index);
-        QFETCH(QDate, start);
-        QFETCH(QDate, finish);
-        const std::optional<CalendarPeriod> period = calendarPeriodFor(index, 9, today);
-        QCOMPARE(period.has_value(), start.isValid());
-        if (!period)
-            return;
-        QCOMPARE(period->start, QDateTime(start, QTime(0, 0, 0)));
-        QCOMPARE(period->finish, QDateTime(finish, QTime(23, 59, 59)));
+        const QDate wednesday(2026, 12, 2);
+        using Row = std::tuple<int, QDate, QDate, QDate>; // index, start, finish, today (null: the Wednesday)
+        for (const auto& [index, start, finish, today] : {
+                 Row{0, wednesday, wednesday, {}},                                     // today
+                 Row{1, QDate(2026, 12, 1), QDate(2026, 12, 1), {}},                   // yesterday
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), {}},                  // this week
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 11, 29)}, // ... on a Sunday
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 12, 5)},  // ... on a Saturday
+                 Row{3, QDate(2026, 11, 22), QDate(2026, 11, 28), {}},                 // last week
+                 Row{4, QDate(2026, 12, 1), QDate(2026, 12, 31), {}},                  // this month
+                 Row{4, QDate(2028, 2, 1), QDate(2028, 2, 29), QDate(2028, 2, 10)},    // February, leap year
+                 Row{5, QDate(2026, 11, 1), QDate(2026, 11, 30), {}},                  // last month
+                 Row{5, QDate(2026, 12, 1), QDate(2026, 12, 31), QDate(2027, 1, 15)},  // ... in January
+                 Row{6, QDate(2026, 1, 1), QDate(2026, 12, 31), {}},                   // this year
+                 Row{7, QDate(2025, 1, 1), QDate(2025, 12, 31), {}},                   // last year
+                 Row{8, {}, {}, {}},  // custom: the pickers' dates
+                 Row{-1, {}, {}, {}}, // nothing selected
+             }) {
+            const std::optional<CalendarPeriod> period =
+                calendarPeriodFor(index, 9, today.isValid() ? today : wednesday);
+            QCOMPARE(period.has_value(), start.isValid());
+            if (period) {
+                QCOMPARE(period->start, QDateTime(start, QTime(0, 0, 0)));
+                QCOMPARE(period->finish, QDateTime(finish, QTime(23, 59, 59)));
+            }
+        }
     }
 
     void exchangeFile()

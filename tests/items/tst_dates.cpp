@@ -108,35 +108,26 @@ private Q_SLOTS:
             QCOMPARE(GetTimeStringForTimeZone(qint16(offset)), text);
     }
 
-    void pageDateTime_data()
-    {
-        QTest::addColumn<QDateTime>("day");
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<QDateTime>("composed");
-        const auto row = [](const char* tag, const QDateTime& day, QTime time, QDate date, QTime composed) {
-            QTest::newRow(tag) << day << time << QDateTime(date, composed);
-        };
-        const QDate march1(2024, 3, 1);
-        row("midnight day plus time", QDateTime(march1, QTime(0, 0)), QTime(14, 45), march1, QTime(14, 45));
-        row("seconds of the time picker are dropped", QDateTime(march1, QTime(0, 0)), QTime(8, 5, 59), march1,
-            QTime(8, 5));
-        row("seconds of the day picker stay", QDateTime(march1, QTime(0, 0, 12)), QTime(8, 5), march1,
-            QTime(8, 5, 12));
-        row("a day value with a time adds up", QDateTime(march1, QTime(20, 0)), QTime(6, 30),
-            QDate(2024, 3, 2), QTime(2, 30));
-        row("wall clock through the spring change",
-            QDateTime(QDate(2024, 3, 31), QTime(0, 0), QTimeZone("Europe/Berlin")), QTime(4, 0),
-            QDate(2024, 3, 31), QTime(4, 0));
-    }
-
     void pageDateTime()
     {
-        QFETCH(QDateTime, day);
-        QFETCH(QTime, time);
-        QFETCH(QDateTime, composed);
-        const QDateTime result = composePageDateTime(day, time);
-        QCOMPARE(result.date(), composed.date());
-        QCOMPARE(result.time(), composed.time());
+        // The day picker's value with the time picker's, as the wall-clock date and time they make.
+        const auto composed = [](const QDateTime& day, QTime time) {
+            const QDateTime value = composePageDateTime(day, time);
+            return std::pair(value.date(), value.time());
+        };
+        const QDate march1(2024, 3, 1);
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0)), QTime(14, 45)), std::pair(march1, QTime(14, 45)));
+        // The seconds of the time picker are dropped, those of the day picker stay.
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0)), QTime(8, 5, 59)), std::pair(march1, QTime(8, 5)));
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0, 12)), QTime(8, 5)),
+                 std::pair(march1, QTime(8, 5, 12)));
+        // A day value with a time adds up.
+        QCOMPARE(composed(QDateTime(march1, QTime(20, 0)), QTime(6, 30)),
+                 std::pair(QDate(2024, 3, 2), QTime(2, 30)));
+        // The wall clock through the spring change.
+        const QDate spring(2024, 3, 31);
+        QCOMPARE(composed(QDateTime(spring, QTime(0, 0), QTimeZone("Europe/Berlin")), QTime(4, 0)),
+                 std::pair(spring, QTime(4, 0)));
     }
 
     void adjustTime()
