@@ -9,14 +9,6 @@ using namespace kitbench;
 
 Q_DECLARE_METATYPE(QList<ComboEntry>)
 
-struct UserRow
-{
-    QString text;
-    bool present;
-    QList<bool> flags; // admin, pm, ppm, hdm
-    int offset;        // -9999: none
-};
-
 namespace {
 
 // The sets of several jobs in one answer (a server sends only the run mode's sets; each fill picks
@@ -93,53 +85,47 @@ private Q_SLOTS:
             QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
     }
 
-    void currentUserFlagsAndOffset_data()
-    {
-        QTest::addColumn<UserRow>("row");
-        const auto row = [](const char* tag, const QString& user, const UserRow& expected) {
-            QTest::newRow(tag) << UserRow{"<Dictionaries>" + user + "</Dictionaries>", expected.present,
-                                          expected.flags, expected.offset};
-        };
-        row("words and numbers",
-            "<CurrentUser><IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM><IsHDM>0</IsHDM>"
-            "<TimeOffset>300</TimeOffset></CurrentUser>",
-            {{}, true, {true, false, true, false}, 300});
-        row("no time offset", "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>",
-            {{}, true, {false, false, false, true}, -9999});
-        row("no current user", "<Priority/>", {{}, false, {false, false, false, false}, -9999});
-        row("negative offset east of Greenwich", "<CurrentUser><TimeOffset>-330</TimeOffset></CurrentUser>",
-            {{}, true, {false, false, false, false}, -330});
-    }
-
     void currentUserFlagsAndOffset()
     {
-        QFETCH(UserRow, row);
-        const std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(row.text);
-        QVERIFY(parsed);
-        const CurrentUserInfo user = parsed->currentUser();
-        QCOMPARE(user.present, row.present);
-        QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), row.flags);
-        QCOMPARE(user.timeOffset.value_or(-9999), row.offset);
+        const auto current = [](const QString& elements) {
+            return "<CurrentUser>" + elements + "</CurrentUser>";
+        };
+        const QString words = "<IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM><IsHDM>0</IsHDM>";
+        using Row = std::tuple<QString, bool, QList<bool>, int>; // user, present, admin/pm/ppm/hdm, offset
+        for (const auto& [text, present, flags, offset] : {
+                 Row{current(words + "<TimeOffset>300</TimeOffset>"), true, {true, false, true, false}, 300},
+                 Row{current("<IsHDM>True</IsHDM>"), true, {false, false, false, true}, -9999},
+                 Row{"<Priority/>", false, {false, false, false, false}, -9999}, // no current user
+                 // A negative offset lies east of Greenwich.
+                 Row{current("<TimeOffset>-330</TimeOffset>"), true, {false, false, false, false}, -330},
+             }) {
+            const std::optional<DictionaryAnswer> parsed =
+                DictionaryAnswer::parse("<Dictionaries>" + text + "</Dictionaries>");
+            QVERIFY(parsed);
+            const CurrentUserInfo user = parsed->currentUser();
+            QCOMPARE(user.present, present);
+            QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
+            QCOMPARE(user.timeOffset.value_or(-9999), offset); // -9999: none
+        }
     }
 
     void profileOffsetQuestion()
     {
-        struct Row
-        {
-            const char* tag;
-            int timeOffset, localBias, profile; // timeOffset -9999: no element
-            bool ask;
-        };
-        for (const Row& row : {Row{"no offset element: local, no question", -9999, -60, -60, false},
-                               Row{"same offset: no question", -60, -60, -60, false},
-                               Row{"different: ask, profile's offset first", 0, -60, 0, true},
-                               Row{"west of Greenwich", 300, -120, 300, true}}) {
+        // The profile's offset (-9999: no element) and the computer's: the offset proposed, and whether to
+        // ask.
+        using Row = std::tuple<int, int, std::pair<int, bool>>;
+        for (const auto& [timeOffset, localBias, choice] : {
+                 Row{-9999, -60, {-60, false}}, // no offset element: the local one, no question
+                 Row{-60, -60, {-60, false}},   // the same offset: no question
+                 Row{0, -60, {0, true}},        // different: ask, the profile's offset first
+                 Row{300, -120, {300, true}},   // west of Greenwich
+             }) {
             CurrentUserInfo user;
             user.present = true;
-            if (row.timeOffset != -9999)
-                user.timeOffset = qint16(row.timeOffset);
-            const ProfileOffsetChoice choice = profileOffsetFor(user, qint16(row.localBias));
-            QVERIFY2(int(choice.profileTimeOffset) == row.profile && choice.askUser == row.ask, row.tag);
+            if (timeOffset != -9999)
+                user.timeOffset = qint16(timeOffset);
+            const ProfileOffsetChoice made = profileOffsetFor(user, qint16(localBias));
+            QCOMPARE(std::pair(int(made.profileTimeOffset), made.askUser), choice);
         }
     }
 
