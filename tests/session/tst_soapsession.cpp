@@ -180,66 +180,58 @@ private Q_SLOTS:
         QCOMPARE(GetLocalizedText(9001) + GetLocalizedText(9002) + GetLocalizedText(9003), expected);
     }
 
-    void progress_data()
-    {
-        QTest::addColumn<ProgressRow>("row");
-        QTest::newRow("first call, step 1") << ProgressRow{true, 0, 1, false, 1, false, true};
-        QTest::newRow("step 3 after 2") << ProgressRow{true, 2, 3, false, 3, false, true};
-        QTest::newRow("second call starts its own block") << ProgressRow{true, 4, 1, false, 5, false, true};
-        QTest::newRow("rounded down, then the step") << ProgressRow{true, 7, 2, false, 6, false, true};
-        QTest::newRow("step 4 completes the block") << ProgressRow{true, 11, 4, false, 12, false, false};
-        QTest::newRow("cancel is handed over") << ProgressRow{true, 1, 2, true, 2, true, true};
-        QTest::newRow("cancel after the last step: no effect")
-            << ProgressRow{true, 3, 4, true, 4, false, false};
-        QTest::newRow("hidden bar is not touched") << ProgressRow{false, 5, 3, false, 5, false, true};
-    }
-
     void progress()
     {
-        QFETCH(ProgressRow, row);
-        bool windowFlag = row.cancelRequested;
-        SoapSession session(&windowFlag);
-        ProgressBar bar;
-        bar.visible = row.visible;
-        bar.value = row.before;
-        session.setProgressSink(&bar);
-        session.SoapErrorText = QStringLiteral("stale");
-        bool handedCancel = false;
-        session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
-        QCOMPARE(bar.value, row.after);
-        QCOMPARE(handedCancel, row.cancelHanded);
-        QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
-        QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
-    }
-
-    void transportErrors_data()
-    {
-        QTest::addColumn<ErrorRow>("row");
-        const auto t = [](int id) { return GetLocalizedText(id); };
-        const int network = SoapConnector::NetworkError;
-        QTest::newRow("refused") << ErrorRow{false, network, 1, "Connection refused", t(9700)};
-        QTest::newRow("host not found") << ErrorRow{false, network, 3, "Host x not found", t(9702)};
-        QTest::newRow("certificate: the library's detail follows")
-            << ErrorRow{false, network, 6, "self-signed", t(9704) + " (self-signed)"};
-        QTest::newRow("proxy") << ErrorRow{false, network, 105, "proxy", t(9707)};
-        QTest::newRow("HTTP status") << ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)",
-                                                 t(9708) + "503"};
-        QTest::newRow("unnamed: as it was said")
-            << ErrorRow{false, network, 302, "Protocol failure", "Protocol failure"};
-        QTest::newRow("cancelled") << ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)};
-        QTest::newRow("error after the user's cancel")
-            << ErrorRow{true, network, 1, "Connection refused", t(5035)};
+        for (const ProgressRow& row : {
+                 ProgressRow{true, 0, 1, false, 1, false, true},    // the first call, step 1
+                 ProgressRow{true, 2, 3, false, 3, false, true},    // step 3 after 2
+                 ProgressRow{true, 4, 1, false, 5, false, true},    // a second call starts its own block
+                 ProgressRow{true, 7, 2, false, 6, false, true},    // rounded down, then the step
+                 ProgressRow{true, 11, 4, false, 12, false, false}, // step 4 completes the block
+                 ProgressRow{true, 1, 2, true, 2, true, true},      // a cancel is handed over
+                 ProgressRow{true, 3, 4, true, 4, false, false},    // a cancel after the last step: no effect
+                 ProgressRow{false, 5, 3, false, 5, false, true},   // a hidden bar is not touched
+             }) {
+            bool windowFlag = row.cancelRequested;
+            SoapSession session(&windowFlag);
+            ProgressBar bar;
+            bar.visible = row.visible;
+            bar.value = row.before;
+            session.setProgressSink(&bar);
+            session.SoapErrorText = QStringLiteral("stale");
+            bool handedCancel = false;
+            session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
+            QCOMPARE(bar.value, row.after);
+            QCOMPARE(handedCancel, row.cancelHanded);
+            QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
+            QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
+        }
     }
 
     void transportErrors()
     {
-        QFETCH(ErrorRow, row);
-        bool windowFlag = row.userCancelled; // an error report ends the user's cancel
-        SoapSession session(&windowFlag);
-        session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
-        QCOMPARE(session.SoapErrorText, row.text);
-        QVERIFY(!windowFlag);
-        QVERIFY(!session.CancelRequested);
+        const auto t = [](int id) { return GetLocalizedText(id); };
+        const int network = SoapConnector::NetworkError;
+        for (const ErrorRow& row : {
+                 ErrorRow{false, network, 1, "Connection refused", t(9700)},
+                 ErrorRow{false, network, 3, "Host x not found", t(9702)},
+                 ErrorRow{false, network, 6, "self-signed",
+                          t(9704) + " (self-signed)"}, // the library's detail
+                 ErrorRow{false, network, 105, "proxy", t(9707)},
+                 ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)", t(9708) + "503"},
+                 ErrorRow{false, network, 302, "Protocol failure",
+                          "Protocol failure"}, // unnamed: as it was said
+                 ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)},
+                 ErrorRow{true, network, 1, "Connection refused",
+                          t(5035)}, // an error after the user's cancel
+             }) {
+            bool windowFlag = row.userCancelled; // an error report ends the user's cancel
+            SoapSession session(&windowFlag);
+            session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
+            QCOMPARE(session.SoapErrorText, row.text);
+            QVERIFY(!windowFlag);
+            QVERIFY(!session.CancelRequested);
+        }
     }
 
     void standardCheck_data()
