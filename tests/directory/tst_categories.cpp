@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace kitbench;
 
 namespace {
@@ -25,23 +27,11 @@ QList<CategoryEditorEntry> existingClients()
     return {{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}, {"C40", "Tom Poe"}};
 }
 
-// One editing step: add (text, organization), rename (index, text) or remove (indices).
-struct Step
-{
-    enum Kind
-    {
-        Add,
-        AddOrganization,
-        Rename,
-        Remove
-    } kind;
-    QString text;
-    QList<int> indices;
-};
+// The edits a user makes in the editor, in order.
+using Edits = std::function<void(CategoryEditList&)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Step>)
 Q_DECLARE_METATYPE(QList<CategoryEditorEntry>)
 
 class TestCategories : public QObject
@@ -67,10 +57,10 @@ private Q_SLOTS:
     void updateDocument_data()
     {
         QTest::addColumn<int>("catId");
-        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<Edits>("edits");
         QTest::addColumn<bool>("changes");
         QTest::addColumn<QString>("xml");
-
+        using L = CategoryEditList;
         // One changed category as the update document writes it.
         const auto category = [](const char* state, const char* id, const char* name) {
             const auto element = [](const char* tag, const char* value) {
@@ -79,33 +69,32 @@ private Q_SLOTS:
             return QString("<Category State=\"%1\">").arg(state) + element("CategoryId", id) +
                    element("CategoryName", name) + "</Category>";
         };
-        const auto row = [](const char* tag, int catId, const QList<Step>& steps, const QString& changed) {
-            QTest::newRow(tag) << catId << steps << !changed.isEmpty()
+        const auto row = [](const char* tag, int catId, const QString& changed, const Edits& edits) {
+            QTest::newRow(tag) << catId << edits << !changed.isEmpty()
                                << (changed.isEmpty() ? "<Categories/>"
                                                      : "<Categories>" + changed + "</Categories>");
         };
-        const QList<Step> none;
-        row("no change", 7, none, "");
+        row("no change", 7, "", [](L&) {});
         row("add, rename, delete in that order", 7,
-            {{Step::Remove, {}, {2}}, {Step::Rename, "Hardware & parts", {0}}, {Step::Add, "Printers", {}}},
             category("Added", "", "Printers") + category("Modified", "4", "Hardware &amp; parts") +
-                category("Deleted", "12", ""));
-        row("renaming twice records the id once", 5, {{Step::Rename, "A", {1}}, {Step::Rename, "B", {1}}},
-            category("Modified", "9", "B"));
-        row("renamed then deleted sends only the deletion", 4,
-            {{Step::Rename, "A", {1}}, {Step::Remove, {}, {1}}}, category("Deleted", "9", ""));
-        row("added then deleted sends nothing", 3, {{Step::Add, "Temp", {}}, {Step::Remove, {}, {3}}}, "");
-        row("several deleted at once, in list order", 7, {{Step::Remove, {}, {2, 0}}},
-            category("Deleted", "4", "") + category("Deleted", "12", ""));
-        row("renamed new entry stays an addition", 7, {{Step::Add, "Tmp", {}}, {Step::Rename, "Final", {3}}},
-            category("Added", "", "Final"));
+                category("Deleted", "12", ""),
+            [](L& l) { l.remove({2}), l.rename(0, "Hardware & parts"), l.add("Printers"); });
+        row("renaming twice records the id once", 5, category("Modified", "9", "B"),
+            [](L& l) { l.rename(1, "A"), l.rename(1, "B"); });
+        row("renamed then deleted sends only the deletion", 4, category("Deleted", "9", ""),
+            [](L& l) { l.rename(1, "A"), l.remove({1}); });
+        row("added then deleted sends nothing", 3, "", [](L& l) { l.add("Temp"), l.remove({3}); });
+        row("several deleted at once, in list order", 7,
+            category("Deleted", "4", "") + category("Deleted", "12", ""), [](L& l) {
+                l.remove({2, 0});
+            });
+        row("renamed new entry stays an addition", 7, category("Added", "", "Final"),
+            [](L& l) { l.add("Tmp"), l.rename(3, "Final"); });
 
         QTest::newRow("clients: organization, contact, rename, delete")
-            << 0
-            << QList<Step>{{Step::AddOrganization, "Umbrella", {}},
-                           {Step::Add, "Kim Orr", {}},
-                           {Step::Rename, "Acme Group", {0}},
-                           {Step::Remove, {}, {2}}}
+            << 0 << Edits([](L& l) {
+                   l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2});
+               })
             << true
             << "<Dictionaries><ProjectClient>"
                "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
@@ -114,32 +103,17 @@ private Q_SLOTS:
                "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
                "</ProjectClient></Dictionaries>";
         QTest::newRow("clients: no change")
-            << 0 << none << false << "<Dictionaries><ProjectClient/></Dictionaries>";
+            << 0 << Edits([](L&) {}) << false << "<Dictionaries><ProjectClient/></Dictionaries>";
     }
 
     void updateDocument()
     {
         QFETCH(int, catId);
-        QFETCH(QList<Step>, steps);
+        QFETCH(Edits, edits);
         QFETCH(bool, changes);
         QFETCH(QString, xml);
         CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
-        for (const Step& step : steps) {
-            switch (step.kind) {
-            case Step::Add:
-                list.add(step.text);
-                break;
-            case Step::AddOrganization:
-                list.add(step.text, true);
-                break;
-            case Step::Rename:
-                QVERIFY(list.rename(step.indices.first(), step.text));
-                break;
-            case Step::Remove:
-                list.remove(step.indices);
-                break;
-            }
-        }
+        edits(list);
         QCOMPARE(list.hasChanges(), changes);
         QCOMPARE(MakeUpdateXml(list), xml);
     }
