@@ -268,31 +268,29 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("result");
         QTest::addColumn<QVariantList>("echoed"); // the arguments afterwards, sent as {5, "sent", [1]}
         const QVariantList unchanged{5, "sent", QVariant::fromValue(QList<qint32>{1})};
-        const auto echo = [&](const char* tag, const QByteArray& content, const QVariant& result) {
-            QTest::newRow(tag) << "Echo"
-                               << "<EchoResponse xmlns=\"urn:sample:\">" + content + "</EchoResponse>"
-                               << result << unchanged;
+        const auto row = [&](const char* tag, const QString& method, const QByteArray& content,
+                             const QVariant& result, const QVariantList& echoed = {}) {
+            const QByteArray element = method.toLatin1() + "Response";
+            QTest::newRow(tag) << method
+                               << "<" + element + " xmlns=\"urn:sample:\">" + content + "</" + element + ">"
+                               << result << (echoed.isEmpty() ? unchanged : echoed);
         };
-        echo("escaped XML text comes back as the text",
-             "<EchoResult>&lt;projects&gt;&lt;project id=\"1\" name=\"A &amp;amp; B\" "
-             "/&gt;&lt;/projects&gt;</EchoResult>",
-             QString("<projects><project id=\"1\" name=\"A &amp; B\" /></projects>"));
-        echo("CDATA", "<EchoResult><![CDATA[<a>&</a>]]></EchoResult>", QString("<a>&</a>"));
-        echo("nil string is null", "<EchoResult xsi:nil=\"true\" />", QString());
-        echo("missing result takes no value", {}, QVariant());
-        QTest::newRow("echoed values copied back, the others kept")
-            << "Echo"
-            << QByteArray("<EchoResponse xmlns=\"urn:sample:\"><EchoResult>done</EchoResult><count>6</count>"
-                          "<ids><int>7</int><int>-8</int></ids></EchoResponse>")
-            << QVariant("done") << QVariantList{qint32(6), "sent", QVariant::fromValue(QList<qint32>{7, -8})};
-        QTest::newRow("int") << "Everything"
-                             << QByteArray("<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult> -42 "
-                                           "</EverythingResult></EverythingResponse>")
-                             << QVariant::fromValue(qint32(-42)) << unchanged;
+        row("escaped XML text comes back as the text", "Echo",
+            "<EchoResult>&lt;projects&gt;&lt;project id=\"1\" name=\"A &amp;amp; B\" "
+            "/&gt;&lt;/projects&gt;</EchoResult>",
+            QString("<projects><project id=\"1\" name=\"A &amp; B\" /></projects>"));
+        row("CDATA", "Echo", "<EchoResult><![CDATA[<a>&</a>]]></EchoResult>", QString("<a>&</a>"));
+        row("nil string is null", "Echo", "<EchoResult xsi:nil=\"true\" />", QString());
+        row("missing result takes no value", "Echo", {}, QVariant());
+        row("echoed values copied back, the others kept", "Echo",
+            "<EchoResult>done</EchoResult><count>6</count><ids><int>7</int><int>-8</int></ids>",
+            QVariant("done"), {qint32(6), "sent", QVariant::fromValue(QList<qint32>{7, -8})});
+        row("int", "Everything", "<EverythingResult> -42 </EverythingResult>",
+            QVariant::fromValue(qint32(-42)));
         QTest::newRow("boolean, prefixed")
             << "Flags"
-            << QByteArray("<r:FlagsResponse xmlns:r=\"urn:sample:\"><r:FlagsResult>true"
-                          "</r:FlagsResult></r:FlagsResponse>")
+            << QByteArray("<r:FlagsResponse "
+                          "xmlns:r=\"urn:sample:\"><r:FlagsResult>true</r:FlagsResult></r:FlagsResponse>")
             << QVariant(true) << unchanged;
     }
 
