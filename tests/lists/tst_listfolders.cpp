@@ -13,10 +13,10 @@ QStringList describe(const QList<ListFolderNode>& nodes)
 {
     QStringList lines;
     for (const ListFolderNode& n : nodes)
-        lines << n.key + QLatin1Char('<') + n.parentKey + QLatin1Char('|') + (n.canUserWrite ? "w" : "r") +
-                     QLatin1Char('|') + QString::number(n.textId) + QLatin1Char('|') + n.name +
-                     QLatin1Char('|') +
-                     n.displayText([](int id) { return QStringLiteral("T") + QString::number(id); });
+        lines << n.key + '<' +
+                     QStringList{n.parentKey, n.canUserWrite ? "w" : "r", QString::number(n.textId), n.name,
+                                 n.displayText([](int id) { return "T" + QString::number(id); })}
+                         .join('|');
     return lines;
 }
 

@@ -131,7 +131,6 @@ private Q_SLOTS:
             TeamPageInputs in;
             in.runMode = runMode;
             in.incidentProjectIndex = 0;
-            in.incidentProjectId = 0;
             in.taskProjectId = 5;
             in.toDoProjectIndex = 0;
             in.toDoCompletionIndex = 0;
