@@ -40,7 +40,7 @@ private Q_SLOTS:
         // Before the wizard's own command line: a job or a display changes nothing, no window opens.
         QTest::newRow("--help after a job") << QStringList{"/createtask", "/L", "u@h", "--help"} << usage;
         QTest::newRow("--version") << QStringList{"--version"}
-                                   << QStringList{QStringLiteral("Orvello Kitbench " KITBENCH_VERSION "\n")};
+                                   << QStringList{"Orvello Kitbench " KITBENCH_VERSION "\n"};
     }
 
     void answersOnStandardOutput()
