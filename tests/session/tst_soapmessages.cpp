@@ -72,76 +72,69 @@ private Q_SLOTS:
         QCOMPARE(incident->byReference().size(), 1);
     }
 
-    void refusedDescriptions_data()
-    {
-        QTest::addColumn<QString>("wsdl");
-        QTest::addColumn<QString>("reason");
-        const QString sample = readFile(KITBENCH_TEST_DATA "/Sample.wsdl");
-        const auto row = [&](const char* tag, const QString& from, const QString& to, const QString& reason) {
-            QTest::newRow(tag) << QString(sample).replace(from, to) << reason;
-        };
-        row("bare style", "name=\"parameters\" element=\"tns:Echo\"", "name=\"count\" element=\"tns:Echo\"",
-            "bare message style");
-        row("rpc style", "urn:sample:Flags\" style=\"document\"", "urn:sample:Flags\" style=\"rpc\"",
-            "rpc style");
-        row("encoded", "<wsdl:input><soap:body use=\"literal\"", "<wsdl:input><soap:body use=\"encoded\"",
-            "SOAP encoding");
-        row("only soap12", "<soap:binding ", "<soap12:binding ", "no SOAP 1.1 binding");
-        row("element missing", "element=\"tns:FlagsResponse\"", "element=\"tns:Gone\"",
-            "tns:Gone is missing");
-        QTest::newRow("not XML") << QString("<wsdl:definitions") << "not well-formed";
-        QTest::newRow("not a WSDL") << QString("<html><body/></html>") << "not a WSDL";
-    }
-
     void refusedDescriptions()
     {
-        QFETCH(QString, wsdl);
-        QFETCH(QString, reason);
-        QString error;
-        QVERIFY(!ServiceDescription::parse(wsdl, &error));
-        QVERIFY2(error.contains(reason), qPrintable(error));
-    }
-
-    void requestWithHeader_data()
-    {
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("markup escaped")
-            << QString("p<&>\"") << "<userPassword>p&lt;&amp;&gt;\"</userPassword>";
-        QTest::newRow("no password") << QString() << "<userPassword />";
+        const QString sample = readFile(KITBENCH_TEST_DATA "/Sample.wsdl");
+        const auto changed = [&](const QString& from, const QString& to) {
+            return QString(sample).replace(from, to);
+        };
+        using Row = std::pair<QString, QString>; // description, reason given
+        for (const auto& [wsdl, reason] : {
+                 Row{changed("name=\"parameters\" element=\"tns:Echo\"",
+                             "name=\"count\" element=\"tns:Echo\""),
+                     "bare message style"},
+                 Row{changed("urn:sample:Flags\" style=\"document\"", "urn:sample:Flags\" style=\"rpc\""),
+                     "rpc style"},
+                 Row{changed("<wsdl:input><soap:body use=\"literal\"",
+                             "<wsdl:input><soap:body use=\"encoded\""),
+                     "SOAP encoding"},
+                 Row{changed("<soap:binding ", "<soap12:binding "), "no SOAP 1.1 binding"},
+                 Row{changed("element=\"tns:FlagsResponse\"", "element=\"tns:Gone\""), "tns:Gone is missing"},
+                 Row{"<wsdl:definitions", "not well-formed"},
+                 Row{"<html><body/></html>", "not a WSDL"},
+             }) {
+            QString error;
+            QVERIFY(!ServiceDescription::parse(wsdl, &error));
+            QVERIFY2(error.contains(reason), qPrintable(error));
+        }
     }
 
     void requestWithHeader()
     {
-        QFETCH(QString, password);
-        QFETCH(QString, written);
-        OrvProjectSoapClient header;
-        header.UserName = QStringLiteral("admin@srv.example:8080");
-        header.UserPass = password;
-        const QVariantList arguments{qint16(-3),
-                                     70000,
-                                     true,
-                                     kWhen,
-                                     "Tom & Jerry <1>",
-                                     QVariant::fromValue(QList<int>{1, 2}),
-                                     QStringList{"a", QString()}};
-        QString error;
-        const auto body =
-            SoapRequestWriter::envelope("urn:sample:", op("Everything"), arguments, &header, &error);
-        QVERIFY2(body, qPrintable(error));
-        QCOMPARE(
-            QString::fromUtf8(*body),
-            "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-            "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-            "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\">"
-            "<soap:Header><Authenticator xmlns=\"urn:sample:\"><userName>admin@srv.example:8080</userName>" +
-                written +
-                "</Authenticator></soap:Header><soap:Body><Everything xmlns=\"urn:sample:\"><small>-3</small>"
-                "<number>70000</number><flag>true</flag><when>2024-03-01T13:45:00</when>"
-                "<title>Tom &amp; Jerry &lt;1&gt;</title><ids><int>1</int><int>2</int></ids>"
-                "<names><string>a</string><string xsi:nil=\"true\" /></names></Everything></soap:Body>"
-                "</soap:Envelope>");
+        // Markup in the password is escaped; no password is an empty element.
+        for (const auto& [password, written] :
+             {std::pair<QString, QString>{"p<&>\"", "<userPassword>p&lt;&amp;&gt;\"</userPassword>"},
+              std::pair<QString, QString>{QString(), "<userPassword />"}}) {
+            OrvProjectSoapClient header;
+            header.UserName = QStringLiteral("admin@srv.example:8080");
+            header.UserPass = password;
+            const QVariantList arguments{qint16(-3),
+                                         70000,
+                                         true,
+                                         kWhen,
+                                         "Tom & Jerry <1>",
+                                         QVariant::fromValue(QList<int>{1, 2}),
+                                         QStringList{"a", QString()}};
+            QString error;
+            const auto body =
+                SoapRequestWriter::envelope("urn:sample:", op("Everything"), arguments, &header, &error);
+            QVERIFY2(body, qPrintable(error));
+            QCOMPARE(
+                QString::fromUtf8(*body),
+                "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
+                "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+                "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\">"
+                "<soap:Header><Authenticator "
+                "xmlns=\"urn:sample:\"><userName>admin@srv.example:8080</userName>" +
+                    written +
+                    "</Authenticator></soap:Header><soap:Body><Everything "
+                    "xmlns=\"urn:sample:\"><small>-3</small>"
+                    "<number>70000</number><flag>true</flag><when>2024-03-01T13:45:00</when>"
+                    "<title>Tom &amp; Jerry &lt;1&gt;</title><ids><int>1</int><int>2</int></ids>"
+                    "<names><string>a</string><string xsi:nil=\"true\" /></names></Everything></soap:Body>"
+                    "</soap:Envelope>");
+        }
     }
 
     void requestValues_data()
