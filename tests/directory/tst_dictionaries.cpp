@@ -194,38 +194,32 @@ private Q_SLOTS:
         QCOMPARE(periods.selectedIndex, 3);
     }
 
-    void editButtonsFollowTheFlags_data()
-    {
-        QTest::addColumn<QString>("flag"); // the one flag of the current user set to True
-        QTest::addColumn<bool>("canEdit");
-        QTest::addColumn<bool>("incidentCategories");
-        QTest::newRow("admin") << "IsAdmin" << true << true;
-        QTest::newRow("portfolio manager") << "IsPPM" << true << true;
-        QTest::newRow("project manager") << "IsPM" << true << true;
-        QTest::newRow("help desk manager only") << "IsHDM" << false << true;
-        QTest::newRow("no current user") << "" << false << false;
-    }
-
     void editButtonsFollowTheFlags()
     {
-        QFETCH(QString, flag);
-        QFETCH(bool, canEdit);
-        QFETCH(bool, incidentCategories);
-        const QString user =
-            flag.isEmpty() ? "" : QString("<CurrentUser><%1>True</%1></CurrentUser>").arg(flag);
-        const std::optional<DictionaryAnswer> parsed =
-            DictionaryAnswer::parse("<Dictionaries>" + user + "</Dictionaries>");
-        QVERIFY(parsed);
-        const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
-        QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
-        QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
-        QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
-        // Missing dictionaries give only the fixed entries.
-        QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
-        QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
-        const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
-        QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
-        QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
+        // The one flag of the current user set to True: edit buttons of the project page, incident
+        // categories.
+        using Row = std::tuple<QString, bool, bool>;
+        for (const auto& [flag, canEdit, incidentCategories] : {
+                 Row{"IsAdmin", true, true}, Row{"IsPPM", true, true}, // portfolio manager
+                 Row{"IsPM", true, true}, Row{"IsHDM", false, true},   // help desk manager only
+                 Row{"", false, false},                                // no current user
+             }) {
+            const QString user =
+                flag.isEmpty() ? "" : QString("<CurrentUser><%1>True</%1></CurrentUser>").arg(flag);
+            const std::optional<DictionaryAnswer> parsed =
+                DictionaryAnswer::parse("<Dictionaries>" + user + "</Dictionaries>");
+            QVERIFY(parsed);
+            const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
+            QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
+            QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
+            QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
+            // Missing dictionaries give only the fixed entries.
+            QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
+            QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
+            const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
+            QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
+            QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
+        }
     }
 
     void listTemplates()

@@ -78,17 +78,22 @@ private Q_SLOTS:
 
     void report_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("published");
-        QTest::addColumn<int>("toPublish");
-        QTest::addColumn<bool>("failed");
+        QTest::addColumn<JobOutcome>("outcome");
         QTest::addColumn<QString>("expected");
         const QString nl = QStringLiteral("\n");
         const auto t = [](int id) { return GetLocalizedText(id); };
         const QString log = QStringLiteral("a.txt - OK\n");
         const auto row = [](const char* tag, int mode, const QString& expected, bool failed = false,
                             int published = 0, int toPublish = 0) {
-            QTest::newRow(tag) << mode << published << toPublish << failed << expected;
+            JobOutcome outcome;
+            outcome.runMode = mode;
+            outcome.filesPublished = published;
+            outcome.filesToPublish = toPublish;
+            outcome.publishingLog = QStringLiteral("a.txt - OK\n");
+            outcome.failed = failed;
+            outcome.errorText = QStringLiteral("boom");
+            outcome.projectName = QStringLiteral("Apollo");
+            QTest::newRow(tag) << outcome << expected;
         };
         row("incident, no files", 1, t(3001) + t(5027) + nl + log);
         row("task with files", 2, t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log,
@@ -106,19 +111,8 @@ private Q_SLOTS:
 
     void report()
     {
-        QFETCH(int, mode);
-        QFETCH(int, published);
-        QFETCH(int, toPublish);
-        QFETCH(bool, failed);
+        QFETCH(JobOutcome, outcome);
         QFETCH(QString, expected);
-        JobOutcome outcome;
-        outcome.runMode = mode;
-        outcome.filesPublished = published;
-        outcome.filesToPublish = toPublish;
-        outcome.publishingLog = QStringLiteral("a.txt - OK\n");
-        outcome.failed = failed;
-        outcome.errorText = QStringLiteral("boom");
-        outcome.projectName = QStringLiteral("Apollo");
         QCOMPARE(finalReportText(outcome), expected);
         QVERIFY(!expected.isEmpty());
     }
