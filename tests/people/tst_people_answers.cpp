@@ -8,8 +8,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(QList<ComboEntry>)
-Q_DECLARE_METATYPE(QList<PeopleItem>)
 Q_DECLARE_METATYPE(TeamPageInputs)
 Q_DECLARE_METATYPE(TeamPageMode)
 
@@ -82,32 +80,25 @@ private Q_SLOTS:
         }
     }
 
-    void availableUsers_data()
+    void availableUsers()
     {
-        QTest::addColumn<QStringList>("selectedKeys");
-        QTest::addColumn<QStringList>("assignmentKeys");
-        QTest::addColumn<QList<PeopleItem>>("available");
         const PeopleItem ursula = user("U3", "Ursula Brandt");
         const PeopleItem ana = user("U11", "Ana Garcia");
         const PeopleItem owen = user("U24", "Owen O'Connor & Sons");
-        const auto row = [](const char* tag, const QStringList& selected, const QStringList& assignments,
-                            const QList<PeopleItem>& available) {
-            QTest::newRow(tag) << selected << assignments << available;
-        };
-        row("nothing selected: duplicates stay", {}, {}, {ursula, ana, ursula, owen});
-        row("selected users are left out", {"U3", "G2"}, {"U3:1"}, {ana, owen});
-        row("a group key is no user key", {"G11", "U1"}, {"U11x:1", "U1:3"}, {ursula, ana, ursula, owen});
-        row("everybody selected", {"U24", "U11", "U3"}, {"U24:2", "U11:1", "U3:1"}, {});
-    }
-
-    void availableUsers()
-    {
-        QFETCH(QStringList, selectedKeys);
-        QFETCH(QStringList, assignmentKeys);
-        QFETCH(QList<PeopleItem>, available);
-        QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
-        // The templates page compares the user part of its assignment keys the same way.
-        QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
+        // The users' list keys of the team page, the assignment keys of the templates page (compared by their
+        // user part the same way), the users still offered.
+        using Row = std::tuple<QStringList, QStringList, QList<PeopleItem>>;
+        for (const auto& [selectedKeys, assignmentKeys, available] : {
+                 Row{{}, {}, {ursula, ana, ursula, owen}}, // nothing selected: duplicates stay
+                 Row{{"U3", "G2"}, {"U3:1"}, {ana, owen}},
+                 Row{{"G11", "U1"},
+                     {"U11x:1", "U1:3"},
+                     {ursula, ana, ursula, owen}}, // a group key is no user key
+                 Row{{"U24", "U11", "U3"}, {"U24:2", "U11:1", "U3:1"}, {}},
+             }) {
+            QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
+            QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
+        }
     }
 
     void preselectedUsers()
