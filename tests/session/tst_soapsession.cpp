@@ -85,47 +85,35 @@ private Q_SLOTS:
         ForgetLanguagePack();
     }
 
-    void refusedSetUp_data()
-    {
-        QTest::addColumn<QString>("login");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<bool>("ssl");
-        QTest::addColumn<QString>("proxyServer"); // a proxy given by hand; empty: none
-        QTest::addColumn<QString>("shown");
-        const QString server = "srv.example:81" + GetLocalizedText(5003);
-        const auto row = [](const char* tag, const char* login, const char* password, bool ssl,
-                            const char* proxyServer, const QString& shown) {
-            QTest::newRow(tag) << login << password << ssl << proxyServer << shown;
-        };
-        row("empty login", "", "x", false, "", GetLocalizedText(5001));
-        row("blank login", "   ", "x", false, "", GetLocalizedText(5001));
-        row("blank password", "jo@srv.example:81", " \t ", false, "", GetLocalizedText(5001));
-        row("proxy port out of range", "jo@srv.example:81", "pw", false, "proxy.example:99999",
-            GetLocalizedText(5004) + server);
-        row("proxy port no number", "jo@srv.example:81", "pw", false, "proxy:80a",
-            GetLocalizedText(5004) + server);
-        row("no proxy host, secure connection", "jo@srv.example:81", "pw", true, " ",
-            GetLocalizedText(5002) + server);
-    }
-
     void refusedSetUp()
     {
-        QFETCH(QString, login);
-        QFETCH(QString, password);
-        QFETCH(bool, ssl);
-        QFETCH(QString, proxyServer);
-        QFETCH(QString, shown);
-        SoapSession session;
-        SoapLogin values = loginOf(login, password);
-        values.useSsl = ssl;
-        values.useProxy = !proxyServer.isEmpty();
-        values.proxyFromBrowser = false;
-        values.proxyServer = proxyServer.trimmed();
-        MessageService::instance().pushAnswer(MessageAnswer::Ok);
-        QVERIFY(!session.InitSoapClient(values));
-        QCOMPARE(MessageService::instance().history().size(), 1);
-        QCOMPARE(MessageService::instance().history().first().text, shown);
-        QVERIFY(!session.soapclient());
+        const QString server = "srv.example:81" + GetLocalizedText(5003);
+        const QString login = "jo@srv.example:81";
+        // Login, password, secure connection, a proxy given by hand (empty: none), the message shown.
+        using Row = std::tuple<QString, QString, bool, QString, QString>;
+        for (const auto& [user, password, ssl, proxyServer, shown] : {
+                 Row{"", "x", false, "", GetLocalizedText(5001)},    // empty login
+                 Row{"   ", "x", false, "", GetLocalizedText(5001)}, // blank login
+                 Row{login, " \t ", false, "", GetLocalizedText(5001)},
+                 Row{login, "pw", false, "proxy.example:99999",
+                     GetLocalizedText(5004) + server}, // port out of range
+                 Row{login, "pw", false, "proxy:80a", GetLocalizedText(5004) + server},
+                 Row{login, "pw", true, " ",
+                     GetLocalizedText(5002) + server}, // no proxy host, secure connection
+             }) {
+            MessageService::instance().clearHistory();
+            SoapSession session;
+            SoapLogin values = loginOf(user, password);
+            values.useSsl = ssl;
+            values.useProxy = !proxyServer.isEmpty();
+            values.proxyFromBrowser = false;
+            values.proxyServer = proxyServer.trimmed();
+            MessageService::instance().pushAnswer(MessageAnswer::Ok);
+            QVERIFY(!session.InitSoapClient(values));
+            QCOMPARE(MessageService::instance().history().size(), 1);
+            QCOMPARE(MessageService::instance().history().first().text, shown);
+            QVERIFY(!session.soapclient());
+        }
     }
 
     void freshClientAtEveryConnect()
