@@ -56,79 +56,64 @@ class TestCalendarPeriods : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void periods_data();
-    void periods();
-    void exchangeFile();
-    void reconnectsTheCalendarAddIn();
+    void periods()
+    {
+        const QDate wednesday(2026, 12, 2);
+        using Row = std::tuple<int, QDate, QDate, QDate>; // index, start, finish, today (null: the Wednesday)
+        for (const auto& [index, start, finish, today] : {
+                 Row{0, wednesday, wednesday, {}},                                     // today
+                 Row{1, QDate(2026, 12, 1), QDate(2026, 12, 1), {}},                   // yesterday
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), {}},                  // this week
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 11, 29)}, // ... on a Sunday
+                 Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 12, 5)},  // ... on a Saturday
+                 Row{3, QDate(2026, 11, 22), QDate(2026, 11, 28), {}},                 // last week
+                 Row{4, QDate(2026, 12, 1), QDate(2026, 12, 31), {}},                  // this month
+                 Row{4, QDate(2028, 2, 1), QDate(2028, 2, 29), QDate(2028, 2, 10)},    // February, leap year
+                 Row{5, QDate(2026, 11, 1), QDate(2026, 11, 30), {}},                  // last month
+                 Row{5, QDate(2026, 12, 1), QDate(2026, 12, 31), QDate(2027, 1, 15)},  // ... in January
+                 Row{6, QDate(2026, 1, 1), QDate(2026, 12, 31), {}},                   // this year
+                 Row{7, QDate(2025, 1, 1), QDate(2025, 12, 31), {}},                   // last year
+                 Row{8, {}, {}, {}},  // custom: the pickers' dates
+                 Row{-1, {}, {}, {}}, // nothing selected
+             }) {
+            const std::optional<CalendarPeriod> period =
+                calendarPeriodFor(index, 9, today.isValid() ? today : wednesday);
+            QCOMPARE(period.has_value(), start.isValid());
+            if (period) {
+                QCOMPARE(period->start, QDateTime(start, QTime(0, 0, 0)));
+                QCOMPARE(period->finish, QDateTime(finish, QTime(23, 59, 59)));
+            }
+        }
+    }
+
+    void exchangeFile()
+    {
+        const QString path = GetExportedCalendarXMLFileName();
+        QVERIFY(path.endsWith("/Harlowe/Orvello/Kitbench/Outlook.xml"));
+        QVERIFY(GetImportXMLListFields().endsWith("/Harlowe/Orvello/Kitbench/Response.xml"));
+        QFile::remove(path);
+        CreateDirectory(path);
+        QCOMPARE(saveXmlDocument("<Calendar><Event><Title>Review</Title></Event></Calendar>", path),
+                 QString());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("<Title>Review</Title>"));
+        // An answer that is not XML is not written over the last export.
+        QVERIFY(!saveXmlDocument("<Calendar>", path).isEmpty());
+        QVERIFY(!saveXmlDocument("<Calendar/>", QString()).isEmpty());
+    }
+
+    void reconnectsTheCalendarAddIn()
+    {
+        QStringList log;
+        RecordingOutlook outlook(log);
+        ConnectOutlookAddIn(outlook);
+        QCOMPARE(log, (QStringList{"RuRerorud45.Orv off", "RuRerorud45.Orv on"}));
+        // No Outlook on this machine: nothing happens.
+        OutlookAutomation absent;
+        ConnectOutlookAddIn(absent);
+    }
 };
-
-void TestCalendarPeriods::periods_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QDate>("start");
-    QTest::addColumn<QDate>("finish");
-    const QDate wednesday(2026, 12, 2);
-    QTest::newRow("today") << wednesday << 0 << wednesday << wednesday;
-    QTest::newRow("yesterday") << wednesday << 1 << QDate(2026, 12, 1) << QDate(2026, 12, 1);
-    QTest::newRow("this week") << wednesday << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-    QTest::newRow("this week, on a Sunday")
-        << QDate(2026, 11, 29) << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-    QTest::newRow("this week, on a Saturday")
-        << QDate(2026, 12, 5) << 2 << QDate(2026, 11, 29) << QDate(2026, 12, 5);
-    QTest::newRow("last week") << wednesday << 3 << QDate(2026, 11, 22) << QDate(2026, 11, 28);
-    QTest::newRow("this month of 31 days") << wednesday << 4 << QDate(2026, 12, 1) << QDate(2026, 12, 31);
-    QTest::newRow("February of a leap year")
-        << QDate(2028, 2, 10) << 4 << QDate(2028, 2, 1) << QDate(2028, 2, 29);
-    QTest::newRow("last month") << wednesday << 5 << QDate(2026, 11, 1) << QDate(2026, 11, 30);
-    QTest::newRow("last month, in January")
-        << QDate(2027, 1, 15) << 5 << QDate(2026, 12, 1) << QDate(2026, 12, 31);
-    QTest::newRow("this year") << wednesday << 6 << QDate(2026, 1, 1) << QDate(2026, 12, 31);
-    QTest::newRow("last year") << wednesday << 7 << QDate(2025, 1, 1) << QDate(2025, 12, 31);
-    QTest::newRow("custom: the pickers' dates") << wednesday << 8 << QDate() << QDate();
-    QTest::newRow("nothing selected") << wednesday << -1 << QDate() << QDate();
-}
-
-void TestCalendarPeriods::periods()
-{
-    QFETCH(QDate, today);
-    QFETCH(int, index);
-    QFETCH(QDate, start);
-    QFETCH(QDate, finish);
-    const std::optional<CalendarPeriod> period = calendarPeriodFor(index, 9, today);
-    QCOMPARE(period.has_value(), start.isValid());
-    if (!period)
-        return;
-    QCOMPARE(period->start, QDateTime(start, QTime(0, 0, 0)));
-    QCOMPARE(period->finish, QDateTime(finish, QTime(23, 59, 59)));
-}
-
-void TestCalendarPeriods::exchangeFile()
-{
-    const QString path = GetExportedCalendarXMLFileName();
-    QVERIFY(path.endsWith("/Harlowe/Orvello/Kitbench/Outlook.xml"));
-    QVERIFY(GetImportXMLListFields().endsWith("/Harlowe/Orvello/Kitbench/Response.xml"));
-    QFile::remove(path);
-    CreateDirectory(path);
-    QCOMPARE(saveXmlDocument("<Calendar><Event><Title>Review</Title></Event></Calendar>", path), QString());
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.readAll().contains("<Title>Review</Title>"));
-    // An answer that is not XML is not written over the last export.
-    QVERIFY(!saveXmlDocument("<Calendar>", path).isEmpty());
-    QVERIFY(!saveXmlDocument("<Calendar/>", QString()).isEmpty());
-}
-
-void TestCalendarPeriods::reconnectsTheCalendarAddIn()
-{
-    QStringList log;
-    RecordingOutlook outlook(log);
-    ConnectOutlookAddIn(outlook);
-    QCOMPARE(log, (QStringList{"RuRerorud45.Orv off", "RuRerorud45.Orv on"}));
-    // No Outlook on this machine: nothing happens.
-    OutlookAutomation absent;
-    ConnectOutlookAddIn(absent);
-}
 
 QTEST_GUILESS_MAIN(TestCalendarPeriods)
 #include "tst_calendarperiods.moc"

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace kitbench;
 
 namespace {
@@ -25,158 +27,120 @@ QList<CategoryEditorEntry> existingClients()
     return {{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}, {"C40", "Tom Poe"}};
 }
 
-// One editing step: add (text, organization), rename (index, text) or remove (indices).
-struct Step
-{
-    enum Kind
-    {
-        Add,
-        AddOrganization,
-        Rename,
-        Remove
-    } kind;
-    QString text;
-    QList<int> indices;
-};
+// The edits a user makes in the editor, in order.
+using Edits = std::function<void(CategoryEditList&)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Step>)
 Q_DECLARE_METATYPE(QList<CategoryEditorEntry>)
 
 class TestCategories : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void rowsOfTheAnswer();
-    void unreadableAnswerOnlyClears();
-    void updateDocument_data();
-    void updateDocument();
-    void blankRenameIsRefused();
-    void emptyTextAddsNothing();
-};
-
-void TestCategories::rowsOfTheAnswer()
-{
-    QCOMPARE(categoryRows(kCategories),
-             (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
-    QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
-}
-
-void TestCategories::unreadableAnswerOnlyClears()
-{
-    const CategoryFill fill =
-        categoryEntriesForRunMode(QStringLiteral("<Categories>"), CREATEINCIDENT, false);
-    QCOMPARE(fill.clearedListViews.size(), 4);
-    QVERIFY(fill.rows.isEmpty());
-}
-
-void TestCategories::updateDocument_data()
-{
-    QTest::addColumn<int>("catId");
-    QTest::addColumn<QList<Step>>("steps");
-    QTest::addColumn<bool>("changes");
-    QTest::addColumn<QString>("xml");
-
-    const QList<Step> none;
-    QTest::newRow("no change") << 7 << none << false << "<Categories/>";
-    QTest::newRow("add, rename, delete in that order")
-        << 7
-        << QList<Step>{{Step::Remove, {}, {2}},
-                       {Step::Rename, "Hardware & parts", {0}},
-                       {Step::Add, "Printers", {}}}
-        << true
-        << "<Categories>"
-           "<Category State=\"Added\"><CategoryId/><CategoryName>Printers</CategoryName></Category>"
-           "<Category State=\"Modified\"><CategoryId>4</CategoryId><CategoryName>Hardware &amp; "
-           "parts</CategoryName></Category>"
-           "<Category State=\"Deleted\"><CategoryId>12</CategoryId><CategoryName/></Category>"
-           "</Categories>";
-    QTest::newRow("renaming twice records the id once")
-        << 5 << QList<Step>{{Step::Rename, "A", {1}}, {Step::Rename, "B", {1}}} << true
-        << "<Categories><Category State=\"Modified\"><CategoryId>9</CategoryId><CategoryName>B</CategoryName>"
-           "</Category></Categories>";
-    QTest::newRow("renamed then deleted sends only the deletion")
-        << 4 << QList<Step>{{Step::Rename, "A", {1}}, {Step::Remove, {}, {1}}} << true
-        << "<Categories><Category State=\"Deleted\"><CategoryId>9</CategoryId><CategoryName/></Category>"
-           "</Categories>";
-    QTest::newRow("added then deleted sends nothing")
-        << 3 << QList<Step>{{Step::Add, "Temp", {}}, {Step::Remove, {}, {3}}} << false << "<Categories/>";
-    QTest::newRow("several deleted at once, in list order")
-        << 7 << QList<Step>{{Step::Remove, {}, {2, 0}}} << true
-        << "<Categories><Category State=\"Deleted\"><CategoryId>4</CategoryId><CategoryName/></Category>"
-           "<Category State=\"Deleted\"><CategoryId>12</CategoryId><CategoryName/></Category></Categories>";
-    QTest::newRow("renamed new entry stays an addition")
-        << 7 << QList<Step>{{Step::Add, "Tmp", {}}, {Step::Rename, "Final", {3}}} << true
-        << "<Categories><Category State=\"Added\"><CategoryId/><CategoryName>Final</CategoryName></Category>"
-           "</Categories>";
-
-    QTest::newRow("clients: organization, contact, rename, delete")
-        << 0
-        << QList<Step>{{Step::AddOrganization, "Umbrella", {}},
-                       {Step::Add, "Kim Orr", {}},
-                       {Step::Rename, "Acme Group", {0}},
-                       {Step::Remove, {}, {2}}}
-        << true
-        << "<Dictionaries><ProjectClient>"
-           "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
-           "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
-           "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
-           "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
-           "</ProjectClient></Dictionaries>";
-    QTest::newRow("clients: no change")
-        << 0 << none << false << "<Dictionaries><ProjectClient/></Dictionaries>";
-}
-
-void TestCategories::updateDocument()
-{
-    QFETCH(int, catId);
-    QFETCH(QList<Step>, steps);
-    QFETCH(bool, changes);
-    QFETCH(QString, xml);
-    CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
-    for (const Step& step : steps) {
-        switch (step.kind) {
-        case Step::Add:
-            list.add(step.text);
-            break;
-        case Step::AddOrganization:
-            list.add(step.text, true);
-            break;
-        case Step::Rename:
-            QVERIFY(list.rename(step.indices.first(), step.text));
-            break;
-        case Step::Remove:
-            list.remove(step.indices);
-            break;
-        }
+    void rowsOfTheAnswer()
+    {
+        QCOMPARE(
+            categoryRows(kCategories),
+            (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
+        QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
     }
-    QCOMPARE(list.hasChanges(), changes);
-    QCOMPARE(MakeUpdateXml(list), xml);
-}
 
-void TestCategories::blankRenameIsRefused()
-{
-    CategoryEditList list(7, existingCategories());
-    QVERIFY(!list.rename(0, QStringLiteral("   ")));
-    QVERIFY(!list.rename(5, QStringLiteral("x")));
-    QCOMPARE(list.entries(), existingCategories());
-    QVERIFY(!list.hasChanges());
-}
+    void unreadableAnswerOnlyClears()
+    {
+        const CategoryFill fill =
+            categoryEntriesForRunMode(QStringLiteral("<Categories>"), CREATEINCIDENT, false);
+        QCOMPARE(fill.clearedListViews.size(), 4);
+        QVERIFY(fill.rows.isEmpty());
+    }
 
-void TestCategories::emptyTextAddsNothing()
-{
-    CategoryEditList list(0, existingClients());
-    list.add(QString());
-    QCOMPARE(list.entries().size(), 3);
-    list.add(QStringLiteral("New"), true);
-    list.add(QStringLiteral("Next"));
-    QCOMPARE(list.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
-    // Categories know no organizations: the same add gives a plain new entry.
-    CategoryEditList categories(7, {});
-    categories.add(QStringLiteral("X"), true);
-    QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
-}
+    void updateDocument_data()
+    {
+        QTest::addColumn<int>("catId");
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<bool>("changes");
+        QTest::addColumn<QString>("xml");
+        using L = CategoryEditList;
+        // One changed category as the update document writes it.
+        const auto category = [](const char* state, const char* id, const char* name) {
+            const auto element = [](const char* tag, const char* value) {
+                return *value ? QString("<%1>%2</%1>").arg(tag, value) : QString("<%1/>").arg(tag);
+            };
+            return QString("<Category State=\"%1\">").arg(state) + element("CategoryId", id) +
+                   element("CategoryName", name) + "</Category>";
+        };
+        const auto row = [](const char* tag, int catId, const QString& changed, const Edits& edits) {
+            QTest::newRow(tag) << catId << edits << !changed.isEmpty()
+                               << (changed.isEmpty() ? "<Categories/>"
+                                                     : "<Categories>" + changed + "</Categories>");
+        };
+        row("no change", 7, "", [](L&) {});
+        row("add, rename, delete in that order", 7,
+            category("Added", "", "Printers") + category("Modified", "4", "Hardware &amp; parts") +
+                category("Deleted", "12", ""),
+            [](L& l) { l.remove({2}), l.rename(0, "Hardware & parts"), l.add("Printers"); });
+        row("renaming twice records the id once", 5, category("Modified", "9", "B"),
+            [](L& l) { l.rename(1, "A"), l.rename(1, "B"); });
+        row("renamed then deleted sends only the deletion", 4, category("Deleted", "9", ""),
+            [](L& l) { l.rename(1, "A"), l.remove({1}); });
+        row("added then deleted sends nothing", 3, "", [](L& l) { l.add("Temp"), l.remove({3}); });
+        row("several deleted at once, in list order", 7,
+            category("Deleted", "4", "") + category("Deleted", "12", ""), [](L& l) {
+                l.remove({2, 0});
+            });
+        row("renamed new entry stays an addition", 7, category("Added", "", "Final"),
+            [](L& l) { l.add("Tmp"), l.rename(3, "Final"); });
+
+        QTest::newRow("clients: organization, contact, rename, delete")
+            << 0 << Edits([](L& l) {
+                   l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2});
+               })
+            << true
+            << "<Dictionaries><ProjectClient>"
+               "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
+               "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
+               "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
+               "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
+               "</ProjectClient></Dictionaries>";
+        QTest::newRow("clients: no change")
+            << 0 << Edits([](L&) {}) << false << "<Dictionaries><ProjectClient/></Dictionaries>";
+    }
+
+    void updateDocument()
+    {
+        QFETCH(int, catId);
+        QFETCH(Edits, edits);
+        QFETCH(bool, changes);
+        QFETCH(QString, xml);
+        CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
+        edits(list);
+        QCOMPARE(list.hasChanges(), changes);
+        QCOMPARE(MakeUpdateXml(list), xml);
+    }
+
+    void blankRenameIsRefused()
+    {
+        CategoryEditList list(7, existingCategories());
+        QVERIFY(!list.rename(0, QStringLiteral("   ")));
+        QVERIFY(!list.rename(5, QStringLiteral("x")));
+        QCOMPARE(list.entries(), existingCategories());
+        QVERIFY(!list.hasChanges());
+    }
+
+    void emptyTextAddsNothing()
+    {
+        CategoryEditList list(0, existingClients());
+        list.add(QString());
+        QCOMPARE(list.entries().size(), 3);
+        list.add(QStringLiteral("New"), true);
+        list.add(QStringLiteral("Next"));
+        QCOMPARE(list.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
+        // Categories know no organizations: the same add gives a plain new entry.
+        CategoryEditList categories(7, {});
+        categories.add(QStringLiteral("X"), true);
+        QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCategories)
 #include "tst_categories.moc"

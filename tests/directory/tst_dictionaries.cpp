@@ -58,225 +58,6 @@ ComboEntry fixed(int textId, qint32 data)
 
 } // namespace
 
-class TestDictionaries : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void unreadableAnswerIsNoAnswer();
-    void currentUserFlagsAndOffset_data();
-    void currentUserFlagsAndOffset();
-    void profileOffsetQuestion_data();
-    void profileOffsetQuestion();
-    void clientCombosByVersion_data();
-    void clientCombosByVersion();
-    void fixedEntries();
-    void editButtonsFollowTheFlags_data();
-    void editButtonsFollowTheFlags();
-    void listTemplates();
-    void projectClientReloadByVersion_data();
-    void projectClientReloadByVersion();
-    void itemsWithoutNumericDataAreLeftOut();
-    void requests_data();
-    void requests();
-};
-
-void TestDictionaries::unreadableAnswerIsNoAnswer()
-{
-    for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
-        QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
-}
-
-void TestDictionaries::currentUserFlagsAndOffset_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QList<bool>>("flags"); // admin, pm, ppm, hdm
-    QTest::addColumn<int>("offset");        // -9999: none
-    QTest::newRow("words and numbers")
-        << "<Dictionaries><CurrentUser><IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM>"
-           "<IsHDM>0</IsHDM><TimeOffset>300</TimeOffset></CurrentUser></Dictionaries>"
-        << true << QList<bool>{true, false, true, false} << 300;
-    QTest::newRow("no time offset")
-        << "<Dictionaries><CurrentUser><IsHDM>True</IsHDM></CurrentUser></Dictionaries>" << true
-        << QList<bool>{false, false, false, true} << -9999;
-    QTest::newRow("no current user") << "<Dictionaries><Priority/></Dictionaries>" << false
-                                     << QList<bool>{false, false, false, false} << -9999;
-    QTest::newRow("negative offset east of Greenwich")
-        << "<Dictionaries><CurrentUser><TimeOffset>-330</TimeOffset></CurrentUser></Dictionaries>" << true
-        << QList<bool>{false, false, false, false} << -330;
-}
-
-void TestDictionaries::currentUserFlagsAndOffset()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, present);
-    QFETCH(QList<bool>, flags);
-    QFETCH(int, offset);
-    const std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(text);
-    QVERIFY(parsed);
-    const CurrentUserInfo user = parsed->currentUser();
-    QCOMPARE(user.present, present);
-    QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
-    QCOMPARE(user.timeOffset.value_or(-9999), offset);
-}
-
-void TestDictionaries::profileOffsetQuestion_data()
-{
-    QTest::addColumn<int>("timeOffset"); // -9999: no element
-    QTest::addColumn<int>("localBias");
-    QTest::addColumn<int>("profile");
-    QTest::addColumn<bool>("ask");
-    QTest::newRow("no offset element: local, no question") << -9999 << -60 << -60 << false;
-    QTest::newRow("same offset: no question") << -60 << -60 << -60 << false;
-    QTest::newRow("different: ask, profile's offset first") << 0 << -60 << 0 << true;
-    QTest::newRow("west of Greenwich") << 300 << -120 << 300 << true;
-}
-
-void TestDictionaries::profileOffsetQuestion()
-{
-    QFETCH(int, timeOffset);
-    QFETCH(int, localBias);
-    QFETCH(int, profile);
-    QFETCH(bool, ask);
-    CurrentUserInfo user;
-    user.present = true;
-    if (timeOffset != -9999)
-        user.timeOffset = qint16(timeOffset);
-    const ProfileOffsetChoice choice = profileOffsetFor(user, qint16(localBias));
-    QCOMPARE(int(choice.profileTimeOffset), profile);
-    QCOMPARE(choice.askUser, ask);
-}
-
-// Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
-// and left alone) even when the answer carries clients.
-void TestDictionaries::clientCombosByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("clients");
-    for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
-        QTest::newRow(version) << QString::fromLatin1(version) << false;
-    QTest::newRow("4.5") << "4.5" << true;
-    QTest::newRow("4.7") << "4.7" << true;
-}
-
-void TestDictionaries::clientCombosByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(bool, clients);
-    const auto entries = [&version](int runMode, const char* combo) {
-        return dictionaryEntriesForRunMode(answer(), runMode, version).combos.value(combo).entries;
-    };
-    const auto when = [clients](const QList<ComboEntry>& list) {
-        return clients ? list : QList<ComboEntry>();
-    };
-    QCOMPARE(entries(CREATEINCIDENT, "IncidentClientCombo"),
-             when({item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)}));
-    QCOMPARE(entries(CREATEINCIDENT, "IncidentBoxCombo"), when({fixed(2110, -1), item("Support", 5)}));
-    QCOMPARE(entries(CREATEEVENT, "EventClientCombo"), when({item("Initech", -3)}));
-    const DictionaryFill toDo = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
-    QCOMPARE(toDo.visible.value("ToDoClientCombo", !clients), clients);
-    QCOMPARE(toDo.combos.contains("ToDoClientCombo"), clients);
-    QCOMPARE(toDo.combos.value("ToDoClientCombo").entries, when({item("Globex", -7), item("Ann Lee", 8)}));
-}
-
-// The entries the wizard adds itself, and what a new project page preselects.
-void TestDictionaries::fixedEntries()
-{
-    QCOMPARE(
-        dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7").combos.value("EventReminderCombo").entries,
-        (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
-                           fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080), fixed(2319, 20160)}));
-    for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
-        const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
-        QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
-        QCOMPARE(fill.combos.value("ProjectTypeCombo").selectedIndex, -1);
-        QCOMPARE(fill.combos.value("ProjectTemplateCombo").entries,
-                 (QList<ComboEntry>{fixed(5038, 0), item("Rollout", 9)}));
-        QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
-                 (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
-    }
-    // The calendar export preselects the period remembered from the last run.
-    const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
-                                  .combos.value("ExportCalendarTimeFilterCombo");
-    QCOMPARE(periods.entries.size(), 9);
-    QCOMPARE(periods.entries.last().textId, 2918);
-    QCOMPARE(periods.selectedIndex, 3);
-}
-
-void TestDictionaries::editButtonsFollowTheFlags_data()
-{
-    QTest::addColumn<QString>("currentUser");
-    QTest::addColumn<bool>("canEdit");
-    QTest::addColumn<bool>("incidentCategories");
-    QTest::newRow("admin") << "<CurrentUser><IsAdmin>True</IsAdmin></CurrentUser>" << true << true;
-    QTest::newRow("portfolio manager") << "<CurrentUser><IsPPM>True</IsPPM></CurrentUser>" << true << true;
-    QTest::newRow("project manager") << "<CurrentUser><IsPM>True</IsPM></CurrentUser>" << true << true;
-    QTest::newRow("help desk manager only")
-        << "<CurrentUser><IsHDM>True</IsHDM></CurrentUser>" << false << true;
-    QTest::newRow("no current user") << "" << false << false;
-}
-
-void TestDictionaries::editButtonsFollowTheFlags()
-{
-    QFETCH(QString, currentUser);
-    QFETCH(bool, canEdit);
-    QFETCH(bool, incidentCategories);
-    const std::optional<DictionaryAnswer> parsed =
-        DictionaryAnswer::parse("<Dictionaries>" + currentUser + "</Dictionaries>");
-    QVERIFY(parsed);
-    const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
-    QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
-    QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
-    QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
-    // Missing dictionaries give only the fixed entries.
-    QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
-    QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
-    const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
-    QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
-    QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
-}
-
-void TestDictionaries::listTemplates()
-{
-    const auto templates = [](int runMode) {
-        return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
-            .combos.value("ListTemplateCombo")
-            .entries;
-    };
-    QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
-    QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns
-}
-
-void TestDictionaries::projectClientReloadByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QList<ComboEntry>>("entries");
-    const QList<ComboEntry> old{fixed(5038, 0), item("Old style client", 77)};
-    const QList<ComboEntry> signedClients{fixed(5038, 0), item("Acme Ltd", -12), item("Jane Roe", 12)};
-    for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
-        QTest::newRow(version) << QString::fromLatin1(version) << old;
-    QTest::newRow("4.5") << "4.5" << signedClients;
-    QTest::newRow("4.7") << "4.7" << signedClients;
-}
-
-void TestDictionaries::projectClientReloadByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(QList<ComboEntry>, entries);
-    const ComboFill fill = projectClientEntriesAfterEdit(answer(), version);
-    QCOMPARE(fill.entries, entries);
-    QCOMPARE(fill.selectedIndex, 0);
-}
-
-void TestDictionaries::itemsWithoutNumericDataAreLeftOut()
-{
-    const DictionaryAnswer parsed = answer(
-        "<Dictionaries><Priority><Item><Value>A</Value><Data>1</Data></Item><Item><Value>B</Value></Item>"
-        "<Item><Value>C</Value><Data>x</Data></Item><Item><Data> 4 </Data></Item></Priority></Dictionaries>");
-    QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
-    QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
-}
-
 // The object type code each job asks the directory calls for: one 16-bit number, the last argument.
 // kNone: no call (for the project list: GetOrvProjectList without arguments); kAny: not asked here.
 namespace {
@@ -294,49 +75,218 @@ QString describe(const std::optional<ServerCall>& call)
 }
 } // namespace
 
-void TestDictionaries::requests_data()
+class TestDictionaries : public QObject
 {
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<bool>("importNewProject");
-    QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
-    QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
-    QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
-    QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
-    QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
-    QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
-    QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
-    QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
-    QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
-    QTest::newRow("import into existing project")
-        << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
-    QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
-    QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
-    QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
-    QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
-}
-
-void TestDictionaries::requests()
-{
-    QFETCH(int, runMode);
-    QFETCH(bool, importNewProject);
-    QFETCH(QList<int>, codes);
-    const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
-    if (dictionaries)
-        QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
-    const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
-                            describe(projectListCall(runMode))};
-    const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
-    QStringList expected;
-    for (int i = 0; i < 3; ++i) {
-        if (codes[i] == kAny)
-            expected << found[i];
-        else if (codes[i] == kNone)
-            expected << (i == 2 ? "GetOrvProjectList" : "");
-        else
-            expected << methods[i] + ' ' + QString::number(codes[i]);
+    Q_OBJECT
+private Q_SLOTS:
+    void unreadableAnswerIsNoAnswer()
+    {
+        for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
+            QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
     }
-    QCOMPARE(found, expected);
-}
+
+    void currentUserFlagsAndOffset()
+    {
+        const auto current = [](const QString& elements) {
+            return "<CurrentUser>" + elements + "</CurrentUser>";
+        };
+        const QString words = "<IsAdmin>True</IsAdmin><IsPM>false</IsPM><IsPPM>1</IsPPM><IsHDM>0</IsHDM>";
+        using Row = std::tuple<QString, bool, QList<bool>, int>; // user, present, admin/pm/ppm/hdm, offset
+        for (const auto& [text, present, flags, offset] : {
+                 Row{current(words + "<TimeOffset>300</TimeOffset>"), true, {true, false, true, false}, 300},
+                 Row{current("<IsHDM>True</IsHDM>"), true, {false, false, false, true}, -9999},
+                 Row{"<Priority/>", false, {false, false, false, false}, -9999}, // no current user
+                 // A negative offset lies east of Greenwich.
+                 Row{current("<TimeOffset>-330</TimeOffset>"), true, {false, false, false, false}, -330},
+             }) {
+            const std::optional<DictionaryAnswer> parsed =
+                DictionaryAnswer::parse("<Dictionaries>" + text + "</Dictionaries>");
+            QVERIFY(parsed);
+            const CurrentUserInfo user = parsed->currentUser();
+            QCOMPARE(user.present, present);
+            QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
+            QCOMPARE(user.timeOffset.value_or(-9999), offset); // -9999: none
+        }
+    }
+
+    void profileOffsetQuestion()
+    {
+        // The profile's offset (-9999: no element) and the computer's: the offset proposed, and whether to
+        // ask.
+        using Row = std::tuple<int, int, std::pair<int, bool>>;
+        for (const auto& [timeOffset, localBias, choice] : {
+                 Row{-9999, -60, {-60, false}}, // no offset element: the local one, no question
+                 Row{-60, -60, {-60, false}},   // the same offset: no question
+                 Row{0, -60, {0, true}},        // different: ask, the profile's offset first
+                 Row{300, -120, {300, true}},   // west of Greenwich
+             }) {
+            CurrentUserInfo user;
+            user.present = true;
+            if (timeOffset != -9999)
+                user.timeOffset = qint16(timeOffset);
+            const ProfileOffsetChoice made = profileOffsetFor(user, qint16(localBias));
+            QCOMPARE(std::pair(int(made.profileTimeOffset), made.askUser), choice);
+        }
+    }
+
+    // Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
+    // and left alone) even when the answer carries clients, and the project page reloads the old-style list.
+    void clientCombosByVersion_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("clients");
+        for (const char* version : {"3.0", "3.5", "4.0", "4.1"})
+            QTest::newRow(version) << QString::fromLatin1(version) << false;
+        QTest::newRow("4.5") << "4.5" << true;
+        QTest::newRow("4.7") << "4.7" << true;
+    }
+
+    void clientCombosByVersion()
+    {
+        QFETCH(QString, version);
+        QFETCH(bool, clients);
+        const auto entries = [&version](int runMode, const char* combo) {
+            return dictionaryEntriesForRunMode(answer(), runMode, version).combos.value(combo).entries;
+        };
+        const auto when = [clients](const QList<ComboEntry>& list) {
+            return clients ? list : QList<ComboEntry>();
+        };
+        QCOMPARE(entries(CREATEINCIDENT, "IncidentClientCombo"),
+                 when({item("Acme Ltd", -12), item("Jane Roe", 12), item("Tom Poe", 40)}));
+        QCOMPARE(entries(CREATEINCIDENT, "IncidentBoxCombo"), when({fixed(2110, -1), item("Support", 5)}));
+        QCOMPARE(entries(CREATEEVENT, "EventClientCombo"), when({item("Initech", -3)}));
+        const DictionaryFill toDo = dictionaryEntriesForRunMode(answer(), CREATETODO, version);
+        QCOMPARE(toDo.visible.value("ToDoClientCombo", !clients), clients);
+        QCOMPARE(toDo.combos.contains("ToDoClientCombo"), clients);
+        QCOMPARE(toDo.combos.value("ToDoClientCombo").entries,
+                 when({item("Globex", -7), item("Ann Lee", 8)}));
+        // The project page's combo after the client editor closed: the old-style list before 4.5.
+        const ComboFill reload = projectClientEntriesAfterEdit(answer(), version);
+        const QList<ComboEntry> signedClients{fixed(5038, 0), item("Acme Ltd", -12), item("Jane Roe", 12)};
+        const QList<ComboEntry> oldStyle{fixed(5038, 0), item("Old style client", 77)};
+        QCOMPARE(reload.entries, clients ? signedClients : oldStyle);
+        QCOMPARE(reload.selectedIndex, 0);
+    }
+
+    // The entries the wizard adds itself, and what a new project page preselects.
+    void fixedEntries()
+    {
+        QCOMPARE(dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7")
+                     .combos.value("EventReminderCombo")
+                     .entries,
+                 (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
+                                    fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080),
+                                    fixed(2319, 20160)}));
+        for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
+            const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
+            QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
+            QCOMPARE(fill.combos.value("ProjectTypeCombo").selectedIndex, -1);
+            QCOMPARE(fill.combos.value("ProjectTemplateCombo").entries,
+                     (QList<ComboEntry>{fixed(5038, 0), item("Rollout", 9)}));
+            QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
+                     (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
+        }
+        // The calendar export preselects the period remembered from the last run.
+        const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
+                                      .combos.value("ExportCalendarTimeFilterCombo");
+        QCOMPARE(periods.entries.size(), 9);
+        QCOMPARE(periods.entries.last().textId, 2918);
+        QCOMPARE(periods.selectedIndex, 3);
+    }
+
+    void editButtonsFollowTheFlags()
+    {
+        // The one flag of the current user set to True: edit buttons of the project page, incident
+        // categories.
+        using Row = std::tuple<QString, bool, bool>;
+        for (const auto& [flag, canEdit, incidentCategories] : {
+                 Row{"IsAdmin", true, true}, Row{"IsPPM", true, true}, // portfolio manager
+                 Row{"IsPM", true, true}, Row{"IsHDM", false, true},   // help desk manager only
+                 Row{"", false, false},                                // no current user
+             }) {
+            const QString user =
+                flag.isEmpty() ? "" : QString("<CurrentUser><%1>True</%1></CurrentUser>").arg(flag);
+            const std::optional<DictionaryAnswer> parsed =
+                DictionaryAnswer::parse("<Dictionaries>" + user + "</Dictionaries>");
+            QVERIFY(parsed);
+            const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
+            QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
+            QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
+            QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
+            // Missing dictionaries give only the fixed entries.
+            QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
+            QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
+            const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
+            QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
+            QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
+        }
+    }
+
+    void listTemplates()
+    {
+        const auto templates = [](int runMode) {
+            return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
+                .combos.value("ListTemplateCombo")
+                .entries;
+        };
+        QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
+        QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns
+    }
+
+    void itemsWithoutNumericDataAreLeftOut()
+    {
+        const DictionaryAnswer parsed = answer(
+            "<Dictionaries><Priority><Item><Value>A</Value><Data>1</Data></Item><Item><Value>B</Value></Item>"
+            "<Item><Value>C</Value><Data>x</Data></Item><Item><Data> 4 "
+            "</Data></Item></Priority></Dictionaries>");
+        QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
+        QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
+    }
+
+    void requests_data()
+    {
+        QTest::addColumn<int>("runMode");
+        QTest::addColumn<bool>("importNewProject");
+        QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
+        QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
+        QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
+        QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
+        QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
+        QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
+        QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
+        QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
+        QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
+        QTest::newRow("import into existing project")
+            << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
+        QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
+        QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
+        QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
+        QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
+    }
+
+    void requests()
+    {
+        QFETCH(int, runMode);
+        QFETCH(bool, importNewProject);
+        QFETCH(QList<int>, codes);
+        const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
+        if (dictionaries)
+            QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
+        const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
+                                describe(projectListCall(runMode))};
+        const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
+        QStringList expected;
+        for (int i = 0; i < 3; ++i) {
+            if (codes[i] == kAny)
+                expected << found[i];
+            else if (codes[i] == kNone)
+                expected << (i == 2 ? "GetOrvProjectList" : "");
+            else
+                expected << methods[i] + ' ' + QString::number(codes[i]);
+        }
+        QCOMPARE(found, expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDictionaries)
 #include "tst_dictionaries.moc"

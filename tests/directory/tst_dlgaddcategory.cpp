@@ -42,83 +42,72 @@ class TestDlgAddCategory : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { MessageService::instance().clearHistory(); }
-    void controls_data();
-    void controls();
-    void closing_data();
-    void closing();
-};
-
-void TestDlgAddCategory::controls_data()
-{
-    QTest::addColumn<bool>("clients");
-    QTest::addColumn<QList<int>>("textIds"); // window, list label, add label
-    QTest::addColumn<QStringList>("keys");   // after a blank rename of row 0 and one add
-    QTest::newRow("categories") << false << QList<int>{8001, 8003, 8005}
-                                << QStringList{"C4=Hardware", "C9=Software", "N1=Beta"};
-    // The type combo's second entry makes the new client an organization.
-    QTest::newRow("clients") << true << QList<int>{8002, 8004, 8006}
-                             << QStringList{"C-12=Acme Ltd", "C12=Jane Roe", "N-1=Beta"};
-}
-
-void TestDlgAddCategory::controls()
-{
-    QFETCH(bool, clients);
-    QFETCH(QList<int>, textIds);
-    QFETCH(QStringList, keys);
-    DlgAddCategory dialog;
-    load(dialog, clients);
-    QCOMPARE((QList<int>{dialog.property("textId").toInt(), dialog.LabelList->property("textId").toInt(),
-                         dialog.LabelAdd->property("textId").toInt()}),
-             textIds);
-    QCOMPARE(dialog.lblType->isHidden(), !clients);
-    QCOMPARE(dialog.ClientTypeCombo->isHidden(), !clients);
-    QCOMPARE(dialog.ClientTypeCombo->count(), clients ? 2 : 0);
-    QVERIFY(dialog.ProgressBarAddNew->isHidden());
-
-    dialog.ListViewCategories->topLevelItem(0)->setText(0, "   "); // what the in-place editor commits
-    QVERIFY(!dialog.CommandAdd->isEnabled());
-    QTest::keyClicks(dialog.TextNewCategory, "   ");
-    QVERIFY(!dialog.CommandAdd->isEnabled());
-    dialog.TextNewCategory->clear();
-    if (clients)
-        dialog.ClientTypeCombo->setCurrentIndex(1);
-    QTest::keyClicks(dialog.TextNewCategory, "Beta");
-    QVERIFY(dialog.CommandAdd->isEnabled());
-    QTest::mouseClick(dialog.CommandAdd, Qt::LeftButton);
-    QVERIFY(dialog.TextNewCategory->text().isEmpty());
-    QVERIFY(!dialog.CommandAdd->isEnabled());
-    QCOMPARE(shownKeys(dialog), keys);
-    QVERIFY(dialog.arrEdited.isEmpty());
-}
-
-void TestDlgAddCategory::closing_data()
-{
-    QTest::addColumn<bool>("change");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("result");
-    QTest::newRow("OK without a change: closed, no call") << false << true << 1;
-    QTest::newRow("Cancel after a change: closed, no call") << true << false << 0;
-}
-
-void TestDlgAddCategory::closing()
-{
-    QFETCH(bool, change);
-    QFETCH(bool, ok);
-    QFETCH(int, result);
-    DlgAddCategory dialog;
-    load(dialog, false);
-    dialog.show();
-    if (change) {
-        dialog.ListViewCategories->topLevelItem(0)->setSelected(true);
-        QTest::mouseClick(dialog.CommandDelete, Qt::LeftButton);
+    void controls_data()
+    {
+        QTest::addColumn<bool>("clients");
+        QTest::newRow("categories") << false;
+        QTest::newRow("clients")
+            << true; // the type combo's second entry makes the new client an organization
     }
-    QTest::mouseClick(ok ? dialog.OKButton : dialog.CancelButton, Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(int(dialog.dlgResult), result);
-    QCOMPARE(dialog.result(), result == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    // Without a connection any call would have failed with a message.
-    QVERIFY(MessageService::instance().history().isEmpty());
-}
+
+    void controls()
+    {
+        QFETCH(bool, clients);
+        DlgAddCategory dialog;
+        load(dialog, clients);
+        QCOMPARE(
+            (QList<int>{dialog.property("textId").toInt(), dialog.LabelList->property("textId").toInt(),
+                        dialog.LabelAdd->property("textId").toInt()}),
+            (clients ? QList<int>{8002, 8004, 8006} : QList<int>{8001, 8003, 8005})); // window, list, add
+        QCOMPARE(dialog.lblType->isHidden(), !clients);
+        QCOMPARE(dialog.ClientTypeCombo->isHidden(), !clients);
+        QCOMPARE(dialog.ClientTypeCombo->count(), clients ? 2 : 0);
+        QVERIFY(dialog.ProgressBarAddNew->isHidden());
+
+        dialog.ListViewCategories->topLevelItem(0)->setText(0, "   "); // what the in-place editor commits
+        QVERIFY(!dialog.CommandAdd->isEnabled());
+        QTest::keyClicks(dialog.TextNewCategory, "   ");
+        QVERIFY(!dialog.CommandAdd->isEnabled());
+        dialog.TextNewCategory->clear();
+        if (clients)
+            dialog.ClientTypeCombo->setCurrentIndex(1);
+        QTest::keyClicks(dialog.TextNewCategory, "Beta");
+        QVERIFY(dialog.CommandAdd->isEnabled());
+        QTest::mouseClick(dialog.CommandAdd, Qt::LeftButton);
+        QVERIFY(dialog.TextNewCategory->text().isEmpty());
+        QVERIFY(!dialog.CommandAdd->isEnabled());
+        QCOMPARE(shownKeys(dialog), (clients ? QStringList{"C-12=Acme Ltd", "C12=Jane Roe", "N-1=Beta"}
+                                             : QStringList{"C4=Hardware", "C9=Software", "N1=Beta"}));
+        QVERIFY(dialog.arrEdited.isEmpty());
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<bool>("change"); // Cancel after a change, or else OK without one: closed, no call
+        QTest::newRow("OK without a change") << false;
+        QTest::newRow("Cancel after a change") << true;
+    }
+
+    void closing()
+    {
+        QFETCH(bool, change);
+        const bool ok = !change;
+        const int result = ok ? 1 : 0;
+        DlgAddCategory dialog;
+        load(dialog, false);
+        dialog.show();
+        if (change) {
+            dialog.ListViewCategories->topLevelItem(0)->setSelected(true);
+            QTest::mouseClick(dialog.CommandDelete, Qt::LeftButton);
+        }
+        QTest::mouseClick(ok ? dialog.OKButton : dialog.CancelButton, Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(int(dialog.dlgResult), result);
+        QCOMPARE(dialog.result(), result == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        // Without a connection any call would have failed with a message.
+        QVERIFY(MessageService::instance().history().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestDlgAddCategory)
 #include "tst_dlgaddcategory.moc"

@@ -5,8 +5,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(QList<ComboEntry>)
-
 namespace {
 
 // A project list as GetOrvProjectList2 answers: one project synchronized with MS Project (negative
@@ -51,110 +49,72 @@ class TestProjectLists : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void projectRows();
-    void itemComboByRunMode_data();
-    void itemComboByRunMode();
-    void detailsBox_data();
-    void detailsBox();
-    void toDoManagers_data();
-    void toDoManagers();
+    void projectRows()
+    {
+        const std::optional<ProjectList> list = ProjectList::parse(kProjects);
+        QVERIFY(list);
+        const QList<ProjectRow> rows = list->projects();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].objectId, -17);
+        QVERIFY(rows[0].isMsProject);
+        QCOMPARE(rows[0].markedTitle(), QStringLiteral("Office move (*)"));
+        QVERIFY(!rows[1].isMsProject);
+        QCOMPARE(rows[1].markedTitle(), QStringLiteral("Website"));
+        QCOMPARE(rows[1].manager->displayName(), QStringLiteral("Carl Dahl"));
+        QVERIFY(!rows[2].manager.has_value());
+        QCOMPARE(list->managers().size(), 3);
+        QVERIFY(!ProjectList::parse(QStringLiteral("<Projects>")).has_value());
+
+        // Only the exact text "True" marks an MS Project project.
+        const std::optional<ProjectList> lower = ProjectList::parse(QStringLiteral(
+            "<Projects><Project><Title>A</Title><ObjectID>1</ObjectID><IsMSProject>true</IsMSProject>"
+            "</Project></Projects>"));
+        QVERIFY(!lower->projects().first().isMsProject);
+    }
+
+    void itemComboByRunMode()
+    {
+        const ComboEntry none{QString(), 5038, 0};
+        for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
+            QCOMPARE(itemProjectEntries(kProjects, runMode).entries,
+                     (QList<ComboEntry>{none, entry("Office move", -17), entry("Website", 23),
+                                        entry("Orphan", 31)}));
+        // An unreadable answer keeps the first entry; other jobs get nothing.
+        QCOMPARE(itemProjectEntries("Server error", CREATETASK).entries, QList<ComboEntry>{none});
+        QCOMPARE(itemProjectEntries(kProjects, CREATEPROJECT).entries, QList<ComboEntry>());
+    }
+
+    void detailsBox()
+    {
+        QCOMPARE(projectDetailsText(kProjects, 0, label), // a project synchronized with MS Project
+                 "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
+                 "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
+                 "<2622>: New premises\r\n");
+        QCOMPARE(
+            projectDetailsText(kProjects, 1, label),
+            "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
+            "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n");
+        QCOMPARE(projectDetailsText(kProjects, 5, label), QString()); // no such project
+    }
+
+    void toDoManagers()
+    {
+        const std::optional<ProjectList> list = ProjectList::parse(kProjects);
+        QVERIFY(list);
+        using Row = std::tuple<int, int, QList<ComboEntry>, int>; // index, project id, entries, selected
+        for (const auto& [index, projectId, entries, selected] : {
+                 // No project: every manager, the current user chosen.
+                 Row{0, 0, {entry("Anna Berg", 101), entry("Carl Dahl", 102), entry("Eva Falk", 103)}, 1},
+                 Row{2, 23, {entry("Carl Dahl", 102)}, 0},  // a project: its manager
+                 Row{1, -17, {entry("Anna Berg", 101)}, 0}, // MS Project project found by its negative id
+                 Row{3, 31, {}, -1},                        // a project without manager: empty
+             }) {
+            const ComboFill fill = toDoManagerEntries(*list, index, projectId);
+            QCOMPARE(fill.entries, entries);
+            QCOMPARE(fill.selectedIndex, selected);
+        }
+    }
 };
-
-void TestProjectLists::projectRows()
-{
-    const std::optional<ProjectList> list = ProjectList::parse(kProjects);
-    QVERIFY(list);
-    const QList<ProjectRow> rows = list->projects();
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0].objectId, -17);
-    QVERIFY(rows[0].isMsProject);
-    QCOMPARE(rows[0].markedTitle(), QStringLiteral("Office move (*)"));
-    QVERIFY(!rows[1].isMsProject);
-    QCOMPARE(rows[1].markedTitle(), QStringLiteral("Website"));
-    QCOMPARE(rows[1].manager->displayName(), QStringLiteral("Carl Dahl"));
-    QVERIFY(!rows[2].manager.has_value());
-    QCOMPARE(list->managers().size(), 3);
-    QVERIFY(!ProjectList::parse(QStringLiteral("<Projects>")).has_value());
-
-    // Only the exact text "True" marks an MS Project project.
-    const std::optional<ProjectList> lower = ProjectList::parse(QStringLiteral(
-        "<Projects><Project><Title>A</Title><ObjectID>1</ObjectID><IsMSProject>true</IsMSProject>"
-        "</Project></Projects>"));
-    QVERIFY(!lower->projects().first().isMsProject);
-}
-
-void TestProjectLists::itemComboByRunMode_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QList<ComboEntry>>("entries");
-    const ComboEntry none{QString(), 5038, 0};
-    const QList<ComboEntry> all{none, entry("Office move", -17), entry("Website", 23), entry("Orphan", 31)};
-    for (int runMode : {int(CREATEINCIDENT), int(CREATETASK), int(CREATEEVENT), int(CREATETODO)})
-        QTest::addRow("item job %d", runMode) << runMode << kProjects << all;
-    QTest::newRow("unreadable answer keeps the first entry")
-        << int(CREATETASK) << "Server error" << QList<ComboEntry>{none};
-    QTest::newRow("other jobs get nothing") << int(CREATEPROJECT) << kProjects << QList<ComboEntry>();
-}
-
-void TestProjectLists::itemComboByRunMode()
-{
-    QFETCH(int, runMode);
-    QFETCH(QString, answer);
-    QFETCH(QList<ComboEntry>, entries);
-    QCOMPARE(itemProjectEntries(answer, runMode).entries, entries);
-}
-
-void TestProjectLists::detailsBox_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("details");
-    QTest::newRow("MS Project project")
-        << 0
-        << "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
-           "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
-           "<2622>: New premises\r\n";
-    QTest::newRow("ordinary project")
-        << 1
-        << "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
-           "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n";
-    QTest::newRow("no such project") << 5 << "";
-}
-
-void TestProjectLists::detailsBox()
-{
-    QFETCH(int, position);
-    QFETCH(QString, details);
-    QCOMPARE(projectDetailsText(kProjects, position, label), details);
-}
-
-void TestProjectLists::toDoManagers_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("projectId");
-    QTest::addColumn<QList<ComboEntry>>("entries");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("no project: every manager, current user chosen")
-        << 0 << 0
-        << QList<ComboEntry>{entry("Anna Berg", 101), entry("Carl Dahl", 102), entry("Eva Falk", 103)} << 1;
-    QTest::newRow("project: its manager") << 2 << 23 << QList<ComboEntry>{entry("Carl Dahl", 102)} << 0;
-    QTest::newRow("MS Project project found by negative id")
-        << 1 << -17 << QList<ComboEntry>{entry("Anna Berg", 101)} << 0;
-    QTest::newRow("project without manager: empty") << 3 << 31 << QList<ComboEntry>() << -1;
-}
-
-void TestProjectLists::toDoManagers()
-{
-    QFETCH(int, index);
-    QFETCH(int, projectId);
-    QFETCH(QList<ComboEntry>, entries);
-    QFETCH(int, selected);
-    const std::optional<ProjectList> list = ProjectList::parse(kProjects);
-    QVERIFY(list);
-    const ComboFill fill = toDoManagerEntries(*list, index, projectId);
-    QCOMPARE(fill.entries, entries);
-    QCOMPARE(fill.selectedIndex, selected);
-}
 
 QTEST_GUILESS_MAIN(TestProjectLists)
 #include "tst_projectlists.moc"

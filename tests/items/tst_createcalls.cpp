@@ -50,125 +50,63 @@ class TestCreateCalls : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void clientIds_data();
-    void clientIds();
-    void participants_data();
-    void participants();
-    void checkedCategoryIds_data();
-    void checkedCategoryIds();
-    void unselectedEntries_data();
-    void unselectedEntries();
+    void clientIds()
+    {
+        using Row = std::tuple<bool, int, ClientIds>; // the project page's combo data or an item page's
+        for (const auto& [project, data, ids] : {
+                 Row{false, kNothing, {-1, -1}},
+                 Row{false, 12, {12, -1}},  // a contact
+                 Row{false, -12, {-1, 12}}, // an organization
+                 Row{false, 0, {-1, 0}},    // zero counts as organization 0
+                 Row{true, 0, {-1, -1}},    // no client
+                 Row{true, 40, {40, -1}},
+                 Row{true, -12, {-1, 12}},
+             })
+            QCOMPARE(project ? clientIdsForProject(data) : clientIdsForItem(combo(data)), ids);
+    }
+
+    void idLists()
+    {
+        using Ids = std::optional<QList<qint32>>;
+        QCOMPARE(participantList({}), Ids(QList<qint32>{}));
+        // Users who must confirm are negated, groups go by their id.
+        QCOMPARE(
+            participantList({{"U101", "<user>"}, {"U102", "<user_must_be_confirmed>"}, {"G7", "<folder>"}}),
+            Ids(QList<qint32>{101, -102, 7}));
+        QCOMPARE(participantList({{"Ux", "<user>"}}), Ids()); // a key without a number
+        // The checked categories in list order; unchecked items are never read.
+        QCOMPARE(checkedIds({{"C4", true}, {"C9", false}, {"C12", true}, {"C-3", true}}),
+                 Ids(QList<qint32>{4, 12, -3}));
+        QCOMPARE(checkedIds({{"C4", false}}), Ids(QList<qint32>{}));
+        QCOMPARE(checkedIds({{"Cabc", true}}), Ids());
+        QCOMPARE(checkedIds({{"Cabc", false}}), Ids(QList<qint32>{}));
+    }
+
+    void unselectedEntries()
+    {
+        using Row = std::tuple<const char*, bool, std::function<void(Pages&)>>; // version, possible, change
+        for (const auto& [version, possible, unselect] : {
+                 Row{"4.7", true, [](Pages&) {}}, // everything chosen
+                 Row{"3.5", true, [](Pages&) {}},
+                 // An entry only counts where the release reads it.
+                 Row{"4.1", true, [](Pages& p) { p.incident.incidentBox.reset(); }},
+                 Row{"4.7", false, [](Pages& p) { p.incident.incidentBox.reset(); }},
+                 Row{"3.5", true, [](Pages& p) { p.project.priority.reset(); }},
+                 Row{"4.0", false, [](Pages& p) { p.project.priority.reset(); }},
+                 Row{"4.5", false, [](Pages& p) { p.project.phase.reset(); }},
+                 Row{"4.1", false, [](Pages& p) { p.incident.type.reset(); }},
+                 Row{"4.7", false, [](Pages& p) { p.event.organizer.reset(); }},
+                 Row{"4.7", true, [](Pages& p) { p.event.client.reset(); }}, // no client is a valid choice
+                 // The project page always has a client entry selected, "no client" included.
+                 Row{"4.1", false, [](Pages& p) { p.project.client.reset(); }},
+                 Row{"4.7", false, [](Pages& p) { p.list.status.reset(); }},
+             }) {
+            Pages pages;
+            unselect(pages);
+            QVERIFY2(pages.callPossible(version) == possible, version);
+        }
+    }
 };
-
-void TestCreateCalls::clientIds_data()
-{
-    QTest::addColumn<bool>("project"); // the project page's combo data, or an item page's
-    QTest::addColumn<int>("data");
-    QTest::addColumn<int>("contact");
-    QTest::addColumn<int>("organization");
-    QTest::newRow("item, nothing selected") << false << kNothing << -1 << -1;
-    QTest::newRow("item, contact") << false << 12 << 12 << -1;
-    QTest::newRow("item, organization") << false << -12 << -1 << 12;
-    QTest::newRow("item, zero counts as organization 0") << false << 0 << -1 << 0;
-    QTest::newRow("project, no client") << true << 0 << -1 << -1;
-    QTest::newRow("project, contact") << true << 40 << 40 << -1;
-    QTest::newRow("project, organization") << true << -12 << -1 << 12;
-}
-
-void TestCreateCalls::clientIds()
-{
-    QFETCH(bool, project);
-    QFETCH(int, data);
-    QFETCH(int, contact);
-    QFETCH(int, organization);
-    const ClientIds ids = project ? clientIdsForProject(data) : clientIdsForItem(combo(data));
-    QCOMPARE(ids, (ClientIds{contact, organization}));
-}
-
-void TestCreateCalls::participants_data()
-{
-    QTest::addColumn<QList<TeamRow>>("rows");
-    QTest::addColumn<std::optional<QList<qint32>>>("expected");
-    using Ids = std::optional<QList<qint32>>;
-    QTest::newRow("none") << QList<TeamRow>() << Ids(QList<qint32>{});
-    QTest::newRow("users, must confirm negated, groups by id")
-        << QList<TeamRow>{{"U101", "<user>"}, {"U102", "<user_must_be_confirmed>"}, {"G7", "<folder>"}}
-        << Ids(QList<qint32>{101, -102, 7});
-    QTest::newRow("a key without a number") << QList<TeamRow>{{"Ux", "<user>"}} << Ids();
-}
-
-void TestCreateCalls::participants()
-{
-    QFETCH(QList<TeamRow>, rows);
-    QFETCH(std::optional<QList<qint32>>, expected);
-    QCOMPARE(participantList(rows), expected);
-}
-
-void TestCreateCalls::checkedCategoryIds_data()
-{
-    QTest::addColumn<QList<CheckedListItem>>("items");
-    QTest::addColumn<std::optional<QList<qint32>>>("expected");
-    using Ids = std::optional<QList<qint32>>;
-    QTest::newRow("checked ones in list order")
-        << QList<CheckedListItem>{{"C4", true}, {"C9", false}, {"C12", true}, {"C-3", true}}
-        << Ids(QList<qint32>{4, 12, -3});
-    QTest::newRow("none checked") << QList<CheckedListItem>{{"C4", false}} << Ids(QList<qint32>{});
-    QTest::newRow("checked key without a number") << QList<CheckedListItem>{{"Cabc", true}} << Ids();
-    QTest::newRow("unchecked items are never read")
-        << QList<CheckedListItem>{{"Cabc", false}} << Ids(QList<qint32>{});
-}
-
-void TestCreateCalls::checkedCategoryIds()
-{
-    QFETCH(QList<CheckedListItem>, items);
-    QFETCH(std::optional<QList<qint32>>, expected);
-    QCOMPARE(checkedIds(items), expected);
-}
-
-void TestCreateCalls::unselectedEntries_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<std::function<void(Pages&)>>("unselect");
-    QTest::addColumn<bool>("possible");
-    const auto row = [](const char* tag, const char* version, std::function<void(Pages&)> unselect,
-                        bool possible) { QTest::newRow(tag) << QString(version) << unselect << possible; };
-    row(
-        "everything chosen, 4.7", "4.7", [](Pages&) {}, true);
-    row(
-        "everything chosen, 3.5", "3.5", [](Pages&) {}, true);
-    // An entry only counts where the release reads it.
-    row(
-        "incident box, 4.1 never reads it", "4.1", [](Pages& p) { p.incident.incidentBox.reset(); }, true);
-    row(
-        "incident box, 4.7", "4.7", [](Pages& p) { p.incident.incidentBox.reset(); }, false);
-    row(
-        "project priority, 3.5 never reads it", "3.5", [](Pages& p) { p.project.priority.reset(); }, true);
-    row(
-        "project priority, 4.0", "4.0", [](Pages& p) { p.project.priority.reset(); }, false);
-    row(
-        "project phase, 4.5", "4.5", [](Pages& p) { p.project.phase.reset(); }, false);
-    row(
-        "incident type", "4.1", [](Pages& p) { p.incident.type.reset(); }, false);
-    row(
-        "event organizer", "4.7", [](Pages& p) { p.event.organizer.reset(); }, false);
-    row(
-        "event without client is a valid choice", "4.7", [](Pages& p) { p.event.client.reset(); }, true);
-    // The project page always has a client entry selected, "no client" included.
-    row(
-        "project client", "4.1", [](Pages& p) { p.project.client.reset(); }, false);
-    row(
-        "list status", "4.7", [](Pages& p) { p.list.status.reset(); }, false);
-}
-
-void TestCreateCalls::unselectedEntries()
-{
-    QFETCH(QString, version);
-    QFETCH(std::function<void(Pages&)>, unselect);
-    QFETCH(bool, possible);
-    Pages pages;
-    unselect(pages);
-    QCOMPARE(pages.callPossible(version), possible);
-}
 
 QTEST_GUILESS_MAIN(TestCreateCalls)
 #include "tst_createcalls.moc"

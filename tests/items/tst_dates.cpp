@@ -40,208 +40,139 @@ class TestDates : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void transitionDays_data();
-    void transitionDays();
-    void daylightRule_data();
-    void daylightRule();
-    void recordsFromTheZoneDatabase_data();
-    void recordsFromTheZoneDatabase();
-    void timeZoneText_data();
-    void timeZoneText();
-    void pageDateTime_data();
-    void pageDateTime();
-    void adjustTime_data();
-    void adjustTime();
-    void adjustTimeKeepsTheTimeSpec();
-    void questionText();
+    void transitionDays()
+    {
+        using Row = std::tuple<TransitionRule, int, QDate>; // rule, year, day
+        for (const auto& [rule, year, day] : {
+                 Row{{3, 0, 5}, 2024, QDate(2024, 3, 31)},   // last Sunday of March
+                 Row{{10, 0, 5}, 2024, QDate(2024, 10, 27)}, // last Sunday of October
+                 Row{{3, 0, 2}, 2025, QDate(2025, 3, 9)},    // second Sunday of March
+                 Row{{11, 0, 1}, 2024, QDate(2024, 11, 3)},  // first Sunday of November
+                 Row{{2, 5, 5}, 2023, QDate(2023, 2, 24)},   // fifth Friday of a month with four: the last
+                 Row{{2, 4, 5}, 2024, QDate(2024, 2, 29)},   // fifth Thursday of a month with five
+                 Row{{}, 2024, QDate(1899, 12, 30)},         // no rule
+             })
+            QCOMPARE(transitionDate(rule, year), day);
+    }
+
+    void daylightRule()
+    {
+        using Row = std::tuple<TimeZoneRecord, QDate, bool, int>; // zone, today, in daylight time, bias
+        for (const auto& [zone, today, inDaylight, bias] : {
+                 Row{centralEurope(), QDate(2024, 1, 15), false, -60},
+                 Row{centralEurope(), QDate(2024, 3, 30), false, -60}, // the day before daylight time
+                 Row{centralEurope(), QDate(2024, 3, 31), true, -120}, // its first day
+                 Row{centralEurope(), QDate(2024, 7, 1), true, -120},
+                 Row{centralEurope(), QDate(2024, 10, 26), true, -120}, // the day before standard time
+                 Row{centralEurope(), QDate(2024, 10, 27), false, -60}, // its first day
+                 Row{easternAmerica(), QDate(2025, 3, 9), true, 240},
+                 Row{easternAmerica(), QDate(2025, 3, 8), false, 300},
+                 // Across the year end the rule never sees daylight time.
+                 Row{southEastAustralia(), QDate(2024, 1, 15), false, -600},
+                 Row{southEastAustralia(), QDate(2024, 7, 15), false, -600},
+                 Row{southEastAustralia(), QDate(2024, 12, 1), false, -600},
+                 Row{india(), QDate(2024, 1, 15), false, -330},
+                 Row{india(), QDate(2024, 7, 15), false, -330},
+             }) {
+            QCOMPARE(IsDaylightSavingTime(zone, today), inDaylight);
+            QCOMPARE(GetLocalTimeZone(zone, today), bias);
+        }
+    }
+
+    void recordsFromTheZoneDatabase()
+    {
+        using Row = std::pair<QByteArray, TimeZoneRecord>; // zone, record
+        for (const auto& [zoneId, record] :
+             {Row{"Europe/Berlin", centralEurope()}, Row{"America/New_York", easternAmerica()},
+              Row{"Australia/Sydney", southEastAustralia()}, Row{"Asia/Kolkata", india()}, Row{"UTC", {}}}) {
+            const QTimeZone zone(zoneId);
+            if (!zone.isValid()) {
+                qWarning("the zone database of this machine lacks %s", zoneId.constData());
+                continue;
+            }
+            const TimeZoneRecord built = timeZoneRecordFor(zone, 2024);
+            QCOMPARE(built.bias, record.bias);
+            QCOMPARE(built.standardBias, record.standardBias);
+            QCOMPARE(built.daylightBias, record.daylightBias);
+            QCOMPARE(built.daylightDate, record.daylightDate);
+            QCOMPARE(built.standardDate, record.standardDate);
+        }
+    }
+
+    void timeZoneText()
+    {
+        using Row = std::pair<int, QString>; // offset west of Greenwich in minutes, text
+        for (const auto& [offset, text] :
+             {Row{300, "-05:00"}, Row{-60, "+01:00"}, Row{0, "-00:00"}, Row{-330, "+05:30"},
+              Row{-345, "+05:45"}, Row{720, "-12:00"}, Row{30, "-00:30"}})
+            QCOMPARE(GetTimeStringForTimeZone(qint16(offset)), text);
+    }
+
+    void pageDateTime()
+    {
+        // The day picker's value with the time picker's, as the wall-clock date and time they make.
+        const auto composed = [](const QDateTime& day, QTime time) {
+            const QDateTime value = composePageDateTime(day, time);
+            return std::pair(value.date(), value.time());
+        };
+        const QDate march1(2024, 3, 1);
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0)), QTime(14, 45)), std::pair(march1, QTime(14, 45)));
+        // The seconds of the time picker are dropped, those of the day picker stay.
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0)), QTime(8, 5, 59)), std::pair(march1, QTime(8, 5)));
+        QCOMPARE(composed(QDateTime(march1, QTime(0, 0, 12)), QTime(8, 5)),
+                 std::pair(march1, QTime(8, 5, 12)));
+        // A day value with a time adds up.
+        QCOMPARE(composed(QDateTime(march1, QTime(20, 0)), QTime(6, 30)),
+                 std::pair(QDate(2024, 3, 2), QTime(2, 30)));
+        // The wall clock through the spring change.
+        const QDate spring(2024, 3, 31);
+        QCOMPARE(composed(QDateTime(spring, QTime(0, 0), QTimeZone("Europe/Berlin")), QTime(4, 0)),
+                 std::pair(spring, QTime(4, 0)));
+    }
+
+    void adjustTime()
+    {
+        const QDateTime value(QDate(2024, 3, 1), QTime(23, 30));
+        using Row = std::tuple<int, int, QDateTime>; // profile's offset, computer's offset, shifted value
+        for (const auto& [profile, local, shifted] : {
+                 Row{-60, -60, value},
+                 Row{0, -60, value.addSecs(3600)}, // profile UTC, computer UTC+1: one hour later
+                 Row{300, -60,
+                     QDateTime(QDate(2024, 3, 2), QTime(5, 30))}, // profile New York, computer Berlin
+                 Row{-330, 0, QDateTime(QDate(2024, 3, 1), QTime(18, 0))}, // profile India, computer UTC
+             })
+            QCOMPARE(AdjustTime(value, qint16(profile), qint16(local)), shifted);
+    }
+
+    void adjustTimeKeepsTheTimeSpec()
+    {
+        // Calendar addition: the wall-clock time moves by the difference even across a daylight change.
+        const QTimeZone berlin("Europe/Berlin");
+        if (!berlin.isValid())
+            QSKIP("no Europe/Berlin on this machine");
+        const QDateTime value(QDate(2024, 3, 31), QTime(1, 0), berlin);
+        const QDateTime shifted = AdjustTime(value, 0, -180);
+        QCOMPARE(shifted.date(), QDate(2024, 3, 31));
+        QCOMPARE(shifted.time(), QTime(4, 0));
+        QCOMPARE(shifted.timeZone(), berlin);
+        const QDateTime utc(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
+        QCOMPARE(AdjustTime(utc, 60, 0).timeSpec(), Qt::UTC);
+        const QDateTime local(QDate(2024, 1, 1), QTime(0, 0));
+        QCOMPARE(AdjustTime(local, 60, 0), QDateTime(QDate(2024, 1, 1), QTime(1, 0)));
+        QCOMPARE(AdjustTime(local, 60, 0).timeSpec(), Qt::LocalTime);
+    }
+
+    void questionText()
+    {
+        const Message question = timeZoneQuestion(300, -60);
+        QCOMPARE(question.textId, 5061);
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QVERIFY(!GetLocalizedText(5062).isEmpty());
+        QCOMPARE(question.text, GetLocalizedText(5061) + QStringLiteral("\n\r\n\r") + GetLocalizedText(5062) +
+                                    QStringLiteral(" (GMT -05:00)\n\r") + GetLocalizedText(5063) +
+                                    QStringLiteral(" (GMT +01:00)"));
+    }
 };
-
-void TestDates::transitionDays_data()
-{
-    QTest::addColumn<TransitionRule>("rule");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QDate>("day");
-    QTest::newRow("last Sunday of March 2024") << TransitionRule{3, 0, 5} << 2024 << QDate(2024, 3, 31);
-    QTest::newRow("last Sunday of October 2024") << TransitionRule{10, 0, 5} << 2024 << QDate(2024, 10, 27);
-    QTest::newRow("second Sunday of March 2025") << TransitionRule{3, 0, 2} << 2025 << QDate(2025, 3, 9);
-    QTest::newRow("first Sunday of November 2024") << TransitionRule{11, 0, 1} << 2024 << QDate(2024, 11, 3);
-    QTest::newRow("fifth Friday of a month with four: the last")
-        << TransitionRule{2, 5, 5} << 2023 << QDate(2023, 2, 24);
-    QTest::newRow("fifth Thursday of a month with five")
-        << TransitionRule{2, 4, 5} << 2024 << QDate(2024, 2, 29);
-    QTest::newRow("no rule") << TransitionRule{} << 2024 << QDate(1899, 12, 30);
-}
-
-void TestDates::transitionDays()
-{
-    QFETCH(TransitionRule, rule);
-    QFETCH(int, year);
-    QFETCH(QDate, day);
-    QCOMPARE(transitionDate(rule, year), day);
-}
-
-void TestDates::daylightRule_data()
-{
-    QTest::addColumn<TimeZoneRecord>("zone");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<bool>("inDaylight");
-    QTest::addColumn<int>("bias");
-
-    QTest::newRow("Europe winter") << centralEurope() << QDate(2024, 1, 15) << false << -60;
-    QTest::newRow("Europe day before daylight") << centralEurope() << QDate(2024, 3, 30) << false << -60;
-    QTest::newRow("Europe daylight day itself") << centralEurope() << QDate(2024, 3, 31) << true << -120;
-    QTest::newRow("Europe summer") << centralEurope() << QDate(2024, 7, 1) << true << -120;
-    QTest::newRow("Europe day before standard") << centralEurope() << QDate(2024, 10, 26) << true << -120;
-    QTest::newRow("Europe standard day itself") << centralEurope() << QDate(2024, 10, 27) << false << -60;
-    QTest::newRow("America summer") << easternAmerica() << QDate(2025, 3, 9) << true << 240;
-    QTest::newRow("America before") << easternAmerica() << QDate(2025, 3, 8) << false << 300;
-    // Across the year end the rule never sees daylight time.
-    QTest::newRow("Australia January") << southEastAustralia() << QDate(2024, 1, 15) << false << -600;
-    QTest::newRow("Australia July") << southEastAustralia() << QDate(2024, 7, 15) << false << -600;
-    QTest::newRow("Australia December") << southEastAustralia() << QDate(2024, 12, 1) << false << -600;
-    QTest::newRow("India January") << india() << QDate(2024, 1, 15) << false << -330;
-    QTest::newRow("India July") << india() << QDate(2024, 7, 15) << false << -330;
-}
-
-void TestDates::daylightRule()
-{
-    QFETCH(TimeZoneRecord, zone);
-    QFETCH(QDate, today);
-    QFETCH(bool, inDaylight);
-    QFETCH(int, bias);
-    QCOMPARE(IsDaylightSavingTime(zone, today), inDaylight);
-    QCOMPARE(GetLocalTimeZone(zone, today), bias);
-}
-
-void TestDates::recordsFromTheZoneDatabase_data()
-{
-    QTest::addColumn<QByteArray>("zoneId");
-    QTest::addColumn<TimeZoneRecord>("record");
-    QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << centralEurope();
-    QTest::newRow("New York") << QByteArray("America/New_York") << easternAmerica();
-    QTest::newRow("Sydney") << QByteArray("Australia/Sydney") << southEastAustralia();
-    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << india();
-    QTest::newRow("UTC") << QByteArray("UTC") << TimeZoneRecord{};
-}
-
-void TestDates::recordsFromTheZoneDatabase()
-{
-    QFETCH(QByteArray, zoneId);
-    QFETCH(TimeZoneRecord, record);
-    const QTimeZone zone(zoneId);
-    if (!zone.isValid())
-        QSKIP("the zone database of this machine lacks this zone");
-    const TimeZoneRecord built = timeZoneRecordFor(zone, 2024);
-    QCOMPARE(built.bias, record.bias);
-    QCOMPARE(built.standardBias, record.standardBias);
-    QCOMPARE(built.daylightBias, record.daylightBias);
-    QCOMPARE(built.daylightDate, record.daylightDate);
-    QCOMPARE(built.standardDate, record.standardDate);
-}
-
-void TestDates::timeZoneText_data()
-{
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("west") << 300 << "-05:00";
-    QTest::newRow("east") << -60 << "+01:00";
-    QTest::newRow("zero") << 0 << "-00:00";
-    QTest::newRow("half hour east") << -330 << "+05:30";
-    QTest::newRow("quarter hour east") << -345 << "+05:45";
-    QTest::newRow("twelve hours west") << 720 << "-12:00";
-    QTest::newRow("minutes only") << 30 << "-00:30";
-}
-
-void TestDates::timeZoneText()
-{
-    QFETCH(int, offset);
-    QFETCH(QString, text);
-    QCOMPARE(GetTimeStringForTimeZone(qint16(offset)), text);
-}
-
-void TestDates::pageDateTime_data()
-{
-    QTest::addColumn<QDateTime>("day");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QDateTime>("composed");
-    QTest::newRow("midnight day plus time") << QDateTime(QDate(2024, 3, 1), QTime(0, 0)) << QTime(14, 45)
-                                            << QDateTime(QDate(2024, 3, 1), QTime(14, 45));
-    QTest::newRow("seconds of the time picker are dropped")
-        << QDateTime(QDate(2024, 3, 1), QTime(0, 0)) << QTime(8, 5, 59)
-        << QDateTime(QDate(2024, 3, 1), QTime(8, 5));
-    QTest::newRow("seconds of the day picker stay")
-        << QDateTime(QDate(2024, 3, 1), QTime(0, 0, 12)) << QTime(8, 5)
-        << QDateTime(QDate(2024, 3, 1), QTime(8, 5, 12));
-    QTest::newRow("a day value with a time adds up")
-        << QDateTime(QDate(2024, 3, 1), QTime(20, 0)) << QTime(6, 30)
-        << QDateTime(QDate(2024, 3, 2), QTime(2, 30));
-    QTest::newRow("wall clock through the spring change")
-        << QDateTime(QDate(2024, 3, 31), QTime(0, 0), QTimeZone("Europe/Berlin")) << QTime(4, 0)
-        << QDateTime(QDate(2024, 3, 31), QTime(4, 0), QTimeZone("Europe/Berlin"));
-}
-
-void TestDates::pageDateTime()
-{
-    QFETCH(QDateTime, day);
-    QFETCH(QTime, time);
-    QFETCH(QDateTime, composed);
-    const QDateTime result = composePageDateTime(day, time);
-    QCOMPARE(result.date(), composed.date());
-    QCOMPARE(result.time(), composed.time());
-}
-
-void TestDates::adjustTime_data()
-{
-    QTest::addColumn<int>("profile");
-    QTest::addColumn<int>("local");
-    QTest::addColumn<QDateTime>("value");
-    QTest::addColumn<QDateTime>("shifted");
-    const QDateTime value(QDate(2024, 3, 1), QTime(23, 30));
-    QTest::newRow("same zone") << -60 << -60 << value << value;
-    QTest::newRow("profile UTC, computer UTC+1: one hour later") << 0 << -60 << value << value.addSecs(3600);
-    QTest::newRow("profile New York, computer Berlin")
-        << 300 << -60 << value << QDateTime(QDate(2024, 3, 2), QTime(5, 30));
-    QTest::newRow("profile India, computer UTC")
-        << -330 << 0 << value << QDateTime(QDate(2024, 3, 1), QTime(18, 0));
-}
-
-void TestDates::adjustTime()
-{
-    QFETCH(int, profile);
-    QFETCH(int, local);
-    QFETCH(QDateTime, value);
-    QFETCH(QDateTime, shifted);
-    QCOMPARE(AdjustTime(value, qint16(profile), qint16(local)), shifted);
-}
-
-void TestDates::adjustTimeKeepsTheTimeSpec()
-{
-    // Calendar addition: the wall-clock time moves by the difference even across a daylight change.
-    const QTimeZone berlin("Europe/Berlin");
-    if (!berlin.isValid())
-        QSKIP("no Europe/Berlin on this machine");
-    const QDateTime value(QDate(2024, 3, 31), QTime(1, 0), berlin);
-    const QDateTime shifted = AdjustTime(value, 0, -180);
-    QCOMPARE(shifted.date(), QDate(2024, 3, 31));
-    QCOMPARE(shifted.time(), QTime(4, 0));
-    QCOMPARE(shifted.timeZone(), berlin);
-    const QDateTime utc(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
-    QCOMPARE(AdjustTime(utc, 60, 0).timeSpec(), Qt::UTC);
-    const QDateTime local(QDate(2024, 1, 1), QTime(0, 0));
-    QCOMPARE(AdjustTime(local, 60, 0), QDateTime(QDate(2024, 1, 1), QTime(1, 0)));
-    QCOMPARE(AdjustTime(local, 60, 0).timeSpec(), Qt::LocalTime);
-}
-
-void TestDates::questionText()
-{
-    const Message question = timeZoneQuestion(300, -60);
-    QCOMPARE(question.textId, 5061);
-    QCOMPARE(question.buttons, MessageButtons::YesNo);
-    QVERIFY(!GetLocalizedText(5062).isEmpty());
-    QCOMPARE(question.text, GetLocalizedText(5061) + QStringLiteral("\n\r\n\r") + GetLocalizedText(5062) +
-                                QStringLiteral(" (GMT -05:00)\n\r") + GetLocalizedText(5063) +
-                                QStringLiteral(" (GMT +01:00)"));
-}
 
 QTEST_GUILESS_MAIN(TestDates)
 #include "tst_dates.moc"

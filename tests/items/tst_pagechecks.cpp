@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace kitbench;
 
 namespace {
@@ -28,108 +30,79 @@ class TestPageChecks : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void checks_data();
-    void checks();
+    void checks_data()
+    {
+        QTest::addColumn<int>("runMode");
+        QTest::addColumn<PageCheckValues>("values");
+        QTest::addColumn<QList<int>>("messages");
+        // Each row changes a valid page.
+        using V = PageCheckValues;
+        const auto row = [](const char* tag, int runMode, const QList<int>& messages,
+                            const std::function<void(V&)>& change = nullptr) {
+            PageCheckValues v = valid();
+            if (change)
+                change(v);
+            QTest::newRow(tag) << runMode << v << messages;
+        };
+        row("incident passes", CREATEINCIDENT, {});
+        row("incident title of spaces", CREATEINCIDENT, {5006}, [](V& v) { v.title = "   "; });
+        row("incident empty title", CREATEINCIDENT, {5006}, [](V& v) { v.title.clear(); });
+        row("incident title of a tab passes: a tab is text", CREATEINCIDENT, {},
+            [](V& v) { v.title = "\t"; });
+
+        // Task: title, project, order unless milestone; the first failure ends the check.
+        row("task stops at the title", CREATETASK, {5006},
+            [](V& v) { v.title.clear(), v.requiredSelected = false; });
+        row("task without project", CREATETASK, {5045}, [](V& v) { v.requiredSelected = false; });
+        row("task with equal start and finish", CREATETASK, {5008}, [](V& v) { v.finish = v.start; });
+        row("milestone finishing before it starts passes", CREATETASK, {},
+            [](V& v) { v.isMilestone = true, v.finish = kEarly.addDays(-1); });
+
+        row("event without organizer", CREATEEVENT, {5047}, [](V& v) { v.requiredSelected = false; });
+        row("event ending as it starts", CREATEEVENT, {5007}, [](V& v) { v.finish = v.start; });
+        row("event one minute long", CREATEEVENT, {}, [](V& v) { v.finish = kEarly.addSecs(60); });
+
+        // To-do: a blank title is reported and the check goes on.
+        row("to-do blank title and no manager", CREATETODO, {5006, 5047},
+            [](V& v) { v.title = " ", v.requiredSelected = false; });
+        row("to-do blank title only", CREATETODO, {5006}, [](V& v) { v.title = " "; });
+        const auto swapped = [](V& v) { v.start = kLate, v.finish = kEarly, v.startEnabled = true; };
+        row("to-do with one date passes whatever the order", CREATETODO, {}, swapped);
+        row("to-do with both dates in the wrong order", CREATETODO, {5008},
+            [&](V& v) { swapped(v), v.finishEnabled = true; });
+        row("to-do blank title and dates", CREATETODO, {5006, 5008},
+            [&](V& v) { swapped(v), v.finishEnabled = true, v.title.clear(); });
+
+        row("list passes", CREATELIST, {});
+        row("list without folder", CREATELIST, {3108}, [](V& v) { v.nodeSelected = false; });
+        row("list into read-only folder", IMPORTLIST, {3109}, [](V& v) { v.nodeTagIsZero = true; });
+        row("list title first", CREATELIST, {5006}, [](V& v) { v.nodeTagIsZero = true, v.title.clear(); });
+
+        // The publishing and download pages have no title.
+        row("upload without folder", UPLOAD, {2503}, [](V& v) { v.title.clear(), v.nodeSelected = false; });
+        row("download without file", DOWNLOAD, {2603}, [](V& v) { v.title.clear(), v.nodeSelected = false; });
+        row("upload into read-only folder", UPLOAD, {2504},
+            [](V& v) { v.title.clear(), v.nodeTagIsZero = true; });
+        row("download of a folder", DOWNLOAD, {2604}, [](V& v) { v.title.clear(), v.nodeTagIsZero = true; });
+        row("upload passes", UPLOAD, {}, [](V& v) { v.title.clear(); });
+
+        row("project with equal dates", CREATEPROJECT, {5008}, [](V& v) { v.finish = v.start; });
+        const auto noManager = [](V& v) { v.finish = v.start, v.requiredSelected = false; };
+        row("project without manager", CREATEPROJECT, {5047}, noManager);
+        row("import into a new project is checked", IMPORTPROJECT, {5047},
+            [&](V& v) { noManager(v), v.importNewProject = true; });
+        row("import into an existing project passes", IMPORTPROJECT, {}, noManager);
+        row("other jobs pass", EXPORTCALENDAR, {}, noManager);
+    }
+
+    void checks()
+    {
+        QFETCH(int, runMode);
+        QFETCH(PageCheckValues, values);
+        QFETCH(QList<int>, messages);
+        QCOMPARE(pageCheckMessages(runMode, values), messages);
+    }
 };
-
-void TestPageChecks::checks_data()
-{
-    QTest::addColumn<int>("runMode");
-    QTest::addColumn<PageCheckValues>("values");
-    QTest::addColumn<QList<int>>("messages");
-
-    PageCheckValues v = valid();
-    QTest::newRow("incident passes") << int(CREATEINCIDENT) << v << QList<int>();
-    v.title = QStringLiteral("   ");
-    QTest::newRow("incident title of spaces") << int(CREATEINCIDENT) << v << QList<int>{5006};
-    v.title = QString();
-    QTest::newRow("incident empty title") << int(CREATEINCIDENT) << v << QList<int>{5006};
-    v.title = QStringLiteral("\t");
-    QTest::newRow("incident title of a tab passes: a tab is text")
-        << int(CREATEINCIDENT) << v << QList<int>();
-
-    // Task: title, project, order unless milestone; the first failure ends the check.
-    v = valid();
-    v.title = QString();
-    v.requiredSelected = false;
-    QTest::newRow("task stops at the title") << int(CREATETASK) << v << QList<int>{5006};
-    v = valid();
-    v.requiredSelected = false;
-    QTest::newRow("task without project") << int(CREATETASK) << v << QList<int>{5045};
-    v = valid();
-    v.finish = v.start;
-    QTest::newRow("task with equal start and finish") << int(CREATETASK) << v << QList<int>{5008};
-    v.isMilestone = true;
-    v.finish = kEarly.addDays(-1);
-    QTest::newRow("milestone finishing before it starts passes") << int(CREATETASK) << v << QList<int>();
-
-    v = valid();
-    v.requiredSelected = false;
-    QTest::newRow("event without organizer") << int(CREATEEVENT) << v << QList<int>{5047};
-    v = valid();
-    v.finish = v.start;
-    QTest::newRow("event ending as it starts") << int(CREATEEVENT) << v << QList<int>{5007};
-    v.finish = kEarly.addSecs(60);
-    QTest::newRow("event one minute long") << int(CREATEEVENT) << v << QList<int>();
-
-    // To-do: a blank title is reported and the check goes on.
-    v = valid();
-    v.title = QStringLiteral(" ");
-    v.requiredSelected = false;
-    QTest::newRow("to-do blank title and no manager") << int(CREATETODO) << v << QList<int>{5006, 5047};
-    v.requiredSelected = true;
-    QTest::newRow("to-do blank title only") << int(CREATETODO) << v << QList<int>{5006};
-    v = valid();
-    v.start = kLate;
-    v.finish = kEarly;
-    v.startEnabled = true;
-    QTest::newRow("to-do with one date passes whatever the order") << int(CREATETODO) << v << QList<int>();
-    v.finishEnabled = true;
-    QTest::newRow("to-do with both dates in the wrong order") << int(CREATETODO) << v << QList<int>{5008};
-    v.title = QString();
-    QTest::newRow("to-do blank title and dates") << int(CREATETODO) << v << QList<int>{5006, 5008};
-
-    v = valid();
-    QTest::newRow("list passes") << int(CREATELIST) << v << QList<int>();
-    v.nodeSelected = false;
-    QTest::newRow("list without folder") << int(CREATELIST) << v << QList<int>{3108};
-    v.nodeSelected = true;
-    v.nodeTagIsZero = true;
-    QTest::newRow("list into read-only folder") << int(IMPORTLIST) << v << QList<int>{3109};
-    v.title = QString();
-    QTest::newRow("list title first") << int(CREATELIST) << v << QList<int>{5006};
-
-    v = valid();
-    v.title = QString(); // the publishing and download pages have no title
-    v.nodeSelected = false;
-    QTest::newRow("upload without folder") << int(UPLOAD) << v << QList<int>{2503};
-    QTest::newRow("download without file") << int(DOWNLOAD) << v << QList<int>{2603};
-    v.nodeSelected = true;
-    v.nodeTagIsZero = true;
-    QTest::newRow("upload into read-only folder") << int(UPLOAD) << v << QList<int>{2504};
-    QTest::newRow("download of a folder") << int(DOWNLOAD) << v << QList<int>{2604};
-    v.nodeTagIsZero = false;
-    QTest::newRow("upload passes") << int(UPLOAD) << v << QList<int>();
-
-    v = valid();
-    v.finish = v.start;
-    QTest::newRow("project with equal dates") << int(CREATEPROJECT) << v << QList<int>{5008};
-    v.requiredSelected = false;
-    QTest::newRow("project without manager") << int(CREATEPROJECT) << v << QList<int>{5047};
-    v.importNewProject = true;
-    QTest::newRow("import into a new project is checked") << int(IMPORTPROJECT) << v << QList<int>{5047};
-    v.importNewProject = false;
-    QTest::newRow("import into an existing project passes") << int(IMPORTPROJECT) << v << QList<int>();
-    QTest::newRow("other jobs pass") << int(EXPORTCALENDAR) << v << QList<int>();
-}
-
-void TestPageChecks::checks()
-{
-    QFETCH(int, runMode);
-    QFETCH(PageCheckValues, values);
-    QFETCH(QList<int>, messages);
-    QCOMPARE(pageCheckMessages(runMode, values), messages);
-}
 
 QTEST_GUILESS_MAIN(TestPageChecks)
 #include "tst_pagechecks.moc"

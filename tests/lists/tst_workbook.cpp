@@ -10,65 +10,61 @@ class TestWorkbook : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void sheetsAndColumns();
-    void withoutSheets();
-    void notXml();
-    void createCall();
+    void sheetsAndColumns()
+    {
+        const std::optional<Workbook> workbook = parseWorkbook(
+            "<Lists><File>U7_contacts.xls</File>"
+            "<List><SheetName>People</SheetName><Field><Name>Name</Name></"
+            "Field><Field><Name>Phone</Name></Field></List>"
+            "<List><SheetName>Empty</SheetName></List>"
+            "<List><SheetName>People</SheetName><Field><Name>Other</Name></Field></List></Lists>");
+        QVERIFY(workbook);
+        QCOMPARE(workbook->file, QString("U7_contacts.xls"));
+        QCOMPARE(workbook->sheets.size(), 3);
+        QCOMPARE(workbook->columnsOf("People"), (QStringList{"Name", "Phone"})); // the first of that name
+        QCOMPARE(workbook->columnsOf("Empty"), QStringList{});
+        QCOMPARE(workbook->columnsOf("Missing"), QStringList{});
+    }
+
+    void withoutSheets()
+    {
+        const std::optional<Workbook> workbook = parseWorkbook("<Lists><File>U1_x.xls</File></Lists>");
+        QVERIFY(workbook);
+        QVERIFY(workbook->sheets.isEmpty());
+    }
+
+    void notXml()
+    {
+        QVERIFY(!parseWorkbook("<Lists>"));
+        QVERIFY(!parseWorkbook(""));
+    }
+
+    // A run against a live server sends columns and ignores error rows; here the other way round, with the
+    // list page's values the run leaves at their defaults.
+    void createCall()
+    {
+        ListValues values;
+        values.title = " Contacts ";
+        values.description = "From the fair";
+        values.folderTag = QVariant::fromValue<qint16>(5);
+        values.type = 3;
+        values.status = 9;
+        values.categoryIds = {17, 4};
+        const std::optional<ServerCall> call =
+            listFromSheetCall(values, "U7_contacts.xls", "People", {}, false);
+        QVERIFY(call);
+        QCOMPARE(call->method, QString("CreateListFromExcel"));
+        QCOMPARE(call->arguments.mid(0, 4),
+                 (QVariantList{"U7_contacts.xls", "People", " Contacts ", "From the fair"}));
+        QCOMPARE(call->arguments[4], values.folderTag);
+        QCOMPARE(call->arguments[5].toInt(), 3);
+        QCOMPARE(call->arguments[6].toInt(), 9);
+        QCOMPARE(call->arguments[7].value<QList<qint32>>(), (QList<qint32>{17, 4}));
+        QCOMPARE(call->arguments[8].toStringList(), QStringList{});
+        QCOMPARE(call->arguments[9].metaType(), QMetaType::fromType<qint16>());
+        QCOMPARE(call->arguments[9].toInt(), 0);
+    }
 };
-
-void TestWorkbook::sheetsAndColumns()
-{
-    const std::optional<Workbook> workbook =
-        parseWorkbook("<Lists><File>U7_contacts.xls</File>"
-                      "<List><SheetName>People</SheetName><Field><Name>Name</Name></"
-                      "Field><Field><Name>Phone</Name></Field></List>"
-                      "<List><SheetName>Empty</SheetName></List>"
-                      "<List><SheetName>People</SheetName><Field><Name>Other</Name></Field></List></Lists>");
-    QVERIFY(workbook);
-    QCOMPARE(workbook->file, QString("U7_contacts.xls"));
-    QCOMPARE(workbook->sheets.size(), 3);
-    QCOMPARE(workbook->columnsOf("People"), (QStringList{"Name", "Phone"})); // the first of that name
-    QCOMPARE(workbook->columnsOf("Empty"), QStringList{});
-    QCOMPARE(workbook->columnsOf("Missing"), QStringList{});
-}
-
-void TestWorkbook::withoutSheets()
-{
-    const std::optional<Workbook> workbook = parseWorkbook("<Lists><File>U1_x.xls</File></Lists>");
-    QVERIFY(workbook);
-    QVERIFY(workbook->sheets.isEmpty());
-}
-
-void TestWorkbook::notXml()
-{
-    QVERIFY(!parseWorkbook("<Lists>"));
-    QVERIFY(!parseWorkbook(""));
-}
-
-// A run against a live server sends columns and ignores error rows; here the other way round, with the
-// list page's values the run leaves at their defaults.
-void TestWorkbook::createCall()
-{
-    ListValues values;
-    values.title = " Contacts ";
-    values.description = "From the fair";
-    values.folderTag = QVariant::fromValue<qint16>(5);
-    values.type = 3;
-    values.status = 9;
-    values.categoryIds = {17, 4};
-    const std::optional<ServerCall> call = listFromSheetCall(values, "U7_contacts.xls", "People", {}, false);
-    QVERIFY(call);
-    QCOMPARE(call->method, QString("CreateListFromExcel"));
-    QCOMPARE(call->arguments.mid(0, 4),
-             (QVariantList{"U7_contacts.xls", "People", " Contacts ", "From the fair"}));
-    QCOMPARE(call->arguments[4], values.folderTag);
-    QCOMPARE(call->arguments[5].toInt(), 3);
-    QCOMPARE(call->arguments[6].toInt(), 9);
-    QCOMPARE(call->arguments[7].value<QList<qint32>>(), (QList<qint32>{17, 4}));
-    QCOMPARE(call->arguments[8].toStringList(), QStringList{});
-    QCOMPARE(call->arguments[9].metaType(), QMetaType::fromType<qint16>());
-    QCOMPARE(call->arguments[9].toInt(), 0);
-}
 
 QTEST_GUILESS_MAIN(TestWorkbook)
 #include "tst_workbook.moc"

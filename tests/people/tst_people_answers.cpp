@@ -8,8 +8,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(QList<ComboEntry>)
-Q_DECLARE_METATYPE(QList<PeopleItem>)
 Q_DECLARE_METATYPE(TeamPageInputs)
 Q_DECLARE_METATYPE(TeamPageMode)
 
@@ -41,170 +39,138 @@ class TestPeopleAnswers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void usersInAnswerOrder();
-    void groupsIndentedByLevel();
-    void unusableAnswersGiveNoRows_data();
-    void unusableAnswersGiveNoRows();
-    void availableUsers_data();
-    void availableUsers();
-    void preselectedUsers_data();
-    void preselectedUsers();
-    void teamPageModes_data();
-    void teamPageModes();
+    void usersInAnswerOrder()
+    {
+        const QList<ResourceUser> users = resourceUsers(kUsers);
+        QCOMPARE(users.size(), 4);
+        QCOMPARE(users[0], (ResourceUser{3, "Ursula", "Brandt"}));
+        QCOMPARE(users[1], (ResourceUser{11, "Ana", "Garcia"}));
+        QCOMPARE(users[3].lastName, QString("O'Connor & Sons"));
+        // The selected list takes every user, the same one twice when the server names it twice.
+        QCOMPARE(userItems(kUsers),
+                 (QList<PeopleItem>{user("U3", "Ursula Brandt"), user("U11", "Ana Garcia"),
+                                    user("U3", "Ursula Brandt"), user("U24", "Owen O'Connor & Sons")}));
+    }
+
+    void groupsIndentedByLevel()
+    {
+        const QList<ResourceGroup> groups = resourceGroups(kGroups);
+        QCOMPARE(groups.size(), 5);
+        QCOMPARE(groups[2], (ResourceGroup{3, "Platform", 3}));
+        // Tree order is kept; each level below the top adds two spaces.
+        QCOMPARE(groupEntries(kGroups), (QList<ComboEntry>{{"Harlowe Ltd", 0, 1},
+                                                           {"  Engineering", 0, 2},
+                                                           {"    Platform", 0, 3},
+                                                           {"  Operations", 0, 8},
+                                                           {"Guests", 0, 12}}));
+        QCOMPARE(groupEntryText(0, "Odd"), QString("Odd"));
+    }
+
+    void unusableAnswersGiveNoRows()
+    {
+        for (const QString& answer :
+             {QString(), // a failed query
+              QStringLiteral("<Resources><User><UserId>3</UserId></Resources>"),
+              QStringLiteral("<Projects><User><UserId>3</UserId></User></Projects>")}) {
+            QVERIFY(resourceUsers(answer).isEmpty());
+            QVERIFY(userItems(answer).isEmpty());
+            QVERIFY(availableUserItems(answer, {}).isEmpty());
+            QVERIFY(groupEntries(answer).isEmpty());
+            QVERIFY(roleEntries(answer).isEmpty());
+        }
+    }
+
+    void availableUsers()
+    {
+        const PeopleItem ursula = user("U3", "Ursula Brandt");
+        const PeopleItem ana = user("U11", "Ana Garcia");
+        const PeopleItem owen = user("U24", "Owen O'Connor & Sons");
+        // The users' list keys of the team page, the assignment keys of the templates page (compared by their
+        // user part the same way), the users still offered.
+        using Row = std::tuple<QStringList, QStringList, QList<PeopleItem>>;
+        for (const auto& [selectedKeys, assignmentKeys, available] : {
+                 Row{{}, {}, {ursula, ana, ursula, owen}}, // nothing selected: duplicates stay
+                 Row{{"U3", "G2"}, {"U3:1"}, {ana, owen}},
+                 Row{{"G11", "U1"},
+                     {"U11x:1", "U1:3"},
+                     {ursula, ana, ursula, owen}}, // a group key is no user key
+                 Row{{"U24", "U11", "U3"}, {"U24:2", "U11:1", "U3:1"}, {}},
+             }) {
+            QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
+            QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
+        }
+    }
+
+    void preselectedUsers()
+    {
+        using Row = std::pair<QList<qint32>, bool>; // ids, preselected
+        for (const auto& [ids, preselected] : {
+                 Row{{0}, false}, // none given (the start value)
+                 Row{{}, false}, Row{{7}, true}, Row{{7, 9}, true},
+                 Row{{-7, 9}, false}, // the first id not above 0
+             })
+            QCOMPARE(hasPreselectedUsers(ids), preselected);
+    }
+
+    void teamPageModes_data()
+    {
+        QTest::addColumn<TeamPageInputs>("inputs");
+        QTest::addColumn<TeamPageMode>("mode");
+        QTest::addColumn<int>("progressMaximum");
+
+        auto inputs = [](int runMode) {
+            TeamPageInputs in;
+            in.runMode = runMode;
+            in.incidentProjectIndex = 0;
+            in.taskProjectId = 5;
+            in.toDoProjectIndex = 0;
+            in.toDoCompletionIndex = 0;
+            return in;
+        };
+        const auto row = [](const char* tag, const TeamPageInputs& in, const TeamPageMode& mode,
+                            int progressMaximum) { QTest::newRow(tag) << in << mode << progressMaximum; };
+        // mode: projectBound, projectId, showAddGroup, showMustConfirm, preselectedUsers
+        row("incident without project", inputs(CREATEINCIDENT), {false, 0, false, false, false}, 8);
+        TeamPageInputs in = inputs(CREATEINCIDENT);
+        in.incidentProjectIndex = 2;
+        in.incidentProjectId = 6;
+        row("incident with project", in, {true, 6, false, false, false}, 4);
+        in.resourceUserIds = {2, 3};
+        row("incident with project and users", in, {true, 6, false, false, true}, 8);
+        row("task: always its project", inputs(CREATETASK), {true, 5, false, true, false}, 4);
+        in = inputs(CREATEEVENT);
+        in.incidentProjectIndex = 3; // another job's page does not count
+        row("event: groups, Add Group", in, {false, 0, true, true, false}, 8);
+        in.resourceUserIds = {4};
+        row("event with users", in, {false, 0, true, true, true}, 12);
+        in = inputs(CREATETODO);
+        row("to-do, completion 0", in, {false, 0, false, true, false}, 8);
+        in.toDoCompletionIndex = 1;
+        row("to-do, completion 1", in, {false, 0, true, true, false}, 8);
+        in.toDoCompletionIndex = 2;
+        in.toDoProjectIndex = 1;
+        in.toDoProjectId = -4;
+        row("to-do with a synchronized project", in, {true, -4, false, true, false}, 4);
+        row("new project", inputs(CREATEPROJECT), {false, 0, false, false, false}, 8);
+        in = inputs(IMPORTPROJECT);
+        in.resourceUserIds = {9};
+        row("imported plan with users", in, {false, 0, false, false, true}, 12);
+    }
+
+    void teamPageModes()
+    {
+        QFETCH(TeamPageInputs, inputs);
+        QFETCH(TeamPageMode, mode);
+        QFETCH(int, progressMaximum);
+        const TeamPageMode actual = teamPageMode(inputs);
+        QCOMPARE(actual.projectBound, mode.projectBound);
+        QCOMPARE(actual.projectId, mode.projectId);
+        QCOMPARE(actual.showAddGroup, mode.showAddGroup);
+        QCOMPARE(actual.showMustConfirm, mode.showMustConfirm);
+        QCOMPARE(actual.preselectedUsers, mode.preselectedUsers);
+        QCOMPARE(actual.progressMaximum(), progressMaximum);
+    }
 };
-
-void TestPeopleAnswers::usersInAnswerOrder()
-{
-    const QList<ResourceUser> users = resourceUsers(kUsers);
-    QCOMPARE(users.size(), 4);
-    QCOMPARE(users[0], (ResourceUser{3, "Ursula", "Brandt"}));
-    QCOMPARE(users[1], (ResourceUser{11, "Ana", "Garcia"}));
-    QCOMPARE(users[3].lastName, QString("O'Connor & Sons"));
-    // The selected list takes every user, the same one twice when the server names it twice.
-    QCOMPARE(userItems(kUsers),
-             (QList<PeopleItem>{user("U3", "Ursula Brandt"), user("U11", "Ana Garcia"),
-                                user("U3", "Ursula Brandt"), user("U24", "Owen O'Connor & Sons")}));
-}
-
-void TestPeopleAnswers::groupsIndentedByLevel()
-{
-    const QList<ResourceGroup> groups = resourceGroups(kGroups);
-    QCOMPARE(groups.size(), 5);
-    QCOMPARE(groups[2], (ResourceGroup{3, "Platform", 3}));
-    // Tree order is kept; each level below the top adds two spaces.
-    QCOMPARE(groupEntries(kGroups), (QList<ComboEntry>{{"Harlowe Ltd", 0, 1},
-                                                       {"  Engineering", 0, 2},
-                                                       {"    Platform", 0, 3},
-                                                       {"  Operations", 0, 8},
-                                                       {"Guests", 0, 12}}));
-    QCOMPARE(groupEntryText(0, "Odd"), QString("Odd"));
-}
-
-void TestPeopleAnswers::unusableAnswersGiveNoRows_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("empty (a failed query)") << QString();
-    QTest::newRow("not well-formed") << QStringLiteral("<Resources><User><UserId>3</UserId></Resources>");
-    QTest::newRow("another document")
-        << QStringLiteral("<Projects><User><UserId>3</UserId></User></Projects>");
-}
-
-void TestPeopleAnswers::unusableAnswersGiveNoRows()
-{
-    QFETCH(QString, answer);
-    QVERIFY(resourceUsers(answer).isEmpty());
-    QVERIFY(userItems(answer).isEmpty());
-    QVERIFY(availableUserItems(answer, {}).isEmpty());
-    QVERIFY(groupEntries(answer).isEmpty());
-    QVERIFY(roleEntries(answer).isEmpty());
-}
-
-void TestPeopleAnswers::availableUsers_data()
-{
-    QTest::addColumn<QStringList>("selectedKeys");
-    QTest::addColumn<QStringList>("assignmentKeys");
-    QTest::addColumn<QList<PeopleItem>>("available");
-    const PeopleItem ursula = user("U3", "Ursula Brandt");
-    const PeopleItem ana = user("U11", "Ana Garcia");
-    const PeopleItem owen = user("U24", "Owen O'Connor & Sons");
-    QTest::newRow("nothing selected: duplicates stay")
-        << QStringList{} << QStringList{} << QList<PeopleItem>{ursula, ana, ursula, owen};
-    QTest::newRow("selected users are left out")
-        << QStringList{"U3", "G2"} << QStringList{"U3:1"} << QList<PeopleItem>{ana, owen};
-    QTest::newRow("a group key is no user key") << QStringList{"G11", "U1"} << QStringList{"U11x:1", "U1:3"}
-                                                << QList<PeopleItem>{ursula, ana, ursula, owen};
-    QTest::newRow("everybody selected")
-        << QStringList{"U24", "U11", "U3"} << QStringList{"U24:2", "U11:1", "U3:1"} << QList<PeopleItem>{};
-}
-
-void TestPeopleAnswers::availableUsers()
-{
-    QFETCH(QStringList, selectedKeys);
-    QFETCH(QStringList, assignmentKeys);
-    QFETCH(QList<PeopleItem>, available);
-    QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
-    // The templates page compares the user part of its assignment keys the same way.
-    QCOMPARE(unassignedUserItems(kUsers, assignmentKeys), available);
-}
-
-void TestPeopleAnswers::preselectedUsers_data()
-{
-    QTest::addColumn<QList<qint32>>("ids");
-    QTest::addColumn<bool>("preselected");
-    QTest::newRow("none given (the start value)") << QList<qint32>{0} << false;
-    QTest::newRow("empty") << QList<qint32>{} << false;
-    QTest::newRow("one user") << QList<qint32>{7} << true;
-    QTest::newRow("several") << QList<qint32>{7, 9} << true;
-    QTest::newRow("first id not above 0") << QList<qint32>{-7, 9} << false;
-}
-
-void TestPeopleAnswers::preselectedUsers()
-{
-    QFETCH(QList<qint32>, ids);
-    QFETCH(bool, preselected);
-    QCOMPARE(hasPreselectedUsers(ids), preselected);
-}
-
-void TestPeopleAnswers::teamPageModes_data()
-{
-    QTest::addColumn<TeamPageInputs>("inputs");
-    QTest::addColumn<TeamPageMode>("mode");
-    QTest::addColumn<int>("progressMaximum");
-
-    auto inputs = [](int runMode) {
-        TeamPageInputs in;
-        in.runMode = runMode;
-        in.incidentProjectIndex = 0;
-        in.incidentProjectId = 0;
-        in.taskProjectId = 5;
-        in.toDoProjectIndex = 0;
-        in.toDoCompletionIndex = 0;
-        return in;
-    };
-    // mode: projectBound, projectId, showAddGroup, showMustConfirm, preselectedUsers
-    QTest::newRow("incident without project")
-        << inputs(CREATEINCIDENT) << TeamPageMode{false, 0, false, false, false} << 8;
-    TeamPageInputs in = inputs(CREATEINCIDENT);
-    in.incidentProjectIndex = 2;
-    in.incidentProjectId = 6;
-    QTest::newRow("incident with project") << in << TeamPageMode{true, 6, false, false, false} << 4;
-    in.resourceUserIds = {2, 3};
-    QTest::newRow("incident with project and users") << in << TeamPageMode{true, 6, false, false, true} << 8;
-    QTest::newRow("task: always its project")
-        << inputs(CREATETASK) << TeamPageMode{true, 5, false, true, false} << 4;
-    in = inputs(CREATEEVENT);
-    in.incidentProjectIndex = 3; // another job's page does not count
-    QTest::newRow("event: groups, Add Group") << in << TeamPageMode{false, 0, true, true, false} << 8;
-    in.resourceUserIds = {4};
-    QTest::newRow("event with users") << in << TeamPageMode{false, 0, true, true, true} << 12;
-    in = inputs(CREATETODO);
-    QTest::newRow("to-do, completion 0") << in << TeamPageMode{false, 0, false, true, false} << 8;
-    in.toDoCompletionIndex = 1;
-    QTest::newRow("to-do, completion 1") << in << TeamPageMode{false, 0, true, true, false} << 8;
-    in.toDoCompletionIndex = 2;
-    in.toDoProjectIndex = 1;
-    in.toDoProjectId = -4;
-    QTest::newRow("to-do with a synchronized project")
-        << in << TeamPageMode{true, -4, false, true, false} << 4;
-    QTest::newRow("new project") << inputs(CREATEPROJECT) << TeamPageMode{false, 0, false, false, false} << 8;
-    in = inputs(IMPORTPROJECT);
-    in.resourceUserIds = {9};
-    QTest::newRow("imported plan with users") << in << TeamPageMode{false, 0, false, false, true} << 12;
-}
-
-void TestPeopleAnswers::teamPageModes()
-{
-    QFETCH(TeamPageInputs, inputs);
-    QFETCH(TeamPageMode, mode);
-    QFETCH(int, progressMaximum);
-    const TeamPageMode actual = teamPageMode(inputs);
-    QCOMPARE(actual.projectBound, mode.projectBound);
-    QCOMPARE(actual.projectId, mode.projectId);
-    QCOMPARE(actual.showAddGroup, mode.showAddGroup);
-    QCOMPARE(actual.showMustConfirm, mode.showMustConfirm);
-    QCOMPARE(actual.preselectedUsers, mode.preselectedUsers);
-    QCOMPARE(actual.progressMaximum(), progressMaximum);
-}
 
 QTEST_APPLESS_MAIN(TestPeopleAnswers)
 #include "tst_people_answers.moc"

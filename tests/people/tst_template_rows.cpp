@@ -7,8 +7,6 @@
 
 using namespace kitbench;
 
-Q_DECLARE_METATYPE(PeopleItem)
-
 namespace {
 
 PeopleItem item(const QString& key, const QString& text, const QString& icon = "<user>")
@@ -22,119 +20,60 @@ class TestTemplateRows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void assignAndTakeBack_data();
-    void assignAndTakeBack();
-    void takeBackWithoutTheRole_data();
-    void takeBackWithoutTheRole();
-    void roleOfAKey_data();
-    void roleOfAKey();
-    void rowAfterMoving_data();
-    void rowAfterMoving();
+    void assignAndTakeBack()
+    {
+        using Row =
+            std::tuple<PeopleItem, int, QString, QString>; // user, role id, role text, assignment text
+        for (const auto& [user, roleId, roleText, text] : {
+                 Row{item("U11", "Ana Garcia"), 1, "Developer", "Ana Garcia (Developer)"},
+                 Row{item("U3", "Ursula Brandt"), 3, "Business Analyst", "Ursula Brandt (Business Analyst)"},
+                 // Brackets in a name or a role: the role part is cut off exactly, the name stays whole.
+                 Row{item("U40", "Eva (Evi) Jansen"), 12, "Mover", "Eva (Evi) Jansen (Mover)"},
+                 Row{item("U7", "Li Wong"), 5, "Tester (QA)", "Li Wong (Tester (QA))"},
+                 Row{item("U7", "Li Wong"), 9, "", "Li Wong ()"}, // a role without a name
+                 // An item that was marked otherwise is an ordinary user in both lists.
+                 Row{item("U2", "Peter Marsh", "<user_must_be_confirmed>"), 4, "Planner",
+                     "Peter Marsh (Planner)"},
+             }) {
+            const PeopleItem assignment = item(user.key + ':' + QString::number(roleId), text);
+            QCOMPARE(people::assignmentItem(user, roleId, roleText), assignment);
+            QCOMPARE(people::assignmentRoleId(assignment.key), roleId);
+            QCOMPARE(people::userItemOfAssignment(assignment, roleText), item(user.key, user.text));
+        }
+        // When the role's text is not known (or no longer matches) the text ends before its first " (".
+        using Back = std::tuple<QString, QString, QString, PeopleItem>; // key, text, role text, user
+        for (const auto& [key, text, roleText, user] : {
+                 Back{"U11:1", "Ana Garcia (Developer)", "", item("U11", "Ana Garcia")},
+                 Back{"U11:1", "Ana Garcia (Developer)", "Engineer", item("U11", "Ana Garcia")}, // renamed
+                 Back{"U40:12", "Eva (Evi) Jansen (Mover)", "", item("U40", "Eva")},
+                 Back{"U5", "Zoe Adams", "", item("U5", "Zoe Adams")},     // no role part
+                 Back{"U5:2", "Zoe(Adams)", "", item("U5", "Zoe(Adams)")}, // a bracket without a blank
+             })
+            QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
+    }
+
+    void roleOfAKey()
+    {
+        using Row = std::pair<QString, int>; // key, role id
+        for (const auto& [key, roleId] :
+             {Row{"U11:7", 7}, Row{"U11", 0}, Row{"U11:x", 0}, Row{"U11:7:2", 0}, Row{"U11:", 0}})
+            QCOMPARE(people::assignmentRoleId(key), roleId);
+    }
+
+    void rowAfterMoving()
+    {
+        using Row = std::tuple<int, int, int>; // last row moved, rows left, row selected then
+        for (const auto& [lastMoved, rowsLeft, row] : {
+                 Row{-1, 5, -1}, // nothing moved
+                 Row{0, 0, -1},  // list emptied
+                 Row{2, 5, 2},   // from the middle
+                 Row{0, 3, 0},   // the first row
+                 Row{4, 4, 3},   // the last row
+                 Row{6, 2, 1},   // past the end after several
+             })
+            QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
+    }
 };
-
-void TestTemplateRows::assignAndTakeBack_data()
-{
-    QTest::addColumn<PeopleItem>("user");
-    QTest::addColumn<int>("roleId");
-    QTest::addColumn<QString>("roleText");
-    QTest::addColumn<PeopleItem>("assignment");
-    QTest::newRow("plain") << item("U11", "Ana Garcia") << 1 << "Developer"
-                           << item("U11:1", "Ana Garcia (Developer)");
-    QTest::newRow("role with a blank") << item("U3", "Ursula Brandt") << 3 << "Business Analyst"
-                                       << item("U3:3", "Ursula Brandt (Business Analyst)");
-    // Brackets in a name or a role: the role part is cut off exactly, the name stays whole.
-    QTest::newRow("brackets in the name")
-        << item("U40", "Eva (Evi) Jansen") << 12 << "Mover" << item("U40:12", "Eva (Evi) Jansen (Mover)");
-    QTest::newRow("brackets in the role")
-        << item("U7", "Li Wong") << 5 << "Tester (QA)" << item("U7:5", "Li Wong (Tester (QA))");
-    QTest::newRow("a role without a name") << item("U7", "Li Wong") << 9 << "" << item("U7:9", "Li Wong ()");
-    // An item that was marked otherwise is an ordinary user in both lists.
-    QTest::newRow("other icon") << item("U2", "Peter Marsh", "<user_must_be_confirmed>") << 4 << "Planner"
-                                << item("U2:4", "Peter Marsh (Planner)");
-}
-
-void TestTemplateRows::assignAndTakeBack()
-{
-    QFETCH(PeopleItem, user);
-    QFETCH(int, roleId);
-    QFETCH(QString, roleText);
-    QFETCH(PeopleItem, assignment);
-    QCOMPARE(people::assignmentItem(user, roleId, roleText), assignment);
-    QCOMPARE(people::assignmentRoleId(assignment.key), roleId);
-    QCOMPARE(people::userItemOfAssignment(assignment, roleText), item(user.key, user.text));
-}
-
-void TestTemplateRows::takeBackWithoutTheRole_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("roleText");
-    QTest::addColumn<PeopleItem>("user");
-    // When the role's text is not known (or no longer matches) the text ends before its first " (".
-    QTest::newRow("role unknown") << "U11:1"
-                                  << "Ana Garcia (Developer)"
-                                  << "" << item("U11", "Ana Garcia");
-    QTest::newRow("role renamed") << "U11:1"
-                                  << "Ana Garcia (Developer)"
-                                  << "Engineer" << item("U11", "Ana Garcia");
-    QTest::newRow("brackets in the name, role unknown") << "U40:12"
-                                                        << "Eva (Evi) Jansen (Mover)"
-                                                        << "" << item("U40", "Eva");
-    QTest::newRow("no role part") << "U5"
-                                  << "Zoe Adams"
-                                  << "" << item("U5", "Zoe Adams");
-    QTest::newRow("bracket without a blank") << "U5:2"
-                                             << "Zoe(Adams)"
-                                             << "" << item("U5", "Zoe(Adams)");
-}
-
-void TestTemplateRows::takeBackWithoutTheRole()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, text);
-    QFETCH(QString, roleText);
-    QFETCH(PeopleItem, user);
-    QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
-}
-
-void TestTemplateRows::roleOfAKey_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("roleId");
-    QTest::newRow("user and role") << "U11:7" << 7;
-    QTest::newRow("user alone") << "U11" << 0;
-    QTest::newRow("role not a number") << "U11:x" << 0;
-    QTest::newRow("second colon") << "U11:7:2" << 0;
-    QTest::newRow("empty role") << "U11:" << 0;
-}
-
-void TestTemplateRows::roleOfAKey()
-{
-    QFETCH(QString, key);
-    QFETCH(int, roleId);
-    QCOMPARE(people::assignmentRoleId(key), roleId);
-}
-
-void TestTemplateRows::rowAfterMoving_data()
-{
-    QTest::addColumn<int>("lastMoved");
-    QTest::addColumn<int>("rowsLeft");
-    QTest::addColumn<int>("row");
-    QTest::newRow("nothing moved") << -1 << 5 << -1;
-    QTest::newRow("list emptied") << 0 << 0 << -1;
-    QTest::newRow("from the middle") << 2 << 5 << 2;
-    QTest::newRow("the first row") << 0 << 3 << 0;
-    QTest::newRow("the last row") << 4 << 4 << 3;
-    QTest::newRow("past the end after several") << 6 << 2 << 1;
-}
-
-void TestTemplateRows::rowAfterMoving()
-{
-    QFETCH(int, lastMoved);
-    QFETCH(int, rowsLeft);
-    QFETCH(int, row);
-    QCOMPARE(rowAfterMove(lastMoved, rowsLeft), row);
-}
 
 QTEST_APPLESS_MAIN(TestTemplateRows)
 #include "tst_template_rows.moc"

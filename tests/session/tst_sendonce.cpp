@@ -12,81 +12,69 @@ class TestSendOnce : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void bodyIsReadOnce_data();
-    void bodyIsReadOnce();
-    void watchdog_data();
-    void watchdog();
-};
-
-void TestSendOnce::bodyIsReadOnce_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("readSize");
-    QTest::newRow("small reads") << 10 << 4;
-    QTest::newRow("one big read") << 3 << 1000;
-    QTest::newRow("large body") << 300000 << 65536;
-}
-
-void TestSendOnce::bodyIsReadOnce()
-{
-    QFETCH(int, size);
-    QFETCH(int, readSize);
-    QByteArray expected(size, 'x');
-    for (int i = 0; i < size; ++i)
-        expected[i] = char('a' + i % 26);
-    SendOnceBody body(expected);
-    QCOMPARE(body.totalSize(), expected.size());
-    QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-    QVERIFY(body.isSequential());
-    QByteArray read;
-    while (!body.atEnd()) {
-        QCOMPARE(body.bytesAvailable(), expected.size() - read.size());
-        const QByteArray piece = body.read(readSize);
-        QVERIFY(!piece.isEmpty());
-        read += piece;
+    void bodyIsReadOnce()
+    {
+        // Small reads, one read bigger than the body, a large body.
+        for (const auto& [size, readSize] :
+             {std::pair{10, 4}, std::pair{3, 1000}, std::pair{300000, 65536}}) {
+            QByteArray expected(size, 'x');
+            for (int i = 0; i < size; ++i)
+                expected[i] = char('a' + i % 26);
+            SendOnceBody body(expected);
+            QCOMPARE(body.totalSize(), expected.size());
+            QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+            QVERIFY(body.isSequential());
+            QByteArray read;
+            while (!body.atEnd()) {
+                QCOMPARE(body.bytesAvailable(), expected.size() - read.size());
+                const QByteArray piece = body.read(readSize);
+                QVERIFY(!piece.isEmpty());
+                read += piece;
+            }
+            QCOMPARE(read, expected);
+            // What the network layer asks before it sends a request again: the answer must be no.
+            QVERIFY(!body.reset());
+            QVERIFY(!body.seek(0));
+            QVERIFY(body.read(10).isEmpty());
+        }
     }
-    QCOMPARE(read, expected);
-    // What the network layer asks before it sends a request again: the answer must be no.
-    QVERIFY(!body.reset());
-    QVERIFY(!body.seek(0));
-    QVERIFY(body.read(10).isEmpty());
-}
 
-void TestSendOnce::watchdog_data()
-{
-    QTest::addColumn<bool>("progressing"); // bytes keep moving
-    QTest::addColumn<bool>("endsAfterStall");
-    QTest::addColumn<QList<int>>("events"); // 1 stalled, 2 over
-    QTest::newRow("work that moves is left alone") << true << false << QList<int>{};
-    QTest::newRow("stalled work that then ends") << false << true << QList<int>{1, 2};
-    QTest::newRow("stalled work that never ends") << false << false << QList<int>{1, 2};
-}
+    void watchdog_data()
+    {
+        QTest::addColumn<bool>("progressing"); // bytes keep moving
+        QTest::addColumn<bool>("endsAfterStall");
+        QTest::addColumn<QList<int>>("events"); // 1 stalled, 2 over
+        QTest::newRow("work that moves is left alone") << true << false << QList<int>{};
+        QTest::newRow("stalled work that then ends") << false << true << QList<int>{1, 2};
+        QTest::newRow("stalled work that never ends") << false << false << QList<int>{1, 2};
+    }
 
-void TestSendOnce::watchdog()
-{
-    QFETCH(bool, progressing);
-    QFETCH(bool, endsAfterStall);
-    QFETCH(QList<int>, events);
-    QList<int> seen;
-    NetworkActivity::begin();
-    StallWatchdog watchdog(
-        500,
-        [&] {
-            seen << 1;
-            if (endsAfterStall)
-                NetworkActivity::end();
-        },
-        [&] { seen << 2; });
-    QTimer mover;
-    QObject::connect(&mover, &QTimer::timeout, [] { NetworkActivity::progressed(); });
-    if (progressing)
-        mover.start(10);
-    QTest::qWait(2500);
-    if (!endsAfterStall)
-        NetworkActivity::end();
-    QCOMPARE(seen, events);
-    QCOMPARE(NetworkActivity::running(), 0);
-}
+    void watchdog()
+    {
+        QFETCH(bool, progressing);
+        QFETCH(bool, endsAfterStall);
+        QFETCH(QList<int>, events);
+        QList<int> seen;
+        NetworkActivity::begin();
+        StallWatchdog watchdog(
+            500,
+            [&] {
+                seen << 1;
+                if (endsAfterStall)
+                    NetworkActivity::end();
+            },
+            [&] { seen << 2; });
+        QTimer mover;
+        QObject::connect(&mover, &QTimer::timeout, [] { NetworkActivity::progressed(); });
+        if (progressing)
+            mover.start(10);
+        QTest::qWait(2500);
+        if (!endsAfterStall)
+            NetworkActivity::end();
+        QCOMPARE(seen, events);
+        QCOMPARE(NetworkActivity::running(), 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSendOnce)
 #include "tst_sendonce.moc"

@@ -16,168 +16,124 @@ class TestServerAddress : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { m_temp = std::make_unique<TempSettings>(); }
-    void parseLogin_data();
-    void parseLogin();
-    void buildPortalUrl_data();
-    void buildPortalUrl();
-    void urlEncode_data();
-    void urlEncode();
-    void webPages_data();
-    void webPages();
-    void versionRefusals_data();
-    void versionRefusals();
+    void parseLogin()
+    {
+        using Row = std::tuple<QString, QString, QString>; // login, portal, server
+        for (const auto& [login, portal, server] : {
+                 Row{"admin", "", ""}, // no @
+                 Row{"", "", ""}, Row{"admin@localhost", "localhost", "localhost"},
+                 Row{"pm@orvello.example.com:8080", "orvello_example_com", "orvello.example.com:8080"},
+                 Row{"a@b@srv.example", "srv_example", "srv.example"},         // two @: the last one counts
+                 Row{"admin@", "", ""}, Row{" admin@host ", "host ", "host "}, // blanks are kept
+                 Row{"x@h.a:1:2", "h_a", "h.a:1:2"}, // everything after the first colon goes
+             }) {
+            QCOMPARE(ParseLogin(login), portal);
+            QCOMPARE(ParseLoginLeaveDots(login), server);
+        }
+    }
+
+    void buildPortalUrl()
+    {
+        using Row = std::tuple<QString, bool, QString>; // login, secure, address
+        for (const auto& [login, ssl, url] : {
+                 Row{"admin@127.0.0.1:8080", false,
+                     "http://127.0.0.1:8080/portals/127_0_0_1/WebServices/OrvProject.asmx?WSDL"},
+                 Row{"pm@orvello.example.com:8443", true,
+                     "https://orvello.example.com:8443/portals/orvello_example_com/WebServices/"
+                     "OrvProject.asmx?WSDL"},
+                 Row{"admin", false, "http:///portals//WebServices/OrvProject.asmx?WSDL"}, // no @
+             })
+            QCOMPARE(BuildPortalUrl(login, "/WebServices/OrvProject.asmx?WSDL", ssl), url);
+    }
+
+    void urlEncode()
+    {
+        using Row = std::pair<QString, QString>; // text, encoded
+        for (const auto& [text, encoded] : {
+                 Row{"AZaz09", "AZaz09"},
+                 Row{"a b", "a+b"},
+                 Row{".\t@+-_~", "%2E%09%40%2B%2D%5F%7E"},
+                 Row{QString::fromUtf8("\xc3\xa4"), "%E4"},    // Latin-1 letter: one byte
+                 Row{QString::fromUtf8("\xd0\x96"), "%D0%96"}, // outside Latin-1: UTF-8 bytes
+                 Row{QString::fromUtf8("\xe2\x82\xac"), "%E2%82%AC"},
+                 Row{QString::fromUtf8("\xf0\x9f\x98\x80"), "%F0%9F%98%80"}, // surrogate pair
+                 Row{"", ""},
+             })
+            QCOMPARE(URLEncode(text), encoded);
+    }
+
+    void webPages_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("libraryFolder");
+        QTest::addColumn<QString>("redirect");
+        const auto row = [](const char* tag, int mode, const QString& redirect, bool libraryFolder = false) {
+            QTest::newRow(tag) << mode << libraryFolder << redirect;
+        };
+        row("incident", 1, "Incidents/IncidentView.aspx?IncidentId=12&Tab=General");
+        row("task", 2, "Tasks/TaskView.aspx?TaskID=12&Tab=General");
+        row("event", 3, "Events/EventView.aspx?EventID=12&Tab=General");
+        row("to-do", 4, "ToDo/ToDoView.aspx?ToDoID=12&Tab=General");
+        row("list", 5, "Lists/ListView.aspx?ListID=12&Tab=General");
+        row("list from Excel", 12, "Lists/ListView.aspx?ListID=12&Tab=General");
+        row("upload to a library folder", 6, "FileStorage/default.aspx?FolderID=12", true);
+        row("upload to a project library", 6, "Projects/ProjectView.aspx?ProjectID=77&Tab=FileLibrary");
+        row("project", 8, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
+        row("imported project", 9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
+        row("exported project", 10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
+        row("calendar", 11, "Events/EventView.aspx");
+        row("download has none", 7, "");
+        row("no job", 0, "");
+    }
+
+    void webPages()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, libraryFolder);
+        QFETCH(QString, redirect);
+        WizardState state;
+        state.RunMode = static_cast<qint16>(mode);
+        state.CreatedObjectId = 12;
+        state.UploadToLibraryFolder = libraryFolder;
+        state.UploadProjectId = 77;
+        QCOMPARE(WebRedirect(state), redirect);
+        if (mode != 1)
+            return;
+        // The whole login travels, and the page lies at the root of the host, outside the portal.
+        QCOMPARE(BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w", WebRedirect(state), true),
+                 "https://orv.example.com:8080/"
+                 "default.aspx?login=jo+smith%40orv%2Eexample%2Ecom%3A8080&password=p%2Bw"
+                 "&redirect=Incidents%2FIncidentView%2Easpx%3FIncidentId%3D12%26Tab%3DGeneral");
+        QVERIFY(
+            BuildWebLoginUrl("a@h", "x", QString(), false).startsWith("http://h/default.aspx?login=a%40h&"));
+        QCOMPARE(DownloadFolder("/home/jo/Downloads/report 1.pdf"), QStringLiteral("/home/jo/Downloads"));
+    }
+
+    void versionRefusals()
+    {
+        using Row = std::tuple<QString, int, int>; // version, job, refusal's text id (0: accepted)
+        for (const auto& [version, mode, textId] : {
+                 Row{"3.0", 1, 5042},  // incident
+                 Row{"3.0", 6, 0},     // upload
+                 Row{"3.0", 7, 0},     // download
+                 Row{"3.5", 5, 5065},  // list
+                 Row{"3.5", 11, 5065}, // calendar
+                 Row{"3.5", 12, 5065}, // list from Excel
+                 Row{"3.5", 8, 0},     // project
+                 Row{"4.7", 5, 0},     // list
+                 Row{" 4.5", 1, 5036}, // blank around a known version
+                 Row{"5.0", 6, 5036},  // unknown
+             }) {
+            const auto refusal = versionRefusal(version, mode);
+            QCOMPARE(refusal ? refusal->textId : 0, textId);
+            if (textId == 5036) // the version is named as the server sent it
+                QCOMPARE(refusal->text, GetLocalizedText(5036) + version + GetLocalizedText(5037));
+        }
+    }
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
-
-void TestServerAddress::parseLogin_data()
-{
-    QTest::addColumn<QString>("login");
-    QTest::addColumn<QString>("portal");
-    QTest::addColumn<QString>("server");
-    const auto row = [](const char* tag, const QString& login, const QString& portal, const QString& server) {
-        QTest::newRow(tag) << login << portal << server;
-    };
-    row("no @", "admin", "", "");
-    row("empty", "", "", "");
-    row("plain host", "admin@localhost", "localhost", "localhost");
-    row("two dots and a port", "pm@orvello.example.com:8080", "orvello_example_com",
-        "orvello.example.com:8080");
-    row("two @: the last one counts", "a@b@srv.example", "srv_example", "srv.example");
-    row("@ at the end", "admin@", "", "");
-    row("blanks are kept", " admin@host ", "host ", "host ");
-    row("everything after the first colon goes", "x@h.a:1:2", "h_a", "h.a:1:2");
-}
-
-void TestServerAddress::parseLogin()
-{
-    QFETCH(QString, login);
-    QFETCH(QString, portal);
-    QFETCH(QString, server);
-    QCOMPARE(ParseLogin(login), portal);
-    QCOMPARE(ParseLoginLeaveDots(login), server);
-}
-
-void TestServerAddress::buildPortalUrl_data()
-{
-    QTest::addColumn<QString>("login");
-    QTest::addColumn<bool>("ssl");
-    QTest::addColumn<QString>("url");
-    QTest::newRow("http") << "admin@127.0.0.1:8080" << false
-                          << "http://127.0.0.1:8080/portals/127_0_0_1/WebServices/OrvProject.asmx?WSDL";
-    QTest::newRow("https, host with two dots and a port")
-        << "pm@orvello.example.com:8443" << true
-        << "https://orvello.example.com:8443/portals/orvello_example_com/WebServices/OrvProject.asmx?WSDL";
-    QTest::newRow("no @: scheme then /portals/")
-        << "admin" << false << "http:///portals//WebServices/OrvProject.asmx?WSDL";
-}
-
-void TestServerAddress::buildPortalUrl()
-{
-    QFETCH(QString, login);
-    QFETCH(bool, ssl);
-    QFETCH(QString, url);
-    QCOMPARE(BuildPortalUrl(login, "/WebServices/OrvProject.asmx?WSDL", ssl), url);
-}
-
-void TestServerAddress::urlEncode_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("encoded");
-    const auto row = [](const char* tag, const QString& text, const QString& encoded) {
-        QTest::newRow(tag) << text << encoded;
-    };
-    row("letters and digits pass", "AZaz09", "AZaz09");
-    row("space", "a b", "a+b");
-    row("punctuation", ".\t@+-_~", "%2E%09%40%2B%2D%5F%7E");
-    row("Latin-1 letter: one byte", QString::fromUtf8("\xc3\xa4"), "%E4");
-    row("outside Latin-1: UTF-8 bytes", QString::fromUtf8("\xd0\x96"), "%D0%96");
-    row("euro sign", QString::fromUtf8("\xe2\x82\xac"), "%E2%82%AC");
-    row("surrogate pair", QString::fromUtf8("\xf0\x9f\x98\x80"), "%F0%9F%98%80");
-    row("empty", "", "");
-}
-
-void TestServerAddress::urlEncode()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, encoded);
-    QCOMPARE(URLEncode(text), encoded);
-}
-
-void TestServerAddress::webPages_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("libraryFolder");
-    QTest::addColumn<QString>("redirect");
-    const auto row = [](const char* tag, int mode, const QString& redirect, bool libraryFolder = false) {
-        QTest::newRow(tag) << mode << libraryFolder << redirect;
-    };
-    row("incident", 1, "Incidents/IncidentView.aspx?IncidentId=12&Tab=General");
-    row("task", 2, "Tasks/TaskView.aspx?TaskID=12&Tab=General");
-    row("event", 3, "Events/EventView.aspx?EventID=12&Tab=General");
-    row("to-do", 4, "ToDo/ToDoView.aspx?ToDoID=12&Tab=General");
-    row("list", 5, "Lists/ListView.aspx?ListID=12&Tab=General");
-    row("list from Excel", 12, "Lists/ListView.aspx?ListID=12&Tab=General");
-    row("upload to a library folder", 6, "FileStorage/default.aspx?FolderID=12", true);
-    row("upload to a project library", 6, "Projects/ProjectView.aspx?ProjectID=77&Tab=FileLibrary");
-    row("project", 8, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-    row("imported project", 9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-    row("exported project", 10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-    row("calendar", 11, "Events/EventView.aspx");
-    row("download has none", 7, "");
-    row("no job", 0, "");
-}
-
-void TestServerAddress::webPages()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, libraryFolder);
-    QFETCH(QString, redirect);
-    WizardState state;
-    state.RunMode = static_cast<qint16>(mode);
-    state.CreatedObjectId = 12;
-    state.UploadToLibraryFolder = libraryFolder;
-    state.UploadProjectId = 77;
-    QCOMPARE(WebRedirect(state), redirect);
-    if (mode != 1)
-        return;
-    // The whole login travels, and the page lies at the root of the host, outside the portal.
-    QCOMPARE(
-        BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w", WebRedirect(state), true),
-        "https://orv.example.com:8080/default.aspx?login=jo+smith%40orv%2Eexample%2Ecom%3A8080&password=p%2Bw"
-        "&redirect=Incidents%2FIncidentView%2Easpx%3FIncidentId%3D12%26Tab%3DGeneral");
-    QVERIFY(BuildWebLoginUrl("a@h", "x", QString(), false).startsWith("http://h/default.aspx?login=a%40h&"));
-    QCOMPARE(DownloadFolder("/home/jo/Downloads/report 1.pdf"), QStringLiteral("/home/jo/Downloads"));
-}
-
-void TestServerAddress::versionRefusals_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("textId"); // 0: accepted
-    QTest::newRow("3.0 incident") << "3.0" << 1 << 5042;
-    QTest::newRow("3.0 upload") << "3.0" << 6 << 0;
-    QTest::newRow("3.0 download") << "3.0" << 7 << 0;
-    QTest::newRow("3.5 list") << "3.5" << 5 << 5065;
-    QTest::newRow("3.5 calendar") << "3.5" << 11 << 5065;
-    QTest::newRow("3.5 list from Excel") << "3.5" << 12 << 5065;
-    QTest::newRow("3.5 project") << "3.5" << 8 << 0;
-    QTest::newRow("4.7 list") << "4.7" << 5 << 0;
-    QTest::newRow("blank around a known version") << " 4.5" << 1 << 5036;
-    QTest::newRow("unknown") << "5.0" << 6 << 5036;
-}
-
-void TestServerAddress::versionRefusals()
-{
-    QFETCH(QString, version);
-    QFETCH(int, mode);
-    QFETCH(int, textId);
-    const auto refusal = versionRefusal(version, mode);
-    QCOMPARE(refusal ? refusal->textId : 0, textId);
-    if (textId == 5036) // the version is named as the server sent it
-        QCOMPARE(refusal->text, GetLocalizedText(5036) + version + GetLocalizedText(5037));
-}
 
 QTEST_GUILESS_MAIN(TestServerAddress)
 #include "tst_serveraddress.moc"

@@ -44,26 +44,230 @@ public:
     std::function<void(int)> onProgress;
 };
 
+// A call that fails, and what the client and the callback make of it.
+struct FailedCall
+{
+    int answer; // HTTP status, or 0: the connection drops after the request
+    QByteArray body;
+    bool readOnly;
+    SoapCallResult::Status status;
+    int requests;  // that reached the server
+    int errorType; // what the callback was told; 0: nothing
+    QString says;  // in the callback's text, or else in the result's
+    QString fault;
+};
+
 } // namespace
 
 class TestSoapConnector : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { m_server = std::make_unique<ScriptedServer>(); }
-    void cleanup();
-    void answeredCall();
-    void failedCalls_data();
-    void failedCalls();
-    void nothingIsSentForAValueThatDoesNotConvert();
-    void readsShareOneConnectionChangesOpenTheirOwn();
-    void secondCallWhileOneWaitsIsRefused();
-    void ownerDestroyedDuringTheCall();
-    void cancelHandedBackFromAProgressStep();
-    void explicitProxyCarriesTheRequest();
+    void init()
+    {
+        m_server = std::make_unique<ScriptedServer>();
+        m_recorder = Recorder();
+        m_client = sampleClient(m_server->url("/Sample.asmx"));
+    }
+    void cleanup()
+    {
+        m_client.reset();
+        m_server.reset();
+        QVERIFY(!SoapConnector::callRunning());
+    }
+
+    void answeredCall()
+    {
+        m_client = sampleClient(m_server->url("/Sample.asmx?WSDL"));
+        OrvProjectSoapClient header;
+        header.UserName = QStringLiteral("admin@127.0.0.1");
+        m_client->setHeaderHandler(&header);
+        m_server->script(ScriptedServer::answer(
+            200, answerEnvelope(kStateOk, "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>42"
+                                          "</EverythingResult></EverythingResponse>")));
+        QVariantList arguments{1, 2, true, QDateTime(QDate(2024, 3, 1), QTime(13, 45))};
+        const SoapCallResult result = m_client->call(QStringLiteral("Everything"), arguments);
+        QVERIFY2(result.ok(), qPrintable(result.errorText));
+        QCOMPARE(result.result, QVariant::fromValue(qint32(42)));
+        QCOMPARE(result.httpStatus, 200);
+        QCOMPARE(header.ServerErrorMessage, QStringLiteral("OK"));
+        QCOMPARE(m_recorder.steps, QList<int>({1, 2, 3, 4}));
+        QVERIFY(m_recorder.errors.isEmpty());
+
+        // The envelope itself is checked in tst_soapmessages; here what carries it.
+        QCOMPARE(m_server->requests().size(), 1);
+        const ScriptedServer::Request& request = m_server->requests().first();
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.target, QByteArray("/Sample.asmx?WSDL"));
+        QCOMPARE(request.headers.value("content-type"), QByteArray("text/xml; charset=utf-8"));
+        QCOMPARE(request.headers.value("soapaction"), QByteArray("\"urn:sample:Everything\""));
+        QVERIFY(request.body.contains("<userName>admin@127.0.0.1</userName>"));
+        QVERIFY(request.body.contains("<when>2024-03-01T13:45:00</when>"));
+    }
+
+    void failedCalls_data()
+    {
+        using Status = SoapCallResult::Status;
+        QTest::addColumn<FailedCall>("row");
+        const QByteArray faultAnswer =
+            answerEnvelope({}, "<soap:Fault><faultcode>soap:Client</faultcode><faultstring>Server "
+                               "did not recognize the value</faultstring><detail /></soap:Fault>");
+        const auto row = [](const char* tag, const FailedCall& call) { QTest::newRow(tag) << call; };
+        const int http = SoapConnector::HttpError;
+        // A fault leaves no transport text: the standard check shows 5005.
+        row("SOAP fault",
+            {500, faultAnswer, false, Status::Raised, 1, 0, "", "Server did not recognize the value"});
+        row("400 empty", {400, {}, false, Status::Transport, 1, http, "HTTP status 400", {}});
+        row("415 empty", {415, {}, false, Status::Transport, 1, http, "HTTP status 415", {}});
+        row("500 empty", {500, {}, false, Status::Transport, 1, http, "HTTP status 500", {}});
+        row("500 HTML page", {500,
+                              "<html><body>Server Error in '/' Application.</body></html>",
+                              false,
+                              Status::Raised,
+                              1,
+                              0,
+                              "no SOAP fault",
+                              {}});
+        row("200 not XML", {200, "not xml at all", false, Status::Raised, 1, 0, "not XML", {}});
+        // A call that may have changed the server is never sent twice: one message, the user decides.
+        row("dropped change: sent once",
+            {0, {}, false, Status::Transport, 1, SoapConnector::NetworkError, "not sent again", {}});
+        // A read is repeated by the network layer on a new connection, as a browser would.
+        row("dropped read: resent", {0, {}, true, Status::Ok, 2, 0, "", {}});
+    }
+
+    void failedCalls()
+    {
+        QFETCH(FailedCall, row);
+        const auto& [answer, body, readOnly, status, requests, errorType, says, fault] = row;
+        if (readOnly)
+            m_client->setReadOnlyMethods({QStringLiteral("Nothing")});
+        m_server->script(answer ? ScriptedServer::answer(answer, body) : ScriptedServer::drop());
+        m_server->script(ScriptedServer::answer(200, kNothingAnswer));
+        const SoapCallResult result = callNothing(*m_client);
+        QCOMPARE(result.status, status);
+        QCOMPARE(m_server->requests().size(), requests);
+        QCOMPARE(m_recorder.errors.size(), errorType ? 1 : 0);
+        QCOMPARE(m_recorder.lastType, errorType);
+        const QString text = errorType ? m_recorder.errors.first() : result.errorText;
+        QVERIFY2(text.contains(says), qPrintable(text));
+        if (answer)
+            QCOMPARE(result.httpStatus, answer);
+        if (errorType == SoapConnector::HttpError)
+            QCOMPARE(m_recorder.lastCode, answer);
+        // The last step is reported only for an answer that was read.
+        QCOMPARE(m_recorder.steps.contains(4), errorType == 0);
+        QCOMPARE(result.faultString, fault);
+    }
+
+    void nothingIsSentForAValueThatDoesNotConvert()
+    {
+        QVariantList arguments{70000, 1, true, QDateTime::currentDateTime()};
+        const SoapCallResult result = m_client->call(QStringLiteral("Everything"), arguments);
+        QCOMPARE(result.status, SoapCallResult::Status::Raised);
+        QVERIFY(result.errorText.contains(QStringLiteral("small")));
+        QVERIFY(m_recorder.steps.isEmpty());
+        QVERIFY(m_recorder.errors.isEmpty());
+        QTest::qWait(50);
+        QCOMPARE(m_server->requests().size(), 0);
+        QCOMPARE(m_server->connections(), 0);
+    }
+
+    void readsShareOneConnectionChangesOpenTheirOwn()
+    {
+        for (int i = 0; i < 5; ++i)
+            m_server->script(ScriptedServer::answer(200, kNothingAnswer));
+        const auto call = [&](bool readOnly) {
+            m_client->setReadOnlyMethods(readOnly ? QSet<QString>{QStringLiteral("Nothing")}
+                                                  : QSet<QString>{});
+            return callNothing(*m_client).ok() ? m_server->connections() : -1;
+        };
+        // A changing call opens a new connection, which the reads after it go on using.
+        const QList<int> connections{call(true), call(true), call(false), call(true), call(false)};
+        QCOMPARE(connections, (QList<int>{1, 1, 2, 2, 3}));
+        QCOMPARE(m_server->requests().size(), 5);
+    }
+
+    void secondCallWhileOneWaitsIsRefused()
+    {
+        m_server->script(ScriptedServer::answer(200, kNothingAnswer, 300));
+        std::optional<SoapCallResult> nested;
+        QTimer::singleShot(50, this, [&] { nested = callNothing(*m_client); });
+        const SoapCallResult outer = callNothing(*m_client);
+        QVERIFY2(outer.ok(), qPrintable(outer.errorText));
+        QVERIFY(nested);
+        QCOMPARE(nested->status, SoapCallResult::Status::Raised);
+        QVERIFY(nested->errorText.contains(QStringLiteral("cannot overlap")));
+        QCOMPARE(m_server->requests().size(), 1);
+    }
+
+    void ownerDestroyedDuringTheCall()
+    {
+        m_server->script(ScriptedServer::silent());
+        SoapClient* raw = m_client.get();
+        QTimer::singleShot(100, this, [&] { m_client.reset(); });
+        const SoapCallResult result = callNothing(*raw);
+        QCOMPARE(result.status, SoapCallResult::Status::Cancelled);
+        QVERIFY(!m_client);
+        QVERIFY(m_recorder.errors.isEmpty()); // nobody left to tell
+    }
+
+    void cancelHandedBackFromAProgressStep()
+    {
+        // The server never answers; the steps keep coming while the call waits, and the third report of
+        // step 1 hands back a cancel.
+        int reports = 0;
+        m_recorder.onProgress = [&](int) { m_recorder.cancelNow = ++reports >= 3; };
+        m_server->script(ScriptedServer::silent());
+        const SoapCallResult result = callNothing(*m_client);
+        QCOMPARE(result.status, SoapCallResult::Status::Cancelled);
+        QCOMPARE(reports, 3);
+        QCOMPARE(m_recorder.steps, QList<int>({1}));
+        QCOMPARE(m_recorder.errors.size(), 1);
+        QCOMPARE(m_recorder.lastType, int(SoapConnector::CancelledError));
+
+        // The connection stays usable for the next call.
+        m_recorder.onProgress = nullptr;
+        m_recorder.cancelNow = false;
+        m_server->script(ScriptedServer::answer(200, kNothingAnswer));
+        QVERIFY(callNothing(*m_client).ok());
+    }
+
+    void explicitProxyCarriesTheRequest()
+    {
+        // The scripted server plays the proxy: it gets the request with the service's absolute address.
+        m_client = sampleClient(QUrl(QStringLiteral("http://orvello.example.invalid/Sample.asmx")));
+        SoapConnector::Proxy proxy;
+        proxy.mode = SoapConnector::Proxy::Mode::Explicit;
+        proxy.server = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
+        proxy.user = QStringLiteral("proxyuser");
+        proxy.password = QStringLiteral("proxypass");
+        QString error;
+        QVERIFY2(m_client->connector().setProxy(proxy, &error), qPrintable(error));
+        m_server->script(ScriptedServer::answer(200, kNothingAnswer));
+        const SoapCallResult result = callNothing(*m_client);
+        QVERIFY2(result.ok(), qPrintable(result.errorText));
+        QCOMPARE(m_server->requests().size(), 1);
+        QCOMPARE(m_server->requests().first().target,
+                 QByteArray("http://orvello.example.invalid/Sample.asmx"));
+    }
 
 private:
-    std::unique_ptr<SoapClient> sampleClient(const QUrl& address, Recorder* recorder);
+    std::unique_ptr<SoapClient> sampleClient(const QUrl& address)
+    {
+        QFile file(QStringLiteral(KITBENCH_TEST_DATA "/Sample.wsdl"));
+        if (!file.open(QIODevice::ReadOnly))
+            return nullptr;
+        const QString wsdl =
+            QString::fromUtf8(file.readAll()).replace("http://127.0.0.1:1/Sample.asmx", address.toString());
+        auto client = std::make_unique<SoapClient>();
+        QString error;
+        if (!client->init(wsdl, &error))
+            qWarning() << error;
+        client->connector().setCallback(&m_recorder);
+        return client;
+    }
+
     SoapCallResult callNothing(SoapClient& client)
     {
         QVariantList none;
@@ -71,227 +275,9 @@ private:
     }
 
     std::unique_ptr<ScriptedServer> m_server;
+    Recorder m_recorder;
+    std::unique_ptr<SoapClient> m_client;
 };
-
-void TestSoapConnector::cleanup()
-{
-    m_server.reset();
-    QVERIFY(!SoapConnector::callRunning());
-}
-
-std::unique_ptr<SoapClient> TestSoapConnector::sampleClient(const QUrl& address, Recorder* recorder)
-{
-    QFile file(QStringLiteral(KITBENCH_TEST_DATA "/Sample.wsdl"));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    const QString wsdl =
-        QString::fromUtf8(file.readAll()).replace("http://127.0.0.1:1/Sample.asmx", address.toString());
-    auto client = std::make_unique<SoapClient>();
-    QString error;
-    if (!client->init(wsdl, &error))
-        qWarning() << error;
-    client->connector().setCallback(recorder);
-    return client;
-}
-
-void TestSoapConnector::answeredCall()
-{
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx?WSDL"), &recorder);
-    OrvProjectSoapClient header;
-    header.UserName = QStringLiteral("admin@127.0.0.1");
-    client->setHeaderHandler(&header);
-    m_server->script(ScriptedServer::answer(
-        200, answerEnvelope(kStateOk, "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>42"
-                                      "</EverythingResult></EverythingResponse>")));
-    QVariantList arguments{1, 2, true, QDateTime(QDate(2024, 3, 1), QTime(13, 45))};
-    const SoapCallResult result = client->call(QStringLiteral("Everything"), arguments);
-    QVERIFY2(result.ok(), qPrintable(result.errorText));
-    QCOMPARE(result.result, QVariant::fromValue(qint32(42)));
-    QCOMPARE(result.httpStatus, 200);
-    QCOMPARE(header.ServerErrorMessage, QStringLiteral("OK"));
-    QCOMPARE(recorder.steps, QList<int>({1, 2, 3, 4}));
-    QVERIFY(recorder.errors.isEmpty());
-
-    // The envelope itself is checked in tst_soapmessages; here what carries it.
-    QCOMPARE(m_server->requests().size(), 1);
-    const ScriptedServer::Request& request = m_server->requests().first();
-    QCOMPARE(request.method, QByteArray("POST"));
-    QCOMPARE(request.target, QByteArray("/Sample.asmx?WSDL"));
-    QCOMPARE(request.headers.value("content-type"), QByteArray("text/xml; charset=utf-8"));
-    QCOMPARE(request.headers.value("soapaction"), QByteArray("\"urn:sample:Everything\""));
-    QVERIFY(request.body.contains("<userName>admin@127.0.0.1</userName>"));
-    QVERIFY(request.body.contains("<when>2024-03-01T13:45:00</when>"));
-}
-
-void TestSoapConnector::failedCalls_data()
-{
-    using Status = SoapCallResult::Status;
-    QTest::addColumn<int>("answer"); // HTTP status, or 0: the connection drops after the request
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("requests");  // that reached the server
-    QTest::addColumn<int>("errorType"); // what the callback was told; 0: nothing
-    QTest::addColumn<QString>("says");  // in the callback's text, or else in the result's
-    QTest::addColumn<QString>("fault");
-    const QByteArray faultAnswer =
-        answerEnvelope({}, "<soap:Fault><faultcode>soap:Client</faultcode><faultstring>Server "
-                           "did not recognize the value</faultstring><detail /></soap:Fault>");
-    const auto row = [](const char* tag, int answer, const QByteArray& body, bool readOnly, Status status,
-                        int requests, int errorType, const QString& says, const QString& fault = {}) {
-        QTest::newRow(tag) << answer << body << readOnly << int(status) << requests << errorType << says
-                           << fault;
-    };
-    const int http = SoapConnector::HttpError;
-    // A fault leaves no transport text: the standard check shows 5005.
-    row("SOAP fault", 500, faultAnswer, false, Status::Raised, 1, 0, "",
-        "Server did not recognize the value");
-    row("400 empty", 400, {}, false, Status::Transport, 1, http, "HTTP status 400");
-    row("415 empty", 415, {}, false, Status::Transport, 1, http, "HTTP status 415");
-    row("500 empty", 500, {}, false, Status::Transport, 1, http, "HTTP status 500");
-    row("500 HTML page", 500, "<html><body>Server Error in '/' Application.</body></html>", false,
-        Status::Raised, 1, 0, "no SOAP fault");
-    row("200 not XML", 200, "not xml at all", false, Status::Raised, 1, 0, "not XML");
-    // A call that may have changed the server is never sent twice: one message, the user decides.
-    row("dropped change: sent once", 0, {}, false, Status::Transport, 1, SoapConnector::NetworkError,
-        "not sent again");
-    // A read is repeated by the network layer on a new connection, as a browser would.
-    row("dropped read: resent", 0, {}, true, Status::Ok, 2, 0, "");
-}
-
-void TestSoapConnector::failedCalls()
-{
-    QFETCH(int, answer);
-    QFETCH(QByteArray, body);
-    QFETCH(bool, readOnly);
-    QFETCH(int, status);
-    QFETCH(int, requests);
-    QFETCH(int, errorType);
-    QFETCH(QString, says);
-    QFETCH(QString, fault);
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    if (readOnly)
-        client->setReadOnlyMethods({QStringLiteral("Nothing")});
-    m_server->script(answer ? ScriptedServer::answer(answer, body) : ScriptedServer::drop());
-    m_server->script(ScriptedServer::answer(200, kNothingAnswer));
-    const SoapCallResult result = callNothing(*client);
-    QCOMPARE(int(result.status), status);
-    QCOMPARE(m_server->requests().size(), requests);
-    QCOMPARE(recorder.errors.size(), errorType ? 1 : 0);
-    QCOMPARE(recorder.lastType, errorType);
-    const QString text = errorType ? recorder.errors.first() : result.errorText;
-    QVERIFY2(text.contains(says), qPrintable(text));
-    if (answer)
-        QCOMPARE(result.httpStatus, answer);
-    if (errorType == SoapConnector::HttpError)
-        QCOMPARE(recorder.lastCode, answer);
-    // The last step is reported only for an answer that was read.
-    QCOMPARE(recorder.steps.contains(4), errorType == 0);
-    QCOMPARE(result.faultString, fault);
-}
-
-void TestSoapConnector::nothingIsSentForAValueThatDoesNotConvert()
-{
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    QVariantList arguments{70000, 1, true, QDateTime::currentDateTime()};
-    const SoapCallResult result = client->call(QStringLiteral("Everything"), arguments);
-    QCOMPARE(result.status, SoapCallResult::Status::Raised);
-    QVERIFY(result.errorText.contains(QStringLiteral("small")));
-    QVERIFY(recorder.steps.isEmpty());
-    QVERIFY(recorder.errors.isEmpty());
-    QTest::qWait(50);
-    QCOMPARE(m_server->requests().size(), 0);
-    QCOMPARE(m_server->connections(), 0);
-}
-
-void TestSoapConnector::readsShareOneConnectionChangesOpenTheirOwn()
-{
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    for (int i = 0; i < 5; ++i)
-        m_server->script(ScriptedServer::answer(200, kNothingAnswer));
-    const auto call = [&](bool readOnly) {
-        client->setReadOnlyMethods(readOnly ? QSet<QString>{QStringLiteral("Nothing")} : QSet<QString>{});
-        return callNothing(*client).ok() ? m_server->connections() : -1;
-    };
-    // A changing call opens a new connection, which the reads after it go on using.
-    const QList<int> connections{call(true), call(true), call(false), call(true), call(false)};
-    QCOMPARE(connections, (QList<int>{1, 1, 2, 2, 3}));
-    QCOMPARE(m_server->requests().size(), 5);
-}
-
-void TestSoapConnector::secondCallWhileOneWaitsIsRefused()
-{
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    m_server->script(ScriptedServer::answer(200, kNothingAnswer, 300));
-    std::optional<SoapCallResult> nested;
-    QTimer::singleShot(50, this, [&] { nested = callNothing(*client); });
-    const SoapCallResult outer = callNothing(*client);
-    QVERIFY2(outer.ok(), qPrintable(outer.errorText));
-    QVERIFY(nested);
-    QCOMPARE(nested->status, SoapCallResult::Status::Raised);
-    QVERIFY(nested->errorText.contains(QStringLiteral("cannot overlap")));
-    QCOMPARE(m_server->requests().size(), 1);
-}
-
-void TestSoapConnector::ownerDestroyedDuringTheCall()
-{
-    Recorder recorder;
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    m_server->script(ScriptedServer::silent());
-    SoapClient* raw = client.get();
-    QTimer::singleShot(100, this, [&] { client.reset(); });
-    const SoapCallResult result = callNothing(*raw);
-    QCOMPARE(result.status, SoapCallResult::Status::Cancelled);
-    QVERIFY(!client);
-    QVERIFY(recorder.errors.isEmpty()); // nobody left to tell
-}
-
-void TestSoapConnector::cancelHandedBackFromAProgressStep()
-{
-    // The server never answers; the steps keep coming while the call waits, and the third report of
-    // step 1 hands back a cancel.
-    Recorder recorder;
-    int reports = 0;
-    recorder.onProgress = [&](int) { recorder.cancelNow = ++reports >= 3; };
-    auto client = sampleClient(m_server->url("/Sample.asmx"), &recorder);
-    m_server->script(ScriptedServer::silent());
-    const SoapCallResult result = callNothing(*client);
-    QCOMPARE(result.status, SoapCallResult::Status::Cancelled);
-    QCOMPARE(reports, 3);
-    QCOMPARE(recorder.steps, QList<int>({1}));
-    QCOMPARE(recorder.errors.size(), 1);
-    QCOMPARE(recorder.lastType, int(SoapConnector::CancelledError));
-
-    // The connection stays usable for the next call.
-    recorder.onProgress = nullptr;
-    recorder.cancelNow = false;
-    m_server->script(ScriptedServer::answer(200, kNothingAnswer));
-    QVERIFY(callNothing(*client).ok());
-}
-
-void TestSoapConnector::explicitProxyCarriesTheRequest()
-{
-    // The scripted server plays the proxy: it gets the request with the service's absolute address.
-    Recorder recorder;
-    auto client = sampleClient(QUrl(QStringLiteral("http://orvello.example.invalid/Sample.asmx")), &recorder);
-    SoapConnector::Proxy proxy;
-    proxy.mode = SoapConnector::Proxy::Mode::Explicit;
-    proxy.server = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
-    proxy.user = QStringLiteral("proxyuser");
-    proxy.password = QStringLiteral("proxypass");
-    QString error;
-    QVERIFY2(client->connector().setProxy(proxy, &error), qPrintable(error));
-    m_server->script(ScriptedServer::answer(200, kNothingAnswer));
-    const SoapCallResult result = callNothing(*client);
-    QVERIFY2(result.ok(), qPrintable(result.errorText));
-    QCOMPARE(m_server->requests().size(), 1);
-    QCOMPARE(m_server->requests().first().target, QByteArray("http://orvello.example.invalid/Sample.asmx"));
-}
 
 QTEST_GUILESS_MAIN(TestSoapConnector)
 #include "tst_soapconnector.moc"

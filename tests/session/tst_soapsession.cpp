@@ -40,137 +40,6 @@ SoapLogin loginOf(const QString& login, const QString& password)
 
 } // namespace
 
-class TestSoapSession : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void refusedSetUp_data();
-    void refusedSetUp();
-    void freshClientAtEveryConnect();
-    void serviceDescriptionTexts_data();
-    void serviceDescriptionTexts();
-    void progress_data();
-    void progress();
-    void transportErrors_data();
-    void transportErrors();
-    void standardCheck_data();
-    void standardCheck();
-
-private:
-    std::unique_ptr<TempSettings> m_settings;
-};
-
-void TestSoapSession::init()
-{
-    m_settings = std::make_unique<TempSettings>();
-    ForgetLanguagePack();
-    MessageService::instance().clearHistory();
-}
-
-void TestSoapSession::cleanup()
-{
-    m_settings.reset();
-    ForgetLanguagePack();
-}
-
-void TestSoapSession::refusedSetUp_data()
-{
-    QTest::addColumn<QString>("login");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<bool>("ssl");
-    QTest::addColumn<QString>("proxyServer"); // a proxy given by hand; empty: none
-    QTest::addColumn<QString>("shown");
-    const QString server = "srv.example:81" + GetLocalizedText(5003);
-    QTest::newRow("empty login") << ""
-                                 << "x" << false << "" << GetLocalizedText(5001);
-    QTest::newRow("blank login") << "   "
-                                 << "x" << false << "" << GetLocalizedText(5001);
-    QTest::newRow("blank password") << "jo@srv.example:81"
-                                    << " \t " << false << "" << GetLocalizedText(5001);
-    QTest::newRow("proxy port out of range")
-        << "jo@srv.example:81"
-        << "pw" << false << "proxy.example:99999" << GetLocalizedText(5004) + server;
-    QTest::newRow("proxy port no number") << "jo@srv.example:81"
-                                          << "pw" << false << "proxy:80a" << GetLocalizedText(5004) + server;
-    QTest::newRow("no proxy host, secure connection")
-        << "jo@srv.example:81"
-        << "pw" << true << " " << GetLocalizedText(5002) + server;
-}
-
-void TestSoapSession::refusedSetUp()
-{
-    QFETCH(QString, login);
-    QFETCH(QString, password);
-    QFETCH(bool, ssl);
-    QFETCH(QString, proxyServer);
-    QFETCH(QString, shown);
-    SoapSession session;
-    SoapLogin values = loginOf(login, password);
-    values.useSsl = ssl;
-    values.useProxy = !proxyServer.isEmpty();
-    values.proxyFromBrowser = false;
-    values.proxyServer = proxyServer.trimmed();
-    MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QVERIFY(!session.InitSoapClient(values));
-    QCOMPARE(MessageService::instance().history().size(), 1);
-    QCOMPARE(MessageService::instance().history().first().text, shown);
-    QVERIFY(!session.soapclient());
-}
-
-void TestSoapSession::freshClientAtEveryConnect()
-{
-    SoapSession session;
-    SoapLogin login = loginOf(" jo@srv.example:81", " pw ");
-    login.useSsl = true;
-    login.useProxy = true; // from the browser: the system's settings
-    QVERIFY(session.InitSoapClient(login));
-    QVERIFY(MessageService::instance().history().isEmpty());
-    // Untrimmed, "@" and server part included.
-    QCOMPARE(session.soapheader()->UserName, login.login);
-    QCOMPARE(session.soapheader()->UserPass, login.password);
-    QCOMPARE(session.soapclient()->description()->location(),
-             BuildPortalUrl(login.login, "/WebServices/OrvProject.asmx?WSDL", true));
-    QCOMPARE(session.soapclient()->connector().callback(), static_cast<IAsyncSOAPCall*>(&session));
-    QCOMPARE(session.soapclient()->headerHandler(), session.soapheader());
-
-    session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
-    session.SoapErrorText = QStringLiteral("old transport error");
-    QVERIFY(session.InitSoapClient(loginOf("pm@other", "pm")));
-    QCOMPARE(session.soapheader()->UserName, QStringLiteral("pm@other"));
-    QCOMPARE(session.soapheader()->ServerErrorMessage, QString());
-    QCOMPARE(session.SoapErrorText, QString());
-    QCOMPARE(session.soapclient()->description()->location(),
-             QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
-}
-
-void TestSoapSession::serviceDescriptionTexts_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("built-in English") << "";
-    QTest::newRow("German pack") << "de";
-}
-
-void TestSoapSession::serviceDescriptionTexts()
-{
-    QFETCH(QString, language);
-    TempSettings::setLanguage(QSettings::UserScope, language);
-    ForgetLanguagePack();
-    QFile file(QStringLiteral(KITBENCH_CONTRACT));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QString expected = QString::fromUtf8(file.readAll());
-    expected.replace(QRegularExpression(QStringLiteral("(<soap(?:12)?:address location=\")[^\"]*\"")),
-                     QStringLiteral("\\1<%=OrvProjectWSDLURL%>\""));
-    const QString placeholder = QStringLiteral("<%=OrvProjectWSDLURL%>");
-    QVERIFY(!GetLocalizedText(9001).isEmpty());
-    QVERIFY(!GetLocalizedText(9002).isEmpty());
-    QVERIFY(!GetLocalizedText(9001).contains(placeholder));
-    QVERIFY(!GetLocalizedText(9002).contains(placeholder));
-    QCOMPARE(GetLocalizedText(9003).count(placeholder), 2);
-    QCOMPARE(GetLocalizedText(9001) + GetLocalizedText(9002) + GetLocalizedText(9003), expected);
-}
-
 // One progress report of the connector: the bar before and after, what goes back to the connector.
 struct ProgressRow
 {
@@ -181,37 +50,6 @@ struct ProgressRow
     bool cancelHanded, errorTextCleared;
 };
 
-void TestSoapSession::progress_data()
-{
-    QTest::addColumn<ProgressRow>("row");
-    QTest::newRow("first call, step 1") << ProgressRow{true, 0, 1, false, 1, false, true};
-    QTest::newRow("step 3 after 2") << ProgressRow{true, 2, 3, false, 3, false, true};
-    QTest::newRow("second call starts its own block") << ProgressRow{true, 4, 1, false, 5, false, true};
-    QTest::newRow("rounded down, then the step") << ProgressRow{true, 7, 2, false, 6, false, true};
-    QTest::newRow("step 4 completes the block") << ProgressRow{true, 11, 4, false, 12, false, false};
-    QTest::newRow("cancel is handed over") << ProgressRow{true, 1, 2, true, 2, true, true};
-    QTest::newRow("cancel after the last step: no effect") << ProgressRow{true, 3, 4, true, 4, false, false};
-    QTest::newRow("hidden bar is not touched") << ProgressRow{false, 5, 3, false, 5, false, true};
-}
-
-void TestSoapSession::progress()
-{
-    QFETCH(ProgressRow, row);
-    bool windowFlag = row.cancelRequested;
-    SoapSession session(&windowFlag);
-    ProgressBar bar;
-    bar.visible = row.visible;
-    bar.value = row.before;
-    session.setProgressSink(&bar);
-    session.SoapErrorText = QStringLiteral("stale");
-    bool handedCancel = false;
-    session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
-    QCOMPARE(bar.value, row.after);
-    QCOMPARE(handedCancel, row.cancelHanded);
-    QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
-    QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
-}
-
 // An error report of the connector: the text the session keeps for the user.
 struct ErrorRow
 {
@@ -220,36 +58,6 @@ struct ErrorRow
     QString description; // the network library's words
     QString text;
 };
-
-void TestSoapSession::transportErrors_data()
-{
-    QTest::addColumn<ErrorRow>("row");
-    const auto t = [](int id) { return GetLocalizedText(id); };
-    const int network = SoapConnector::NetworkError;
-    QTest::newRow("refused") << ErrorRow{false, network, 1, "Connection refused", t(9700)};
-    QTest::newRow("host not found") << ErrorRow{false, network, 3, "Host x not found", t(9702)};
-    QTest::newRow("certificate: the library's detail follows")
-        << ErrorRow{false, network, 6, "self-signed", t(9704) + " (self-signed)"};
-    QTest::newRow("proxy") << ErrorRow{false, network, 105, "proxy", t(9707)};
-    QTest::newRow("HTTP status") << ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)",
-                                             t(9708) + "503"};
-    QTest::newRow("unnamed: as it was said")
-        << ErrorRow{false, network, 302, "Protocol failure", "Protocol failure"};
-    QTest::newRow("cancelled") << ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)};
-    QTest::newRow("error after the user's cancel")
-        << ErrorRow{true, network, 1, "Connection refused", t(5035)};
-}
-
-void TestSoapSession::transportErrors()
-{
-    QFETCH(ErrorRow, row);
-    bool windowFlag = row.userCancelled; // an error report ends the user's cancel
-    SoapSession session(&windowFlag);
-    session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
-    QCOMPARE(session.SoapErrorText, row.text);
-    QVERIFY(!windowFlag);
-    QVERIFY(!session.CancelRequested);
-}
 
 // A finished call through the standard check: what the user is shown.
 struct CheckRow
@@ -260,41 +68,199 @@ struct CheckRow
     QString shownAfterText;
 };
 
-void TestSoapSession::standardCheck_data()
+class TestSoapSession : public QObject
 {
-    using Status = SoapCallResult::Status;
-    QTest::addColumn<CheckRow>("row");
-    QTest::newRow("answer with OK") << CheckRow{Status::Ok, "", "OK", -1, ""};
-    QTest::newRow("fault: raised without transport text") << CheckRow{Status::Raised, "", "OK", 5005, ""};
-    QTest::newRow("transport text") << CheckRow{Status::Transport, "Connection refused", "OK", 0,
-                                                "Connection refused"};
-    QTest::newRow("raised with a stored transport text")
-        << CheckRow{Status::Raised, "Host not found", "", 0, "Host not found"};
-    QTest::newRow("header in other case") << CheckRow{Status::Ok, "", "ok", 5009, "ok"};
-    QTest::newRow("server's refusal") << CheckRow{Status::Ok, "", "Access denied", 5009, "Access denied"};
-    QTest::newRow("no header yet") << CheckRow{Status::Ok, "", "", 5009, ""};
-}
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<TempSettings>();
+        ForgetLanguagePack();
+        MessageService::instance().clearHistory();
+    }
 
-void TestSoapSession::standardCheck()
-{
-    QFETCH(CheckRow, row);
-    SoapCallResult result;
-    result.status = row.status;
-    OrvProjectSoapClient header;
-    header.ServerErrorMessage = row.serverMessage;
-    QString soapErrorText = row.transportText;
-    MessageService::instance().pushAnswer(MessageAnswer::Ok);
-    QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), row.textId < 0);
-    const QList<Message>& shown = MessageService::instance().history();
-    QCOMPARE(shown.size(), row.textId < 0 ? 0 : 1);
-    if (row.textId < 0)
-        return;
-    QCOMPARE(shown.first().textId, row.textId);
-    QCOMPARE(shown.first().text,
-             (row.textId > 0 ? GetLocalizedText(row.textId) : QString()) + row.shownAfterText);
-    if (row.textId == 5005)
-        QCOMPARE(soapErrorText, GetLocalizedText(5005));
-}
+    void cleanup()
+    {
+        m_settings.reset();
+        ForgetLanguagePack();
+    }
+
+    void refusedSetUp()
+    {
+        const QString server = "srv.example:81" + GetLocalizedText(5003);
+        const QString login = "jo@srv.example:81";
+        // Login, password, secure connection, a proxy given by hand (empty: none), the message shown.
+        using Row = std::tuple<QString, QString, bool, QString, QString>;
+        for (const auto& [user, password, ssl, proxyServer, shown] : {
+                 Row{"", "x", false, "", GetLocalizedText(5001)},    // empty login
+                 Row{"   ", "x", false, "", GetLocalizedText(5001)}, // blank login
+                 Row{login, " \t ", false, "", GetLocalizedText(5001)},
+                 Row{login, "pw", false, "proxy.example:99999",
+                     GetLocalizedText(5004) + server}, // port out of range
+                 Row{login, "pw", false, "proxy:80a", GetLocalizedText(5004) + server},
+                 Row{login, "pw", true, " ",
+                     GetLocalizedText(5002) + server}, // no proxy host, secure connection
+             }) {
+            MessageService::instance().clearHistory();
+            SoapSession session;
+            SoapLogin values = loginOf(user, password);
+            values.useSsl = ssl;
+            values.useProxy = !proxyServer.isEmpty();
+            values.proxyFromBrowser = false;
+            values.proxyServer = proxyServer.trimmed();
+            MessageService::instance().pushAnswer(MessageAnswer::Ok);
+            QVERIFY(!session.InitSoapClient(values));
+            QCOMPARE(MessageService::instance().history().size(), 1);
+            QCOMPARE(MessageService::instance().history().first().text, shown);
+            QVERIFY(!session.soapclient());
+        }
+    }
+
+    void freshClientAtEveryConnect()
+    {
+        SoapSession session;
+        SoapLogin login = loginOf(" jo@srv.example:81", " pw ");
+        login.useSsl = true;
+        login.useProxy = true; // from the browser: the system's settings
+        QVERIFY(session.InitSoapClient(login));
+        QVERIFY(MessageService::instance().history().isEmpty());
+        // Untrimmed, "@" and server part included.
+        QCOMPARE(session.soapheader()->UserName, login.login);
+        QCOMPARE(session.soapheader()->UserPass, login.password);
+        QCOMPARE(session.soapclient()->description()->location(),
+                 BuildPortalUrl(login.login, "/WebServices/OrvProject.asmx?WSDL", true));
+        QCOMPARE(session.soapclient()->connector().callback(), static_cast<IAsyncSOAPCall*>(&session));
+        QCOMPARE(session.soapclient()->headerHandler(), session.soapheader());
+
+        session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
+        session.SoapErrorText = QStringLiteral("old transport error");
+        QVERIFY(session.InitSoapClient(loginOf("pm@other", "pm")));
+        QCOMPARE(session.soapheader()->UserName, QStringLiteral("pm@other"));
+        QCOMPARE(session.soapheader()->ServerErrorMessage, QString());
+        QCOMPARE(session.SoapErrorText, QString());
+        QCOMPARE(session.soapclient()->description()->location(),
+                 QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
+    }
+
+    void serviceDescriptionTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("built-in English") << "";
+        QTest::newRow("German pack") << "de";
+    }
+
+    void serviceDescriptionTexts()
+    {
+        QFETCH(QString, language);
+        TempSettings::setLanguage(QSettings::UserScope, language);
+        ForgetLanguagePack();
+        QFile file(QStringLiteral(KITBENCH_CONTRACT));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString expected = QString::fromUtf8(file.readAll());
+        expected.replace(QRegularExpression(QStringLiteral("(<soap(?:12)?:address location=\")[^\"]*\"")),
+                         QStringLiteral("\\1<%=OrvProjectWSDLURL%>\""));
+        const QString placeholder = QStringLiteral("<%=OrvProjectWSDLURL%>");
+        QVERIFY(!GetLocalizedText(9001).isEmpty());
+        QVERIFY(!GetLocalizedText(9002).isEmpty());
+        QVERIFY(!GetLocalizedText(9001).contains(placeholder));
+        QVERIFY(!GetLocalizedText(9002).contains(placeholder));
+        QCOMPARE(GetLocalizedText(9003).count(placeholder), 2);
+        QCOMPARE(GetLocalizedText(9001) + GetLocalizedText(9002) + GetLocalizedText(9003), expected);
+    }
+
+    void progress()
+    {
+        for (const ProgressRow& row : {
+                 ProgressRow{true, 0, 1, false, 1, false, true},    // the first call, step 1
+                 ProgressRow{true, 2, 3, false, 3, false, true},    // step 3 after 2
+                 ProgressRow{true, 4, 1, false, 5, false, true},    // a second call starts its own block
+                 ProgressRow{true, 7, 2, false, 6, false, true},    // rounded down, then the step
+                 ProgressRow{true, 11, 4, false, 12, false, false}, // step 4 completes the block
+                 ProgressRow{true, 1, 2, true, 2, true, true},      // a cancel is handed over
+                 ProgressRow{true, 3, 4, true, 4, false, false},    // a cancel after the last step: no effect
+                 ProgressRow{false, 5, 3, false, 5, false, true},   // a hidden bar is not touched
+             }) {
+            bool windowFlag = row.cancelRequested;
+            SoapSession session(&windowFlag);
+            ProgressBar bar;
+            bar.visible = row.visible;
+            bar.value = row.before;
+            session.setProgressSink(&bar);
+            session.SoapErrorText = QStringLiteral("stale");
+            bool handedCancel = false;
+            session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
+            QCOMPARE(bar.value, row.after);
+            QCOMPARE(handedCancel, row.cancelHanded);
+            QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
+            QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
+        }
+    }
+
+    void transportErrors()
+    {
+        const auto t = [](int id) { return GetLocalizedText(id); };
+        const int network = SoapConnector::NetworkError;
+        for (const ErrorRow& row : {
+                 ErrorRow{false, network, 1, "Connection refused", t(9700)},
+                 ErrorRow{false, network, 3, "Host x not found", t(9702)},
+                 ErrorRow{false, network, 6, "self-signed",
+                          t(9704) + " (self-signed)"}, // the library's detail
+                 ErrorRow{false, network, 105, "proxy", t(9707)},
+                 ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)", t(9708) + "503"},
+                 ErrorRow{false, network, 302, "Protocol failure",
+                          "Protocol failure"}, // unnamed: as it was said
+                 ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)},
+                 ErrorRow{true, network, 1, "Connection refused",
+                          t(5035)}, // an error after the user's cancel
+             }) {
+            bool windowFlag = row.userCancelled; // an error report ends the user's cancel
+            SoapSession session(&windowFlag);
+            session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
+            QCOMPARE(session.SoapErrorText, row.text);
+            QVERIFY(!windowFlag);
+            QVERIFY(!session.CancelRequested);
+        }
+    }
+
+    void standardCheck_data()
+    {
+        using Status = SoapCallResult::Status;
+        QTest::addColumn<CheckRow>("row");
+        QTest::newRow("answer with OK") << CheckRow{Status::Ok, "", "OK", -1, ""};
+        QTest::newRow("fault: raised without transport text") << CheckRow{Status::Raised, "", "OK", 5005, ""};
+        QTest::newRow("transport text")
+            << CheckRow{Status::Transport, "Connection refused", "OK", 0, "Connection refused"};
+        QTest::newRow("raised with a stored transport text")
+            << CheckRow{Status::Raised, "Host not found", "", 0, "Host not found"};
+        QTest::newRow("header in other case") << CheckRow{Status::Ok, "", "ok", 5009, "ok"};
+        QTest::newRow("server's refusal") << CheckRow{Status::Ok, "", "Access denied", 5009, "Access denied"};
+        QTest::newRow("no header yet") << CheckRow{Status::Ok, "", "", 5009, ""};
+    }
+
+    void standardCheck()
+    {
+        QFETCH(CheckRow, row);
+        SoapCallResult result;
+        result.status = row.status;
+        OrvProjectSoapClient header;
+        header.ServerErrorMessage = row.serverMessage;
+        QString soapErrorText = row.transportText;
+        MessageService::instance().pushAnswer(MessageAnswer::Ok);
+        QCOMPARE(CheckSoapOutcome(result, soapErrorText, &header), row.textId < 0);
+        const QList<Message>& shown = MessageService::instance().history();
+        QCOMPARE(shown.size(), row.textId < 0 ? 0 : 1);
+        if (row.textId < 0)
+            return;
+        QCOMPARE(shown.first().textId, row.textId);
+        QCOMPARE(shown.first().text,
+                 (row.textId > 0 ? GetLocalizedText(row.textId) : QString()) + row.shownAfterText);
+        if (row.textId == 5005)
+            QCOMPARE(soapErrorText, GetLocalizedText(5005));
+    }
+
+private:
+    std::unique_ptr<TempSettings> m_settings;
+};
 
 QTEST_GUILESS_MAIN(TestSoapSession)
 #include "tst_soapsession.moc"

@@ -35,110 +35,6 @@ QString summary(const CommandLineRequest& r)
 }
 } // namespace
 
-class TestCommandLine : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void tokenizer_data();
-    void tokenizer();
-    void joinedArgumentsTokenizeBack_data();
-    void joinedArgumentsTokenizeBack();
-    void requests_data();
-    void requests();
-    void resourceIds_data();
-    void resourceIds();
-    void folderListsItsFilesBeforeSubfolders();
-};
-
-void TestCommandLine::tokenizer_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("tokens");
-    QTest::newRow("runs of spaces separate once") << "a   b  c" << QStringList{"a", "b", "c"};
-    QTest::newRow("leading and trailing spaces") << "  a b  " << QStringList{"a", "b"};
-    QTest::newRow("quoted path with spaces is one token")
-        << "/upload \"C:/My Files/a b.txt\"" << QStringList{"/upload", "C:/My Files/a b.txt"};
-    QTest::newRow("empty quotes give an empty token") << "/P \"\"" << QStringList{"/P", ""};
-    QTest::newRow("text before an opening quote stays") << "ab\"c d\"" << QStringList{"abc d"};
-    QTest::newRow("text after a closing quote starts a new token") << "\"a b\"cd" << QStringList{"a b", "cd"};
-    QTest::newRow("tab is an ordinary character") << "a\tb c" << QStringList{"a\tb", "c"};
-    QTest::newRow("unclosed quote keeps its text") << "x \"y z" << QStringList{"x", "y z"};
-    QTest::newRow("nothing") << "" << QStringList{};
-    QTest::newRow("only spaces") << "    " << QStringList{};
-}
-
-void TestCommandLine::tokenizer()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, tokens);
-    QCOMPARE(tokenizeCommandLine(text), tokens);
-}
-
-void TestCommandLine::joinedArgumentsTokenizeBack_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("plain") << QStringList{"/createtask", "/L", "admin@host"};
-    QTest::newRow("empty password") << QStringList{"/L", "user one", "/P", ""};
-    QTest::newRow("path with spaces") << QStringList{"/upload", "/tmp/my folder/file 1.txt", "/tmp/x"};
-}
-
-void TestCommandLine::joinedArgumentsTokenizeBack()
-{
-    QFETCH(QStringList, arguments);
-    QCOMPARE(tokenizeCommandLine(joinArguments(arguments)), arguments);
-}
-
-void TestCommandLine::requests_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("request");
-    const auto row = [](const char* tag, const QString& line, const QString& request) {
-        QTest::newRow(tag) << line << request;
-    };
-    row("options in any case, after / or -, unknown ones ignored",
-        "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
-        "mode 2 login=user one password= ssl openfile");
-    row("user ids select no job", "/orvresources 1,2 /L x", "mode 0 (none given) ids=1,2 login=x");
-    // Values are served in a fixed order whatever the order of the options: import file first.
-    row("import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
-        "mode 12 import=admin login=/tmp/book.xlsx");
-    row("login, password, answer file, screenshot folder",
-        "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
-        "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv");
-    // A request stays pending across later options; values without a request are files to publish.
-    row("pending login across a job", "/L /upload admin@h secret extra.txt",
-        "mode 6 login=admin@h files=secret|extra.txt");
-    row("an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt");
-    row("the last job wins", "/download -CreateIncident /exportcalendar", "mode 11");
-    row("user ids and open file select no job", "/upload /orvresources 5 /openfile", "mode 6 ids=5 openfile");
-}
-
-void TestCommandLine::requests()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, request);
-    QCOMPARE(summary(parseCommandLine(line)), request);
-}
-
-void TestCommandLine::resourceIds_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<qint32>>("ids");
-    QTest::newRow("non-numeric item skipped") << "12,x,7" << QList<qint32>{12, 7};
-    QTest::newRow("blanks trimmed") << " 3 , 4 ,5 " << QList<qint32>{3, 4, 5};
-    QTest::newRow("trailing comma") << "9," << QList<qint32>{9};
-    QTest::newRow("nothing numeric keeps 0") << "a,b" << QList<qint32>{0};
-    QTest::newRow("empty") << "" << QList<qint32>{0};
-    QTest::newRow("negative ids") << "-4,8" << QList<qint32>{-4, 8};
-}
-
-void TestCommandLine::resourceIds()
-{
-    QFETCH(QString, text);
-    QFETCH(QList<qint32>, ids);
-    QCOMPARE(ParseResourceIds(text), ids);
-}
-
 namespace {
 void writeFile(const QString& path)
 {
@@ -148,31 +44,108 @@ void writeFile(const QString& path)
 }
 } // namespace
 
-void TestCommandLine::folderListsItsFilesBeforeSubfolders()
+class TestCommandLine : public QObject
 {
-    QTemporaryDir dir;
-    QDir root(dir.path());
-    QVERIFY(root.mkpath(QStringLiteral("a_sub/deeper")));
-    QVERIFY(root.mkpath(QStringLiteral(".hidden_sub")));
-    writeFile(root.filePath(QStringLiteral("z.txt")));
-    writeFile(root.filePath(QStringLiteral("b.txt")));
-    writeFile(root.filePath(QStringLiteral(".secret")));
-    writeFile(root.filePath(QStringLiteral("readonly.txt")));
-    QFile::setPermissions(root.filePath(QStringLiteral("readonly.txt")), QFileDevice::ReadOwner);
-    QVERIFY(QFile::link(root.filePath(QStringLiteral("b.txt")), root.filePath(QStringLiteral("link.txt"))));
-    writeFile(root.filePath(QStringLiteral("a_sub/inner.txt")));
-    writeFile(root.filePath(QStringLiteral("a_sub/deeper/deep.txt")));
-    writeFile(root.filePath(QStringLiteral(".hidden_sub/h.txt")));
+    Q_OBJECT
+private Q_SLOTS:
+    void tokenizer()
+    {
+        using Row = std::pair<QString, QStringList>; // text, tokens
+        for (const auto& [text, tokens] : {
+                 Row{"a   b  c", {"a", "b", "c"}}, // runs of spaces separate once
+                 Row{"  a b  ", {"a", "b"}},
+                 Row{"/upload \"C:/My Files/a b.txt\"", {"/upload", "C:/My Files/a b.txt"}}, // one token
+                 Row{"/P \"\"", {"/P", ""}},      // empty quotes give an empty token
+                 Row{"ab\"c d\"", {"abc d"}},     // text before an opening quote stays
+                 Row{"\"a b\"cd", {"a b", "cd"}}, // text after a closing quote starts a new token
+                 Row{"a\tb c", {"a\tb", "c"}},    // tab is an ordinary character
+                 Row{"x \"y z", {"x", "y z"}},    // unclosed quote keeps its text
+                 Row{"", {}},
+                 Row{"    ", {}},
+             })
+            QCOMPARE(tokenizeCommandLine(text), tokens);
+        // Arguments joined into one command line come back as they were.
+        for (const QStringList& arguments :
+             {QStringList{"/createtask", "/L", "admin@host"}, QStringList{"/L", "user one", "/P", ""},
+              QStringList{"/upload", "/tmp/my folder/file 1.txt", "/tmp/x"}})
+            QCOMPARE(tokenizeCommandLine(joinArguments(arguments)), arguments);
+    }
 
-    const QStringList expected{root.filePath(QStringLiteral("b.txt")), root.filePath(QStringLiteral("z.txt")),
-                               root.filePath(QStringLiteral("a_sub/inner.txt")),
-                               root.filePath(QStringLiteral("a_sub/deeper/deep.txt"))};
-    QCOMPARE(filesNamedBy(dir.path()), expected);
-    QCOMPARE(filesNamedBy(root.filePath(QStringLiteral("missing"))), QStringList{});
-    // A file named directly is added whatever its attributes.
-    QCOMPARE(filesNamedBy(root.filePath(".secret")), QStringList{root.filePath(".secret")});
-    QCOMPARE(filesNamedBy(root.filePath("readonly.txt")), QStringList{root.filePath("readonly.txt")});
-}
+    void requests_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("request");
+        const auto row = [](const char* tag, const QString& line, const QString& request) {
+            QTest::newRow(tag) << line << request;
+        };
+        row("options in any case, after / or -, unknown ones ignored",
+            "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
+            "mode 2 login=user one password= ssl openfile");
+        row("user ids select no job", "/orvresources 1,2 /L x", "mode 0 (none given) ids=1,2 login=x");
+        // Values are served in a fixed order whatever the order of the options: import file first.
+        row("import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
+            "mode 12 import=admin login=/tmp/book.xlsx");
+        row("login, password, answer file, screenshot folder",
+            "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
+            "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv");
+        // A request stays pending across later options; values without a request are files to publish.
+        row("pending login across a job", "/L /upload admin@h secret extra.txt",
+            "mode 6 login=admin@h files=secret|extra.txt");
+        row("an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt");
+        row("the last job wins", "/download -CreateIncident /exportcalendar", "mode 11");
+        row("user ids and open file select no job", "/upload /orvresources 5 /openfile",
+            "mode 6 ids=5 openfile");
+    }
+
+    void requests()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, request);
+        QCOMPARE(summary(parseCommandLine(line)), request);
+    }
+
+    void resourceIds()
+    {
+        using Row = std::pair<QString, QList<qint32>>; // text, ids
+        for (const auto& [text, ids] : {
+                 Row{"12,x,7", {12, 7}}, // a non-numeric item is skipped
+                 Row{" 3 , 4 ,5 ", {3, 4, 5}},
+                 Row{"9,", {9}},
+                 Row{"a,b", {0}}, // nothing numeric keeps 0
+                 Row{"", {0}},
+                 Row{"-4,8", {-4, 8}},
+             })
+            QCOMPARE(ParseResourceIds(text), ids);
+    }
+
+    void folderListsItsFilesBeforeSubfolders()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkpath(QStringLiteral("a_sub/deeper")));
+        QVERIFY(root.mkpath(QStringLiteral(".hidden_sub")));
+        writeFile(root.filePath(QStringLiteral("z.txt")));
+        writeFile(root.filePath(QStringLiteral("b.txt")));
+        writeFile(root.filePath(QStringLiteral(".secret")));
+        writeFile(root.filePath(QStringLiteral("readonly.txt")));
+        QFile::setPermissions(root.filePath(QStringLiteral("readonly.txt")), QFileDevice::ReadOwner);
+        QVERIFY(
+            QFile::link(root.filePath(QStringLiteral("b.txt")), root.filePath(QStringLiteral("link.txt"))));
+        writeFile(root.filePath(QStringLiteral("a_sub/inner.txt")));
+        writeFile(root.filePath(QStringLiteral("a_sub/deeper/deep.txt")));
+        writeFile(root.filePath(QStringLiteral(".hidden_sub/h.txt")));
+
+        const QStringList expected{root.filePath(QStringLiteral("b.txt")),
+                                   root.filePath(QStringLiteral("z.txt")),
+                                   root.filePath(QStringLiteral("a_sub/inner.txt")),
+                                   root.filePath(QStringLiteral("a_sub/deeper/deep.txt"))};
+        QCOMPARE(filesNamedBy(dir.path()), expected);
+        QCOMPARE(filesNamedBy(root.filePath(QStringLiteral("missing"))), QStringList{});
+        // A file named directly is added whatever its attributes.
+        QCOMPARE(filesNamedBy(root.filePath(".secret")), QStringList{root.filePath(".secret")});
+        QCOMPARE(filesNamedBy(root.filePath("readonly.txt")), QStringList{root.filePath("readonly.txt")});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -15,140 +15,111 @@ class TestPageGraph : public QObject
 private Q_SLOTS:
     void initTestCase() { m_temp = std::make_unique<TempSettings>(); }
 
-    void back_data();
-    void back();
-    void buttonsOfThePublishingPage();
-    void connectionSavedOnEntry_data();
-    void connectionSavedOnEntry();
-    void report_data();
-    void report();
+    void back()
+    {
+        using Row = std::tuple<int, int, bool, int, int>; // step, job, new project, template index, target
+        for (const auto& [step, mode, newProject, templateIndex, target] : {
+                 Row{1, 1, false, 0, 0},    // page 1 to 0
+                 Row{6, 6, false, 0, 20},   // upload folder page to documents
+                 Row{7, 7, false, 0, 1},    // download asset page to login
+                 Row{2, 1, false, 0, 1},    // incident page to login
+                 Row{8, 9, true, 0, 11},    // project page, new imported project
+                 Row{8, 8, false, 0, 1},    // project page, create project
+                 Row{9, 8, false, 0, 8},    // description to project page
+                 Row{19, 8, false, 1, 9},   // templates to description
+                 Row{18, 8, false, 0, 9},   // team, create project
+                 Row{18, 9, true, 0, 9},    // team, import project
+                 Row{18, 2, false, 0, 3},   // team, task
+                 Row{18, 4, false, 0, 5},   // team, to-do
+                 Row{20, 1, false, 0, 2},   // documents, incident
+                 Row{20, 6, false, 0, 1},   // documents, upload
+                 Row{20, 8, false, 2, 19},  // documents, project with template
+                 Row{20, 9, true, 0, 18},   // documents, project without template
+                 Row{20, 3, false, 0, 18},  // documents, event
+                 Row{10, 9, false, 0, 11},  // project list, import
+                 Row{10, 10, false, 0, 1},  // project list, export
+                 Row{11, 9, false, 0, 1},   // import option
+                 Row{12, 9, false, 0, 11},  // assignments, import
+                 Row{13, 11, false, 0, 1},  // calendar
+                 Row{14, 5, false, 0, 1},   // create list
+                 Row{14, 12, false, 0, 16}, // list page of a list import
+                 Row{16, 12, false, 0, 1},  // list import option
+                 Row{17, 12, false, 0, 14}, // sheet fields
+                 Row{21, 1, false, 0, 20},  // any other: final page
+             })
+            QVERIFY2(backTarget(step, mode, newProject, templateIndex) == target,
+                     qPrintable(QString("step %1, job %2 goes back to %3").arg(step).arg(mode).arg(target)));
+    }
+
+    void buttonsOfThePublishingPage()
+    {
+        // Enabled buttons on every page are seen in tst_wizard; here the words on page 20 by job.
+        const NavButtonState documents = navButtonState(20, CREATETASK, false);
+        QCOMPARE(documents.nextTextId, 105);
+        QCOMPARE(documents.beforePublishTextId, 1402);
+        const NavButtonState upload = navButtonState(20, UPLOAD, false);
+        QCOMPARE(upload.nextTextId, 103);
+        QCOMPARE(upload.beforePublishTextId, 1403);
+    }
+
+    void connectionSavedOnEntry()
+    {
+        using Row = std::tuple<int, NavDirection, bool>; // step, direction, saves
+        for (const auto& [step, direction, saves] : {
+                 Row{1, NavNext, false},  // login page
+                 Row{2, NavNext, true},   // first item page by Next
+                 Row{2, NavBack, false},  // item page by Back
+                 Row{10, NavNext, true},  // project list
+                 Row{14, NavBack, true},  // list page, also by Back
+                 Row{20, NavNext, false}, // documents
+             })
+            QCOMPARE(savesConnectionOnEntry(step, direction), saves);
+    }
+
+    void report_data()
+    {
+        QTest::addColumn<JobOutcome>("outcome");
+        QTest::addColumn<QString>("expected");
+        const QString nl = QStringLiteral("\n");
+        const auto t = [](int id) { return GetLocalizedText(id); };
+        const QString log = QStringLiteral("a.txt - OK\n");
+        const auto row = [](const char* tag, int mode, const QString& expected, bool failed = false,
+                            int published = 0, int toPublish = 0) {
+            JobOutcome outcome;
+            outcome.runMode = mode;
+            outcome.filesPublished = published;
+            outcome.filesToPublish = toPublish;
+            outcome.publishingLog = QStringLiteral("a.txt - OK\n");
+            outcome.failed = failed;
+            outcome.errorText = QStringLiteral("boom");
+            outcome.projectName = QStringLiteral("Apollo");
+            QTest::newRow(tag) << outcome << expected;
+        };
+        row("incident, no files", 1, t(3001) + t(5027) + nl + log);
+        row("task with files", 2, t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log,
+            false, 1, 2);
+        row("list has no result sentence", 5, t(3001) + nl + log);
+        row("download counts one file", 7,
+            t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log);
+        row("calendar", 11, t(3001) + t(5064) + nl + log);
+        row("list from Excel", 12, t(3001) + t(5068) + nl + log);
+        row("import succeeded", 9, t(5050));
+        row("import failed", 9, t(5053) + "boom" + t(5056), true);
+        row("export succeeded", 10, t(5051) + " ''Apollo'' " + t(5052));
+        row("export failed", 10, t(5054) + "boom" + t(5056), true);
+    }
+
+    void report()
+    {
+        QFETCH(JobOutcome, outcome);
+        QFETCH(QString, expected);
+        QCOMPARE(finalReportText(outcome), expected);
+        QVERIFY(!expected.isEmpty());
+    }
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
-
-void TestPageGraph::back_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("newProject");
-    QTest::addColumn<int>("templateIndex");
-    QTest::addColumn<int>("target");
-    QTest::newRow("page 1 to 0") << 1 << 1 << false << 0 << 0;
-    QTest::newRow("upload folder page to documents") << 6 << 6 << false << 0 << 20;
-    QTest::newRow("download asset page to login") << 7 << 7 << false << 0 << 1;
-    QTest::newRow("incident page to login") << 2 << 1 << false << 0 << 1;
-    QTest::newRow("project page, new imported project") << 8 << 9 << true << 0 << 11;
-    QTest::newRow("project page, create project") << 8 << 8 << false << 0 << 1;
-    QTest::newRow("description to project page") << 9 << 8 << false << 0 << 8;
-    QTest::newRow("templates to description") << 19 << 8 << false << 1 << 9;
-    QTest::newRow("team, create project") << 18 << 8 << false << 0 << 9;
-    QTest::newRow("team, import project") << 18 << 9 << true << 0 << 9;
-    QTest::newRow("team, task") << 18 << 2 << false << 0 << 3;
-    QTest::newRow("team, to-do") << 18 << 4 << false << 0 << 5;
-    QTest::newRow("documents, incident") << 20 << 1 << false << 0 << 2;
-    QTest::newRow("documents, upload") << 20 << 6 << false << 0 << 1;
-    QTest::newRow("documents, project with template") << 20 << 8 << false << 2 << 19;
-    QTest::newRow("documents, project without template") << 20 << 9 << true << 0 << 18;
-    QTest::newRow("documents, event") << 20 << 3 << false << 0 << 18;
-    QTest::newRow("project list, import") << 10 << 9 << false << 0 << 11;
-    QTest::newRow("project list, export") << 10 << 10 << false << 0 << 1;
-    QTest::newRow("import option") << 11 << 9 << false << 0 << 1;
-    QTest::newRow("assignments, import") << 12 << 9 << false << 0 << 11;
-    QTest::newRow("calendar") << 13 << 11 << false << 0 << 1;
-    QTest::newRow("create list") << 14 << 5 << false << 0 << 1;
-    QTest::newRow("list page of a list import") << 14 << 12 << false << 0 << 16;
-    QTest::newRow("list import option") << 16 << 12 << false << 0 << 1;
-    QTest::newRow("sheet fields") << 17 << 12 << false << 0 << 14;
-    QTest::newRow("any other: final page") << 21 << 1 << false << 0 << 20;
-}
-
-void TestPageGraph::back()
-{
-    QFETCH(int, step);
-    QFETCH(int, mode);
-    QFETCH(bool, newProject);
-    QFETCH(int, templateIndex);
-    QFETCH(int, target);
-    QCOMPARE(backTarget(step, mode, newProject, templateIndex), target);
-}
-
-void TestPageGraph::buttonsOfThePublishingPage()
-{
-    // Enabled buttons on every page are seen in tst_wizard; here the words on page 20 by job.
-    const NavButtonState documents = navButtonState(20, CREATETASK, false);
-    QCOMPARE(documents.nextTextId, 105);
-    QCOMPARE(documents.beforePublishTextId, 1402);
-    const NavButtonState upload = navButtonState(20, UPLOAD, false);
-    QCOMPARE(upload.nextTextId, 103);
-    QCOMPARE(upload.beforePublishTextId, 1403);
-}
-
-void TestPageGraph::connectionSavedOnEntry_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<bool>("saves");
-    QTest::newRow("login page") << 1 << int(NavNext) << false;
-    QTest::newRow("first item page by Next") << 2 << int(NavNext) << true;
-    QTest::newRow("item page by Back") << 2 << int(NavBack) << false;
-    QTest::newRow("project list") << 10 << int(NavNext) << true;
-    QTest::newRow("list page, also by Back") << 14 << int(NavBack) << true;
-    QTest::newRow("documents") << 20 << int(NavNext) << false;
-}
-
-void TestPageGraph::connectionSavedOnEntry()
-{
-    QFETCH(int, step);
-    QFETCH(int, direction);
-    QFETCH(bool, saves);
-    QCOMPARE(savesConnectionOnEntry(step, direction), saves);
-}
-
-void TestPageGraph::report_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("published");
-    QTest::addColumn<int>("toPublish");
-    QTest::addColumn<bool>("failed");
-    QTest::addColumn<QString>("expected");
-    const QString nl = QStringLiteral("\n");
-    const auto t = [](int id) { return GetLocalizedText(id); };
-    const QString log = QStringLiteral("a.txt - OK\n");
-    QTest::newRow("incident, no files") << 1 << 0 << 0 << false << t(3001) + t(5027) + nl + log;
-    QTest::newRow("task with files") << 2 << 1 << 2 << false
-                                     << t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) +
-                                            nl + log;
-    QTest::newRow("list has no result sentence") << 5 << 0 << 0 << false << t(3001) + nl + log;
-    QTest::newRow("download counts one file")
-        << 7 << 0 << 0 << false
-        << t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log;
-    QTest::newRow("calendar") << 11 << 0 << 0 << false << t(3001) + t(5064) + nl + log;
-    QTest::newRow("list from Excel") << 12 << 0 << 0 << false << t(3001) + t(5068) + nl + log;
-    QTest::newRow("import succeeded") << 9 << 0 << 0 << false << t(5050);
-    QTest::newRow("import failed") << 9 << 0 << 0 << true << t(5053) + "boom" + t(5056);
-    QTest::newRow("export succeeded") << 10 << 0 << 0 << false << t(5051) + " ''Apollo'' " + t(5052);
-    QTest::newRow("export failed") << 10 << 0 << 0 << true << t(5054) + "boom" + t(5056);
-}
-
-void TestPageGraph::report()
-{
-    QFETCH(int, mode);
-    QFETCH(int, published);
-    QFETCH(int, toPublish);
-    QFETCH(bool, failed);
-    QFETCH(QString, expected);
-    JobOutcome outcome;
-    outcome.runMode = mode;
-    outcome.filesPublished = published;
-    outcome.filesToPublish = toPublish;
-    outcome.publishingLog = QStringLiteral("a.txt - OK\n");
-    outcome.failed = failed;
-    outcome.errorText = QStringLiteral("boom");
-    outcome.projectName = QStringLiteral("Apollo");
-    QCOMPARE(finalReportText(outcome), expected);
-    QVERIFY(!expected.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestPageGraph)
 #include "tst_pagegraph.moc"

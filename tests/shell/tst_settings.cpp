@@ -78,6 +78,9 @@ bool ownerOnly()
     return !(QFile::permissions(rawFile().fileName()) & others);
 }
 
+// Keyring there, password to be saved; what the settings file holds in plain text, the keyring's keys.
+using SavedPasswords = std::tuple<bool, bool, QString, QString, QStringList>;
+
 } // namespace
 
 class TestSettings : public QObject
@@ -87,194 +90,161 @@ private Q_SLOTS:
     void init() { m_temp = std::make_unique<TempSettings>(); }
     void cleanup() { m_temp.reset(); }
 
-    void saveThenRestoreRoundTrips();
-    void commandLineValuesWin();
-    void storedValuesRead_data();
-    void storedValuesRead();
-    void passwordsSavedWhereTheyAreSafest_data();
-    void passwordsSavedWhereTheyAreSafest();
-    void plainTextMovesIntoTheKeyringOnTheNextSave();
-    void clearedPasswordDoesNotComeBack();
-    void fallbackFileStaysPrivate();
-    void otherSettingsFilesKeepTheirPasswords();
+    void saveThenRestoreRoundTrips()
+    {
+        SettingsStore store;
+        QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}),
+                 ConnectionValues{}); // nothing stored yet
+        ConnectionValues typed = typedValues(" p@ss wörd ", true, "pp");
+        typed.useSsl = true;
+        typed.useProxy = true;
+        typed.proxyFromBrowser = false;
+        typed.proxyServer = QStringLiteral("proxy:3128");
+        typed.proxyUser = QStringLiteral("pu");
+        saveConnectionSettings(store, typed);
+        QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}), typed);
+        QCOMPARE(rawValue("ProxyMode"), QStringLiteral("Custom"));
+        QCOMPARE(rawValue("UseSSL"), QStringLiteral("True"));
+    }
+
+    void commandLineValuesWin()
+    {
+        SettingsStore store;
+        store.write("UserLogin", "stored");
+        store.write("UserData", "stored-pw");
+        store.write("UseSSL", "False");
+        ConnectionValues given;
+        given.login = QStringLiteral("given");
+        given.password = QStringLiteral("given-pw");
+        given.useSsl = true;
+        const ConnectionValues page = restoreConnectionSettings(store, given);
+        QCOMPARE(page.login, QStringLiteral("given"));
+        QCOMPARE(page.password, QStringLiteral("given-pw"));
+        QVERIFY(!page.savePassword); // keeps its design state
+        QVERIFY(page.useSsl);
+        // An empty password from the command line lets the stored one in, and checks the box.
+        given.password.clear();
+        QCOMPARE(restoreConnectionSettings(store, given).password, QStringLiteral("stored-pw"));
+        QVERIFY(restoreConnectionSettings(store, given).savePassword);
+    }
+
+    void storedValuesRead()
+    {
+        using Flags = std::tuple<bool, bool, bool>;       // proxy from the browser, use a proxy, SSL
+        using Row = std::tuple<QString, QVariant, Flags>; // key, stored value, flags read
+        for (const auto& [key, stored, flags] : {
+                 Row{"ProxyMode", "Default", {true, false, false}},
+                 Row{"ProxyMode", "Custom", {false, false, false}},
+                 Row{"ProxyMode", "default", {false, false, false}}, // other case
+                 Row{"ProxyMode", "", {false, false, false}}, Row{"UseProxy", "True", {true, true, false}},
+                 Row{"UseProxy", QStringList{"True", "x"}, {true, false, false}}, // damaged: a list
+                 Row{"UseSSL", "true", {true, false, false}},                     // other case
+             }) {
+            rawFile().setValue("Orvello Kitbench Wizard/" + key, stored);
+            SettingsStore store;
+            const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
+            QCOMPARE(Flags(page.proxyFromBrowser, page.useProxy, page.useSsl), flags);
+            rawFile().remove("Orvello Kitbench Wizard/" + key);
+        }
+    }
+
+    void passwordsSavedWhereTheyAreSafest_data()
+    {
+        QTest::addColumn<SavedPasswords>("row");
+        QTest::newRow("keyring, saved") << SavedPasswords{true, true, {}, {}, {"ProxyPassword", "UserData"}};
+        QTest::newRow("keyring, not saved") << SavedPasswords{true, false, {}, {}, {"ProxyPassword"}};
+        QTest::newRow("no keyring, saved") << SavedPasswords{false, true, "s3cret", "pp", {}};
+        QTest::newRow("no keyring, not saved") << SavedPasswords{false, false, {}, "pp", {}};
+    }
+
+    void passwordsSavedWhereTheyAreSafest()
+    {
+        QFETCH(SavedPasswords, row);
+        const auto& [keyring, savePassword, plainUserData, plainProxyPassword, inKeyring] = row;
+        SettingsStore settings;
+        FakeSecretStore secrets;
+        secrets.available = keyring;
+        saveConnectionSettings(settings, typedValues("s3cret", savePassword, "pp"), &secrets);
+        QCOMPARE(rawValue("UserData"), plainUserData);
+        QCOMPARE(rawValue("ProxyPassword"), plainProxyPassword);
+        QCOMPARE(secrets.keys(), inKeyring);
+        QVERIFY(plainUserData.isEmpty() || ownerOnly());
+
+        const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+        QCOMPARE(next.password, savePassword ? QStringLiteral("s3cret") : QString());
+        QCOMPARE(next.savePassword, savePassword);
+        QCOMPARE(next.proxyPassword, QStringLiteral("pp"));
+    }
+
+    void plainTextMovesIntoTheKeyringOnTheNextSave()
+    {
+        SettingsStore settings;
+        saveConnectionSettings(settings, typedValues("old", true, "old-proxy")); // no keyring
+        FakeSecretStore secrets;
+        const ConnectionValues restored = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+        QCOMPARE(restored.password, QStringLiteral("old"));
+        saveConnectionSettings(settings, restored, &secrets);
+        QCOMPARE(rawValue("UserData"), QString());
+        QCOMPARE(rawValue("ProxyPassword"), QString());
+        const QString file = '@' + settings.fileName();
+        QCOMPARE(secrets.entries.value("UserData" + file), QStringLiteral("old"));
+        QCOMPARE(secrets.entries.value("ProxyPassword" + file), QStringLiteral("old-proxy"));
+    }
+
+    void clearedPasswordDoesNotComeBack()
+    {
+        // Unchecking the box removes the password from both stores...
+        SettingsStore settings;
+        FakeSecretStore secrets;
+        saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+        settings.write("UserData", "stray plain copy");
+        saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
+        QVERIFY(secrets.entries.isEmpty());
+        QCOMPARE(rawValue("UserData"), QString());
+        QCOMPARE(restoreConnectionSettings(settings, ConnectionValues{}, &secrets).password, QString());
+
+        // ... and a keyring away at that moment does not bring it back later.
+        saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+        secrets.available = false;
+        saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
+        secrets.available = true;
+        QCOMPARE(secrets.keys(), QStringList{"UserData"}); // could not be removed then
+        const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+        QCOMPARE(next.password, QString());
+        QVERIFY(!next.savePassword);
+    }
+
+    void fallbackFileStaysPrivate()
+    {
+        SettingsStore settings;
+        settings.write("UserLogin", "someone"); // the file exists with the umask's mode
+        // No desktop session: the store says so at once, and the password falls back to the file.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kitbench-test-bus");
+        DesktopSecretStore secrets(QStringLiteral("Orvello Kitbench test"));
+        QCOMPARE(secrets.read("UserData").status, SecretStore::Status::Unavailable);
+        QVERIFY(!secrets.write("UserData", "x"));
+        saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
+        QCOMPARE(rawValue("UserData"), QStringLiteral("s3cret"));
+        QVERIFY(ownerOnly());
+        settings.write("IntroductionScreen", "ShowIntro");
+        QVERIFY(ownerOnly());
+    }
+
+    void otherSettingsFilesKeepTheirPasswords()
+    {
+        // The user's own wizard saved a password; a demo with a settings folder of its own clears its box.
+        FakeSecretStore secrets;
+        const QString users = QStringLiteral("UserData@/home/u/.config/Harlowe/Harlowe.conf");
+        secrets.entries.insert(users, QStringLiteral("theirs"));
+        SettingsStore settings;
+        saveConnectionSettings(settings, typedValues("demo", true), &secrets);
+        saveConnectionSettings(settings, typedValues("demo", false), &secrets);
+        QCOMPARE(secrets.entries, (QMap<QString, QString>{{users, QStringLiteral("theirs")}}));
+    }
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
-
-void TestSettings::saveThenRestoreRoundTrips()
-{
-    SettingsStore store;
-    QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}), ConnectionValues{}); // nothing stored yet
-    ConnectionValues typed = typedValues(" p@ss wörd ", true, "pp");
-    typed.useSsl = true;
-    typed.useProxy = true;
-    typed.proxyFromBrowser = false;
-    typed.proxyServer = QStringLiteral("proxy:3128");
-    typed.proxyUser = QStringLiteral("pu");
-    saveConnectionSettings(store, typed);
-    QCOMPARE(restoreConnectionSettings(store, ConnectionValues{}), typed);
-    QCOMPARE(rawValue("ProxyMode"), QStringLiteral("Custom"));
-    QCOMPARE(rawValue("UseSSL"), QStringLiteral("True"));
-}
-
-void TestSettings::commandLineValuesWin()
-{
-    SettingsStore store;
-    store.write("UserLogin", "stored");
-    store.write("UserData", "stored-pw");
-    store.write("UseSSL", "False");
-    ConnectionValues given;
-    given.login = QStringLiteral("given");
-    given.password = QStringLiteral("given-pw");
-    given.useSsl = true;
-    const ConnectionValues page = restoreConnectionSettings(store, given);
-    QCOMPARE(page.login, QStringLiteral("given"));
-    QCOMPARE(page.password, QStringLiteral("given-pw"));
-    QVERIFY(!page.savePassword); // keeps its design state
-    QVERIFY(page.useSsl);
-    // An empty password from the command line lets the stored one in, and checks the box.
-    given.password.clear();
-    QCOMPARE(restoreConnectionSettings(store, given).password, QStringLiteral("stored-pw"));
-    QVERIFY(restoreConnectionSettings(store, given).savePassword);
-}
-
-void TestSettings::storedValuesRead_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<bool>("proxyFromBrowser");
-    QTest::addColumn<bool>("useProxy");
-    QTest::addColumn<bool>("useSsl");
-    QTest::newRow("proxy mode Default") << "ProxyMode" << QVariant("Default") << true << false << false;
-    QTest::newRow("proxy mode Custom") << "ProxyMode" << QVariant("Custom") << false << false << false;
-    QTest::newRow("proxy mode in other case")
-        << "ProxyMode" << QVariant("default") << false << false << false;
-    QTest::newRow("proxy mode empty") << "ProxyMode" << QVariant("") << false << false << false;
-    QTest::newRow("use proxy") << "UseProxy" << QVariant("True") << true << true << false;
-    QTest::newRow("damaged: a list") << "UseProxy" << QVariant(QStringList{"True", "x"}) << true << false
-                                     << false;
-    QTest::newRow("SSL in other case") << "UseSSL" << QVariant("true") << true << false << false;
-}
-
-void TestSettings::storedValuesRead()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, stored);
-    QFETCH(bool, proxyFromBrowser);
-    QFETCH(bool, useProxy);
-    QFETCH(bool, useSsl);
-    rawFile().setValue("Orvello Kitbench Wizard/" + key, stored);
-    SettingsStore store;
-    const ConnectionValues page = restoreConnectionSettings(store, ConnectionValues{});
-    QCOMPARE(page.proxyFromBrowser, proxyFromBrowser);
-    QCOMPARE(page.useProxy, useProxy);
-    QCOMPARE(page.useSsl, useSsl);
-}
-
-void TestSettings::passwordsSavedWhereTheyAreSafest_data()
-{
-    QTest::addColumn<bool>("keyring");
-    QTest::addColumn<bool>("savePassword");
-    QTest::addColumn<QString>("plainUserData");
-    QTest::addColumn<QString>("plainProxyPassword");
-    QTest::addColumn<QStringList>("inKeyring");
-    QTest::newRow("keyring, saved") << true << true << QString() << QString()
-                                    << QStringList{"ProxyPassword", "UserData"};
-    QTest::newRow("keyring, not saved")
-        << true << false << QString() << QString() << QStringList{"ProxyPassword"};
-    QTest::newRow("no keyring, saved") << false << true << "s3cret"
-                                       << "pp" << QStringList{};
-    QTest::newRow("no keyring, not saved") << false << false << QString() << "pp" << QStringList{};
-}
-
-void TestSettings::passwordsSavedWhereTheyAreSafest()
-{
-    QFETCH(bool, keyring);
-    QFETCH(bool, savePassword);
-    QFETCH(QString, plainUserData);
-    QFETCH(QString, plainProxyPassword);
-    QFETCH(QStringList, inKeyring);
-    SettingsStore settings;
-    FakeSecretStore secrets;
-    secrets.available = keyring;
-    saveConnectionSettings(settings, typedValues("s3cret", savePassword, "pp"), &secrets);
-    QCOMPARE(rawValue("UserData"), plainUserData);
-    QCOMPARE(rawValue("ProxyPassword"), plainProxyPassword);
-    QCOMPARE(secrets.keys(), inKeyring);
-    QVERIFY(plainUserData.isEmpty() || ownerOnly());
-
-    const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
-    QCOMPARE(next.password, savePassword ? QStringLiteral("s3cret") : QString());
-    QCOMPARE(next.savePassword, savePassword);
-    QCOMPARE(next.proxyPassword, QStringLiteral("pp"));
-}
-
-void TestSettings::plainTextMovesIntoTheKeyringOnTheNextSave()
-{
-    SettingsStore settings;
-    saveConnectionSettings(settings, typedValues("old", true, "old-proxy")); // no keyring
-    FakeSecretStore secrets;
-    const ConnectionValues restored = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
-    QCOMPARE(restored.password, QStringLiteral("old"));
-    saveConnectionSettings(settings, restored, &secrets);
-    QCOMPARE(rawValue("UserData"), QString());
-    QCOMPARE(rawValue("ProxyPassword"), QString());
-    const QString file = '@' + settings.fileName();
-    QCOMPARE(secrets.entries.value("UserData" + file), QStringLiteral("old"));
-    QCOMPARE(secrets.entries.value("ProxyPassword" + file), QStringLiteral("old-proxy"));
-}
-
-void TestSettings::clearedPasswordDoesNotComeBack()
-{
-    // Unchecking the box removes the password from both stores...
-    SettingsStore settings;
-    FakeSecretStore secrets;
-    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
-    settings.write("UserData", "stray plain copy");
-    saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
-    QVERIFY(secrets.entries.isEmpty());
-    QCOMPARE(rawValue("UserData"), QString());
-    QCOMPARE(restoreConnectionSettings(settings, ConnectionValues{}, &secrets).password, QString());
-
-    // ... and a keyring away at that moment does not bring it back later.
-    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
-    secrets.available = false;
-    saveConnectionSettings(settings, typedValues("s3cret", false), &secrets);
-    secrets.available = true;
-    QCOMPARE(secrets.keys(), QStringList{"UserData"}); // could not be removed then
-    const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
-    QCOMPARE(next.password, QString());
-    QVERIFY(!next.savePassword);
-}
-
-void TestSettings::fallbackFileStaysPrivate()
-{
-    SettingsStore settings;
-    settings.write("UserLogin", "someone"); // the file exists with the umask's mode
-    // No desktop session: the store says so at once, and the password falls back to the file.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kitbench-test-bus");
-    DesktopSecretStore secrets(QStringLiteral("Orvello Kitbench test"));
-    QCOMPARE(secrets.read("UserData").status, SecretStore::Status::Unavailable);
-    QVERIFY(!secrets.write("UserData", "x"));
-    saveConnectionSettings(settings, typedValues("s3cret", true), &secrets);
-    QCOMPARE(rawValue("UserData"), QStringLiteral("s3cret"));
-    QVERIFY(ownerOnly());
-    settings.write("IntroductionScreen", "ShowIntro");
-    QVERIFY(ownerOnly());
-}
-
-void TestSettings::otherSettingsFilesKeepTheirPasswords()
-{
-    // The user's own wizard saved a password; a demo with a settings folder of its own clears its box.
-    FakeSecretStore secrets;
-    const QString users = QStringLiteral("UserData@/home/u/.config/Harlowe/Harlowe.conf");
-    secrets.entries.insert(users, QStringLiteral("theirs"));
-    SettingsStore settings;
-    saveConnectionSettings(settings, typedValues("demo", true), &secrets);
-    saveConnectionSettings(settings, typedValues("demo", false), &secrets);
-    QCOMPARE(secrets.entries, (QMap<QString, QString>{{users, QStringLiteral("theirs")}}));
-}
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"

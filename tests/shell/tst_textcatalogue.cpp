@@ -34,139 +34,132 @@ private Q_SLOTS:
         ForgetLanguagePack();
     }
 
-    void languageChoice_data();
-    void languageChoice();
-    void packIsKeptOnceLoaded();
-    void qtTextsFollowThePack();
-    void everyControlKindTakesItsText();
+    void languageChoice_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("login");
+        const auto row = [](const char* tag, const QString& user, const QString& system,
+                            const QString& login) { QTest::newRow(tag) << user << system << login; };
+        row("user scope", "de", "", "A&nmeldename");
+        row("system scope", "", "de", "A&nmeldename");
+        row("user wins over system", "zz", "de", "zz-Login");
+        row("user pack missing, system tried next", "xx", "zz", "zz-Login");
+        row("no pack anywhere", "xx", "yy", "&Login");
+        row("path in the code names no pack", "../lang/KitbenchRes45de", "", "&Login");
+    }
+
+    void languageChoice()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, system);
+        QFETCH(QString, login);
+        TempSettings::setLanguage(QSettings::UserScope, user);
+        TempSettings::setLanguage(QSettings::SystemScope, system);
+        QCOMPARE(GetLocalizedText(1102), login);
+        QCOMPARE(GetLocalizedText(987654), QString()); // an id no text has
+    }
+
+    void packIsKeptOnceLoaded()
+    {
+        // A lookup without a pack does not stop a later one from loading it...
+        QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
+        TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
+        QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
+        // ... and once created, the pack is kept for the life of the program.
+        TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
+        QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
+    }
+
+    // Qt's own words (the buttons of a question, the file dialog) are in the pack's language too.
+    void qtTextsFollowThePack()
+    {
+        const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+        QCOMPARE(GetLocalizedText(1102), QStringLiteral("&Login"));
+        QCOMPARE(yes(), QStringLiteral("&Yes"));
+        QCOMPARE(LanguagePackCode(), QString());
+        ForgetLanguagePack();
+        TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
+        QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
+        QCOMPARE(LanguagePackCode(), QStringLiteral("de"));
+        QCOMPARE(yes(), QStringLiteral("&Ja"));
+        ForgetLanguagePack();
+        TempSettings::setLanguage(QSettings::UserScope, QString());
+        QCOMPARE(yes(), QStringLiteral("&Yes"));
+    }
+
+    void everyControlKindTakesItsText()
+    {
+        TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
+        QWidget window;
+        setTextId(&window, 1102);
+
+        auto* joined = new QLabel("design", &window);
+        setTextId(joined, 9990);
+        auto* lastPieceMissing = new QLabel("design", &window);
+        setTextId(lastPieceMissing, 9993);
+        auto* noId = new QLabel("keeps its design text", &window);
+        auto* textId = new QLabel("design", &window);
+        textId->setProperty(kTextIdProperty, QStringLiteral(" 100 ")); // numeric text counts too
+        auto* notNumeric = new QLabel("design", &window);
+        notNumeric->setProperty(kTextIdProperty, QStringLiteral("abc"));
+        auto* button = new QPushButton("design", &window);
+        setTextId(button, 103);
+        button->setProperty(kToolTipTextIdProperty, 1102);
+        auto* picture = new QPushButton("...", &window); // no words: its hint names it for screen readers
+        picture->setProperty(kToolTipTextIdProperty, 1102);
+        auto* uncaptioned = new QLineEdit(&window);
+        setAccessibleNameTextIds(uncaptioned, {1102, 103}); // joined, without access-key marks
+
+        auto* menu = new QMenu("design", &window);
+        setTextId(menu, 100);
+        QAction* item = menu->addAction(QStringLiteral("design"));
+        setTextId(item, 1102);
+
+        auto* tabs = new QTabBar(&window);
+        tabs->addTab(QStringLiteral("a"));
+        tabs->addTab(QStringLiteral("b"));
+        tabs->setProperty("tabTextIds", QVariantList{1102, 0});
+        tabs->setProperty("tabToolTipTextIds", QVariantList{0, 100});
+
+        auto* toolBar = new QToolBar(&window);
+        QAction* tool = toolBar->addAction(QStringLiteral("tool"));
+        setTextId(tool, 1102);
+
+        auto* list = new QTreeWidget(&window);
+        list->setColumnCount(3);
+        list->setHeaderLabels({"x", "y", "z"});
+        list->setProperty(kColumnTextIdsProperty, QVariantList{1102, 0, 100});
+
+        ApplyLocalization(&window);
+
+        QCOMPARE(window.windowTitle(), QStringLiteral("zz-Login"));
+        QCOMPARE(joined->text(), QStringLiteral("A caption split over three ids."));
+        QCOMPARE(lastPieceMissing->text(), QStringLiteral("Ends with an underscore"));
+        QCOMPARE(noId->text(), QStringLiteral("keeps its design text"));
+        QCOMPARE(textId->text(), QStringLiteral("&Help")); // missing in the pack: English
+        QCOMPARE(notNumeric->text(), QStringLiteral("design"));
+        QCOMPARE(button->text(), GetLocalizedText(103));
+        QCOMPARE(button->toolTip(), QStringLiteral("zz-Login"));
+        QVERIFY(button->accessibleName().isEmpty()); // its words name it
+        QCOMPARE(picture->accessibleName(), QStringLiteral("zz-Login"));
+        QCOMPARE(uncaptioned->accessibleName(),
+                 QStringLiteral("zz-Login ") + GetLocalizedText(103).remove('&').trimmed());
+        QCOMPARE(menu->title(), QStringLiteral("&Help"));
+        QCOMPARE(item->text(), QStringLiteral("zz-Login"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("zz-Login"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("b"));
+        QCOMPARE(tabs->tabToolTip(1), QStringLiteral("&Help"));
+        QCOMPARE(tool->toolTip(), QStringLiteral("zz-Login"));
+        QCOMPARE(tool->text(), QStringLiteral("tool"));
+        QCOMPARE(list->headerItem()->text(0), QStringLiteral("zz-Login"));
+        QCOMPARE(list->headerItem()->text(1), QStringLiteral("y"));
+        QCOMPARE(list->headerItem()->text(2), QStringLiteral("&Help"));
+    }
 
 private:
     std::unique_ptr<TempSettings> m_temp;
 };
-
-void TestTextCatalogue::languageChoice_data()
-{
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("system");
-    QTest::addColumn<QString>("login");
-    const auto row = [](const char* tag, const QString& user, const QString& system, const QString& login) {
-        QTest::newRow(tag) << user << system << login;
-    };
-    row("user scope", "de", "", "A&nmeldename");
-    row("system scope", "", "de", "A&nmeldename");
-    row("user wins over system", "zz", "de", "zz-Login");
-    row("user pack missing, system tried next", "xx", "zz", "zz-Login");
-    row("no pack anywhere", "xx", "yy", "&Login");
-    row("path in the code names no pack", "../lang/KitbenchRes45de", "", "&Login");
-}
-
-void TestTextCatalogue::languageChoice()
-{
-    QFETCH(QString, user);
-    QFETCH(QString, system);
-    QFETCH(QString, login);
-    TempSettings::setLanguage(QSettings::UserScope, user);
-    TempSettings::setLanguage(QSettings::SystemScope, system);
-    QCOMPARE(GetLocalizedText(1102), login);
-    QCOMPARE(GetLocalizedText(987654), QString()); // an id no text has
-}
-
-void TestTextCatalogue::packIsKeptOnceLoaded()
-{
-    // A lookup without a pack does not stop a later one from loading it...
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Help"));
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
-    QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
-    // ... and once created, the pack is kept for the life of the program.
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
-    QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
-}
-
-// Qt's own words (the buttons of a question, the file dialog) are in the pack's language too.
-void TestTextCatalogue::qtTextsFollowThePack()
-{
-    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
-    QCOMPARE(GetLocalizedText(1102), QStringLiteral("&Login"));
-    QCOMPARE(yes(), QStringLiteral("&Yes"));
-    QCOMPARE(LanguagePackCode(), QString());
-    ForgetLanguagePack();
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("de"));
-    QCOMPARE(GetLocalizedText(1102), QStringLiteral("A&nmeldename"));
-    QCOMPARE(LanguagePackCode(), QStringLiteral("de"));
-    QCOMPARE(yes(), QStringLiteral("&Ja"));
-    ForgetLanguagePack();
-    TempSettings::setLanguage(QSettings::UserScope, QString());
-    QCOMPARE(yes(), QStringLiteral("&Yes"));
-}
-
-void TestTextCatalogue::everyControlKindTakesItsText()
-{
-    TempSettings::setLanguage(QSettings::UserScope, QStringLiteral("zz"));
-    QWidget window;
-    setTextId(&window, 1102);
-
-    auto* joined = new QLabel("design", &window);
-    setTextId(joined, 9990);
-    auto* lastPieceMissing = new QLabel("design", &window);
-    setTextId(lastPieceMissing, 9993);
-    auto* noId = new QLabel("keeps its design text", &window);
-    auto* textId = new QLabel("design", &window);
-    textId->setProperty(kTextIdProperty, QStringLiteral(" 100 ")); // numeric text counts too
-    auto* notNumeric = new QLabel("design", &window);
-    notNumeric->setProperty(kTextIdProperty, QStringLiteral("abc"));
-    auto* button = new QPushButton("design", &window);
-    setTextId(button, 103);
-    button->setProperty(kToolTipTextIdProperty, 1102);
-    auto* picture = new QPushButton("...", &window); // no words: its hint names it for screen readers
-    picture->setProperty(kToolTipTextIdProperty, 1102);
-    auto* uncaptioned = new QLineEdit(&window);
-    setAccessibleNameTextIds(uncaptioned, {1102, 103}); // joined, without access-key marks
-
-    auto* menu = new QMenu("design", &window);
-    setTextId(menu, 100);
-    QAction* item = menu->addAction(QStringLiteral("design"));
-    setTextId(item, 1102);
-
-    auto* tabs = new QTabBar(&window);
-    tabs->addTab(QStringLiteral("a"));
-    tabs->addTab(QStringLiteral("b"));
-    tabs->setProperty("tabTextIds", QVariantList{1102, 0});
-    tabs->setProperty("tabToolTipTextIds", QVariantList{0, 100});
-
-    auto* toolBar = new QToolBar(&window);
-    QAction* tool = toolBar->addAction(QStringLiteral("tool"));
-    setTextId(tool, 1102);
-
-    auto* list = new QTreeWidget(&window);
-    list->setColumnCount(3);
-    list->setHeaderLabels({"x", "y", "z"});
-    list->setProperty(kColumnTextIdsProperty, QVariantList{1102, 0, 100});
-
-    ApplyLocalization(&window);
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("zz-Login"));
-    QCOMPARE(joined->text(), QStringLiteral("A caption split over three ids."));
-    QCOMPARE(lastPieceMissing->text(), QStringLiteral("Ends with an underscore"));
-    QCOMPARE(noId->text(), QStringLiteral("keeps its design text"));
-    QCOMPARE(textId->text(), QStringLiteral("&Help")); // missing in the pack: English
-    QCOMPARE(notNumeric->text(), QStringLiteral("design"));
-    QCOMPARE(button->text(), GetLocalizedText(103));
-    QCOMPARE(button->toolTip(), QStringLiteral("zz-Login"));
-    QVERIFY(button->accessibleName().isEmpty()); // its words name it
-    QCOMPARE(picture->accessibleName(), QStringLiteral("zz-Login"));
-    QCOMPARE(uncaptioned->accessibleName(),
-             QStringLiteral("zz-Login ") + GetLocalizedText(103).remove('&').trimmed());
-    QCOMPARE(menu->title(), QStringLiteral("&Help"));
-    QCOMPARE(item->text(), QStringLiteral("zz-Login"));
-    QCOMPARE(tabs->tabText(0), QStringLiteral("zz-Login"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("b"));
-    QCOMPARE(tabs->tabToolTip(1), QStringLiteral("&Help"));
-    QCOMPARE(tool->toolTip(), QStringLiteral("zz-Login"));
-    QCOMPARE(tool->text(), QStringLiteral("tool"));
-    QCOMPARE(list->headerItem()->text(0), QStringLiteral("zz-Login"));
-    QCOMPARE(list->headerItem()->text(1), QStringLiteral("y"));
-    QCOMPARE(list->headerItem()->text(2), QStringLiteral("&Help"));
-}
 
 QTEST_MAIN(TestTextCatalogue)
 #include "tst_textcatalogue.moc"
