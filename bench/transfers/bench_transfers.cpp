@@ -3,7 +3,11 @@
 // process measured from the outside: wall time, CPU time (user + system) and peak resident memory.
 // Both downloads write a real file. Reports; asserts nothing.
 //
-//     bench_transfers [--size-mib N]      (default 100; the README's table is measured at 1024)
+//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 7)
+//
+// A single pair of runs says little: the disk and the server's writes make the same transfer take
+// between 3 and 5 s from one run to the next. So each round runs both programs, in turn first, and the
+// table shows the median of the rounds (and their range).
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -42,6 +47,9 @@ Measured run(const QStringList& command, const QString& folder, const QStringLis
         argv.push_back(arg.data());
     argv.push_back(nullptr);
     Measured result;
+    // Each program starts with no dirty pages of the one before: otherwise the second writer of a
+    // gigabyte pays for writing back the first one's.
+    ::sync();
     QElapsedTimer timer;
     timer.start();
     const pid_t child = fork();
@@ -111,13 +119,56 @@ Measured runWizard(const QString& folder, const QStringList& arguments, const QS
                 "XDG_DATA_HOME=" + folder + "/data", "QT_QPA_PLATFORM=offscreen"});
 }
 
-void printRow(const char* what, const Measured& wizard, const Measured& curl)
+struct Rounds
 {
-    std::printf("| %s | %.2f s | %.2f s | %.2fx | %.2f s | %.2f s | %.2fx | %ld MiB | %ld MiB |%s\n", what,
-                wizard.wallSeconds, curl.wallSeconds, wizard.wallSeconds / curl.wallSeconds,
-                wizard.cpuSeconds, curl.cpuSeconds, wizard.cpuSeconds / curl.cpuSeconds,
-                wizard.peakKiB / 1024, curl.peakKiB / 1024,
-                wizard.exitCode == 0 && curl.exitCode == 0 ? "" : "  (a run failed)");
+    QList<Measured> wizard, curl;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+template <typename Field> QList<double> each(const QList<Measured>& runs, Field field)
+{
+    QList<double> values;
+    for (const Measured& run : runs)
+        values.append(field(run));
+    return values;
+}
+
+void printRow(const char* what, const Rounds& rounds)
+{
+    auto wall = [](const Measured& run) { return run.wallSeconds; };
+    auto cpu = [](const Measured& run) { return run.cpuSeconds; };
+    QList<double> wallRatios, cpuRatios;
+    long wizardPeak = 0, curlPeak = 0;
+    bool allOk = true;
+    for (qsizetype i = 0; i < rounds.wizard.size(); ++i) {
+        wallRatios.append(rounds.wizard[i].wallSeconds / rounds.curl[i].wallSeconds);
+        cpuRatios.append(rounds.wizard[i].cpuSeconds / rounds.curl[i].cpuSeconds);
+        wizardPeak = std::max(wizardPeak, rounds.wizard[i].peakKiB);
+        curlPeak = std::max(curlPeak, rounds.curl[i].peakKiB);
+        allOk = allOk && rounds.wizard[i].exitCode == 0 && rounds.curl[i].exitCode == 0;
+    }
+    const auto range = [](QList<double> values) {
+        std::sort(values.begin(), values.end());
+        return QStringLiteral("%1–%2").arg(values.first(), 0, 'f', 2).arg(values.last(), 0, 'f', 2);
+    };
+    std::printf(
+        "| %s | %.2f s | %.2f s | %.2fx (%s) | %.2f s | %.2f s | %.2fx (%s) | %ld MiB | %ld MiB |%s\n", what,
+        median(each(rounds.wizard, wall)), median(each(rounds.curl, wall)), median(wallRatios),
+        qPrintable(range(wallRatios)), median(each(rounds.wizard, cpu)), median(each(rounds.curl, cpu)),
+        median(cpuRatios), qPrintable(range(cpuRatios)), wizardPeak / 1024, curlPeak / 1024,
+        allOk ? "" : "  (a run failed)");
+}
+
+qint64 optionValue(const QStringList& arguments, const QString& name, qint64 fallback)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toLongLong() : fallback;
 }
 
 } // namespace
@@ -125,13 +176,11 @@ void printRow(const char* what, const Measured& wizard, const Measured& curl)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qint64 sizeMiB = 100;
-    const QStringList arguments = app.arguments();
-    if (const qsizetype at = arguments.indexOf("--size-mib"); at >= 0 && at + 1 < arguments.size())
-        sizeMiB = arguments.at(at + 1).toLongLong();
+    const qint64 sizeMiB = optionValue(app.arguments(), "--size-mib", 100);
+    const qint64 roundCount = optionValue(app.arguments(), "--rounds", 3);
     QTemporaryDir dir;
     const QString source = dir.filePath("big.bin");
-    if (sizeMiB <= 0 || !writeRandomFile(source, sizeMiB * kMiB)) {
+    if (sizeMiB <= 0 || roundCount <= 0 || !writeRandomFile(source, sizeMiB * kMiB)) {
         std::fprintf(stderr, "could not write the file to send\n");
         return 1;
     }
@@ -150,38 +199,74 @@ int main(int argc, char** argv)
                                 "-F",   "Login=admin@" + address,
                                 "-F",   "Password=admin"};
 
-    // curl publishes under another name, so the wizard's post meets no name already taken.
-    const QString curlAnswer = dir.filePath("curl-answer.html");
-    const Measured curlPublish =
-        run(curlLogin + QStringList{"-o", curlAnswer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F",
-                                    "ObjectId=2", "-F", "PublishedFile=@" + source + ";filename=curl.bin",
-                                    portal + "FilePublishing.aspx"},
-            dir.path(), {});
-    const Measured wizardPublish =
-        runWizard(dir.filePath("publish"), QStringList{"/upload"} + login,
-                  "[page 20]\nPublishedFileList = " + source + "\n[page 6]\nFileListTreeView = key:F2\n");
-    QFile answer(curlAnswer);
-    const QString version =
-        answer.open(QIODevice::ReadOnly)
-            ? QString::fromUtf8(answer.readAll()).section("as version ", 1).section(' ', 0, 0)
-            : QString();
+    Rounds publishes, downloads;
+    bool copiesWhole = true;
+    for (qint64 round = 0; round < roundCount; ++round) {
+        const bool curlFirst = round % 2 == 0;
+        const QString folder = dir.filePath(QStringLiteral("round%1").arg(round));
+        QDir().mkpath(folder);
+        // Every round publishes under names of its own, so no post meets a name already taken; the
+        // wizard posts the file under its own name, a link to the same bytes.
+        const QString curlName = QStringLiteral("curl%1.bin").arg(round);
+        const QString wizardSource = QDir(folder).filePath(QStringLiteral("wizard%1.bin").arg(round));
+        QFile::link(source, wizardSource);
+        const QString curlAnswer = QDir(folder).filePath("curl-answer.html");
+        auto curlPublish = [&] {
+            return run(curlLogin + QStringList{"-o", curlAnswer, "-F", "ObjectTypeId=10", "-F", "AssetId=0",
+                                               "-F", "ObjectId=2", "-F",
+                                               "PublishedFile=@" + source + ";filename=" + curlName,
+                                               portal + "FilePublishing.aspx"},
+                       folder, {});
+        };
+        auto wizardPublish = [&] {
+            return runWizard(QDir(folder).filePath("publish"), QStringList{"/upload"} + login,
+                             "[page 20]\nPublishedFileList = " + wizardSource +
+                                 "\n[page 6]\nFileListTreeView = key:F2\n");
+        };
+        if (curlFirst) {
+            publishes.curl.append(curlPublish());
+            publishes.wizard.append(wizardPublish());
+        } else {
+            publishes.wizard.append(wizardPublish());
+            publishes.curl.append(curlPublish());
+        }
+        QFile answer(curlAnswer);
+        const QString version =
+            answer.open(QIODevice::ReadOnly)
+                ? QString::fromUtf8(answer.readAll()).section("as version ", 1).section(' ', 0, 0)
+                : QString();
+        auto curlDownload = [&] {
+            return run(curlLogin + QStringList{"-o", QDir(folder).filePath("curl-copy.bin"), "-F",
+                                               "FolderID=2", "-F", "VersionID=" + version,
+                                               portal + "FileDownload.aspx"},
+                       folder, {});
+        };
+        auto wizardDownload = [&] {
+            return runWizard(QDir(folder).filePath("download"), QStringList{"/download"} + login,
+                             "[page 7]\nAssetListTreeView = key:A" + version +
+                                 "\n[dialog SaveFile]\nFileName = .\n");
+        };
+        if (curlFirst) {
+            downloads.curl.append(curlDownload());
+            downloads.wizard.append(wizardDownload());
+        } else {
+            downloads.wizard.append(wizardDownload());
+            downloads.curl.append(curlDownload());
+        }
+        copiesWhole = copiesWhole &&
+                      QFileInfo(QDir(folder).filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
+                      QFileInfo(QDir(folder).filePath("download/" + curlName)).size() == sizeMiB * kMiB;
+        // The copies go before the next round, so the disk holds no more than one round's files.
+        QDir(folder).removeRecursively();
+    }
 
-    const Measured curlDownload =
-        run(curlLogin + QStringList{"-o", dir.filePath("curl-copy.bin"), "-F", "FolderID=2", "-F",
-                                    "VersionID=" + version, portal + "FileDownload.aspx"},
-            dir.path(), {});
-    const Measured wizardDownload =
-        runWizard(dir.filePath("download"), QStringList{"/download"} + login,
-                  "[page 7]\nAssetListTreeView = key:A" + version + "\n[dialog SaveFile]\nFileName = .\n");
-    const bool copiesWhole = QFileInfo(dir.filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
-                             QFileInfo(dir.filePath("download/curl.bin")).size() == sizeMiB * kMiB;
-
-    std::printf("file: %lld MiB of random bytes; both downloads %s\n\n", sizeMiB,
+    std::printf("file: %lld MiB of random bytes, %lld rounds; every download %s\n\n", sizeMiB, roundCount,
                 copiesWhole ? "wrote the whole file" : "did NOT write the whole file");
-    std::printf("| transfer | kitbench wall | curl wall | ratio | kitbench CPU | curl CPU | ratio | kitbench "
-                "peak RSS | curl peak RSS |\n|---|---|---|---|---|---|---|---|---|\n");
-    printRow("publish", wizardPublish, curlPublish);
-    printRow("download", wizardDownload, curlDownload);
+    std::printf(
+        "| transfer | kitbench wall | curl wall | wall ratio (range) | kitbench CPU | curl CPU | CPU ratio "
+        "(range) | kitbench peak RSS | curl peak RSS |\n|---|---|---|---|---|---|---|---|---|\n");
+    printRow("publish", publishes);
+    printRow("download", downloads);
     server.terminate();
     server.waitForFinished(5000);
     return 0;
