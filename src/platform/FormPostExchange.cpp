@@ -90,6 +90,7 @@ QString FormPost::receiveInto(const QString& path)
     if (!target->open(QIODevice::WriteOnly))
         return target->errorString();
     m_target = std::move(target);
+    m_writeback = EarlyWriteback();
     return QString();
 }
 
@@ -109,7 +110,9 @@ void FormPost::onPiece(const QByteArray& piece)
         m_target->cancelWriting();
         m_target.reset();
         m_exchange->abort();
+        return;
     }
+    m_writeback.written(*m_target);
 }
 
 void FormPost::onDownloadProgress(qint64 received, qint64 total)

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "platform/EarlyWriteback.h"
 #include "platform/HttpPost.h"
 
 class QNetworkAccessManager;
@@ -130,6 +131,7 @@ private:
     bool m_choosingPlace = false; // inside fileArriving
     bool m_saveFailed = false;
     std::unique_ptr<QSaveFile> m_target;
+    EarlyWriteback m_writeback;
     QString m_saveError;
     QString m_resultText;
     QString m_headerText;

@@ -28,8 +28,33 @@ QString SettingsStore::read(const QString& key, const QString& defaultValue) con
     return value.toString();
 }
 
+SettingsStore::SettingsStore() = default;
+SettingsStore::~SettingsStore() = default;
+
+SettingsStore::Batch::Batch(SettingsStore& store) : m_store(store)
+{
+    if (m_store.m_batchDepth++ == 0) {
+        m_store.m_batch = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      QStringLiteral("Harlowe"), QStringLiteral("Harlowe"));
+        openStore(*m_store.m_batch);
+    }
+}
+
+SettingsStore::Batch::~Batch()
+{
+    if (--m_store.m_batchDepth == 0)
+        m_store.m_batch.reset(); // saves the file, once
+}
+
 void SettingsStore::write(const QString& key, const QString& value)
 {
+    // Stored already (the two defaults tell a stored "" from a missing key): nothing to save.
+    if (read(key, QString()) == value && read(key, QStringLiteral("-")) == value)
+        return;
+    if (m_batch) {
+        m_batch->setValue(key, value);
+        return;
+    }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
                        QStringLiteral("Harlowe"));
     openStore(settings).setValue(key, value);

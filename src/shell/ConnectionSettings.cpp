@@ -14,6 +14,7 @@ QString trueFalse(bool value)
 
 void saveConnectionSettings(SettingsStore& store, const ConnectionValues& page, SecretStore* secrets)
 {
+    const SettingsStore::Batch oneSave(store);
     store.write(QStringLiteral("UserLogin"), page.login);
     storePassword(store, secrets, QStringLiteral("UserData"), page.savePassword ? page.password : QString());
     store.write(QStringLiteral("ProxyMode"),
