@@ -24,6 +24,10 @@ class TestLoginPage : public QObject
         QVERIFY(login->CheckProxy->isEnabled() && login->CheckProxy->isChecked() &&
                 login->OptionFromBrowser->isEnabled() && !login->TextPrServer->isEnabled());
     }
+
+private Q_SLOTS:
+    void init() { f.init(); }
+    void cleanup() { f.cleanup(); }
     void enterInThePasswordBoxConnects()
     {
         QVERIFY(f.serve());
