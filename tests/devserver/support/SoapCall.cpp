@@ -42,10 +42,10 @@ std::vector<std::string> split(const std::string& joined, char separator)
     return out;
 }
 
-std::vector<Arg> argList(const std::string& spec)
+std::vector<Arg> argList(const std::string& fields)
 {
     std::vector<Arg> out;
-    for (const std::string& field : split(spec)) {
+    for (const std::string& field : split(fields)) {
         const std::size_t equals = field.find('=');
         const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
         if (value.empty() || value.front() != '[') {

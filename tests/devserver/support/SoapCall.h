@@ -26,7 +26,7 @@ Arg ints(const std::string& name, const std::vector<long long>& values);
 Arg strings(const std::string& name, const std::vector<std::string>& values);
 Arg raw(const std::string& name, const std::string& innerXml);
 // Arguments written "name=value|name=[1,2]": a value in brackets is an array of ints, any other a text.
-std::vector<Arg> argList(const std::string& spec);
+std::vector<Arg> argList(const std::string& fields);
 std::vector<std::string> split(const std::string& joined, char separator = '|');
 
 struct SoapAnswer
