@@ -19,7 +19,8 @@ protected:
     std::vector<std::string> names(const std::string& method, const std::vector<Arg>& args)
     {
         std::vector<std::string> out;
-        for (auto u : SoapClient(*server).call(method, args).answer().select_nodes("Resources/User"))
+        const auto answer = SoapClient(*server).call(method, args).answer(); // the nodes point into it
+        for (auto u : answer.select_nodes("Resources/User"))
             out.push_back(std::string(u.node().child_value("FirstName")) + " " +
                           u.node().child_value("LastName"));
         return out;
@@ -31,7 +32,8 @@ protected:
 TEST_F(People, GroupsInTreeOrderWithLevels)
 {
     std::vector<std::string> shown;
-    for (auto g : SoapClient(*server).call("GetGroupList").answer().select_nodes("Groups/Group")) {
+    const auto answer = SoapClient(*server).call("GetGroupList").answer(); // the nodes point into it
+    for (auto g : answer.select_nodes("Groups/Group")) {
         const int level = std::stoi(g.node().child_value("Level"));
         shown.push_back(std::string(static_cast<std::size_t>((level - 1) * 2), ' ') +
                         g.node().child_value("GroupName"));
