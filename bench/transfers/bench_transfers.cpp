@@ -122,6 +122,16 @@ Measured runWizard(const QString& folder, const QStringList& arguments, const QS
 struct Rounds
 {
     QList<Measured> wizard, curl;
+
+    // One round: both programs, in the order given.
+    template <typename Curl, typename Wizard> void run(bool curlFirst, Curl curlRun, Wizard wizardRun)
+    {
+        if (curlFirst)
+            curl.append(curlRun());
+        wizard.append(wizardRun());
+        if (!curlFirst)
+            curl.append(curlRun());
+    }
 };
 
 double median(QList<double> values)
@@ -223,13 +233,7 @@ int main(int argc, char** argv)
                              "[page 20]\nPublishedFileList = " + wizardSource +
                                  "\n[page 6]\nFileListTreeView = key:F2\n");
         };
-        if (curlFirst) {
-            publishes.curl.append(curlPublish());
-            publishes.wizard.append(wizardPublish());
-        } else {
-            publishes.wizard.append(wizardPublish());
-            publishes.curl.append(curlPublish());
-        }
+        publishes.run(curlFirst, curlPublish, wizardPublish);
         QFile answer(curlAnswer);
         const QString version =
             answer.open(QIODevice::ReadOnly)
@@ -246,13 +250,7 @@ int main(int argc, char** argv)
                              "[page 7]\nAssetListTreeView = key:A" + version +
                                  "\n[dialog SaveFile]\nFileName = .\n");
         };
-        if (curlFirst) {
-            downloads.curl.append(curlDownload());
-            downloads.wizard.append(wizardDownload());
-        } else {
-            downloads.wizard.append(wizardDownload());
-            downloads.curl.append(curlDownload());
-        }
+        downloads.run(curlFirst, curlDownload, wizardDownload);
         copiesWhole = copiesWhole &&
                       QFileInfo(QDir(folder).filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
                       QFileInfo(QDir(folder).filePath("download/" + curlName)).size() == sizeMiB * kMiB;

@@ -56,6 +56,12 @@ struct Message
     Message& append(const QString& more);
     Message& appendId(int id);
     bool needsAnswer() const { return buttons != MessageButtons::Ok; }
+    // A plain box, or a failure offered for another try (Retry, Abort), rather than a question.
+    bool reportsFailure() const
+    {
+        return !needsAnswer() || buttons == MessageButtons::RetryCancel ||
+               buttons == MessageButtons::AbortRetryIgnore;
+    }
 };
 
 // A file dialog: open an existing file, or save under a name (the proposal first).

@@ -8,10 +8,12 @@ namespace kitbench {
 namespace {
 
 // Opened per access: QSettings caches the file, and nothing is held between moments of the navigation.
-QSettings& openStore(QSettings& settings)
+std::unique_ptr<QSettings> openStore()
 {
-    settings.setFallbacksEnabled(false);
-    settings.beginGroup(QStringLiteral("Orvello Kitbench Wizard"));
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                QStringLiteral("Harlowe"), QStringLiteral("Harlowe"));
+    settings->setFallbacksEnabled(false);
+    settings->beginGroup(QStringLiteral("Orvello Kitbench Wizard"));
     return settings;
 }
 
@@ -19,9 +21,7 @@ QSettings& openStore(QSettings& settings)
 
 QString SettingsStore::read(const QString& key, const QString& defaultValue) const
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
-                       QStringLiteral("Harlowe"));
-    const QVariant value = openStore(settings).value(key);
+    const QVariant value = openStore()->value(key);
     // A value of another type (hand-edited file) is damaged: read the default instead.
     if (!value.isValid() || !value.canConvert<QString>() || value.typeId() == QMetaType::QStringList)
         return defaultValue;
@@ -33,11 +33,8 @@ SettingsStore::~SettingsStore() = default;
 
 SettingsStore::Batch::Batch(SettingsStore& store) : m_store(store)
 {
-    if (m_store.m_batchDepth++ == 0) {
-        m_store.m_batch = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                      QStringLiteral("Harlowe"), QStringLiteral("Harlowe"));
-        openStore(*m_store.m_batch);
-    }
+    if (m_store.m_batchDepth++ == 0)
+        m_store.m_batch = openStore();
 }
 
 SettingsStore::Batch::~Batch()
@@ -48,35 +45,25 @@ SettingsStore::Batch::~Batch()
 
 void SettingsStore::write(const QString& key, const QString& value)
 {
-    // Stored already (the two defaults tell a stored "" from a missing key): nothing to save.
-    if (read(key, QString()) == value && read(key, QStringLiteral("-")) == value)
+    const std::unique_ptr<QSettings> single = m_batch ? nullptr : openStore();
+    QSettings& settings = m_batch ? *m_batch : *single;
+    // Stored already: nothing to save (a missing key, or a damaged value, is not a stored "").
+    const QVariant stored = settings.value(key);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
         return;
-    if (m_batch) {
-        m_batch->setValue(key, value);
-        return;
-    }
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
-                       QStringLiteral("Harlowe"));
-    openStore(settings).setValue(key, value);
+    settings.setValue(key, value);
 }
 
 void SettingsStore::keepPrivate()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
-                       QStringLiteral("Harlowe"));
-    settings.sync(); // the file exists from here on; later saves replace it with the same mode
-    QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const std::unique_ptr<QSettings> settings = openStore();
+    settings->sync(); // the file exists from here on; later saves replace it with the same mode
+    QFile::setPermissions(settings->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
-
-} // namespace kitbench
-
-namespace kitbench {
 
 QString SettingsStore::fileName() const
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harlowe"),
-                     QStringLiteral("Harlowe"))
-        .fileName();
+    return openStore()->fileName();
 }
 
 } // namespace kitbench

@@ -87,12 +87,9 @@ MessageAnswer UnattendedRun::answerMessage(const Message& message)
     if (message.buttons == MessageButtons::RenameReplaceCancel)
         if (const std::optional<MessageAnswer> choice = m_dialogs.renameChoice())
             return *choice;
-    // A failure offered for another try (Retry, Abort) reports an error as much as a plain box does.
-    const bool reportsFailure = !message.needsAnswer() || message.buttons == MessageButtons::RetryCancel ||
-                                message.buttons == MessageButtons::AbortRetryIgnore;
     const auto answer = m_answers.messages.constFind(message.textId);
     if (answer != m_answers.messages.constEnd() && answerFits(*answer, message.buttons)) {
-        if (reportsFailure)
+        if (message.reportsFailure())
             m_errorShown = true;
         return *answer;
     }
