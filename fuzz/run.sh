@@ -58,6 +58,10 @@ for target in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -max_len="$(max_len_of "$target")" -timeout=10 -rss_limit_mb=2048
            -artifact_prefix="$findings/" -print_final_stats=1)
   [ -n "$dict" ] && options+=(-dict="$dict")
+  # Extra libFuzzer flags, later ones winning: FUZZ_OPTIONS="-timeout=60 -rss_limit_mb=4096" for long
+  # runs on a busy machine, where a slice of wall time is not a slice of CPU.
+  read -r -a extra <<< "${FUZZ_OPTIONS:-}"
+  options+=("${extra[@]}")
   if ((jobs > 1)); then options+=(-fork="$jobs"); fi
   echo "== fuzz_$target: ${seconds}s" >&2
   ( cd "$findings" && "$binary" "${options[@]}" "$work" "${seeds[@]}" ) 2> "$build/fuzz/$target.log" || {
