@@ -2,6 +2,8 @@
 
 #include "shell/RunMode.h"
 
+#include <limits>
+
 namespace kitbench {
 namespace {
 
@@ -176,11 +178,18 @@ QList<ComboEntry> dictionaryUserEntries(const DictionaryAnswer& answer, const QS
 QList<ComboEntry> clientEntries(const DictionaryAnswer& answer, const QString& organizations,
                                 const QString& contacts)
 {
+    // The sign of the item data tells organizations from contacts, and creating the item turns it back
+    // into an id; the lowest 32-bit id has no positive counterpart, so an entry with it is left out.
+    const auto representable = [](const DictionaryItem& item) {
+        return item.data != std::numeric_limits<qint32>::min();
+    };
     QList<ComboEntry> entries;
     for (const DictionaryItem& item : answer.items(organizations))
-        entries.append({item.value, 0, -item.data});
+        if (representable(item))
+            entries.append({item.value, 0, -item.data});
     for (const DictionaryItem& item : answer.items(contacts))
-        entries.append({item.value, 0, item.data});
+        if (representable(item))
+            entries.append({item.value, 0, item.data});
     return entries;
 }
 
