@@ -1,4 +1,4 @@
-// Signing in from the Authenticator header, and rights that follow the user.
+// Signing in from the Authenticator header.
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
@@ -51,26 +51,3 @@ INSTANTIATE_TEST_SUITE_P(
                       LoginCase{"WrongPassword", "admin@localhost", "Admin"},
                       LoginCase{"UnknownUser", "nobody@localhost", "x"}, LoginCase{"EmptyLogin", "", ""}),
     [](const auto& p) { return std::string(p.param.name); });
-
-TEST(Rights, OnlyEditorsChangeCategoriesAndClients)
-{
-    ServerProcess server;
-    const std::string categories = "<Categories><Category State=\"Added\"><CategoryId/><CategoryName>New one"
-                                   "</CategoryName></Category></Categories>";
-    const std::string clients =
-        "<Dictionaries><ProjectClient><Item State=\"Added\"><Value>Acme</Value><Data>-1"
-        "</Data></Item></ProjectClient></Dictionaries>";
-    for (const auto& [login, allowed] :
-         {std::pair{"user", false}, std::pair{"admin", true}, std::pair{"pm", true}}) {
-        SCOPED_TRACE(login);
-        SoapClient client(server, login, login);
-        auto a =
-            client.call("UpdateCategoryList", {num("objectTypeId", 7), text("categoriesXml", categories)});
-        auto b = client.call("UpdateDictionaries", {text("dictionariesXml", clients)});
-        EXPECT_EQ(a.state, allowed ? "OK" : "You have no right to edit this dictionary.");
-        EXPECT_EQ(b.state == "OK", allowed) << b.state;
-    }
-    SoapClient admin(server);
-    auto list = admin.call("GetCategoryList2", {num("objectTypeId", 7)});
-    EXPECT_EQ(select(list.answer(), "Categories/Category[CategoryName='New one']/CategoryId").size(), 2u);
-}

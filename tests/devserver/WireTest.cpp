@@ -41,7 +41,7 @@ struct WireCase
     std::string body;
     int http;
     std::string faultCode = "";
-    std::string faultStart = ""; // the fault string starts with this
+    std::string fault = ""; // a text of the fault string
     std::string soapAction = action;
     std::string contentType = "text/xml; charset=utf-8";
 };
@@ -85,6 +85,8 @@ const WireCase cases[] = {
     {"WrongWrapper", env(auth, "<LoadDictionaries xmlns=\"http://orvello.com/webservices/\"/>"), 500,
      "soap:Client", unreadable},
     {"EmptyBodyElement", env(auth, ""), 500, "soap:Client", unreadable},
+    {"WrapperInAnotherNamespace", env(auth, "<GetCategoryList2 xmlns=\"http://example.com/other/\"/>"), 500,
+     "soap:Client", "<GetCategoryList2 xmlns='http://example.com/other/'> was not expected."},
     // Well-formed oddities the framework reads.
     {"LanguageAttributeAndComments",
      request("<objectTypeId xml:lang=\"de\">7</objectTypeId><!-- Größe -->") + "<!-- after -->\n", 200},
@@ -106,7 +108,7 @@ TEST_P(Wire, RefusesTheWayTheFrameworkDoes)
     auto answer = client.post(c.body, c.soapAction, c.contentType);
     EXPECT_EQ(answer.http, c.http);
     EXPECT_EQ(answer.faultCode, c.faultCode);
-    EXPECT_EQ(answer.faultString.substr(0, c.faultStart.size()), c.faultStart) << answer.faultString;
+    EXPECT_THAT(answer.faultString, HasSubstr(c.fault));
     EXPECT_EQ(answer.hasResult, c.http == 200);
     if (c.http != 500 && c.http != 200) {
         EXPECT_TRUE(answer.body.empty()) << answer.body;
@@ -128,18 +130,6 @@ INSTANTIATE_TEST_SUITE_P(Requests, Wire, ::testing::ValuesIn(cases),
 class WireValues : public SharedServer<>
 {
 };
-
-TEST_F(WireValues, BooleanMustBeLowerCase)
-{
-    SoapClient client(*server);
-    auto answer =
-        client.call("GetCalendarEvents",
-                    {text("startDate", "2026-01-01T00:00:00"), text("finishDate", "2026-12-31T23:59:59"),
-                     text("includeEvents", "True"), text("includeTasks", "true"), text("includeToDos", "1")});
-    EXPECT_EQ(answer.http, 500);
-    EXPECT_EQ(answer.faultCode, "soap:Client");
-    EXPECT_THAT(answer.faultString, HasSubstr("The string 'True' is not a valid Boolean value."));
-}
 
 TEST_F(WireValues, ChildrenInNoNamespaceAreIgnoredButJournaledAsWarnings)
 {

@@ -48,6 +48,10 @@ std::vector<Arg> argList(const std::string& fields)
     for (const std::string& field : split(fields)) {
         const std::size_t equals = field.find('=');
         const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
+        if (!value.empty() && value.front() == '{') {
+            out.push_back(strings(name, split(value.substr(1, value.size() - 2), ',')));
+            continue;
+        }
         if (value.empty() || value.front() != '[') {
             out.push_back(text(name, value));
             continue;

@@ -25,7 +25,8 @@ Arg num(const std::string& name, long long value);
 Arg ints(const std::string& name, const std::vector<long long>& values);
 Arg strings(const std::string& name, const std::vector<std::string>& values);
 Arg raw(const std::string& name, const std::string& innerXml);
-// Arguments written "name=value|name=[1,2]": a value in brackets is an array of ints, any other a text.
+// Arguments written "name=value|name=[1,2]|name={a,b}": a value in brackets is an array of ints, in
+// braces an array of strings, any other a text.
 std::vector<Arg> argList(const std::string& fields);
 std::vector<std::string> split(const std::string& joined, char separator = '|');
 
