@@ -1,6 +1,7 @@
 // A created item keeps every value it was sent: its web view shows them (escaped), and a second call
 // gets a new id. The calls' arguments as the wizard sends them are the end-to-end item runs' check.
 #include "support/HttpCheck.h"
+#include "support/SharedServer.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
@@ -9,23 +10,62 @@
 
 using namespace orvdev::test;
 
-TEST(CreateCall, StoresWhatWasSentAndShowsIt)
+namespace {
+
+struct CreateCase
 {
-    ServerProcess server;
-    SoapClient client(server);
-    const auto args = argList("title=Printer jams|description=Tray 2 <again> & again|projectId=1|typeId=7|"
-                              "priorityId=3|severityId=12|categories=[1,3]|incidentBoxId=14|contactId=-1|"
-                              "organizationId=4");
-    auto answer = client.call("CreateIncident45", args);
+    const char *name, *method;
+    std::string args, view, shown; // the view's path is followed by the new id; shown: '|'-separated
+};
+
+const std::string start = "startDate=2026-03-02T09:30:00|";
+const CreateCase cases[] = {
+    {"Incident", "CreateIncident45",
+     "title=Printer jams|description=Tray 2 <again> & again|projectId=1|typeId=7|priorityId=3|severityId=12|"
+     "categories=[1,3]|incidentBoxId=14|contactId=-1|organizationId=4",
+     "Incidents/IncidentView.aspx?IncidentId=",
+     "Printer jams|Tray 2 &lt;again&gt; &amp; again|Website Relaunch|Hardware, Network|Pinecrest Bank|High"},
+    {"Task", "CreateTask",
+     "title=Write tests|description=d|projectId=2|" + start +
+         "finishDate=2026-03-04T17:00:00|isMilestone=true|priorityId=2|completionTypeId=17|"
+         "mustBeConfirmed=false|participants=[3,-6]",
+     "Tasks/TaskView.aspx?TaskID=",
+     "Write tests|ERP Migration|2026-03-02T09:30:00|2026-03-04T17:00:00|Ursula Brandt</li>|Daniel Okafor "
+     "(must confirm)"},
+    {"Event", "CreateEvent45",
+     "title=Kick-off|location=Room 1|description=|projectId=-4|managerId=2|" + start +
+         "endDate=2026-03-02T10:30:00|priorityId=2|typeId=19|reminder=60|contactId=2|organizationId=-1|"
+         "participants=[1,2]",
+     "Events/EventView.aspx?EventID=",
+     "Kick-off|Room 1|Warehouse Automation|Peter Marsh|60|Beatrice Lang|Meeting"},
+    {"ToDo", "CreateToDo45",
+     "title=Call back|description=|projectId=3|managerId=4|" + start +
+         "finishDate=2026-03-01T00:00:00|dateFlags=0|priorityId=2|completionTypeId=17|mustBeConfirmed=true|"
+         "contactId=-1|organizationId=-1|participants=[-5]",
+     "ToDo/ToDoView.aspx?ToDoID=", "Call back|Trade Fair 2027|Jonathan Cole|Miriam Hale (must confirm)"},
+};
+
+class CreateCall : public SharedServer<::testing::TestWithParam<CreateCase>>
+{
+};
+
+} // namespace
+
+TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
+{
+    const CreateCase& c = GetParam();
+    SoapClient client(*server);
+    const auto args = argList(c.args);
+    auto answer = client.call(c.method, args);
     ASSERT_EQ(answer.state, "OK") << answer.body;
-    EXPECT_EQ(answer.echo("organizationId"), "4"); // by-reference arguments come back as sent
-    WebSession web(server);
+    WebSession web(*server);
     ASSERT_EQ(web.signIn("admin@127.0.0.1", "admin"), 302);
-    auto page =
-        web.get("/portals/p/Incidents/IncidentView.aspx?IncidentId=" + answer.result + "&Tab=General");
+    auto page = web.get("/portals/p/" + c.view + answer.result + "&Tab=General");
     ASSERT_TRUE(answered(page, 200));
-    for (const char* shown : {"Printer jams", "Tray 2 &lt;again&gt; &amp; again", "Website Relaunch",
-                              "Hardware, Network", "Pinecrest Bank", "High"})
+    for (const auto& shown : split(c.shown))
         EXPECT_THAT(page->body, ::testing::HasSubstr(shown));
-    EXPECT_NE(client.call("CreateIncident45", args).result, answer.result);
+    EXPECT_NE(client.call(c.method, args).result, answer.result);
 }
+
+INSTANTIATE_TEST_SUITE_P(Calls, CreateCall, ::testing::ValuesIn(cases),
+                         [](const auto& p) { return std::string(p.param.name); });

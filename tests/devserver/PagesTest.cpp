@@ -1,4 +1,5 @@
-// The auto-login page and the object views.
+// The object views: what the wizard's web links open (signed in through the auto-login page) is the
+// end-to-end item runs'; here the views no client reaches and the refusals.
 #include "support/HttpCheck.h"
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
@@ -17,21 +18,6 @@ class Pages : public SharedServer<>
 };
 
 } // namespace
-
-TEST_F(Pages, SignInRedirectsIntoThePortalOfTheLogin)
-{
-    WebSession web(*server);
-    EXPECT_EQ(web.signIn("admin@orvello.example.com:8080", "admin",
-                         "Incidents/IncidentView.aspx?IncidentId=8&Tab=General"),
-              302);
-    EXPECT_EQ(web.location,
-              "/portals/orvello_example_com/Incidents/IncidentView.aspx?IncidentId=8&Tab=General");
-    auto page = web.get(web.location);
-    ASSERT_TRUE(answered(page, 200, "Printer on floor 2 offline"));
-    auto line = server->lastJournalLine();
-    EXPECT_EQ(jsonField(line, "page"), "Incidents/IncidentView.aspx");
-    EXPECT_EQ(jsonField(line, "fields"), "{\"IncidentId\": \"8\", \"Tab\": \"General\"}");
-}
 
 struct ViewCase
 {
@@ -62,18 +48,11 @@ TEST_P(Views, ShowStoredObjectsOrSayWhy)
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, Views,
-    ::testing::Values(
-        ViewCase{"Incidents/IncidentView.aspx?IncidentId=8&Tab=General", 200, "Printer on floor 2"},
-        ViewCase{"Incidents/IncidentView.aspx?IncidentId=1&Tab=General", 404, "no such object"},
-        ViewCase{"Tasks/TaskView.aspx?TaskID=4&Tab=General", 200, "Design the new product pages"},
-        ViewCase{"Events/EventView.aspx?EventID=1&Tab=General", 200, "Weekly status meeting"},
-        ViewCase{"Events/EventView.aspx", 200, "Weekly status meeting"},
-        ViewCase{"ToDo/ToDoView.aspx?ToDoID=6&Tab=General", 200, "Order stand material"},
-        ViewCase{"Lists/ListView.aspx?ListID=1&Tab=General", 200, "Supplier Contacts"},
-        ViewCase{"Lists/ListView.aspx?ListID=77&Tab=General", 404, "no such object"},
-        ViewCase{"Projects/ProjectView.aspx?ProjectId=1&Tab=1", 200, "Website Relaunch"},
-        ViewCase{"Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary", 200, "Sitemap.txt"},
-        ViewCase{"FileStorage/default.aspx?FolderID=2", 200, "Welcome.txt"},
-        ViewCase{"FileStorage/default.aspx?FolderID=abc", 404, "no such object"},
-        ViewCase{"Nowhere/Page.aspx", 404, "no such page"}),
+    ::testing::Values(ViewCase{"Incidents/IncidentView.aspx?IncidentId=1&Tab=General", 404, "no such object"},
+                      ViewCase{"Events/EventView.aspx", 200, "Weekly status meeting"},
+                      ViewCase{"Lists/ListView.aspx?ListID=77&Tab=General", 404, "no such object"},
+                      ViewCase{"Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary", 200, "Sitemap.txt"},
+                      ViewCase{"FileStorage/default.aspx?FolderID=2", 200, "Welcome.txt"},
+                      ViewCase{"FileStorage/default.aspx?FolderID=abc", 404, "no such object"},
+                      ViewCase{"Nowhere/Page.aspx", 404, "no such page"}),
     [](const auto& p) { return caseName(p.param.path) + "_" + std::to_string(p.index); });

@@ -78,14 +78,6 @@ void ServerProcess::start(const std::vector<std::string>& extraArgs)
     m_port = std::atoi(line.c_str() + colon + 1);
 }
 
-bool ServerProcess::running() const
-{
-    if (m_pid <= 0)
-        return false;
-    int status = 0;
-    return waitpid(m_pid, &status, WNOHANG) == 0;
-}
-
 long ServerProcess::peakMemoryKiB() const
 {
     std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");

@@ -65,11 +65,6 @@ std::vector<Arg> argList(const std::string& fields)
     return out;
 }
 
-Arg raw(const std::string& name, const std::string& innerXml)
-{
-    return {name, innerXml};
-}
-
 std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath)
 {
     std::vector<std::string> out;
@@ -174,44 +169,36 @@ SoapAnswer SoapClient::call(const std::string& method, const std::vector<Arg>& a
 
 std::string jsonField(const std::string& line, const std::string& key)
 {
-    const std::string marker = "\"" + key + "\": ";
-    auto pos = line.find(marker);
+    auto pos = line.find("\"" + key + "\": ");
     if (pos == std::string::npos)
         return "<missing>";
-    pos += marker.size();
-    if (line[pos] == '"') {
-        std::string out;
-        for (++pos; pos < line.size() && line[pos] != '"'; ++pos) {
-            if (line[pos] == '\\' && pos + 1 < line.size())
-                ++pos;
-            out += line[pos];
-        }
-        return out;
+    pos += key.size() + 4;
+    if (line[pos] == '"') { // a text, unescaped
+        std::string text;
+        for (++pos; pos < line.size() && line[pos] != '"'; ++pos)
+            text += line[pos] == '\\' ? line[++pos] : line[pos];
+        return text;
     }
-    if (line[pos] == '[' || line[pos] == '{') {
-        char open = line[pos], close = open == '[' ? ']' : '}';
-        int depth = 0;
-        bool inString = false;
-        std::size_t start = pos;
-        for (; pos < line.size(); ++pos) {
-            char c = line[pos];
-            if (inString) {
-                if (c == '\\')
-                    ++pos;
-                else if (c == '"')
-                    inString = false;
-            } else if (c == '"') {
-                inString = true;
-            } else if (c == open) {
-                ++depth;
-            } else if (c == close && --depth == 0) {
-                return line.substr(start, pos - start + 1);
-            }
+    // A number or literal as written, an array or object as its whole JSON text.
+    const std::size_t start = pos;
+    int depth = 0;
+    for (bool inString = false; pos < line.size(); ++pos) {
+        const char c = line[pos];
+        if (inString) {
+            pos += c == '\\';
+            inString = c != '"';
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            ++depth;
+        } else if (depth == 0 && (c == ']' || c == '}' || c == ',')) {
+            break;
+        } else if ((c == ']' || c == '}') && --depth == 0) {
+            ++pos;
+            break;
         }
-        return "<unterminated>";
     }
-    auto end = line.find_first_of(",}", pos);
-    return line.substr(pos, end - pos);
+    return line.substr(start, pos - start);
 }
 
 std::vector<Arg> incidentArgs(const std::string& title, long long projectId,
@@ -236,16 +223,6 @@ std::string checkFileName(SoapClient& client, long long type, long long id, cons
     return client
         .call("CheckFileName", {num("objectTypeId", type), num("objectId", id), text("fileName", name)})
         .result;
-}
-
-SoapAnswer listFromWorkbook(SoapClient& client, const std::string& file, const std::string& sheet,
-                            const std::vector<std::string>& columns, int ignoreErrorRows)
-{
-    return client.call("CreateListFromExcel",
-                       {text("fileName", file), text("sheetName", sheet), text("title", sheet),
-                        text("description", ""), num("folderId", 1), num("typeId", 23), num("statusId", 27),
-                        raw("categories", ""), strings("columns", columns),
-                        num("ignoreErrorRows", ignoreErrorRows)});
 }
 
 } // namespace orvdev::test
