@@ -23,26 +23,34 @@ const CreateCase cases[] = {
     {"Incident", "CreateIncident45",
      "title=Printer jams|description=Tray 2 <again> & again|projectId=1|typeId=7|priorityId=3|severityId=12|"
      "categories=[1,3]|incidentBoxId=14|contactId=-1|organizationId=4",
-     "Incidents/IncidentView.aspx?IncidentId=",
+     "Incidents/IncidentView.aspx?Tab=General&IncidentId=",
      "Printer jams|Tray 2 &lt;again&gt; &amp; again|Website Relaunch|Hardware, Network|Pinecrest Bank|High"},
     {"Task", "CreateTask",
      "title=Write tests|description=d|projectId=2|" + start +
          "finishDate=2026-03-04T17:00:00|isMilestone=true|priorityId=2|completionTypeId=17|"
          "mustBeConfirmed=false|participants=[3,-6]",
-     "Tasks/TaskView.aspx?TaskID=",
+     "Tasks/TaskView.aspx?Tab=General&TaskID=",
      "Write tests|ERP Migration|2026-03-02T09:30:00|2026-03-04T17:00:00|Ursula Brandt</li>|Daniel Okafor "
      "(must confirm)"},
     {"Event", "CreateEvent45",
      "title=Kick-off|location=Room 1|description=|projectId=-4|managerId=2|" + start +
          "endDate=2026-03-02T10:30:00|priorityId=2|typeId=19|reminder=60|contactId=2|organizationId=-1|"
          "participants=[1,2]",
-     "Events/EventView.aspx?EventID=",
+     "Events/EventView.aspx?Tab=General&EventID=",
      "Kick-off|Room 1|Warehouse Automation|Peter Marsh|60|Beatrice Lang|Meeting"},
     {"ToDo", "CreateToDo45",
      "title=Call back|description=|projectId=3|managerId=4|" + start +
          "finishDate=2026-03-01T00:00:00|dateFlags=0|priorityId=2|completionTypeId=17|mustBeConfirmed=true|"
          "contactId=-1|organizationId=-1|participants=[-5]",
-     "ToDo/ToDoView.aspx?ToDoID=", "Call back|Trade Fair 2027|Jonathan Cole|Miriam Hale (must confirm)"},
+     "ToDo/ToDoView.aspx?Tab=General&ToDoID=",
+     "Call back|Trade Fair 2027|Jonathan Cole|Miriam Hale (must confirm)"},
+    {"Project", "CreateProject45",
+     "title=New Plant|description=desc|goals=g|scope=s|deliverables=d|managerId=2|executiveManagerId=0|" +
+         start +
+         "finishDate=2026-06-30T17:00:00|statusId=38|typeId=33|calendarId=43|contactId=-1|organizationId=2|"
+         "currencyId=46|priorityId=50|phaseId=56|categories=[16]|participants=[3,-7]|portfolios=[53]",
+     "Projects/ProjectView.aspx?Tab=1&ProjectId=",
+     "New Plant|Infrastructure|<li>Peter Marsh|<li>Ursula Brandt|<li>Linh Nguyen"},
 };
 
 class CreateCall : public SharedServer<::testing::TestWithParam<CreateCase>>
@@ -60,7 +68,7 @@ TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
     ASSERT_EQ(answer.state, "OK") << answer.body;
     WebSession web(*server);
     ASSERT_EQ(web.signIn("admin@127.0.0.1", "admin"), 302);
-    auto page = web.get("/portals/p/" + c.view + answer.result + "&Tab=General");
+    auto page = web.get("/portals/p/" + c.view + answer.result);
     ASSERT_TRUE(answered(page, 200));
     for (const auto& shown : split(c.shown))
         EXPECT_THAT(page->body, ::testing::HasSubstr(shown));
@@ -69,3 +77,20 @@ TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
 
 INSTANTIATE_TEST_SUITE_P(Calls, CreateCall, ::testing::ValuesIn(cases),
                          [](const auto& p) { return std::string(p.param.name); });
+
+// A template's roles go to the team members they are given to (the call as the wizard makes it is the
+// end-to-end template runs').
+TEST(CreateCall, TemplateRolesShowInTheProjectsTeam)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    auto applied =
+        client.call("updateProjectFromTemplate", argList("projectId=1|templateId=1|assignments={3:1,10:2}"));
+    ASSERT_EQ(applied.state, "OK");
+    EXPECT_EQ(applied.result, "2");
+    WebSession web(server);
+    web.signIn("admin@127.0.0.1", "admin");
+    auto page = web.get("/portals/p/Projects/ProjectView.aspx?ProjectId=1&Tab=1");
+    ASSERT_TRUE(answered(page, 200, "Ursula Brandt (Developer)"));
+    EXPECT_THAT(page->body, ::testing::HasSubstr("Thomas Morgan (Tester)"));
+}
