@@ -15,22 +15,6 @@ Arg num(const std::string& name, long long value)
     return {name, std::to_string(value)};
 }
 
-Arg ints(const std::string& name, const std::vector<long long>& values)
-{
-    std::string xml;
-    for (auto v : values)
-        xml += "<int>" + std::to_string(v) + "</int>";
-    return {name, xml};
-}
-
-Arg strings(const std::string& name, const std::vector<std::string>& values)
-{
-    std::string xml;
-    for (const auto& v : values)
-        xml += "<string>" + XmlConvert::escape(v) + "</string>";
-    return {name, xml};
-}
-
 std::vector<std::string> split(const std::string& joined, char separator)
 {
     std::vector<std::string> out(1);
@@ -48,19 +32,17 @@ std::vector<Arg> argList(const std::string& fields)
     for (const std::string& field : split(fields)) {
         const std::size_t equals = field.find('=');
         const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
-        if (!value.empty() && value.front() == '{') {
-            out.push_back(strings(name, split(value.substr(1, value.size() - 2), ',')));
-            continue;
-        }
-        if (value.empty() || value.front() != '[') {
+        const bool array = !value.empty() && (value.front() == '[' || value.front() == '{');
+        if (!array) {
             out.push_back(text(name, value));
             continue;
         }
-        std::vector<long long> numbers;
-        for (const std::string& n : split(value.substr(1, value.size() - 2), ','))
-            if (!n.empty())
-                numbers.push_back(std::stoll(n));
-        out.push_back(ints(name, numbers));
+        const std::string item = value.front() == '[' ? "int" : "string";
+        std::string xml;
+        for (const std::string& v : split(value.substr(1, value.size() - 2), ','))
+            xml += v.empty() && item == "int" ? ""
+                                              : "<" + item + ">" + XmlConvert::escape(v) + "</" + item + ">";
+        out.push_back({name, xml});
     }
     return out;
 }
@@ -148,15 +130,12 @@ SoapAnswer SoapClient::post(const std::string& body, const std::string& soapActi
     pugi::xml_document doc;
     if (!doc.load_string(res->body.c_str()))
         return answer;
-    auto state = doc.select_node(
-        "/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='ConnectionState']");
+    const bool state = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='"
+                                       "ConnectionState']");
     answer.state = state ? selectOne(doc, "//*[local-name()='ConnectionState']") : "<none>";
-    auto body2 = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]");
-    if (body2 && std::string(body2.node().name()).size() > 6 &&
-        std::string(body2.node().name()).find("Result") != std::string::npos) {
-        answer.hasResult = true;
-        answer.result = body2.node().child_value();
-    }
+    auto result = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]").node();
+    answer.hasResult = std::string_view(result.name()).ends_with("Result");
+    answer.result = answer.hasResult ? result.child_value() : "";
     answer.faultCode = doc.select_node("//faultcode").node().child_value(); // "" when there is none
     answer.faultString = doc.select_node("//faultstring").node().child_value();
     return answer;
@@ -201,14 +180,12 @@ std::string jsonField(const std::string& line, const std::string& key)
     return line.substr(start, pos - start);
 }
 
-std::vector<Arg> incidentArgs(const std::string& title, long long projectId,
-                              const std::vector<long long>& categories)
+std::vector<Arg> incidentArgs(const std::string& title)
 {
-    return {text("title", title),           text("description", ""),
-            num("projectId", projectId),    num("typeId", 7),
-            num("priorityId", 2),           num("severityId", 12),
-            ints("categories", categories), num("incidentBoxId", -1),
-            num("contactId", -1),           num("organizationId", -1)};
+    return argList(
+        "title=" + title +
+        "|description=|projectId=-1|typeId=7|priorityId=2|severityId=12|categories=[]|incidentBoxId=-1|"
+        "contactId=-1|organizationId=-1");
 }
 
 pugi::xml_document libraryTree(SoapClient& client, long long projectId)

@@ -22,8 +22,6 @@ struct Arg
 };
 Arg text(const std::string& name, const std::string& value); // escaped
 Arg num(const std::string& name, long long value);
-Arg ints(const std::string& name, const std::vector<long long>& values);
-Arg strings(const std::string& name, const std::vector<std::string>& values);
 // Arguments written "name=value|name=[1,2]|name={a,b}": a value in brackets is an array of ints, in
 // braces an array of strings, any other a text.
 std::vector<Arg> argList(const std::string& fields);
@@ -72,8 +70,7 @@ std::string jsonField(const std::string& line, const std::string& key);
 
 // Requests many cases send: a minimal incident, the whole library tree and a name check ("-1" when
 // taken).
-std::vector<Arg> incidentArgs(const std::string& title, long long projectId = -1,
-                              const std::vector<long long>& categories = {});
+std::vector<Arg> incidentArgs(const std::string& title);
 pugi::xml_document libraryTree(SoapClient& client, long long projectId = 0);
 std::string checkFileName(SoapClient& client, long long type, long long id, const std::string& name);
 
