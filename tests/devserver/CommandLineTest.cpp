@@ -30,15 +30,9 @@ std::string shown(const ServerOptions& o)
 
 } // namespace
 
-TEST(CommandLine, ReadsEveryOption)
+// Every option at work is a test's that starts a server with it; here the defaults.
+TEST(CommandLine, Defaults)
 {
-    auto options = ServerOptions::parse(words(
-        "--listen 0.0.0.0:0 --data /tmp/x --server-version 4.1 --seed empty --journal j.jsonl --delay-ms 250 "
-        "--fault GetGroupList=status:Busy --max-body 2048 --tls-cert c.pem --tls-key k.pem --max-upload "
-        "1048576"));
-    EXPECT_EQ(shown(options), "0.0.0.0:0 /tmp/x 4.1 empty j.jsonl 250 2048 1048576 https k.pem");
-    EXPECT_EQ(options.faults.forMethod("GetGroupList")->statusText, "Busy");
-    EXPECT_FALSE(options.faults.forMethod("LoadDictionaries"));
     // 4 MiB is ASP.NET's own request limit.
     EXPECT_EQ(shown(ServerOptions::parse({})),
               "127.0.0.1:8080 orvello-data 4.7 demo  0 4194304 536870912 http ");
@@ -61,28 +55,22 @@ TEST(CommandLine, RefusesBadValues)
         EXPECT_THROW(ServerOptions::parse({"--fault", fault}), std::invalid_argument) << fault;
 }
 
-TEST(CommandLine, FaultsNamePagesAndCountRequests)
+// A '#' followed by other than a count is text; a copy of a plan (as the server keeps one) counts on
+// its own. Counts at work are the end-to-end runs'.
+TEST(CommandLine, FaultTextsAndCounts)
 {
     auto options =
         ServerOptions::parse({"--fault", "FilePublishing.aspx=http-503#2", "--fault",
                               "GetGroupList=status:Busy#1", "--fault", "GetRoleList=status:Slot #b"});
-    auto page = options.faults.forMethod("FilePublishing.aspx");
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->kind, InjectedFault::Kind::HttpStatus);
-    EXPECT_EQ(page->httpStatus, 503);
-    EXPECT_EQ(page->text, "http-503");
     EXPECT_EQ(options.faults.forMethod("GetGroupList")->statusText, "Busy");
-    EXPECT_EQ(options.faults.forMethod("GetRoleList")->statusText, "Slot #b");
-    EXPECT_EQ(options.faults.forMethod("GetRoleList")->times, 0);
-    // A copy (as the server keeps one) counts on its own; the counts at work are the end-to-end runs'.
+    EXPECT_EQ(options.faults.forMethod("GetRoleList")->statusText + "/" +
+                  std::to_string(options.faults.forMethod("GetRoleList")->times),
+              "Slot #b/0");
     FaultPlan plan = options.faults;
     EXPECT_TRUE(plan.take("FilePublishing.aspx") && plan.take("FilePublishing.aspx"));
     EXPECT_FALSE(plan.take("FilePublishing.aspx"));
     EXPECT_TRUE(options.faults.take("FilePublishing.aspx"));
-    EXPECT_EQ(ServerOptions::parse({"--fault", "FileDownload.aspx=chunked-cut:12#1"})
-                  .faults.forMethod("FileDownload.aspx")
-                  ->cutAfter,
-              12u);
+    EXPECT_FALSE(options.faults.forMethod("LoadDictionaries"));
 }
 
 TEST(CommandLine, HelpEndsWellAndABadOptionWith2)

@@ -53,12 +53,12 @@ TEST_P(IdleStop, IdleKeepAliveConnectionsAreClosedAtOnce)
     SoapClient used(server); // one answered call, then the connection idles
     ASSERT_EQ(used.call("GetServerVersion").http, 200);
     RawConnection silent(server.port()); // connected, never sends a byte
-    ASSERT_TRUE(silent.connected());
+    ASSERT_TRUE(silent.connected);
     std::this_thread::sleep_for(std::chrono::milliseconds(100)); // both are waiting in the server now
 
     EXPECT_TRUE(server.stop(GetParam())) << "the server waited out its idle connections or failed";
     bool closed = false;
-    EXPECT_EQ(silent.readUntilClosed(1000, &closed), "");
+    EXPECT_EQ(silent.readUntilClosed(1000, closed), "");
     EXPECT_TRUE(closed);
 }
 
@@ -84,7 +84,7 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
     ASSERT_TRUE(arriving.send(second.substr(half)));
     for (RawConnection* connection : {&handled, &arriving}) {
         bool closed = false;
-        const std::string answer = connection->readUntilClosed(3000, &closed);
+        const std::string answer = connection->readUntilClosed(3000, closed);
         EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK") << answer;
         EXPECT_NE(answer.find("Connection: close"), std::string::npos) << answer;
         EXPECT_NE(answer.find("CreateIncident45Result"), std::string::npos) << answer;

@@ -3,24 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace orvdev::test;
 
 namespace {
 
-// The methods each release added (as documented in the server's README).
-const std::vector<std::pair<int, std::string>> added = {
-    {30, "GetServerVersion FileLibraryDir"},
-    {35,
-     "LoadDictionaries GetCategoryList2 UpdateCategoryList UpdateDictionaries GetOrvProjectList "
-     "GetOrvProjectList2 CreateIncident CreateTask CreateEvent CreateToDo CreateProject GetGroupList "
-     "GetResourceListBySubstring GetResourceListByGroup GetResourceListByOrvUsers GetResourceListByProject "
-     "ImportMsProjectStep1 ImportMsProjectStep2 ExportOrvProject"},
-    {40, "CreateProject40 updateProjectFromTemplate GetRoleList GetListFolders CreateListFolder CreateList "
-         "GetCalendarEvents CreateFolder CreateListFromExcel"},
-    {45, "CreateIncident45 CreateEvent45 CreateToDo45 CreateProject45 CheckFileName"},
-};
+// A method of each release and the one before it: the older server does not know it.
+const std::vector<std::pair<int, std::string>> added = {{35, "LoadDictionaries"},
+                                                        {40, "CreateProject40"},
+                                                        {40, "CreateListFromExcel"},
+                                                        {45, "CheckFileName"},
+                                                        {45, "CreateIncident45"}};
 
 class Version : public ::testing::TestWithParam<const char*>
 {
@@ -39,18 +31,14 @@ TEST_P(Version, AnswersItsNumberAndLacksTheNewerMethods)
     ServerProcess server({"--server-version", version});
     SoapClient client(server);
     EXPECT_EQ(client.call("GetServerVersion").result, version);
-    for (const auto& [from, methods] : added) {
-        std::istringstream names(methods);
-        for (std::string method; names >> method;) {
-            auto answer = client.call(method);
-            const bool lacking =
-                answer.faultString == "Server did not recognize the value of HTTP Header SOAPAction: "
-                                      "http://orvello.com/webservices/" +
-                                          method + ".";
-            EXPECT_EQ(lacking, codeOf(version) < from)
-                << method << " on " << version << ": " << answer.faultString;
-            EXPECT_TRUE(!lacking || answer.http == 500) << method;
-        }
+    for (const auto& [from, method] : added) {
+        auto answer = client.call(method);
+        const bool lacking = answer.faultString == "Server did not recognize the value of HTTP Header "
+                                                   "SOAPAction: http://orvello.com/webservices/" +
+                                                       method + ".";
+        EXPECT_EQ(lacking, codeOf(version) < from)
+            << method << " on " << version << ": " << answer.faultString;
+        EXPECT_TRUE(!lacking || answer.http == 500) << method;
     }
 }
 
