@@ -1,6 +1,6 @@
-// Value conversions and envelope reading, checked against the framework's rules without a server.
-#include "soap/EmbeddedWsdl.h"
-#include "soap/RequestReader.h"
+// Value conversions, checked against the framework's rules without a server. How a whole request is
+// read shows in the journal (RobustnessTest) and in the refusals (WireTest).
+#include "soap/Value.h"
 #include "soap/XmlConvert.h"
 
 #include <gtest/gtest.h>
@@ -69,36 +69,3 @@ INSTANTIATE_TEST_SUITE_P(
                        "The string '2023-02-29T00:00:00' is not a valid AllXsd value."},
         ConversionCase{"01.03.2024 13:45", DateTime, false,
                        "The string '01.03.2024 13:45' is not a valid AllXsd value."}));
-
-class EnvelopeReading : public ::testing::Test
-{
-protected:
-    ServiceContract contract = ServiceContract::load(embeddedWsdl());
-    RequestReader reader{contract};
-    const Operation& op = *contract.find("CreateToDo");
-
-    std::string envelope(const std::string& inner,
-                         const std::string& wrapperAttrs = " xmlns=\"http://orvello.com/webservices/\"")
-    {
-        return "<e:Envelope xmlns:e=\"http://schemas.xmlsoap.org/soap/envelope/\"><e:Header>"
-               "<a:Authenticator xmlns:a=\"http://orvello.com/webservices/\"><a:userName>u@h</a:userName>"
-               "<a:userPassword>p</a:userPassword></a:Authenticator></e:Header><e:Body><CreateToDo" +
-               wrapperAttrs + ">" + inner + "</CreateToDo></e:Body></e:Envelope>";
-    }
-};
-
-TEST_F(EnvelopeReading, ResolvesPrefixesAndKeepsContractOrder)
-{
-    auto request =
-        reader.read(op, envelope("<dateFlags>2</dateFlags><title>T</title><participants><int>-4</int>"
-                                 "<int>5</int></participants>"));
-    EXPECT_EQ(*request.userName, "u@h");
-    EXPECT_EQ(*request.userPassword, "p");
-    ASSERT_EQ(request.arguments.size(), op.parameters.size());
-    EXPECT_EQ(request.arguments[0].text, "T");
-    EXPECT_EQ(request.arguments[6].number, 2);
-    EXPECT_EQ(request.arguments[10].ints, (std::vector<std::int32_t>{-4, 5}));
-    EXPECT_TRUE(request.arguments[1].null); // description was not sent
-    EXPECT_EQ(request.arguments[4].text, "0001-01-01T00:00:00");
-    ASSERT_FALSE(request.warnings.empty()); // out of order, missing values
-}

@@ -14,15 +14,19 @@ TEST(Journal, OneLinePerCallWithArgumentsInOrder)
 {
     ServerProcess server;
     SoapClient client(server);
-    client.call("CreateTask",
-                argList("title=Quote \" and \\ and\nnewline|description=d|projectId=0|"
-                        "startDate=2026-01-05T08:00:00|finishDate=2026-01-06T08:00:00|isMilestone=false|"
-                        "priorityId=2|completionTypeId=17|mustBeConfirmed=true|participants=[-3,4]"));
+    // Out of order, without description and start: read in the contract's order, with the defaults.
+    client.call(
+        "CreateTask",
+        argList(
+            "projectId=0|title=Quote \" and \\ and\nnewline|finishDate=2026-01-06T08:00:00|"
+            "isMilestone=false|priorityId=2|completionTypeId=17|mustBeConfirmed=true|participants=[-3,4]"));
     auto line = server.lastJournalLine();
-    EXPECT_EQ(line,
-              "{\"method\": \"CreateTask\", \"args\": [\"Quote \\\" and \\\\ and\\nnewline\", \"d\", 0, "
-              "\"2026-01-05T08:00:00\", \"2026-01-06T08:00:00\", false, 2, 17, true, [-3, 4]], \"user\": "
-              "\"admin\", \"status\": \"OK\"}");
+    EXPECT_EQ(
+        line,
+        "{\"method\": \"CreateTask\", \"args\": [\"Quote \\\" and \\\\ and\\nnewline\", null, 0, "
+        "\"0001-01-01T00:00:00\", \"2026-01-06T08:00:00\", false, 2, 17, true, [-3, 4]], \"user\": "
+        "\"admin\", \"status\": \"OK\", \"warnings\": [\"element 'title' out of order\", \"value parameter "
+        "'startDate' missing; it counts as its default\"]}");
 }
 
 TEST(Store, SurvivesARestartAndAnEmptySeedHasOnlyTheAdministrator)

@@ -91,6 +91,11 @@ const WireCase cases[] = {
     {"LanguageAttributeAndComments",
      request("<objectTypeId xml:lang=\"de\">7</objectTypeId><!-- Größe -->") + "<!-- after -->\n", 200},
     {"CharacterReference", request("<objectTypeId>&#x37;</objectTypeId>"), 200},
+    {"PrefixedHeader",
+     env("<a:Authenticator xmlns:a=\"http://orvello.com/webservices/\"><a:userName>admin@h</a:userName>"
+         "<a:userPassword>admin</a:userPassword></a:Authenticator>",
+         call(seven)),
+     200},
     {"PrefixedParameter",
      request("<p:objectTypeId xmlns:p=\"http://orvello.com/webservices/\">7</p:objectTypeId>"), 200},
 };
@@ -143,8 +148,8 @@ TEST_F(WireValues, ChildrenInNoNamespaceAreIgnoredButJournaledAsWarnings)
     // The parameter arrived as 0: there are no categories of object type 0.
     EXPECT_TRUE(select(answer.answer(), "Categories/Category").empty());
     std::string line = server->lastJournalLine();
-    EXPECT_EQ(jsonField(line, "args"), "[0]");
-    EXPECT_THAT(jsonField(line, "warnings"), HasSubstr("'objectTypeId' in no namespace ignored"));
+    EXPECT_THAT(line, HasSubstr("\"args\": [0],"));
+    EXPECT_THAT(line, HasSubstr("'objectTypeId' in no namespace ignored"));
 }
 
 TEST_F(WireValues, ByReferenceParametersComeBackAfterTheResult)
@@ -152,7 +157,7 @@ TEST_F(WireValues, ByReferenceParametersComeBackAfterTheResult)
     SoapClient client(*server);
     auto answer = client.call("GetResourceListBySubstring", {text("substring", "Marsh")});
     ASSERT_EQ(answer.http, 200);
-    EXPECT_EQ(answer.echo("substring"), "Marsh");
+    EXPECT_THAT(answer.body, HasSubstr("<substring>Marsh</substring>"));
     auto pos = answer.body.find("<GetResourceListBySubstringResult>");
     ASSERT_NE(pos, std::string::npos);
     EXPECT_LT(pos, answer.body.find("<substring>"));

@@ -2,7 +2,6 @@
 
 #include "soap/XmlConvert.h"
 
-#include <sstream>
 
 namespace orvdev::test {
 
@@ -67,20 +66,6 @@ std::string selectOne(const pugi::xml_document& doc, const std::string& xpath)
     for (auto n : node.node().select_nodes(".//text()"))
         text += n.node().value();
     return text;
-}
-
-std::string SoapAnswer::echo(const std::string& name) const
-{
-    pugi::xml_document doc;
-    doc.load_string(body.c_str());
-    auto node = doc.select_node(
-        ("//*[local-name()='" + name + "' and not(ancestor::*[local-name()='" + name + "'])]").c_str());
-    if (!node)
-        return "<missing>";
-    std::ostringstream out;
-    for (auto child : node.node().children())
-        child.print(out, "", pugi::format_raw);
-    return out.str();
 }
 
 pugi::xml_document SoapAnswer::answer() const
@@ -148,36 +133,13 @@ SoapAnswer SoapClient::call(const std::string& method, const std::vector<Arg>& a
 
 std::string jsonField(const std::string& line, const std::string& key)
 {
-    auto pos = line.find("\"" + key + "\": ");
+    auto pos = line.find("\"" + key + "\": \"");
     if (pos == std::string::npos)
         return "<missing>";
-    pos += key.size() + 4;
-    if (line[pos] == '"') { // a text, unescaped
-        std::string text;
-        for (++pos; pos < line.size() && line[pos] != '"'; ++pos)
-            text += line[pos] == '\\' ? line[++pos] : line[pos];
-        return text;
-    }
-    // A number or literal as written, an array or object as its whole JSON text.
-    const std::size_t start = pos;
-    int depth = 0;
-    for (bool inString = false; pos < line.size(); ++pos) {
-        const char c = line[pos];
-        if (inString) {
-            pos += c == '\\';
-            inString = c != '"';
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            ++depth;
-        } else if (depth == 0 && (c == ']' || c == '}' || c == ',')) {
-            break;
-        } else if ((c == ']' || c == '}') && --depth == 0) {
-            ++pos;
-            break;
-        }
-    }
-    return line.substr(start, pos - start);
+    std::string text;
+    for (pos += key.size() + 5; pos < line.size() && line[pos] != '"'; ++pos)
+        text += line[pos] == '\\' ? line[++pos] : line[pos];
+    return text;
 }
 
 std::vector<Arg> incidentArgs(const std::string& title)

@@ -36,7 +36,6 @@ struct SoapAnswer
     bool hasResult = false;
     std::string faultCode; // empty unless a fault came back
     std::string faultString;
-    std::string echo(const std::string& name) const; // text of a by-reference element of the response
     pugi::xml_document answer() const;               // the result parsed as the XML text the wizard loads
 };
 
@@ -64,8 +63,7 @@ private:
     std::string m_password;
 };
 
-// The journal line of a request decoded far enough for tests: "method", "user", "status" as
-// texts, "args" as the raw JSON array text.
+// A text field of a journal line ("method", "user", "status", "page", "fault"), unescaped.
 std::string jsonField(const std::string& line, const std::string& key);
 
 // Requests many cases send: a minimal incident, the whole library tree and a name check ("-1" when
