@@ -5,19 +5,11 @@
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace orvdev::test;
-using ::testing::HasSubstr;
 
 namespace {
-
-class Pages : public SharedServer<>
-{
-};
-
-} // namespace
 
 struct ViewCase
 {
@@ -26,9 +18,11 @@ struct ViewCase
     const char* contains;
 };
 
-class Views : public Pages, public ::testing::WithParamInterface<ViewCase>
+class Views : public SharedServer<::testing::TestWithParam<ViewCase>>
 {
 };
+
+} // namespace
 
 TEST_P(Views, ShowStoredObjectsOrSayWhy)
 {
