@@ -17,50 +17,9 @@ namespace {
 
 const std::string intoFolder2 = "ObjectTypeId=10&AssetId=0&ObjectId=2&FileName=n.txt";
 
-struct DownloadCase
-{
-    const char* what;
-    std::string login; // "user:password"
-    std::string fields;
-    int status;
-    std::string body; // contained
-};
-
-class Downloads : public SharedServer<::testing::TestWithParam<DownloadCase>>
-{
-};
-
 } // namespace
 
-// Seeded versions: 1 Welcome.txt (Documents), 2 Framework Agreement.txt, 4 Sitemap.txt (project 1),
-// 5 Cutover Plan.txt (project 2). Downloads as the wizard asks for them are the end-to-end file runs'.
-TEST_P(Downloads, SendTheStoredBytesOrSayWhyNot)
-{
-    const DownloadCase& c = GetParam();
-    const auto colon = c.login.find(':');
-    const std::string password = c.login.substr(colon + 1);
-    auto got = FilePageClient(*server, c.login.substr(0, colon), password).download(c.fields);
-    ASSERT_TRUE(answered(got, c.status, c.body));
-    auto line = server->lastJournalLine();
-    EXPECT_THAT(line, HasSubstr("\"status\": " + std::to_string(c.status)));
-    EXPECT_THAT(line, HasSubstr("\"Password\": \"" + std::string(password.empty() ? "" : "***") + "\""));
-    EXPECT_EQ(line.find("\"file\": {") == std::string::npos, c.status != 200);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Downloads,
-    ::testing::Values(
-        DownloadCase{"OwnTeamsProjectLibrary", "user:user", "FolderID=6&VersionID=4", 200,
-                     "Home\nProducts\n"},
-        DownloadCase{"AnotherTeamsProjectLibrary", "user:user", "FolderID=7&VersionID=5", 404,
-                     "File version 5 is not available to you."},
-        DownloadCase{"UnknownVersion", "admin:admin", "FolderID=2&VersionID=77", 404,
-                     "There is no file version 77."},
-        DownloadCase{"NoVersion", "admin:admin", "FolderID=2", 400, "VersionID is missing"},
-        DownloadCase{"WrongPassword", "admin:wrong", "FolderID=2&VersionID=1", 403, "Access denied"},
-        DownloadCase{"EmptyPassword", "admin:", "FolderID=2&VersionID=1", 403, "Access denied"}),
-    [](const auto& p) { return std::string(p.param.what); });
-
+// Downloads as the wizard asks for them are the end-to-end file runs', refusals the FilePages table's.
 TEST(FileDownload, AcceptsAnUrlEncodedFormToo)
 {
     ServerProcess server;

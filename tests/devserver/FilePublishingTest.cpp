@@ -91,13 +91,15 @@ TEST(FilePublishing, AttachesToObjects)
     EXPECT_TRUE(select(libraryTree(client), "//Asset[FileName='log.txt']").empty());
 }
 
-struct Refusal
+// A page's answer to a form it refuses (or, downloading, to a user's right), and the journal line.
+struct PageCase
 {
     const char* what;
+    std::string login; // "user:password"
     std::string fields;
     int status;
     const char* says;
-    std::string login = "admin:admin"; // "user:password"
+    bool download = false;
     bool withFile = true;
     const char* generation = "FileLibrary";
 };
@@ -107,44 +109,61 @@ std::string overFile(const char* id)
 {
     return "ObjectTypeId=10&AssetId="s + id + "&ObjectId=0";
 }
-const Refusal refusals[] = {
-    {"WrongPassword", inFolder + "2", 403, "Access denied: unknown user or wrong password.", "admin:nimda"},
-    {"UnknownUser", inFolder + "2", 403, "Access denied", "nobody:admin"},
-    {"ReadOnlyFolder", inFolder + "3", 403, "You may not publish files in library folder 3."},
-    {"OverAFileOfAReadOnlyFolder", overFile("3"), 403, "You may not publish files in library folder 3."},
-    {"AnotherTeamsProjectLibrary", inFolder + "7", 403, "You may not publish files in library folder 7.",
-     "user:user"},
-    {"UnknownFolder", inFolder + "99", 404, "There is no library folder 99."},
-    {"UnknownFile", overFile("99"), 404, "There is no library file 99."},
-    {"OverALink", overFile("4"), 400, "is a link, not a stored file"},
-    {"UnknownIncident", "ObjectTypeId=7&AssetId=0&ObjectId=4", 404, "There is no incident 4."},
-    {"UnknownObjectType", "ObjectTypeId=9&AssetId=0&ObjectId=1", 400, "Objects of type 9 take no files."},
-    {"NoObjectType", "ObjectId=2", 400, "ObjectTypeId is missing"},
-    {"NoFile", inFolder + "2", 400, "No file was sent in the form field PublishedFile.", "admin:admin",
-     false},
-    {"PathOfTheOldRelease", inFolder + "2", 404, "Not found", "admin:admin", true, "Library"},
+const std::string admin = "admin:admin";
+// Seeded versions: 1 Welcome.txt (Documents), 4 Sitemap.txt (project 1), 5 Cutover Plan.txt (project 2).
+const PageCase pageCases[] = {
+    {"WrongPassword", "admin:nimda", inFolder + "2", 403, "Access denied: unknown user or wrong password."},
+    {"UnknownUser", "nobody:admin", inFolder + "2", 403, "Access denied"},
+    {"ReadOnlyFolder", admin, inFolder + "3", 403, "You may not publish files in library folder 3."},
+    {"OverAFileOfAReadOnlyFolder", admin, overFile("3"), 403,
+     "You may not publish files in library folder 3."},
+    {"AnotherTeamsProjectLibrary", "user:user", inFolder + "7", 403,
+     "You may not publish files in library folder 7."},
+    {"UnknownFolder", admin, inFolder + "99", 404, "There is no library folder 99."},
+    {"UnknownFile", admin, overFile("99"), 404, "There is no library file 99."},
+    {"OverALink", admin, overFile("4"), 400, "is a link, not a stored file"},
+    {"UnknownIncident", admin, "ObjectTypeId=7&AssetId=0&ObjectId=4", 404, "There is no incident 4."},
+    {"UnknownObjectType", admin, "ObjectTypeId=9&AssetId=0&ObjectId=1", 400,
+     "Objects of type 9 take no files."},
+    {"NoObjectType", admin, "ObjectId=2", 400, "ObjectTypeId is missing"},
+    {"NoFile", admin, inFolder + "2", 400, "No file was sent in the form field PublishedFile.", false, false},
+    {"PathOfTheOldRelease", admin, inFolder + "2", 404, "Not found", false, true, "Library"},
+    {"DownloadOwnTeamsProjectLibrary", "user:user", "FolderID=6&VersionID=4", 200, "Home\nProducts\n", true},
+    {"DownloadAnotherTeamsProjectLibrary", "user:user", "FolderID=7&VersionID=5", 404,
+     "File version 5 is not available to you.", true},
+    {"DownloadUnknownVersion", admin, "FolderID=2&VersionID=77", 404, "There is no file version 77.", true},
+    {"DownloadNoVersion", admin, "FolderID=2", 400, "VersionID is missing", true},
+    {"DownloadWrongPassword", "admin:wrong", "FolderID=2&VersionID=1", 403, "Access denied", true},
+    {"DownloadEmptyPassword", "admin:", "FolderID=2&VersionID=1", 403, "Access denied", true},
 };
 
-class PublishingRefusals : public SharedServer<::testing::TestWithParam<Refusal>>
+class FilePages : public SharedServer<::testing::TestWithParam<PageCase>>
 {
 };
 
-TEST_P(PublishingRefusals, StoreNothingAndSayWhy)
+TEST_P(FilePages, SayWhyAndStoreNothing)
 {
-    const Refusal& r = GetParam();
-    const auto colon = r.login.find(':');
-    FilePageClient pages(*server, r.login.substr(0, colon), r.login.substr(colon + 1), r.generation);
+    const PageCase& c = GetParam();
+    const auto colon = c.login.find(':');
+    const std::string password = c.login.substr(colon + 1);
+    FilePageClient pages(*server, c.login.substr(0, colon), password, c.generation);
     const std::size_t before = storedVersions(*server);
-    auto answer = pages.publish(r.fields, r.withFile ? "refused.txt" : "", "nope");
-    ASSERT_TRUE(answered(answer, r.status, r.says));
-    EXPECT_THAT(server->lastJournalLine(), HasSubstr("\"status\": " + std::to_string(r.status)));
+    auto answer = c.download ? pages.download(c.fields)
+                             : pages.publish(c.fields, c.withFile ? "refused.txt" : "", "nope");
+    ASSERT_TRUE(answered(answer, c.status, c.says));
+    const std::string line = server->lastJournalLine();
+    EXPECT_THAT(line, HasSubstr("\"status\": " + std::to_string(c.status)));
+    if (c.download) {
+        EXPECT_THAT(line, HasSubstr("\"Password\": \"" + std::string(password.empty() ? "" : "***") + "\""));
+        EXPECT_EQ(line.find("\"file\": {") == std::string::npos, c.status != 200);
+    }
     EXPECT_EQ(storedVersions(*server), before);
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(server->dataDir()) / "files" / "incoming"));
     SoapClient client(*server);
     EXPECT_EQ(checkFileName(client, 10, 2, "refused.txt"), "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PublishingRefusals, ::testing::ValuesIn(refusals),
+INSTANTIATE_TEST_SUITE_P(Cases, FilePages, ::testing::ValuesIn(pageCases),
                          [](const auto& p) { return std::string(p.param.what); });
 
 TEST(FilePublishing, OldReleaseFormAndFileName)
