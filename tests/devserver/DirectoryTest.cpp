@@ -1,15 +1,14 @@
 // Answers that follow the user or the data beyond what the wizard's end-to-end runs see: whose projects
 // a user is offered, how the client list is edited, the calendar of a period, and the plan export's
 // calendars.
-
-// The projects a user takes part in, and for import and export only those it manages (their shape is
-// what the end-to-end project pages read).
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
 
 using namespace orvdev::test;
 
+// The projects a user takes part in, and for import and export only those it manages (their shape is
+// what the end-to-end project pages read).
 TEST(ProjectLists, FollowTheUser)
 {
     ServerProcess server;
