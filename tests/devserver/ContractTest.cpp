@@ -6,8 +6,9 @@
 #include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
+
+#include <fstream>
 #include <iterator>
 
 using namespace orvdev;

@@ -6,10 +6,11 @@
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <random>
 #include <regex>
 

@@ -3,10 +3,11 @@
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 using namespace orvdev::test;
 using ::testing::HasSubstr;
