@@ -82,7 +82,7 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
 }
 
 // Value conversions, checked against the framework's rules without a server. How a whole request is
-// read shows in the journal (RobustnessTest) and in the refusals (WireTest).
+// read shows in the journal (ProcessTest) and in the refused requests (HttpTest).
 // The normalized value, or the failure text when the conversion must fail.
 struct ConversionCase
 {
