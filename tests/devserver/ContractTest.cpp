@@ -1,50 +1,23 @@
-// The service contract: every method the wizard calls, its parameters in the callers' order and
-// types, and the shape an ASP.NET service gives its description.
+// The service contract: its description, the values its types take, and the releases it plays.
+#include "soap/EmbeddedWsdl.h"
+#include "soap/ServiceContract.h"
+#include "soap/Value.h"
+#include "soap/XmlConvert.h"
 #include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 
-#include "soap/EmbeddedWsdl.h"
-#include "soap/ServiceContract.h"
-
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 #include <iterator>
-#include <map>
 
 using namespace orvdev;
+using enum XsdType;
+using namespace orvdev::test;
 
+// The service description: the shape an ASP.NET service gives it, and the server's copy served with its
+// address. The methods' parameters in the callers' order are what the end-to-end journals show.
 namespace {
-
-// s string, i int, h short (16-bit), b boolean, d dateTime, ai ArrayOfInt, as ArrayOfString;
-// "&" marks a by-reference parameter (echoed in the response). The result type comes first.
-// A few operations that together use every type; the wizard's calls (journaled without warnings in
-// the end-to-end runs) keep the names and order of the rest.
-const std::map<std::string, std::string> expectedSignatures = {
-    {"GetServerVersion", "s |"},
-    {"CreateToDo45",
-     "i | title:s description:s projectId:i managerId:i startDate:d finishDate:d dateFlags:h& "
-     "priorityId:i completionTypeId:i mustBeConfirmed:b contactId:i& organizationId:i& "
-     "participants:ai&"},
-    {"CreateListFromExcel",
-     "i | fileName:s& sheetName:s title:s description:s folderId:i typeId:i statusId:i "
-     "categories:ai& columns:as& ignoreErrorRows:h"},
-};
-
-// The letters above, in the order XsdType declares its members.
-std::string code(XsdType type)
-{
-    return std::array{"s", "i", "h", "b", "d", "ai", "as"}.at(static_cast<std::size_t>(type));
-}
-
-std::string signatureOf(const Operation& op)
-{
-    std::string s = (op.resultType ? code(*op.resultType) : "void") + " |";
-    for (const auto& p : op.parameters)
-        s += " " + p.name + ":" + code(p.type) + (p.byRef ? "&" : "");
-    return s;
-}
 
 std::string wsdlFile()
 {
@@ -53,18 +26,6 @@ std::string wsdlFile()
 }
 
 } // namespace
-
-TEST(Contract, NamesEveryMethodWithTheCallersParameters)
-{
-    auto contract = ServiceContract::load(wsdlFile());
-    EXPECT_EQ(contract.targetNamespace(), "http://orvello.com/webservices/");
-    EXPECT_EQ(contract.operations().size(), 35u);
-    for (const auto& [name, signature] : expectedSignatures) {
-        ASSERT_NE(contract.find(name), nullptr) << name;
-        EXPECT_EQ(signatureOf(*contract.find(name)), signature) << name;
-    }
-    EXPECT_EQ(contract.find("CheckFileName")->soapAction, "http://orvello.com/webservices/CheckFileName");
-}
 
 TEST(Contract, HasTheShapeOfAnAspNetServiceDescription)
 {
@@ -117,5 +78,145 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
                       "/portals/my_portal/WebServices/OrvProject.asmx");
         EXPECT_NO_THROW(ServiceContract::load(res->body));
         EXPECT_EQ(test::jsonField(server.lastJournalLine(), "page"), "WebServices/OrvProject.asmx");
+    }
+}
+
+// Value conversions, checked against the framework's rules without a server. How a whole request is
+// read shows in the journal (ProcessTest) and in the refused requests (HttpTest).
+// The normalized value, or the failure text when the conversion must fail.
+struct ConversionCase
+{
+    const char* text;
+    XsdType type;
+    bool converts;
+    std::string expected;
+};
+
+class Conversion : public ::testing::TestWithParam<ConversionCase>
+{
+};
+
+TEST_P(Conversion, FollowsTheSerializerRules)
+{
+    const auto& c = GetParam();
+    std::string result;
+    try {
+        switch (c.type) {
+        case XsdType::Int:
+            result = std::to_string(XmlConvert::toInt32(c.text));
+            break;
+        case XsdType::Short:
+            result = std::to_string(XmlConvert::toInt16(c.text));
+            break;
+        case XsdType::Boolean:
+            result = XmlConvert::toBoolean(c.text) ? "true" : "false";
+            break;
+        default:
+            result = XmlConvert::toDateTime(c.text);
+        }
+        EXPECT_TRUE(c.converts) << "converted to " << result;
+    } catch (const ConversionError& e) {
+        EXPECT_FALSE(c.converts);
+        result = e.what();
+    }
+    EXPECT_EQ(result, c.expected);
+}
+
+const std::string noInt32 = "Value was either too large or too small for an Int32.",
+                  badFormat = "Input string was not in a correct format.";
+INSTANTIATE_TEST_SUITE_P(
+    Values, Conversion,
+    ::testing::Values(
+        ConversionCase{"42", Int, true, "42"}, ConversionCase{" -7 ", Int, true, "-7"},
+        ConversionCase{"+5", Int, true, "5"}, ConversionCase{"2147483647", Int, true, "2147483647"},
+        ConversionCase{"2147483648", Int, false, noInt32},
+        ConversionCase{"99999999999999999999999", Int, false, noInt32},
+        ConversionCase{"1.5", Int, false, badFormat}, ConversionCase{"", Int, false, badFormat},
+        ConversionCase{"-32768", Short, true, "-32768"},
+        ConversionCase{"32768", Short, false, "Value was either too large or too small for an Int16."},
+        ConversionCase{"true", Boolean, true, "true"}, ConversionCase{"0", Boolean, true, "false"},
+        ConversionCase{"True", Boolean, false, "The string 'True' is not a valid Boolean value."},
+        ConversionCase{"yes", Boolean, false, "The string 'yes' is not a valid Boolean value."},
+        ConversionCase{"2024-03-01T13:45:00", DateTime, true, "2024-03-01T13:45:00"},
+        ConversionCase{"2024-03-01T13:45:00.250+01:00", DateTime, true, "2024-03-01T13:45:00"},
+        ConversionCase{"2024-02-29", DateTime, true, "2024-02-29T00:00:00"},
+        ConversionCase{"2023-02-29T00:00:00", DateTime, false,
+                       "The string '2023-02-29T00:00:00' is not a valid AllXsd value."},
+        ConversionCase{"01.03.2024 13:45", DateTime, false,
+                       "The string '01.03.2024 13:45' is not a valid AllXsd value."}));
+
+// Playing an older server: the version answered, the methods offered, the shapes of answers.
+namespace {
+
+// A method of each release and the one before it: the older server does not know it.
+const std::vector<std::pair<int, std::string>> added = {{35, "LoadDictionaries"},
+                                                        {40, "CreateProject40"},
+                                                        {40, "CreateListFromExcel"},
+                                                        {45, "CheckFileName"},
+                                                        {45, "CreateIncident45"}};
+
+class Version : public ::testing::TestWithParam<const char*>
+{
+};
+
+int codeOf(const std::string& version)
+{
+    return (version[0] - '0') * 10 + (version[2] - '0');
+}
+
+} // namespace
+
+TEST_P(Version, AnswersItsNumberAndLacksTheNewerMethods)
+{
+    const std::string version = GetParam();
+    ServerProcess server({"--server-version", version});
+    SoapClient client(server);
+    EXPECT_EQ(client.call("GetServerVersion").result, version);
+    for (const auto& [from, method] : added) {
+        auto answer = client.call(method);
+        const bool lacking = answer.faultString == "Server did not recognize the value of HTTP Header "
+                                                   "SOAPAction: http://orvello.com/webservices/" +
+                                                       method + ".";
+        EXPECT_EQ(lacking, codeOf(version) < from)
+            << method << " on " << version << ": " << answer.faultString;
+        EXPECT_TRUE(!lacking || answer.http == 500) << method;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Version, ::testing::Values("3.0", "3.5", "4.0", "4.1", "4.5", "4.7"),
+                         [](const auto& p) { return std::string(1, p.param[0]) + p.param[2]; });
+
+TEST(VersionShapes, DictionariesAndProjectIdsFollowTheRelease)
+{
+    // Per release, which of these paths the dictionaries of incidents (7), to-dos (6) and projects (3) hold.
+    const char* paths[] = {
+        "7:CurrentUser",          "7:CurrentUser/TimeOffset", "7:IncidentOrganization/Item",
+        "7:IncidentBox/Item",     "6:ToDoContact/Item",       "3:ProjectClient/Item",
+        "3:ProjectTemplate/Item", "3:ProjectPhase/Item",      "3:ProjectOrganization/Item"};
+    for (const auto& [version, held] : std::vector<std::pair<std::string, std::string>>{
+             {"3.5", "-----+--+"}, {"4.1", "+----++++"}, {"4.5", "+++++-+++"}, {"4.7", "+++++-+++"}}) {
+        SCOPED_TRACE(version);
+        ServerProcess server({"--server-version", version});
+        SoapClient client(server);
+        auto dictionaries = [&](long long code) {
+            return client.call("LoadDictionaries", {text("language", "en"), num("objectTypeId", code)})
+                .answer();
+        };
+        std::string found;
+        for (const std::string path : paths)
+            found +=
+                select(dictionaries(path[0] - '0'), "Dictionaries/" + path.substr(2)).empty() ? '-' : '+';
+        EXPECT_EQ(found, held);
+        if (found[5] == '+') {
+            // The old single list keeps the sign the client editor uses: organizations negative.
+            const auto project = dictionaries(3);
+            auto org = selectOne(project, "Dictionaries/ProjectOrganization/Item[1]/Data");
+            EXPECT_EQ(select(project, "Dictionaries/ProjectClient/Item[Data='-" + org + "']").size(), 1u);
+        }
+        // The synchronized project's id is negative from 4.7 on.
+        const auto synchronized = select(client.call("GetOrvProjectList").answer(),
+                                         "Projects/Project[Title='Warehouse Automation']/ObjectID");
+        ASSERT_EQ(synchronized.size(), 1u);
+        EXPECT_EQ(synchronized[0][0] == '-', version == "4.7") << synchronized[0];
     }
 }

@@ -1,174 +1,146 @@
-// Dictionaries, categories, clients and project lists, read with the expressions the wizard uses.
-#include "support/SharedServer.h"
+// Answers that follow the user or the data beyond what the wizard's end-to-end runs see: whose projects
+// a user is offered, how the client list is edited, the calendar of a period, and the plan export's
+// calendars.
 #include "support/SoapCall.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <sstream>
-
 using namespace orvdev::test;
 
-namespace {
-
-// Dictionary names (space-separated): lists of items, and lists of users.
-struct DictionaryCase
-{
-    int code;
-    std::string items, users;
-};
-
-class Dictionaries : public SharedServer<::testing::TestWithParam<DictionaryCase>>
-{
-};
-
-std::vector<std::string> words(const std::string& text)
-{
-    std::istringstream in(text);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-pugi::xml_document dictionaries(SoapClient& client, long long code)
-{
-    return client.call("LoadDictionaries", {text("language", "en"), num("objectTypeId", code)}).answer();
-}
-
-} // namespace
-
-TEST_P(Dictionaries, EverySetCarriesItsLists)
-{
-    const auto& c = GetParam();
-    SoapClient client(*server, "pm@127.0.0.1", "pm");
-    auto doc = dictionaries(client, c.code);
-    ASSERT_TRUE(doc.child("Dictionaries"));
-    EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/IsPM"), "True");
-    EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/IsAdmin"), "False");
-    EXPECT_EQ(selectOne(doc, "Dictionaries/CurrentUser/TimeOffset"), "0");
-    const std::regex number("-?[0-9]+");
-    // Items carry a Value and a numeric Data, users a FirstName and a numeric UserId.
-    for (const auto& [names, entry, textField, idField] :
-         {std::tuple{c.items, "/Item", "Value", "Data"}, std::tuple{c.users, "/User", "FirstName", "UserId"}})
-        for (const auto& name : words(names)) {
-            auto entries = doc.select_nodes(("Dictionaries/" + name + entry).c_str());
-            EXPECT_GE(entries.size(), 2u) << name;
-            for (auto e : entries) {
-                EXPECT_FALSE(std::string(e.node().child_value(textField)).empty()) << name;
-                EXPECT_TRUE(std::regex_match(std::string(e.node().child_value(idField)), number)) << name;
-            }
-            // The signed-in user is marked where listed.
-            auto marked = select(doc, "Dictionaries/" + name + "/User[IsCurrentUser]/LastName");
-            EXPECT_TRUE(marked.empty() || marked == std::vector<std::string>{"Marsh"}) << name;
-        }
-    EXPECT_EQ(jsonField(server->lastJournalLine(), "args"), "[\"en\", " + std::to_string(c.code) + "]");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, Dictionaries,
-    ::testing::Values(
-        DictionaryCase{7, "Priority IncidentType Severity IncidentOrganization IncidentContact IncidentBox",
-                       ""},
-        DictionaryCase{5, "Priority CompletionType", ""},
-        DictionaryCase{4, "Priority EventType EventOrganization EventContact", "Organizers"},
-        DictionaryCase{6, "Priority CompletionType ToDoOrganization ToDoContact", ""},
-        DictionaryCase{15, "ListType ListStatus ListTemplate", ""},
-        DictionaryCase{
-            3,
-            "ProjectType ProjectOrganization ProjectContact ProjectStatus ProjectCalendar ProjectCurrency "
-            "ProjectTemplate ProjectPriority ProjectPortfolio ProjectPhase",
-            "ProjectManager ExecutiveManager"},
-        DictionaryCase{-1, "", ""}, DictionaryCase{0, "", ""}),
-    [](const auto& p) { return "Code" + std::to_string(p.param.code < 0 ? 100 : p.param.code); });
-
-// What an accepted document does to the list is the end-to-end category editor's check.
-TEST(Categories, OneDocumentCountsItsChangesTouchesOneTypeAndABadOneNothing)
+// The projects a user takes part in, and for import and export only those it manages (their shape is
+// what the end-to-end project pages read).
+TEST(ProjectLists, FollowTheUser)
 {
     ServerProcess server;
-    SoapClient client(server);
-    auto categories = [&](long long type) {
-        return client.call("GetCategoryList2", {num("objectTypeId", type)}).answer();
+    SoapClient admin(server), user(server, "user", "user"), pm(server, "pm", "pm");
+    auto titles = [](SoapClient& client, const std::string& method, const std::vector<Arg>& args = {}) {
+        return select(client.call(method, args).answer(), "Projects/Project/Title");
     };
-    auto update = [&](const std::string& xml) {
-        return client.call(
-            "UpdateCategoryList",
-            {num("objectTypeId", 5), text("categoriesXml", "<Categories>" + xml + "</Categories>")});
-    };
-    const auto ids = select(categories(5), "Categories/Category/CategoryId");
-    ASSERT_GE(ids.size(), 3u);
-    auto answer =
-        update(R"(<Category State="Added"><CategoryId></CategoryId><CategoryName>Review</CategoryName>)"
-               R"(</Category><Category State="Modified"><CategoryId>)" +
-               ids[0] +
-               R"(</CategoryId><CategoryName>Renamed</CategoryName></Category><Category State="Deleted">)"
-               "<CategoryId>" +
-               ids[1] + "</CategoryId><CategoryName/></Category>");
-    ASSERT_EQ(answer.state, "OK");
-    EXPECT_EQ(answer.result, "3");
-    EXPECT_EQ(select(categories(5), "Categories/Category[CategoryName='Review']").size(), 1u);
-    EXPECT_TRUE(select(categories(7), "Categories/Category[CategoryName='Review']").empty());
-    EXPECT_EQ(update("<Category State=\"Added\"><CategoryName>X</CategoryName></Category>"
-                     "<Category State=\"Deleted\"><CategoryId>999</CategoryId></Category>")
-                  .state,
-              "The category to delete does not exist.");
-    EXPECT_TRUE(select(categories(5), "Categories/Category[CategoryName='X']").empty());
+    EXPECT_EQ(titles(admin, "GetOrvProjectList2", {num("objectTypeId", 6)}).size(), 6u);
+    EXPECT_EQ(titles(user, "GetOrvProjectList2", {num("objectTypeId", 7)}),
+              (std::vector<std::string>{"Trade Fair 2027", "Website Relaunch"}));
+    EXPECT_TRUE(titles(user, "GetOrvProjectList").empty());
+    EXPECT_EQ(titles(pm, "GetOrvProjectList"),
+              (std::vector<std::string>{"Warehouse Automation", "Website Relaunch"}));
+    EXPECT_EQ(selectOne(pm.call("GetOrvProjectList2", {num("objectTypeId", 3)}).answer(),
+                        "Projects/Managers/User[IsCurrentUser]/LastName"),
+              "Marsh");
 }
 
+// One list of clients: organizations are sent with negative data, contacts with positive (the editor's
+// own calls are the end-to-end category runs').
 TEST(Clients, SignTellsOrganizationsFromContacts)
 {
     for (const std::string version : {"4.1", "4.7"}) {
-        SCOPED_TRACE(version);
         ServerProcess server({"--server-version", version});
         SoapClient client(server);
-        auto before = dictionaries(client, 3);
-        const std::string org =
-            selectOne(before, "Dictionaries/ProjectOrganization/Item[Value='Pinecrest Bank']/Data");
-        const std::string contact =
-            selectOne(before, "Dictionaries/ProjectContact/Item[Value='Hannah Wolfe']/Data");
-        const std::string update =
-            R"(<Dictionaries><ProjectClient><Item State="Added"><Value>New Org</Value><Data>-1</Data></Item>)"
-            R"(<Item State="Added"><Value>New Contact</Value><Data>1</Data></Item><Item State="Modified">)"
-            "<Value>Pinecrest Savings</Value><Data>-" +
-            org + R"(</Data></Item><Item State="Deleted"><Value/><Data>)" + contact +
-            "</Data></Item></ProjectClient></Dictionaries>";
-        ASSERT_EQ(client.call("UpdateDictionaries", {text("dictionariesXml", update)}).state, "OK");
-        auto after = dictionaries(client, 3);
-        EXPECT_EQ(select(after, "Dictionaries/ProjectOrganization/Item[Value='New Org']").size(), 1u);
-        EXPECT_EQ(select(after, "Dictionaries/ProjectContact/Item[Value='New Contact']").size(), 1u);
-        EXPECT_EQ(selectOne(after, "Dictionaries/ProjectOrganization/Item[Data='" + org + "']/Value"),
+        auto dictionaries = [&] {
+            return client.call("LoadDictionaries", {text("language", "en"), num("objectTypeId", 3)}).answer();
+        };
+        const auto before = dictionaries();
+        const std::string org = selectOne(before, "//ProjectOrganization/Item[Value='Pinecrest Bank']/Data"),
+                          contact = selectOne(before, "//ProjectContact/Item[Value='Hannah Wolfe']/Data");
+        auto item = [](const char* state, const std::string& value, const std::string& data) {
+            return "<Item State=\"" + std::string(state) + "\"><Value>" + value + "</Value><Data>" + data +
+                   "</Data></Item>";
+        };
+        ASSERT_EQ(client
+                      .call("UpdateDictionaries",
+                            {text("dictionariesXml",
+                                  "<Dictionaries><ProjectClient>" + item("Added", "New Org", "-1") +
+                                      item("Added", "New Contact", "1") +
+                                      item("Modified", "Pinecrest Savings", "-" + org) +
+                                      item("Deleted", "", contact) + "</ProjectClient></Dictionaries>")})
+                      .state,
+                  "OK");
+        const auto after = dictionaries();
+        EXPECT_EQ(
+            select(after, "//ProjectOrganization/Item/Value[.='New Org' or .='Pinecrest Savings']").size() +
+                select(after, "//ProjectContact/Item[Value='New Contact']").size(),
+            3u)
+            << version;
+        EXPECT_EQ(selectOne(after, "//ProjectOrganization/Item[Data='" + org + "']/Value"),
                   "Pinecrest Savings");
-        EXPECT_TRUE(select(after, "Dictionaries/ProjectContact/Item[Value='Hannah Wolfe']").empty());
-        if (version == "4.1") {
-            EXPECT_EQ(selectOne(after, "Dictionaries/ProjectClient/Item[Value='New Org']/Data").substr(0, 1),
-                      "-");
-        }
+        EXPECT_TRUE(select(after, "//ProjectContact/Item[Value='Hannah Wolfe']").empty()) << version;
     }
 }
 
-TEST(ProjectLists, ShapedAsTheProjectPagesReadThem)
+// The calendar entries of a period: those touching it, of the kinds asked for, seen by their
+// organizer and participants only.
+TEST(Calendar, EntriesOfThePeriodForTheUser)
 {
     ServerProcess server;
     SoapClient admin(server);
-    auto doc = admin.call("GetOrvProjectList2", {num("objectTypeId", 6)}).answer();
-    auto projects = doc.select_nodes("Projects/Project");
-    ASSERT_EQ(projects.size(), 6u);
-    const std::regex dateTime("[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}");
-    for (auto p : projects) {
-        auto node = p.node();
-        for (const char* field : {"Title", "Creator", "ManagerCanonName"})
-            EXPECT_FALSE(std::string(node.child_value(field)).empty()) << field;
-        for (const char* field : {"DateCreated", "StartDate", "EndDate"})
-            EXPECT_TRUE(std::regex_match(std::string(node.child_value(field)), dateTime)) << field;
-        EXPECT_TRUE(node.select_node("Manager/User/UserId"));
-    }
-    EXPECT_EQ(selectOne(doc, "Projects/Project[Title='ERP Migration']/Manager/User/LastName"), "Cole");
-    EXPECT_GE(select(doc, "Projects/Managers/User").size(), 30u);
-    EXPECT_EQ(selectOne(doc, "Projects/Managers/User[IsCurrentUser]/LastName"), "Whitfield");
+    const std::string event = "location=L|description=|projectId=0|managerId=2|priorityId=2|typeId=19|"
+                              "reminder=60|contactId=-1|organizationId=-1|";
+    for (const std::string entry : {"title=In May|startDate=2030-05-10T09:00:00|endDate=2030-05-10T10:00:00|"
+                                    "participants=[3]",
+                                    "title=Across the start|startDate=2030-04-30T22:00:00|"
+                                    "endDate=2030-05-01T01:00:00|participants=[]",
+                                    "title=In June|startDate=2030-06-01T09:00:00|endDate=2030-06-01T10:00:00|"
+                                    "participants=[3]"})
+        ASSERT_EQ(admin.call("CreateEvent45", argList(event + entry)).state, "OK") << entry;
+    ASSERT_EQ(
+        admin
+            .call("CreateToDo45", argList("title=May to-do|description=|projectId=0|managerId=1|"
+                                          "startDate=2030-05-02T00:00:00|finishDate=2030-05-03T00:00:00|"
+                                          "dateFlags=2|priorityId=2|completionTypeId=17|mustBeConfirmed="
+                                          "false|contactId=-1|organizationId=-1|participants=[]"))
+            .state,
+        "OK");
+    auto calendar = [](SoapClient& client, const std::string& kinds) {
+        return client
+            .call("GetCalendarEvents",
+                  argList("startDate=2030-05-01T00:00:00|finishDate=2030-05-31T23:59:59|" + kinds))
+            .answer();
+    };
+    const std::string everything = "includeEvents=true|includeTasks=true|includeToDos=true";
+    auto all = calendar(admin, everything);
+    EXPECT_EQ(select(all, "Calendar/Event/Title"), (std::vector<std::string>{"Across the start", "In May"}));
+    EXPECT_EQ(select(all, "Calendar/ToDo/Title"), (std::vector<std::string>{"May to-do"}));
+    EXPECT_EQ(selectOne(all, "Calendar/ToDo/HasStartDate") + selectOne(all, "Calendar/ToDo/HasEndDate"),
+              "FalseTrue");
+    EXPECT_EQ(selectOne(all, "Calendar/Event[Title='In May']/Organizer/User/LastName"), "Marsh");
+    EXPECT_EQ(selectOne(all, "Calendar/Event[Title='In May']/Participants/User/LastName"), "Brandt");
+    EXPECT_EQ(selectOne(all, "Calendar/@Start"), "2030-05-01T00:00:00");
+    EXPECT_TRUE(
+        select(calendar(admin, "includeEvents=false|includeTasks=true|includeToDos=false"), "Calendar/*")
+            .empty());
+    SoapClient user(server, "user", "user"), other(server, "mhale", "demo");
+    EXPECT_EQ(select(calendar(user, everything), "Calendar/Event/Title"), std::vector<std::string>{"In May"});
+    EXPECT_TRUE(select(calendar(other, everything), "Calendar/*").empty());
+}
 
-    // A plain user sees the projects it takes part in; import and export list only managed ones.
-    SoapClient user(server, "user", "user"), pm(server, "pm", "pm");
-    EXPECT_EQ(
-        select(user.call("GetOrvProjectList2", {num("objectTypeId", 7)}).answer(), "Projects/Project/Title"),
-        (std::vector<std::string>{"Trade Fair 2027", "Website Relaunch"}));
-    EXPECT_TRUE(select(user.call("GetOrvProjectList").answer(), "Projects/Project").empty());
-    EXPECT_EQ(select(pm.call("GetOrvProjectList").answer(), "Projects/Project/Title"),
-              (std::vector<std::string>{"Warehouse Automation", "Website Relaunch"}));
+// ExportOrvProject as a real server's export: week days and exceptions as the plan program writes them,
+// outline levels and numbers, and each resource's calendar based on the project's. The calendar chains and
+// tasks are the end-to-end export runs'.
+TEST(PlanExport, CalendarsAsThePlanProgramWritesThem)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    const pugi::xml_document plan = client.call("ExportOrvProject", {num("projectId", 3)}).answer();
+    const std::string week = "/Project/Calendars/Calendar[Name='Company Week']/WeekDays/WeekDay";
+    EXPECT_EQ(select(plan, week + "[DayType=2]/WorkingTimes/WorkingTime/FromTime"),
+              (std::vector<std::string>{"08:00:00", "13:00:00"}));
+    EXPECT_EQ(selectOne(plan, week + "[DayType=1]/DayWorking"), "0");
+    EXPECT_EQ(select(plan, week + "[DayType=0][DayWorking=0]/TimePeriod/FromDate"),
+              (std::vector<std::string>{"2026-12-24T00:00:00", "2026-12-25T00:00:00", "2026-12-31T00:00:00",
+                                        "2027-01-01T00:00:00"}));
+    // A derived calendar lists only the days it changes.
+    const std::string standard = "/Project/Calendars/Calendar[Name='Standard']/WeekDays/WeekDay";
+    EXPECT_EQ(select(plan, standard + "/DayType"), std::vector<std::string>{"6"});
+    EXPECT_EQ(selectOne(plan, standard + "/WorkingTimes/WorkingTime/ToTime"), "13:00:00");
+    // The summary task at level 0, the rest at level 1 numbered in order.
+    EXPECT_EQ(selectOne(plan, "/Project/Tasks/Task[UID=0]/OutlineLevel"), "0");
+    const auto uids = select(plan, "/Project/Tasks/Task[UID>0]/UID");
+    EXPECT_EQ(select(plan, "/Project/Tasks/Task[UID>0][OutlineLevel=1]/OutlineNumber"), uids);
+    const auto resources = select(plan, "/Project/Resources/Resource/Name");
+    ASSERT_FALSE(resources.empty());
+    for (const std::string& name : resources) {
+        const std::string calendar =
+            "/Project/Calendars/Calendar[UID=/Project/Resources/Resource[Name='" + name + "']/CalendarUID]";
+        EXPECT_EQ(selectOne(plan, calendar + "/Name") + selectOne(plan, calendar + "/IsBaseCalendar"),
+                  name + "0");
+        EXPECT_EQ(selectOne(plan, calendar + "/BaseCalendarUID"), selectOne(plan, "/Project/CalendarUID"));
+    }
 }

@@ -6,8 +6,6 @@
 #include <httplib.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace orvdev::test {
 
@@ -17,30 +15,13 @@ namespace orvdev::test {
 class FilePageClient
 {
 public:
-    using Fields = std::vector<std::pair<std::string, std::string>>;
-
     explicit FilePageClient(const ServerProcess& server, std::string user = "admin",
                             std::string password = "admin", std::string generation = "FileLibrary")
-        : m_http(server.host(), server.port()), m_port(server.port()), m_user(std::move(user)),
-          m_password(std::move(password)), m_generation(std::move(generation))
+        : m_http(server.host(), server.port()), m_login(user + "@127.0.0.1:" + std::to_string(server.port())),
+          m_password(std::move(password)), m_path("/portals/127_0_0_1/" + generation + "/")
     {
         m_http.set_read_timeout(60, 0);
         m_http.set_write_timeout(60, 0);
-    }
-
-    Fields form(const std::string& fields) const
-    {
-        Fields out = {{"__EVENTTARGET", "btnSubmit"},
-                      {"__EVENTARGUMENT", ""},
-                      {"Login", m_user + "@127.0.0.1:" + std::to_string(m_port)},
-                      {"Password", m_password}};
-        for (const std::string& field : fields.empty() ? std::vector<std::string>{} : split(fields, '&')) {
-            const std::size_t equals = field.find('=');
-            out.emplace_back(field.substr(0, equals),
-                             equals == std::string::npos ? "" : field.substr(equals + 1));
-        }
-        out.emplace_back("__HARLOWE_FORM_UNIQUEID", "0A1B2C3D-4E5F-6A7B-8C9D0E1F2A3B4C5D");
-        return out;
     }
 
     // The file goes in the part "PublishedFile"; without a file name no file part is sent.
@@ -50,31 +31,31 @@ public:
         auto items = parts(fields);
         if (!fileName.empty())
             items.push_back({"PublishedFile", contents, fileName, "application/octet-stream"});
-        return m_http.Post(page("FilePublishing.aspx").c_str(), items);
+        return m_http.Post((m_path + "FilePublishing.aspx").c_str(), items);
     }
     httplib::Result download(const std::string& fields)
     {
-        return m_http.Post(page("FileDownload.aspx").c_str(), parts(fields));
+        return m_http.Post((m_path + "FileDownload.aspx").c_str(), parts(fields));
     }
-
-    std::string page(const std::string& name) const
-    {
-        return "/portals/127_0_0_1/" + m_generation + "/" + name;
-    }
-    httplib::Client& http() { return m_http; }
 
 private:
     httplib::MultipartFormDataItems parts(const std::string& fields) const
     {
-        httplib::MultipartFormDataItems items;
-        for (const auto& [name, value] : form(fields))
-            items.push_back({name, value, "", ""});
+        httplib::MultipartFormDataItems items = {{"__EVENTTARGET", "btnSubmit", "", ""},
+                                                 {"__EVENTARGUMENT", "", "", ""},
+                                                 {"Login", m_login, "", ""},
+                                                 {"Password", m_password, "", ""}};
+        for (const std::string& field : fields.empty() ? std::vector<std::string>{} : split(fields, '&')) {
+            const std::size_t equals = field.find('=');
+            items.push_back({field.substr(0, equals),
+                             equals == std::string::npos ? "" : field.substr(equals + 1), "", ""});
+        }
+        items.push_back({"__HARLOWE_FORM_UNIQUEID", "0A1B2C3D-4E5F-6A7B-8C9D0E1F2A3B4C5D", "", ""});
         return items;
     }
 
     httplib::Client m_http;
-    int m_port;
-    std::string m_user, m_password, m_generation;
+    std::string m_login, m_password, m_path;
 };
 
 } // namespace orvdev::test

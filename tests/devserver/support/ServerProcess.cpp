@@ -1,7 +1,6 @@
 #include "support/ServerProcess.h"
 
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,8 +27,7 @@ ServerProcess::ServerProcess(std::vector<std::string> extraArgs)
     try {
         start(extraArgs);
     } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_root, ignored);
+        std::filesystem::remove_all(m_root);
         throw;
     }
 }
@@ -41,6 +39,7 @@ ServerProcess::~ServerProcess()
     std::filesystem::remove_all(m_root, ignored);
 }
 
+// Starts the server and reads the port from its first line, "listening on http(s)://HOST:PORT".
 void ServerProcess::start(const std::vector<std::string>& extraArgs)
 {
     int fds[2];
@@ -62,35 +61,23 @@ void ServerProcess::start(const std::vector<std::string>& extraArgs)
         _exit(127);
     }
     close(fds[1]);
-    std::string line;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        line += c;
+    m_firstLine.clear();
+    for (char c; read(fds[0], &c, 1) == 1 && c != '\n';)
+        m_firstLine += c;
     close(fds[0]);
-    m_firstLine = line;
-    auto colon = line.rfind(':');
-    const bool announced =
-        line.rfind("listening on http://", 0) == 0 || line.rfind("listening on https://", 0) == 0;
-    if (!announced || colon == std::string::npos) {
+    const auto colon = m_firstLine.rfind(':');
+    if (!m_firstLine.starts_with("listening on http") || colon == std::string::npos) {
         stop();
-        throw std::runtime_error("server did not start: '" + line + "'");
+        throw std::runtime_error("server did not start: '" + m_firstLine + "'");
     }
-    m_port = std::atoi(line.c_str() + colon + 1);
-}
-
-bool ServerProcess::running() const
-{
-    if (m_pid <= 0)
-        return false;
-    int status = 0;
-    return waitpid(m_pid, &status, WNOHANG) == 0;
+    m_port = std::atoi(m_firstLine.c_str() + colon + 1);
 }
 
 long ServerProcess::peakMemoryKiB() const
 {
     std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
+        if (line.starts_with("VmHWM:"))
             return std::atol(line.c_str() + 6);
     return -1;
 }
@@ -102,14 +89,12 @@ bool ServerProcess::stop(int signal)
     kill(m_pid, signal);
     // Well below the five seconds httplib waits on an idle keep-alive connection, so a server that
     // waits one out is killed and reported.
-    for (int i = 0; i < 100; ++i) {
-        int status = 0;
+    int status = 0;
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20)))
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
             return WIFEXITED(status) && WEXITSTATUS(status) == 0;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
     kill(m_pid, SIGKILL);
     waitpid(m_pid, nullptr, 0);
     m_pid = -1;

@@ -21,13 +21,11 @@ public:
     std::string host() const { return "127.0.0.1"; }
     std::string firstLine() const { return m_firstLine; }
     const std::string& dataDir() const { return m_dataDir; }
-    bool running() const;
     pid_t pid() const { return m_pid; }
     // The server's peak resident memory in KiB (VmHWM), -1 when it cannot be read.
     long peakMemoryKiB() const;
     // SIGTERM (or `signal`); true when the server then ended by itself with status 0 within two seconds.
     bool stop(int signal = SIGTERM);
-    std::string rootDir() const { return m_root; } // the temporary folder holding data and journal
     void restart(std::vector<std::string> extraArgs = {});
 
     // The journal as lines (each a JSON object).

@@ -2,7 +2,6 @@
 
 #include "soap/XmlConvert.h"
 
-#include <sstream>
 
 namespace orvdev::test {
 
@@ -13,22 +12,6 @@ Arg text(const std::string& name, const std::string& value)
 Arg num(const std::string& name, long long value)
 {
     return {name, std::to_string(value)};
-}
-
-Arg ints(const std::string& name, const std::vector<long long>& values)
-{
-    std::string xml;
-    for (auto v : values)
-        xml += "<int>" + std::to_string(v) + "</int>";
-    return {name, xml};
-}
-
-Arg strings(const std::string& name, const std::vector<std::string>& values)
-{
-    std::string xml;
-    for (const auto& v : values)
-        xml += "<string>" + XmlConvert::escape(v) + "</string>";
-    return {name, xml};
 }
 
 std::vector<std::string> split(const std::string& joined, char separator)
@@ -48,22 +31,19 @@ std::vector<Arg> argList(const std::string& fields)
     for (const std::string& field : split(fields)) {
         const std::size_t equals = field.find('=');
         const std::string name = field.substr(0, equals), value = field.substr(equals + 1);
-        if (value.empty() || value.front() != '[') {
+        const bool array = !value.empty() && (value.front() == '[' || value.front() == '{');
+        if (!array) {
             out.push_back(text(name, value));
             continue;
         }
-        std::vector<long long> numbers;
-        for (const std::string& n : split(value.substr(1, value.size() - 2), ','))
-            if (!n.empty())
-                numbers.push_back(std::stoll(n));
-        out.push_back(ints(name, numbers));
+        const std::string item = value.front() == '[' ? "int" : "string";
+        std::string xml;
+        for (const std::string& v : split(value.substr(1, value.size() - 2), ','))
+            xml += v.empty() && item == "int" ? ""
+                                              : "<" + item + ">" + XmlConvert::escape(v) + "</" + item + ">";
+        out.push_back({name, xml});
     }
     return out;
-}
-
-Arg raw(const std::string& name, const std::string& innerXml)
-{
-    return {name, innerXml};
 }
 
 std::vector<std::string> select(const pugi::xml_document& doc, const std::string& xpath)
@@ -86,20 +66,6 @@ std::string selectOne(const pugi::xml_document& doc, const std::string& xpath)
     for (auto n : node.node().select_nodes(".//text()"))
         text += n.node().value();
     return text;
-}
-
-std::string SoapAnswer::echo(const std::string& name) const
-{
-    pugi::xml_document doc;
-    doc.load_string(body.c_str());
-    auto node = doc.select_node(
-        ("//*[local-name()='" + name + "' and not(ancestor::*[local-name()='" + name + "'])]").c_str());
-    if (!node)
-        return "<missing>";
-    std::ostringstream out;
-    for (auto child : node.node().children())
-        child.print(out, "", pugi::format_raw);
-    return out.str();
 }
 
 pugi::xml_document SoapAnswer::answer() const
@@ -149,15 +115,12 @@ SoapAnswer SoapClient::post(const std::string& body, const std::string& soapActi
     pugi::xml_document doc;
     if (!doc.load_string(res->body.c_str()))
         return answer;
-    auto state = doc.select_node(
-        "/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='ConnectionState']");
+    const bool state = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='"
+                                       "ConnectionState']");
     answer.state = state ? selectOne(doc, "//*[local-name()='ConnectionState']") : "<none>";
-    auto body2 = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]");
-    if (body2 && std::string(body2.node().name()).size() > 6 &&
-        std::string(body2.node().name()).find("Result") != std::string::npos) {
-        answer.hasResult = true;
-        answer.result = body2.node().child_value();
-    }
+    auto result = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]").node();
+    answer.hasResult = std::string_view(result.name()).ends_with("Result");
+    answer.result = answer.hasResult ? result.child_value() : "";
     answer.faultCode = doc.select_node("//faultcode").node().child_value(); // "" when there is none
     answer.faultString = doc.select_node("//faultstring").node().child_value();
     return answer;
@@ -170,54 +133,21 @@ SoapAnswer SoapClient::call(const std::string& method, const std::vector<Arg>& a
 
 std::string jsonField(const std::string& line, const std::string& key)
 {
-    const std::string marker = "\"" + key + "\": ";
-    auto pos = line.find(marker);
+    auto pos = line.find("\"" + key + "\": \"");
     if (pos == std::string::npos)
         return "<missing>";
-    pos += marker.size();
-    if (line[pos] == '"') {
-        std::string out;
-        for (++pos; pos < line.size() && line[pos] != '"'; ++pos) {
-            if (line[pos] == '\\' && pos + 1 < line.size())
-                ++pos;
-            out += line[pos];
-        }
-        return out;
-    }
-    if (line[pos] == '[' || line[pos] == '{') {
-        char open = line[pos], close = open == '[' ? ']' : '}';
-        int depth = 0;
-        bool inString = false;
-        std::size_t start = pos;
-        for (; pos < line.size(); ++pos) {
-            char c = line[pos];
-            if (inString) {
-                if (c == '\\')
-                    ++pos;
-                else if (c == '"')
-                    inString = false;
-            } else if (c == '"') {
-                inString = true;
-            } else if (c == open) {
-                ++depth;
-            } else if (c == close && --depth == 0) {
-                return line.substr(start, pos - start + 1);
-            }
-        }
-        return "<unterminated>";
-    }
-    auto end = line.find_first_of(",}", pos);
-    return line.substr(pos, end - pos);
+    std::string text;
+    for (pos += key.size() + 5; pos < line.size() && line[pos] != '"'; ++pos)
+        text += line[pos] == '\\' ? line[++pos] : line[pos];
+    return text;
 }
 
-std::vector<Arg> incidentArgs(const std::string& title, long long projectId,
-                              const std::vector<long long>& categories)
+std::vector<Arg> incidentArgs(const std::string& title)
 {
-    return {text("title", title),           text("description", ""),
-            num("projectId", projectId),    num("typeId", 7),
-            num("priorityId", 2),           num("severityId", 12),
-            ints("categories", categories), num("incidentBoxId", -1),
-            num("contactId", -1),           num("organizationId", -1)};
+    return argList(
+        "title=" + title +
+        "|description=|projectId=-1|typeId=7|priorityId=2|severityId=12|categories=[]|incidentBoxId=-1|"
+        "contactId=-1|organizationId=-1");
 }
 
 pugi::xml_document libraryTree(SoapClient& client, long long projectId)
@@ -232,16 +162,6 @@ std::string checkFileName(SoapClient& client, long long type, long long id, cons
     return client
         .call("CheckFileName", {num("objectTypeId", type), num("objectId", id), text("fileName", name)})
         .result;
-}
-
-SoapAnswer listFromWorkbook(SoapClient& client, const std::string& file, const std::string& sheet,
-                            const std::vector<std::string>& columns, int ignoreErrorRows)
-{
-    return client.call("CreateListFromExcel",
-                       {text("fileName", file), text("sheetName", sheet), text("title", sheet),
-                        text("description", ""), num("folderId", 1), num("typeId", 23), num("statusId", 27),
-                        raw("categories", ""), strings("columns", columns),
-                        num("ignoreErrorRows", ignoreErrorRows)});
 }
 
 } // namespace orvdev::test

@@ -22,10 +22,8 @@ struct Arg
 };
 Arg text(const std::string& name, const std::string& value); // escaped
 Arg num(const std::string& name, long long value);
-Arg ints(const std::string& name, const std::vector<long long>& values);
-Arg strings(const std::string& name, const std::vector<std::string>& values);
-Arg raw(const std::string& name, const std::string& innerXml);
-// Arguments written "name=value|name=[1,2]": a value in brackets is an array of ints, any other a text.
+// Arguments written "name=value|name=[1,2]|name={a,b}": a value in brackets is an array of ints, in
+// braces an array of strings, any other a text.
 std::vector<Arg> argList(const std::string& fields);
 std::vector<std::string> split(const std::string& joined, char separator = '|');
 
@@ -38,7 +36,6 @@ struct SoapAnswer
     bool hasResult = false;
     std::string faultCode; // empty unless a fault came back
     std::string faultString;
-    std::string echo(const std::string& name) const; // text of a by-reference element of the response
     pugi::xml_document answer() const;               // the result parsed as the XML text the wizard loads
 };
 
@@ -66,17 +63,13 @@ private:
     std::string m_password;
 };
 
-// The journal line of a request decoded far enough for tests: "method", "user", "status" as
-// texts, "args" as the raw JSON array text.
+// A text field of a journal line ("method", "user", "status", "page", "fault"), unescaped.
 std::string jsonField(const std::string& line, const std::string& key);
 
-// Requests many cases send: a minimal incident, the whole library tree, a name check ("-1" when
-// taken) and a list made from an uploaded workbook.
-std::vector<Arg> incidentArgs(const std::string& title, long long projectId = -1,
-                              const std::vector<long long>& categories = {});
+// Requests many cases send: a minimal incident, the whole library tree and a name check ("-1" when
+// taken).
+std::vector<Arg> incidentArgs(const std::string& title);
 pugi::xml_document libraryTree(SoapClient& client, long long projectId = 0);
 std::string checkFileName(SoapClient& client, long long type, long long id, const std::string& name);
-SoapAnswer listFromWorkbook(SoapClient& client, const std::string& file, const std::string& sheet,
-                            const std::vector<std::string>& columns, int ignoreErrorRows = 0);
 
 } // namespace orvdev::test

@@ -8,39 +8,26 @@
 
 namespace orvdev::test {
 
-// A browser stand-in: signs in through default.aspx and keeps the session cookie.
+// A browser stand-in: signs in through default.aspx (the status: 302 on success) and keeps the cookie.
 class WebSession
 {
 public:
     explicit WebSession(const ServerProcess& server) : m_http(server.host(), server.port()) {}
 
-    // Returns the HTTP status of the sign-in answer (302 on success) and keeps its cookie.
-    int signIn(const std::string& login, const std::string& password, const std::string& redirect = "")
+    int signIn(const std::string& login, const std::string& password)
     {
-        httplib::Params params{{"login", login}, {"password", password}, {"redirect", redirect}};
-        auto res = m_http.Get("/default.aspx", params, httplib::Headers{});
-        if (!res)
-            return 0;
-        location = res->get_header_value("Location");
-        auto cookie = res->get_header_value("Set-Cookie");
+        auto res = m_http.Get("/default.aspx", httplib::Params{{"login", login}, {"password", password}},
+                              httplib::Headers{});
+        const std::string cookie = res ? res->get_header_value("Set-Cookie") : "";
         if (!cookie.empty())
-            m_cookie = cookie.substr(0, cookie.find(';'));
-        return res->status;
+            m_cookie = {{"Cookie", cookie.substr(0, cookie.find(';'))}};
+        return res ? res->status : 0;
     }
-
-    httplib::Result get(const std::string& path)
-    {
-        httplib::Headers headers;
-        if (!m_cookie.empty())
-            headers.emplace("Cookie", m_cookie);
-        return m_http.Get(path.c_str(), headers);
-    }
-
-    std::string location;
+    httplib::Result get(const std::string& path) { return m_http.Get(path.c_str(), m_cookie); }
 
 private:
     httplib::Client m_http;
-    std::string m_cookie;
+    httplib::Headers m_cookie;
 };
 
 } // namespace orvdev::test
