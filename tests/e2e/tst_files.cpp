@@ -39,8 +39,8 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(m_files.isValid()); }
     void publish_data();
     void publish();
-    void takenName_data();
-    void takenName();
+    void checks_data();
+    void checks();
     void download_data();
     void download();
 
@@ -153,7 +153,7 @@ void TestFiles::publish()
     QCOMPARE(QSet<QString>(uniqueIds.begin(), uniqueIds.end()).size(), uniqueIds.size());
 }
 
-void TestFiles::takenName_data()
+void TestFiles::checks_data()
 {
     QTest::addColumn<Scenario>("row");
     // "Welcome.txt" is in "Documents" already; the rows that replace it get a server of their own.
@@ -185,9 +185,25 @@ void TestFiles::takenName_data()
     unanswered.err << "[9140]"
                    << "DlgRenameFile";
     QTest::newRow("rename without a name") << unanswered;
+    // The tree pages' checks: one message, the page stays, nothing is sent.
+    auto refused = [&](const QString& job, const QString& answers, const QString& message) {
+        return Scenario{.job = {job},
+                        .answers = (job == "/upload" ? "[page 20]\nPublishedFileList = " + path + "\n" : "") +
+                                   answers,
+                        .exitCode = 2,
+                        .pages = job == "/upload" ? QList<int>{0, 1, 20, 6} : QList<int>{0, 1, 7},
+                        .absent = {"FilePublishing.aspx", "FileDownload.aspx", "CheckFileName"},
+                        .err = {message}};
+    };
+    QTest::newRow("upload, no folder") << refused("/upload", "", "[2503]");
+    QTest::newRow("upload, read-only folder")
+        << refused("/upload", "[page 6]\nFileListTreeView = key:F3\n", "[2504]");
+    QTest::newRow("download, no file") << refused("/download", "", "[2603]");
+    QTest::newRow("download, a folder")
+        << refused("/download", "[page 7]\nAssetListTreeView = key:F2\n", "[2604]");
 }
 
-void TestFiles::takenName()
+void TestFiles::checks()
 {
     QFETCH(Scenario, row);
     const QString differences = m_player.play(row);

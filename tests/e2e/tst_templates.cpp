@@ -58,15 +58,26 @@ void TestTemplates::assignments_data()
                               "updateProjectFromTemplate * injected fault: soap-fault"},
                     .err = {"[5005]"}}
         << "Office Move";
-    // No template chosen: the team page follows the description page and no template is applied.
-    QTest::newRow("no template") << Scenario{.job = {"/createproject"},
-                                             .answers = page8 +
-                                                        "ProjectTemplateCombo = #0\n[messages]\n5061 = Yes\n",
-                                             .pages = {0, 1, 8, 9, 18, 20, 21},
-                                             .calls = {"CreateProject45 * OK"},
-                                             .absent = {"GetRoleList", "updateProjectFromTemplate"},
-                                             .out = {created}}
-                                 << "";
+    // No template chosen, or none on 3.5: the team page follows the description page and no template
+    // is applied.
+    auto none = [&](const QString& version, const QString& method, const QString& choice) {
+        return Scenario{.job = {"/createproject"},
+                        .answers = page8 + choice + "[messages]\n5061 = Yes\n",
+                        .version = version,
+                        .pages = {0, 1, 8, 9, 18, 20, 21},
+                        .calls = {method + " * OK"},
+                        .absent = {"GetRoleList", "updateProjectFromTemplate"},
+                        .out = {created}};
+    };
+    QTest::newRow("no template") << none("4.7", "CreateProject45", "ProjectTemplateCombo = #0\n") << "";
+    QTest::newRow("3.5 has no templates") << none("3.5", "CreateProject", "") << "";
+    Scenario offered = none("3.5", "CreateProject", "ProjectTemplateCombo = #1\n");
+    offered.exitCode = 1;
+    offered.pages.clear();
+    offered.calls.clear();
+    offered.out.clear();
+    offered.err = {"ProjectTemplateCombo is disabled"};
+    QTest::newRow("3.5 offers none") << offered << "";
 }
 
 void TestTemplates::assignments()
