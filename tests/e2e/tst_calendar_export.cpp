@@ -1,6 +1,5 @@
-// The calendar export unattended against live servers: the chosen period and kinds reach
-// GetCalendarEvents, the answer lands in the add-in's exchange file, a failed call leaves the wizard on
-// its page with nothing written, and the next export offers the period used last.
+// The calendar export unattended: the period and kinds reach GetCalendarEvents, the answer lands in the
+// add-in's exchange file, a failed call writes nothing, the next export offers the period used last.
 #include "Scenario.h"
 
 #include <QTest>

@@ -1,6 +1,5 @@
-// The category editor against a live development server: the incident page's "..." button opens the
-// editor on the page's list; an add, a rename and a delete reach the server as one update document and
-// the page then shows the server's list; a user without the right sees the refusal in the open dialog.
+// The category editor in-process: add, rename and delete reach the server as one update document and the
+// page shows the server's list; a user without the right sees the refusal in the open dialog.
 #include "WizardFixture.h"
 
 #include "directory/DlgAddCategory.h"

@@ -1,7 +1,5 @@
-// The jobs under real faults, unattended against a live server with a misbehaving proxy or the server's
-// fault knobs in between: a request that changed the server reaches it once even when the connection
-// drops before its answer; a server that never answers ends the run; connections the server closes while
-// idle cost nothing; a failed file-name check publishes nothing. The journal shows what arrived.
+// The jobs under real faults (a misbehaving proxy, the server's fault knobs): a request that changed the
+// server arrives once, a silent server ends the run, idle connections closed cost nothing.
 #include "FaultProxy.h"
 #include "Scenario.h"
 

@@ -1,7 +1,5 @@
-// The file library jobs unattended against live servers: files published into a library folder, over a
-// library file and as attachments of a new incident; the name check with its answers; a failed post
-// retried, skipped or given up; a library file downloaded, and downloads that fail or cannot be stored.
-// The server's journal shows what arrived.
+// The file library jobs unattended: publishing into folders, over files and to a new incident, the name
+// check, failed posts, downloads that fail or cannot be stored, the tree pages' checks.
 #include "Scenario.h"
 
 #include <QRegularExpression>

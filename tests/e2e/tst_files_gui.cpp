@@ -1,6 +1,5 @@
-// The file library pages in-process against a live server: a link opened instead of downloaded, the
-// new-folder dialog, the documents list (Add with several files at once, Remove, drops from the file manager)
-// and the web link of what was published.
+// The file library pages in-process: a link opened instead of downloaded, the new-folder dialog, the
+// documents list (Add, Remove, drops from the file manager) and the published file's web link.
 #include "WizardFixture.h"
 
 #include "files/CreateOrvFolder.h"

@@ -1,6 +1,5 @@
-// /USESSL against the development server serving HTTPS with a certificate from a throw-away authority:
-// trusted through the environment, the job goes through; not trusted, the wizard names the certificate
-// problem and nothing reaches the server.
+// /USESSL against a server with a throw-away authority's certificate: trusted, the job goes through; not
+// trusted, the wizard names the certificate problem and nothing reaches the server.
 #include "Scenario.h"
 
 #include <QProcess>

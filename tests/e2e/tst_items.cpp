@@ -1,6 +1,5 @@
-// The item jobs unattended against live servers of the releases that create items: the journal must show
-// the create call with the values the pages were given, in the release's order and shape; a page check
-// keeps the page and sends nothing; a create call that fails keeps the user on the page.
+// The item jobs unattended on each release that creates items: the create call in the release's shape
+// with the pages' values; a page check or a failed create call keeps the page.
 #include "Scenario.h"
 #include "ServiceCall.h"
 

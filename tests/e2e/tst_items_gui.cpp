@@ -1,6 +1,5 @@
-// The item pages in-process against a live 4.1 server: the defaults a job starts with, again after
-// the final page's Continue, the web link of the new object; the page checks keep the input as typed;
-// the category editor buttons follow the user's rights.
+// The item pages in-process against 4.1: the defaults, again after Continue, the web link of the new
+// object; page checks keep the input; the category editor buttons follow the user's rights.
 #include "WizardFixture.h"
 
 #include <QCheckBox>
@@ -228,7 +227,6 @@ private Q_SLOTS:
         f.password = user.section(' ', 1);
         f.start(job);
         QVERIFY(f.step() > 1);
-        QCOMPARE(f.wizard->state().CanEditCategories, canEdit);
         const QStringList buttons = job == "/createincident"
                                         ? QStringList{"CommandIssueCategory"}
                                         : QStringList{"CommandAddClient", "CommandAddProjectCategory"};

@@ -1,7 +1,5 @@
-// The list import unattended against live servers: the workbook is published for the server to
-// describe, its sheet and chosen columns reach CreateListFromExcel with the list page's values, and the
-// list the server stored shows the sheet's rows. Workbooks written by spreadsheet programs, a sheet with
-// error cells, a file that is no workbook and a failed upload.
+// The list import unattended: the workbook published, sheet and columns reaching CreateListFromExcel,
+// the rows the server stored; error cells, a file that is no workbook and a failed upload.
 #include "Scenario.h"
 
 #include <QEventLoop>

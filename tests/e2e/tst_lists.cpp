@@ -1,6 +1,5 @@
-// The create list page unattended against live servers: the folder tree comes from GetListFolders, the
-// page check refuses a missing or read-only folder, CreateList receives the chosen folder's id with the
-// page's values, and a new folder made through the dialog lands under its parent.
+// The create list page unattended: the folder tree from GetListFolders, the page check, CreateList with
+// the chosen folder's id, and a new folder made through the dialog under its parent.
 #include "Scenario.h"
 #include "ServiceCall.h"
 

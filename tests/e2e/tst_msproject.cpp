@@ -1,7 +1,5 @@
-// The MS Project jobs unattended against live servers: a plan imported into an existing project (with
-// and without synchronization mode) and into a project the wizard creates first, the failures of the
-// import steps and of plans too large, and a server project opened in Microsoft Project through the
-// saving-only stand-in. The server's journal shows what arrived.
+// The MS Project jobs unattended: plans imported into existing and new projects, failed steps, plans too
+// large, and server projects opened through the saving-only stand-in; the journal shows what arrived.
 #include "Scenario.h"
 
 #include <QRegularExpression>

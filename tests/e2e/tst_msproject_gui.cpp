@@ -1,6 +1,5 @@
-// The plan import in-process against a live server: the plan file choice, the checks and the
-// question of the select option page, and the user chooser of the resource assignments page with
-// what it sends back.
+// The plan import in-process: the plan file choice, the select option page's checks and question, and
+// the user chooser of the resource assignments page with what it sends back.
 #include "WizardFixture.h"
 
 #include "people/DlgOrvUsers.h"

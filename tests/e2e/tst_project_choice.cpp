@@ -1,6 +1,5 @@
-// The project lists of the MS Project jobs in-process against a live server: the export page's list
-// with its marks, details box and tooltip, the import page's target combo with the synchronization
-// check box, the project list page's check, and what a failed list request leaves behind.
+// The project lists of the MS Project jobs in-process: marks, details and tooltip of the export list,
+// the import target combo with its synchronization box, the page check, a failed list request.
 #include "WizardFixture.h"
 
 #include <QCheckBox>

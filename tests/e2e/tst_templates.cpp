@@ -1,6 +1,5 @@
-// A new project with a template, unattended against live servers: the roles handed out on the templates
-// page reach updateProjectFromTemplate right after the project was created, and the server puts the
-// people on the team; when that call fails the project exists and the user is told so on the page.
+// New projects with a template, unattended: the roles handed out reach updateProjectFromTemplate right
+// after the project exists, and the server puts the people on its team; a failed call is told on the page.
 #include "Scenario.h"
 #include "ServiceCall.h"
 

@@ -1,9 +1,7 @@
 #pragma once
 
-// The wizard window in-process for GUI tests: fresh settings and language for every test, message
-// boxes answered from a per-test map and recorded, a browser that only records addresses, and
-// optionally a live development server the wizard connects to. A test object holds one fixture and
-// calls init() and cleanup() from its own init() and cleanup() slots.
+// The wizard in-process for GUI tests: fresh settings and language per test, message boxes answered and
+// recorded, a browser that records addresses, a live server optionally. Tests call init() and cleanup().
 
 #include "DevServer.h"
 #include "TempSettings.h"
