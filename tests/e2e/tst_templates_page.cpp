@@ -1,5 +1,6 @@
 // The templates page against a live development server: the chosen template's roles, the groups and
 // their members; search, group change, assignments given and taken back; back for another template.
+#include "PeopleKeys.h"
 #include "TreeRows.h"
 #include "WizardFixture.h"
 
@@ -15,6 +16,14 @@
 using namespace kitbench;
 
 namespace {
+
+// The user keys of assignment keys ("U" + user id + ":" + role id).
+QStringList userKeys(QStringList assignmentKeys)
+{
+    for (QString& key : assignmentKeys)
+        key = key.section(':', 0, 0);
+    return assignmentKeys;
+}
 
 struct FailedQuery
 {
@@ -118,11 +127,19 @@ private Q_SLOTS:
         QCOMPARE(rows(assigned), (QStringList{assignmentRow(before[3], 1), assignmentRow(before[1], 1),
                                               assignmentRow(before.last(), 0)}));
 
-        // Enter searches; taken back, a user returns with the key and text from before.
+        // A search offers no user who holds a role, whatever the answer; Enter searches too.
+        const QString lastName = rows(assigned).first().section(' ', 2, 2);
+        const QString assignedUser = keys(assigned).first().section(':', 0, 0);
+        page->SearchAssignmentText->setText(lastName);
+        page->FindAssignmentCommand->click();
+        const QStringList matching = serverUserKeys(f.wizard->session(), resourcesBySubstringCall(lastName));
+        QVERIFY(matching.contains(assignedUser));
+        QCOMPARE(keys(available), WizardFixture::without(matching, userKeys(keys(assigned))));
         page->SearchAssignmentText->setText("Whit");
         QCOMPARE(f.callsDuring([&] { QTest::keyClick(page->SearchAssignmentText, Qt::Key_Return); }),
                  QStringList{"GetResourceListBySubstring [\"Whit\"]"});
         QCOMPARE(rows(available), QStringList{"U1 Ada Whitfield <user>"});
+        // Taken back, a user returns with the key and text from before.
         assigned->clearSelection();
         assigned->topLevelItem(0)->setSelected(true);
         page->DelAssignmentCommand->click();
