@@ -124,8 +124,7 @@ void TestFiles::publish()
     QFETCH(Scenario, row);
     QFETCH(QStringList, files);
     QFETCH(QStringList, sent);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
     const QList<QJsonObject> posted = posts(m_player.entries(), "FilePublishing.aspx");
     if (files.isEmpty()) { // the failed posts: exactly those of the row
         QCOMPARE(posted.size(), row.calls.size());
@@ -204,8 +203,7 @@ void TestFiles::checks_data()
 void TestFiles::checks()
 {
     QFETCH(Scenario, row);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
 }
 
 // A download that does not arrive whole, or cannot be stored, leaves what was at the target's place as it
@@ -276,8 +274,7 @@ void TestFiles::download()
     QFETCH(QByteArray, content);
     QFETCH(QStringList, shown);
     QFETCH(QString, sent);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
     const KitbenchRun& run = m_player.run();
     const QList<QJsonObject> posted = posts(m_player.entries(), "FileDownload.aspx");
     QCOMPARE(posted.size(), row.calls.size());
