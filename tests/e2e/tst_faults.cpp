@@ -107,8 +107,6 @@ void TestFaults::faults_data()
     };
     QTest::newRow("name check: SOAP fault") << nameCheck("soap-fault") << Fault::Forward << QByteArray() << 0
                                             << QStringList{"CheckFileName"} << QStringList{"[5005]"};
-    QTest::newRow("name check: not XML") << nameCheck("bad-xml") << Fault::Forward << QByteArray() << 0
-                                         << QStringList{"CheckFileName"} << QStringList{"[5005]"};
     QTest::newRow("name check: header not OK")
         << nameCheck("status:Folder locked") << Fault::Forward << QByteArray() << 0
         << QStringList{"CheckFileName"} << QStringList{"[5009] The server reported an error: Folder locked"};
