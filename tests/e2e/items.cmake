@@ -4,4 +4,3 @@
 kitbench_add_e2e_test(tst_items)
 
 kitbench_add_gui_e2e_test(tst_items_gui SOURCES tst_items_gui.cpp)
-target_link_libraries(tst_items_gui PRIVATE Qt6::Network)

@@ -1,6 +1,5 @@
-// The category editor against a live development server: the incident page's "..." button opens the
-// editor on the page's list; an add, a rename and a delete reach the server as one update document and
-// the page then shows the server's list; a user without the right sees the refusal in the open dialog.
+// The category editor in-process: add, rename and delete reach the server as one update document and the
+// page shows the server's list; a user without the right sees the refusal in the open dialog.
 #include "WizardFixture.h"
 
 #include "directory/DlgAddCategory.h"
@@ -17,21 +16,19 @@ class TestCategoryDialog : public QObject
 {
     Q_OBJECT
     WizardFixture f;
-    QTreeWidget* categories() const
-    {
-        return static_cast<IncidentPage*>(f.wizard->page(2))->IncidentCategoryListView;
-    }
     QStringList categoryTexts() const
     {
         QStringList texts;
-        for (int i = 0; i < categories()->topLevelItemCount(); ++i)
-            texts << categories()->topLevelItem(i)->text(0);
+        const QTreeWidget* list = static_cast<IncidentPage*>(f.wizard->page(2))->IncidentCategoryListView;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(0);
         return texts;
     }
-    // Opens the editor by `opener` and lets `drive` work it.
-    static bool edit(QPushButton* opener, const std::function<void(DlgAddCategory*)>& drive)
+    // Opens the editor by `opener` and lets `drive` work it; the calls that reached the server meanwhile.
+    QStringList edit(QPushButton* opener, const std::function<void(DlgAddCategory*)>& drive)
     {
-        return WizardFixture::onDialog<DlgAddCategory>([opener] { opener->click(); }, drive);
+        return f.callsDuring(
+            [&] { QVERIFY(WizardFixture::onDialog<DlgAddCategory>([opener] { opener->click(); }, drive)); });
     }
     QPushButton* incidentEditor() const
     {
@@ -46,12 +43,9 @@ private Q_SLOTS:
     void addRenameDeleteSendsOneDocument()
     {
         f.start("/createincident");
-        QVERIFY2(f.shown.isEmpty() && f.step() == 2, qPrintable(f.firstShown()));
         const QStringList before = categoryTexts();
         QVERIFY2(before.size() >= 2, qPrintable(before.join(", ")));
-        const qsizetype mark = f.server->journalSize();
-        QVERIFY(edit(incidentEditor(), [&](DlgAddCategory* dialog) {
-            QCOMPARE(dialog->catId, qint16(7));
+        const QStringList calls = edit(incidentEditor(), [&](DlgAddCategory* dialog) {
             QCOMPARE(dialog->ListViewCategories->topLevelItemCount(), before.size());
             QTest::keyClicks(dialog->TextNewCategory, "Printers & scanners");
             dialog->CommandAdd->click();
@@ -61,47 +55,39 @@ private Q_SLOTS:
             dialog->CommandDelete->click();
             dialog->OKButton->click();
             QVERIFY(!dialog->isVisible());
-        }));
+        });
         QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
-
         // One document with the three changes, then the list reloaded from the server.
-        const QStringList calls = f.server->callsSince(mark);
         QCOMPARE(calls.size(), 2);
         QVERIFY2(calls[0].startsWith("UpdateCategoryList [7,"), qPrintable(calls[0]));
         QCOMPARE(calls[1], QString("GetCategoryList2 [7]"));
-        const QJsonObject update = f.server->calls("UpdateCategoryList").last();
-        QCOMPARE(update.value("status").toString(), QString("OK"));
-        const QString xml = update.value("args").toArray().at(1).toString();
+        const QString xml =
+            f.server->calls("UpdateCategoryList").last().value("args").toArray().at(1).toString();
         for (const char* state : {"State=\"Added\"", "State=\"Modified\"", "State=\"Deleted\""})
             QCOMPARE(xml.count(QLatin1String(state)), 1);
         QVERIFY(xml.contains("Printers &amp; scanners"));
         QVERIFY(f.cleanJournal());
-
         const QStringList after = categoryTexts();
         QVERIFY2(after.contains("Printers & scanners") && after.contains("Renamed category") &&
-                     !after.contains(before[0]) && !after.contains(before[1]),
+                     !after.contains(before[0]) && !after.contains(before[1]) &&
+                     after.size() == before.size(),
                  qPrintable(after.join(", ")));
-        QCOMPARE(after.size(), before.size());
-        for (int i = 0; i < after.size(); ++i)
-            QVERIFY(categories()->topLevelItem(i)->data(0, ItemKeyRole).toString().startsWith("C"));
-        QVERIFY(!f.wizard->state().IsBusy);
     }
 
     void plainUserSeesRefusalAndDialogStaysOpen()
     {
         f.user = f.password = "user";
         f.start("/createincident");
-        QCOMPARE(f.step(), 2);
         const QStringList before = categoryTexts();
         const qsizetype mark = f.server->journalSize();
-        QVERIFY(edit(incidentEditor(), [&](DlgAddCategory* dialog) {
+        edit(incidentEditor(), [&](DlgAddCategory* dialog) {
             QTest::keyClicks(dialog->TextNewCategory, "Not allowed");
             dialog->CommandAdd->click();
             dialog->OKButton->click();
             QVERIFY(dialog->isVisible() && dialog->OKButton->isEnabled());
             QCOMPARE(dialog->ListViewCategories->topLevelItemCount(), before.size() + 1);
             dialog->CancelButton->click();
-        }));
+        });
         QCOMPARE(f.shown.size(), 1);
         QVERIFY2(f.firstShown().contains("no right"), qPrintable(f.firstShown()));
         // Refused as this user; cancelled afterwards: no reload, the list as it was.
@@ -116,31 +102,23 @@ private Q_SLOTS:
     void newOrganizationReloadsProjectClients()
     {
         f.start("/createproject");
-        QCOMPARE(f.step(), 8);
         auto* page = static_cast<ProjectPage*>(f.wizard->page(8));
         QComboBox* clients = page->ProjectClientCombo;
         const int clientsBefore = clients->count();
-        QVERIFY(clientsBefore > 1);
-        QCOMPARE(clients->itemData(0).toInt(), 0);
-        const qsizetype mark = f.server->journalSize();
-        QVERIFY(edit(page->CommandAddClient, [&](DlgAddCategory* dialog) {
-            QCOMPARE(dialog->catId, qint16(0));
-            QVERIFY(!dialog->ClientTypeCombo->isHidden());
+        const QStringList calls = edit(page->CommandAddClient, [&](DlgAddCategory* dialog) {
             // The "no client" entry is not offered for editing.
             QCOMPARE(dialog->ListViewCategories->topLevelItemCount(), clientsBefore - 1);
+            QVERIFY(!dialog->ClientTypeCombo->isHidden());
             dialog->ClientTypeCombo->setCurrentIndex(1);
             QTest::keyClicks(dialog->TextNewCategory, "Beta GmbH");
             dialog->CommandAdd->click();
             dialog->OKButton->click();
-            QVERIFY(!dialog->isVisible());
-        }));
+        });
         QVERIFY2(f.shown.isEmpty(), qPrintable(f.firstShown()));
-        const QStringList calls = f.server->callsSince(mark);
-        QCOMPARE(calls.size(), 2);
-        QVERIFY2(calls[0].startsWith("UpdateDictionaries") && calls[0].contains("<Value>Beta GmbH</Value>") &&
-                     calls[0].contains("<Data>-1</Data>") && calls[1].startsWith("LoadDictionaries"),
+        QVERIFY2(calls.size() == 2 && calls[0].startsWith("UpdateDictionaries") &&
+                     calls[0].contains("<Value>Beta GmbH</Value>") && calls[0].contains("<Data>-1</Data>") &&
+                     calls[1].startsWith("LoadDictionaries"),
                  qPrintable(calls.join('\n')));
-        QCOMPARE(f.server->calls("UpdateDictionaries").last().value("status").toString(), QString("OK"));
         QCOMPARE(clients->count(), clientsBefore + 1);
         QCOMPARE(clients->currentIndex(), 0);
         QVERIFY2(clients->itemData(clients->findText("Beta GmbH")).toInt() < 0,

@@ -1,7 +1,5 @@
-// The jobs under real faults, unattended against a live server with a misbehaving proxy or the server's
-// fault knobs in between: a request that changed the server reaches it once even when the connection
-// drops before its answer; a server that never answers ends the run; connections the server closes while
-// idle cost nothing; a failed file-name check publishes nothing. The journal shows what arrived.
+// The jobs under real faults (a misbehaving proxy, the server's fault knobs): a request that changed the
+// server arrives once, a silent server ends the run, idle connections closed cost nothing.
 #include "FaultProxy.h"
 #include "Scenario.h"
 
@@ -109,8 +107,6 @@ void TestFaults::faults_data()
     };
     QTest::newRow("name check: SOAP fault") << nameCheck("soap-fault") << Fault::Forward << QByteArray() << 0
                                             << QStringList{"CheckFileName"} << QStringList{"[5005]"};
-    QTest::newRow("name check: not XML") << nameCheck("bad-xml") << Fault::Forward << QByteArray() << 0
-                                         << QStringList{"CheckFileName"} << QStringList{"[5005]"};
     QTest::newRow("name check: header not OK")
         << nameCheck("status:Folder locked") << Fault::Forward << QByteArray() << 0
         << QStringList{"CheckFileName"} << QStringList{"[5009] The server reported an error: Folder locked"};
@@ -129,8 +125,7 @@ void TestFaults::faults()
     std::unique_ptr<FaultProxy> proxy;
     if (fault != Fault::Forward)
         proxy = std::make_unique<FaultProxy>(server.address(), fault, match, idleMs);
-    const QString differences = m_player.play(row, proxy ? proxy->address() : QString(), &server);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row, proxy ? proxy->address() : QString(), &server), m_player.why());
     for (const QString& name : arriveOnce)
         QCOMPARE(m_player.journal()
                      .filter(QRegularExpression("^" + QRegularExpression::escape(name) + " "))

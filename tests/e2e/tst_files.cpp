@@ -1,7 +1,5 @@
-// The file library jobs unattended against live servers: files published into a library folder, over a
-// library file and as attachments of a new incident; the name check with its answers; a failed post
-// retried, skipped or given up; a library file downloaded, and downloads that fail or cannot be stored.
-// The server's journal shows what arrived.
+// The file library jobs unattended: publishing into folders, over files and to a new incident, the name
+// check, failed posts, downloads that fail or cannot be stored, the tree pages' checks.
 #include "Scenario.h"
 
 #include <QRegularExpression>
@@ -39,8 +37,8 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(m_files.isValid()); }
     void publish_data();
     void publish();
-    void takenName_data();
-    void takenName();
+    void checks_data();
+    void checks();
     void download_data();
     void download();
 
@@ -126,8 +124,7 @@ void TestFiles::publish()
     QFETCH(Scenario, row);
     QFETCH(QStringList, files);
     QFETCH(QStringList, sent);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
     const QList<QJsonObject> posted = posts(m_player.entries(), "FilePublishing.aspx");
     if (files.isEmpty()) { // the failed posts: exactly those of the row
         QCOMPARE(posted.size(), row.calls.size());
@@ -153,7 +150,7 @@ void TestFiles::publish()
     QCOMPARE(QSet<QString>(uniqueIds.begin(), uniqueIds.end()).size(), uniqueIds.size());
 }
 
-void TestFiles::takenName_data()
+void TestFiles::checks_data()
 {
     QTest::addColumn<Scenario>("row");
     // "Welcome.txt" is in "Documents" already; the rows that replace it get a server of their own.
@@ -185,13 +182,28 @@ void TestFiles::takenName_data()
     unanswered.err << "[9140]"
                    << "DlgRenameFile";
     QTest::newRow("rename without a name") << unanswered;
+    // The tree pages' checks: one message, the page stays, nothing is sent.
+    auto refused = [&](const QString& job, const QString& answers, const QString& message) {
+        return Scenario{.job = {job},
+                        .answers = (job == "/upload" ? "[page 20]\nPublishedFileList = " + path + "\n" : "") +
+                                   answers,
+                        .exitCode = 2,
+                        .pages = job == "/upload" ? QList<int>{0, 1, 20, 6} : QList<int>{0, 1, 7},
+                        .absent = {"FilePublishing.aspx", "FileDownload.aspx", "CheckFileName"},
+                        .err = {message}};
+    };
+    QTest::newRow("upload, no folder") << refused("/upload", "", "[2503]");
+    QTest::newRow("upload, read-only folder")
+        << refused("/upload", "[page 6]\nFileListTreeView = key:F3\n", "[2504]");
+    QTest::newRow("download, no file") << refused("/download", "", "[2603]");
+    QTest::newRow("download, a folder")
+        << refused("/download", "[page 7]\nAssetListTreeView = key:F2\n", "[2604]");
 }
 
-void TestFiles::takenName()
+void TestFiles::checks()
 {
     QFETCH(Scenario, row);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
 }
 
 // A download that does not arrive whole, or cannot be stored, leaves what was at the target's place as it
@@ -262,8 +274,7 @@ void TestFiles::download()
     QFETCH(QByteArray, content);
     QFETCH(QStringList, shown);
     QFETCH(QString, sent);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
     const KitbenchRun& run = m_player.run();
     const QList<QJsonObject> posted = posts(m_player.entries(), "FileDownload.aspx");
     QCOMPARE(posted.size(), row.calls.size());

@@ -1,6 +1,5 @@
-// The file library pages in-process against a live server: the page checks of the folder and file
-// trees, a link opened instead of downloaded, the new-folder dialog, the documents list (Add with
-// several files at once, Remove, drops from the file manager) and the web link of what was published.
+// The file library pages in-process: a link opened instead of downloaded, the new-folder dialog, the
+// documents list (Add, Remove, drops from the file manager) and the published file's web link.
 #include "WizardFixture.h"
 
 #include "files/CreateOrvFolder.h"
@@ -64,48 +63,11 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(f.serve("4.7")); }
     void init() { f.init(); }
     void cleanup() { f.cleanup(true); }
-    void treeChecks_data()
-    {
-        QTest::addColumn<QString>("job");
-        QTest::addColumn<QString>("key"); // empty: nothing chosen
-        QTest::addColumn<int>("message");
-        QTest::newRow("upload, no folder") << "/upload"
-                                           << "" << 2503;
-        QTest::newRow("upload, read-only folder") << "/upload"
-                                                  << "F3" << 2504;
-        QTest::newRow("download, no file") << "/download"
-                                           << "" << 2603;
-        QTest::newRow("download, a folder") << "/download"
-                                            << "F2" << 2604;
-    }
-    void treeChecks()
-    {
-        QFETCH(QString, job);
-        QFETCH(QString, key);
-        QFETCH(int, message);
-        const bool upload = job == "/upload";
-        if (upload)
-            startUploadOnTheLibraryPage();
-        else
-            f.start(job);
-        const int page = f.step();
-        QCOMPARE(page, upload ? 6 : 7);
-        if (!key.isEmpty())
-            choose(upload ? "FileListTreeView" : "AssetListTreeView", key);
-        f.next();
-        QCOMPARE(f.shownIds(), QList<int>{message});
-        QCOMPARE(f.step(), page);
-    }
     void linkOpensInBrowser()
     {
         f.start("/download");
         const qsizetype mark = f.server->journalSize();
         choose("AssetListTreeView", "text:Intranet");
-        QVERIFY(f.control<QTreeWidget>("AssetListTreeView")
-                    ->currentItem()
-                    ->data(0, ItemKeyRole)
-                    .toString()
-                    .startsWith('U'));
         f.next();
         QCOMPARE(f.step(), kFinalPage);
         QCOMPARE(f.urls, QList<QUrl>{QUrl("http://intranet.example.com/")});
@@ -122,18 +84,15 @@ private Q_SLOTS:
         choose("FileListTreeView", "F2");
         QVERIFY(button->isEnabled());
         // An empty name closes the dialog without asking the server.
-        const qsizetype mark = f.server->journalSize();
-        newFolder("");
-        QCOMPARE(f.server->journalSize(), mark);
-        newFolder("Minutes 2026");
-        QCOMPARE(f.server->callsSince(mark), QStringList{"CreateFolder [2,\"Minutes 2026\"]"});
+        QCOMPARE(f.callsDuring([&] { newFolder(""); }), QStringList{});
+        QCOMPARE(f.callsDuring([&] { newFolder("Minutes 2026"); }),
+                 QStringList{"CreateFolder [2,\"Minutes 2026\"]"});
         QTreeWidgetItem* parent = nodeByKey(f.control<QTreeWidget>("FileListTreeView"), "F2");
         QTreeWidgetItem* created = parent->child(parent->childCount() - 1);
-        QCOMPARE(created->text(0), QString("Minutes 2026"));
-        QCOMPARE(created->data(0, ItemIconKeyRole).toString(), QString("<folder>"));
-        const int id = created->data(0, ItemTagRole).toInt();
-        QVERIFY(id > 8);
-        QCOMPARE(created->data(0, ItemKeyRole).toString(), "F" + QString::number(id));
+        QCOMPARE(created->text(0) + created->data(0, ItemIconKeyRole).toString(),
+                 QString("Minutes 2026<folder>"));
+        QCOMPARE(created->data(0, ItemKeyRole).toString(),
+                 "F" + QString::number(created->data(0, ItemTagRole).toInt()));
     }
     void addAndRemoveFiles()
     {

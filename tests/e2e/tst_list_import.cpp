@@ -1,13 +1,67 @@
-// The list import unattended against live servers: the workbook is published for the server to
-// describe, its sheet and chosen columns reach CreateListFromExcel with the list page's values, and the
-// list the server stored shows the sheet's rows. Workbooks written by spreadsheet programs, a sheet with
-// error cells, a file that is no workbook and a failed upload.
-#include "ListView.h"
+// The list import unattended: the workbook published, sheet and columns reaching CreateListFromExcel,
+// the rows the server stored; error cells, a file that is no workbook and a failed upload.
 #include "Scenario.h"
 
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
+
+// The header cells and the rows (cells joined by "|") of the newest list titled `title`, as the server's
+// web view shows it after the auto-login page signed admin in; nothing when there is no such list.
+std::optional<std::pair<QStringList, QStringList>> listView(const QString& address, const QString& title)
+{
+    QNetworkAccessManager network;
+    auto get = [&](const QString& path) {
+        QNetworkRequest request{QUrl("http://" + address + path)};
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::NoLessSafeRedirectPolicy);
+        std::unique_ptr<QNetworkReply> reply(network.get(request));
+        QEventLoop loop;
+        QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200
+                   ? std::optional(QString::fromUtf8(reply->readAll()))
+                   : std::nullopt;
+    };
+    auto cells = [](const QString& row, const QString& tag) {
+        QStringList out;
+        const QRegularExpression cell("<" + tag + ">(.*?)</" + tag + ">",
+                                      QRegularExpression::DotMatchesEverythingOption);
+        for (auto it = cell.globalMatch(row); it.hasNext();)
+            out << it.next()
+                       .captured(1)
+                       .replace("&lt;", "<")
+                       .replace("&gt;", ">")
+                       .replace("&quot;", "\"")
+                       .replace("&#39;", "'")
+                       .replace("&amp;", "&");
+        return out;
+    };
+    std::optional<std::pair<QStringList, QStringList>> found;
+    if (!get("/default.aspx?login=admin@" + address + "&password=admin"))
+        return found;
+    for (int id = 1; id < 200; ++id) {
+        const auto html = get("/portals/p/Lists/ListView.aspx?ListID=" + QString::number(id));
+        if (!html)
+            break;
+        if (!html->contains("List " + QString::number(id) + ": " + title.toHtmlEscaped() + "<"))
+            continue;
+        found.emplace();
+        const QRegularExpression row("<tr>(.*?)</tr>", QRegularExpression::DotMatchesEverythingOption);
+        for (auto it = row.globalMatch(html->section("<table class=\"rows\">", 1)); it.hasNext();) {
+            const QString content = it.next().captured(1);
+            if (content.startsWith("<th>"))
+                found->first = cells(content, "th");
+            else
+                found->second << cells(content, "td").join('|');
+        }
+    }
+    return found;
+}
 
 // A workbook of tests/data/workbooks imported into a list "Imported", its sheet's columns checked.
 Scenario importRow(const QString& file, const QString& sheet, const QString& columns,
@@ -128,21 +182,20 @@ void TestListImport::imports()
     QFETCH(int, rowCount);
     QFETCH(QString, firstRow);
     QFETCH(QString, lastRow);
-    const QString differences = m_player.play(row);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QVERIFY2(m_player.plays(row), m_player.why());
     const QString title = row.answers.section("ListTitleText = ", 1).section('\n', 0, 0).remove('"');
     if (title.isEmpty())
         return;
-    const std::optional<ListView> list = findListView(m_player.server().address(), title);
+    const auto list = listView(m_player.server().address(), title);
     QCOMPARE(bool(list), rowCount >= 0);
     if (rowCount <= 0)
         return;
-    QCOMPARE(list->rows.size(), rowCount);
-    QCOMPARE(list->rows.first(), firstRow);
-    QCOMPARE(list->rows.last(), lastRow);
+    const auto& [fields, rows] = *list;
+    QCOMPARE(rows.size(), rowCount);
+    QCOMPARE(rows.first(), firstRow);
+    QCOMPARE(rows.last(), lastRow);
     if (row.job.at(1).startsWith(WORKBOOKS))
-        QCOMPARE(list->fields,
-                 row.answers.section("ExcelSheetFieldList = ", 1).section('\n', 0, 0).split('|'));
+        QCOMPARE(fields, row.answers.section("ExcelSheetFieldList = ", 1).section('\n', 0, 0).split('|'));
 }
 
 QTEST_GUILESS_MAIN(TestListImport)

@@ -67,21 +67,6 @@ public:
 
     qsizetype journalSize() const { return journal().size(); }
 
-    // The SOAP calls from journal line `mark` on, each as "Method [args as compact JSON]".
-    QStringList callsSince(qsizetype mark) const
-    {
-        QStringList calls;
-        const QList<QJsonObject> all = journal();
-        for (qsizetype i = mark; i < all.size(); ++i) {
-            if (!all[i].contains("method"))
-                continue;
-            calls.append(all[i].value("method").toString() + ' ' +
-                         QString::fromUtf8(
-                             QJsonDocument(all[i].value("args").toArray()).toJson(QJsonDocument::Compact)));
-        }
-        return calls;
-    }
-
     // The journal entries of one SOAP method.
     QList<QJsonObject> calls(const QString& method) const
     {

@@ -1,19 +1,8 @@
 #pragma once
 
 // A TCP proxy between kitbench and orvello-devserver that misbehaves on purpose, the way real networks
-// and servers do. It runs in a thread of its own, because the test waits for the kitbench process.
-//
-// Requests whose head (request line and headers, e.g. the SOAPAction or the page) contains `match` get
-// the fault; an empty match hits every request. Faults:
-// - Forward: everything passes.
-// - DropAfterRequest: the whole request reaches the server; when its answer comes, the client's
-//   connection is dropped instead.
-// - NeverAnswer: the request is accepted and never answered (nor passed on).
-// - CloseIdle: every connection is closed once it has been idle for `idleMs` after an answer, as
-//   servers close kept-alive connections (match is not used).
-// - StaleIdle: a connection idle for `idleMs` after an answer is dead without the client knowing (the
-//   server's close got lost; 0: as soon as it has answered): the next request on it is dropped
-//   unanswered and not passed on.
+// and servers do, in a thread of its own (the test waits for the kitbench process). Requests whose head
+// contains `match` (empty: every request) get the fault.
 
 #include <QAtomicInt>
 #include <QElapsedTimer>
@@ -28,6 +17,10 @@
 class FaultProxy
 {
 public:
+    // DropAfterRequest: the request reaches the server, the client's connection drops when the answer
+    // comes. NeverAnswer: accepted, neither passed on nor answered. CloseIdle: closed once idle for
+    // `idleMs` after an answer, as servers close kept-alive connections. StaleIdle: idle that long (0: once
+    // answered), the connection is dead without the client knowing: its next request is dropped unanswered.
     enum class Fault
     {
         Forward,

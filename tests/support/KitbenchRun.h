@@ -56,11 +56,9 @@ struct KitbenchRun
         env.insert("HOME", dir.path());
         env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
         env.insert("XDG_DATA_HOME", dir.filePath("data"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM"); // the wizard picks the offscreen platform by itself
-        env.remove("http_proxy");
-        env.remove("HTTP_PROXY");
+        // Without a display the wizard picks the offscreen platform by itself.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "http_proxy", "HTTP_PROXY"})
+            env.remove(name);
         for (auto it = environment.begin(); it != environment.end(); ++it)
             env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);

@@ -111,6 +111,14 @@ public:
         return differences(row);
     }
 
+    // play() for a test's check: QVERIFY2(player.plays(row), player.why()).
+    bool plays(const Scenario& row, const QString& address = {}, DevServer* server = nullptr)
+    {
+        m_why = play(row, address, server).left(20000).toLocal8Bit(); // a journal line can be megabytes
+        return m_why.isEmpty();
+    }
+    const char* why() const { return m_why.constData(); }
+
     const KitbenchRun& run() const { return m_run; }
     DevServer& server() const { return *m_server; }
     // The journal entries of the last run, and the same as lines.
@@ -162,4 +170,5 @@ private:
     KitbenchRun m_run;
     QList<QJsonObject> m_entries;
     QStringList m_journal;
+    QByteArray m_why;
 };

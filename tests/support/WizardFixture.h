@@ -1,15 +1,13 @@
 #pragma once
 
-// The wizard window in-process for GUI tests: fresh settings and language for every test, message
-// boxes answered from a per-test map and recorded, a browser that only records addresses, and
-// optionally a live development server the wizard connects to. A test object holds one fixture and
-// calls init() and cleanup() from its own init() and cleanup() slots.
+// The wizard in-process for GUI tests: fresh settings and language per test, message boxes answered and
+// recorded, a browser that records addresses, a live server optionally. Tests call init() and cleanup().
 
 #include "DevServer.h"
 #include "TempSettings.h"
-#include "UrlRecorder.h"
 
 #include "app/ServerJobs.h"
+#include "platform/DesktopShell.h"
 #include "platform/Message.h"
 #include "shell/CommandLine.h"
 #include "shell/Controls.h"
@@ -31,6 +29,14 @@
 
 class WizardFixture
 {
+    // A desktop whose browser only remembers the addresses it was asked to open.
+    struct UrlRecorder : kitbench::DesktopShell
+    {
+        explicit UrlRecorder(QList<QUrl>& into) : urls(into) {}
+        bool openUrl(const QUrl& url) override { return urls.append(url), true; }
+        QList<QUrl>& urls;
+    };
+
 public:
     // The demo profiles' zone: no time-zone question comes, and the pages show the times they send.
     WizardFixture() { qputenv("TZ", "UTC"); }
@@ -193,12 +199,18 @@ public:
         return driven && !QTest::currentTestFailed();
     }
 
-    // The calls `act` made the server answer, as DevServer::callsSince prints them.
+    // The SOAP calls `act` made the server answer, each as "Method [args as compact JSON]".
     QStringList callsDuring(const std::function<void()>& act) const
     {
         const qsizetype mark = server->journalSize();
         act();
-        return server->callsSince(mark);
+        QStringList calls;
+        for (const QJsonObject& entry : server->journal().mid(mark))
+            if (entry.contains("method"))
+                calls << entry.value("method").toString() + ' ' +
+                             QString::fromUtf8(
+                                 QJsonDocument(entry.value("args").toArray()).toJson(QJsonDocument::Compact));
+        return calls;
     }
 
     // The journal's SOAP calls carry no warnings and were all made as `as`.
