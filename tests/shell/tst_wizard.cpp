@@ -8,10 +8,8 @@
 #include "shell/IntroductionPage.h"
 #include "shell/JobHooks.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -185,7 +183,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<bool>("showIntro");
         QTest::addColumn<int>("page");
-        QTest::newRow("started with a keyword") << "/createincident" << true << 0;
+        // (Started with a keyword, it starts again on the introduction page: tst_items_gui.)
         QTest::newRow("no keyword, intro skipped") << "" << true << 1;
         QTest::newRow("no keyword, intro shown") << "" << false << 0;
     }
@@ -278,49 +276,6 @@ private Q_SLOTS:
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
         f.wizard.reset(); // closing the wizard closes its help
         QVERIFY(!help || !help->isVisible());
-    }
-    void everyCaptionComesFromThePack_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << QString();
-        QTest::newRow("German") << QStringLiteral("de");
-    }
-    void everyCaptionComesFromThePack()
-    {
-        QFETCH(QString, language);
-        TempSettings::setLanguage(QSettings::UserScope, language);
-        start(QStringLiteral("/createproject"));
-        if (!language.isEmpty())
-            QCOMPARE(GetLocalizedText(100), QStringLiteral("&Hilfe"));
-        // Captions the navigation sets at run time from other ids than the control's own.
-        const QStringList setAtRunTime{"lblStep_0", "lblWelcome", "cmdNav_3", "lblStepBeforePub_2",
-                                       "lblStep_5"};
-        int checked = 0;
-        for (int step = 0; step < kPageCount; ++step) {
-            f.wizard->ShowStep(step, NavInitial);
-            const QList<QWidget*> controls = f.wizard->page(step)->findChildren<QWidget*>();
-            for (QWidget* control : controls) {
-                const int id = textIdOf(control);
-                if (!id || setAtRunTime.contains(control->objectName()) || GetLocalizedText(id).isEmpty())
-                    continue;
-                QString shown;
-                if (auto* label = qobject_cast<QLabel*>(control))
-                    shown = label->text();
-                else if (auto* button = qobject_cast<QAbstractButton*>(control))
-                    shown = button->text();
-                else
-                    continue;
-                QVERIFY2(shown == GetJoinedText(id),
-                         qPrintable(QStringLiteral("page %1, %2 (id %3) shows \"%4\"")
-                                        .arg(step)
-                                        .arg(control->objectName())
-                                        .arg(id)
-                                        .arg(shown)));
-                ++checked;
-            }
-        }
-        QVERIFY(checked > 150);
-        QCOMPARE(f.wizard->windowTitle(), GetLocalizedText(10));
     }
 };
 
