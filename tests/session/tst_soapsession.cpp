@@ -172,9 +172,8 @@ private Q_SLOTS:
                  ErrorRow{false, SoapConnector::HttpError, 503, "x (HTTP status 503)", t(9708) + "503"},
                  ErrorRow{false, network, 302, "Protocol failure",
                           "Protocol failure"}, // unnamed: as it was said
-                 ErrorRow{true, SoapConnector::CancelledError, 0, "cancelled", t(5035)},
-                 ErrorRow{true, network, 1, "Connection refused",
-                          t(5035)}, // an error after the user's cancel
+                 // An error after the user's cancel (the cancel itself: tst_login_page).
+                 ErrorRow{true, network, 1, "Connection refused", t(5035)},
              }) {
             bool windowFlag = row.userCancelled; // an error report ends the user's cancel
             SoapSession session(&windowFlag);
