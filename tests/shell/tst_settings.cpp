@@ -55,24 +55,6 @@ ConnectionValues typedValues(const QString& password, bool save, const QString& 
     return values;
 }
 
-// The settings file as another program reading it sees it.
-QSettings rawFile()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Harlowe", "Harlowe");
-}
-
-QString rawValue(const QString& key)
-{
-    return rawFile().value("Orvello Kitbench Wizard/" + key).toString();
-}
-
-bool ownerOnly()
-{
-    const QFileDevice::Permissions others =
-        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    return !(QFile::permissions(rawFile().fileName()) & others);
-}
-
 // Keyring there, password to be saved; what the settings file holds in plain text, the keyring's keys.
 using SavedPasswords = std::tuple<bool, bool, QString, QString, QStringList>;
 
@@ -234,6 +216,21 @@ private Q_SLOTS:
     }
 
 private:
+    // The settings file as another program reading it sees it.
+    static QSettings rawFile()
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Harlowe", "Harlowe");
+    }
+    static QString rawValue(const QString& key)
+    {
+        return rawFile().value("Orvello Kitbench Wizard/" + key).toString();
+    }
+    static bool ownerOnly()
+    {
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        return !(QFile::permissions(rawFile().fileName()) & others);
+    }
     std::unique_ptr<TempSettings> m_temp;
 };
 
