@@ -165,17 +165,19 @@ private Q_SLOTS:
     }
     void continueStartsAgain_data()
     {
+        QTest::addColumn<QString>("commandLine");
         QTest::addColumn<bool>("showIntro");
         QTest::addColumn<int>("page");
-        // (Started with a keyword, it starts again on the introduction page: tst_items_gui.)
-        QTest::newRow("no keyword, intro skipped") << true << 1;
-        QTest::newRow("no keyword, intro shown") << false << 0;
+        QTest::newRow("started with a keyword") << "/createincident" << true << 0;
+        QTest::newRow("no keyword, intro skipped") << "" << true << 1;
+        QTest::newRow("no keyword, intro shown") << "" << false << 0;
     }
     void continueStartsAgain()
     {
+        QFETCH(QString, commandLine);
         QFETCH(bool, showIntro);
         QFETCH(int, page);
-        start(QString());
+        start(commandLine);
         SettingsStore().write(QStringLiteral("IntroductionScreen"),
                               showIntro ? QStringLiteral("ShowIntro") : QString());
         f.wizard->state().RunMode = 1;
