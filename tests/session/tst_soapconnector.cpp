@@ -54,7 +54,6 @@ struct FailedCall
     int requests;  // that reached the server
     int errorType; // what the callback was told; 0: nothing
     QString says;  // in the callback's text, or else in the result's
-    QString fault;
 };
 
 } // namespace
@@ -80,32 +79,24 @@ private Q_SLOTS:
     {
         using Status = SoapCallResult::Status;
         QTest::addColumn<FailedCall>("row");
-        const QByteArray faultAnswer =
-            answerEnvelope({}, "<soap:Fault><faultcode>soap:Client</faultcode><faultstring>Server "
-                               "did not recognize the value</faultstring><detail /></soap:Fault>");
         const auto row = [](const char* tag, const FailedCall& call) { QTest::newRow(tag) << call; };
         const int http = SoapConnector::HttpError;
-        // A fault leaves no transport text: the standard check shows 5005.
-        row("SOAP fault",
-            {500, faultAnswer, false, Status::Raised, 1, 0, "", "Server did not recognize the value"});
-        for (int status : {400, 415, 500}) { // empty answers
+        // (A SOAP fault, an empty 500, an answer that is not XML, a dropped change sent once: tst_login_page
+        // and tst_faults against the development server.)
+        for (int status : {400, 415}) { // empty answers
             const QString says = "HTTP status " + QString::number(status);
-            row(qPrintable(says), {status, "", false, Status::Transport, 1, http, says, ""});
+            row(qPrintable(says), {status, "", false, Status::Transport, 1, http, says});
         }
         const QByteArray page = "<html><body>Server Error in '/' Application.</body></html>";
-        row("500 HTML page", {500, page, false, Status::Raised, 1, 0, "no SOAP fault", {}});
-        row("200 not XML", {200, "not xml at all", false, Status::Raised, 1, 0, "not XML", {}});
-        // A call that may have changed the server is never sent twice: one message, the user decides.
-        row("dropped change: sent once",
-            {0, {}, false, Status::Transport, 1, SoapConnector::NetworkError, "not sent again", {}});
+        row("500 HTML page", {500, page, false, Status::Raised, 1, 0, "no SOAP fault"});
         // A read is repeated by the network layer on a new connection, as a browser would.
-        row("dropped read: resent", {0, {}, true, Status::Ok, 2, 0, "", {}});
+        row("dropped read: resent", {0, "", true, Status::Ok, 2, 0, ""});
     }
 
     void failedCalls()
     {
         QFETCH(FailedCall, row);
-        const auto& [answer, body, readOnly, status, requests, errorType, says, fault] = row;
+        const auto& [answer, body, readOnly, status, requests, errorType, says] = row;
         if (readOnly)
             m_client->setReadOnlyMethods({QStringLiteral("Nothing")});
         m_server->script(answer ? ScriptedServer::answer(answer, body) : ScriptedServer::drop());
@@ -123,7 +114,7 @@ private Q_SLOTS:
             QCOMPARE(m_recorder.lastCode, answer);
         // The last step is reported only for an answer that was read.
         QCOMPARE(m_recorder.steps.contains(4), errorType == 0);
-        QCOMPARE(result.faultString, fault);
+        QVERIFY(result.faultString.isEmpty());
     }
 
     void nothingIsSentForAValueThatDoesNotConvert()
