@@ -137,6 +137,20 @@ private Q_SLOTS:
 
         // (Unlocking after a failed connect replays the proxy logic: tst_login_page.)
     }
+    void connectionIsSavedWhenTheFirstJobPageIsEntered()
+    {
+        start(QStringLiteral("/createincident /L me@host /P secret"));
+        f.nav(3)->click(); // page 0 -> 1
+        QCOMPARE(SettingsStore().read(QStringLiteral("UserLogin"), QStringLiteral("none")),
+                 QStringLiteral("none"));
+        f.nav(3)->click(); // connect -> page 2
+        QCOMPARE(f.wizard->state().CurrentStep, qint16(2));
+        // The password is not kept: the user did not ask to save it.
+        const SettingsStore store;
+        QCOMPARE(store.read("UserLogin", {}) + "|" + store.read("UserData", "x") + "|" +
+                     store.read("ProxyMode", {}),
+                 QString("me@host||Default"));
+    }
     void keywordWithShowIntroStartsOnTheConnectionPage()
     {
         SettingsStore().write(QStringLiteral("IntroductionScreen"), QStringLiteral("ShowIntro"));
