@@ -1,5 +1,5 @@
-// The SOAP messages without a network: the service description read, requests written, answers read
-// (hostile answers included).
+// The SOAP messages without a network: the service description read, requests written, answers read.
+// Hostile answers are the soapresponse fuzz target's.
 #include "SoapAnswers.h"
 
 #include "platform/soap/OrvProjectSoapClient.h"
@@ -52,54 +52,9 @@ private Q_SLOTS:
         QCOMPARE(m_sample->operationNames(),
                  QStringList({"Echo", "Everything", "Flags", "Keyed", "Nothing"}));
         QVERIFY(op("Nothing").requestHeaderElement.isEmpty());
-
-        // The real contract: every operation is one this client can call.
-        QString error;
-        const auto contract = ServiceDescription::parse(readFile(KITBENCH_CONTRACT), &error);
-        QVERIFY2(contract, qPrintable(error));
-        QCOMPARE(contract->targetNamespace(), QStringLiteral("http://orvello.com/webservices/"));
-        QVERIFY(contract->operationNames().size() >= 30);
-        for (const QString& name : contract->operationNames()) {
-            const SoapOperation* operation = contract->operation(name);
-            QCOMPARE(operation->soapAction, "http://orvello.com/webservices/" + name);
-            QCOMPARE(operation->requestHeaderElement, QStringLiteral("Authenticator"));
-            QCOMPARE(operation->responseHeaderElement, QStringLiteral("ConnectionState"));
-            for (const SoapParameter& parameter : operation->parameters)
-                QVERIFY2(parameter.type != SoapType::Unsupported, qPrintable(name + '.' + parameter.name));
-        }
-        const SoapOperation* incident = contract->operation("CreateIncident");
-        QCOMPARE(incident->parameters.at(6).type, SoapType::ArrayOfInt);
-        QCOMPARE(incident->byReference().size(), 1);
     }
 
-    void refusedDescriptions()
-    {
-        const QString sample = readFile(KITBENCH_TEST_DATA "/Sample.wsdl");
-        const auto changed = [&](const QString& from, const QString& to) {
-            return QString(sample).replace(from, to);
-        };
-        using Row = std::pair<QString, QString>; // description, reason given
-        for (const auto& [wsdl, reason] : {
-                 Row{changed("name=\"parameters\" element=\"tns:Echo\"",
-                             "name=\"count\" element=\"tns:Echo\""),
-                     "bare message style"},
-                 Row{changed("urn:sample:Flags\" style=\"document\"", "urn:sample:Flags\" style=\"rpc\""),
-                     "rpc style"},
-                 Row{changed("<wsdl:input><soap:body use=\"literal\"",
-                             "<wsdl:input><soap:body use=\"encoded\""),
-                     "SOAP encoding"},
-                 Row{changed("<soap:binding ", "<soap12:binding "), "no SOAP 1.1 binding"},
-                 Row{changed("element=\"tns:FlagsResponse\"", "element=\"tns:Gone\""), "tns:Gone is missing"},
-                 Row{"<wsdl:definitions", "not well-formed"},
-                 Row{"<html><body/></html>", "not a WSDL"},
-             }) {
-            QString error;
-            QVERIFY(!ServiceDescription::parse(wsdl, &error));
-            QVERIFY2(error.contains(reason), qPrintable(error));
-        }
-    }
-
-    void requestWithHeader()
+    void requestHeader()
     {
         // Markup in the password is escaped; no password is an empty element.
         for (const auto& [password, written] :
@@ -108,32 +63,13 @@ private Q_SLOTS:
             OrvProjectSoapClient header;
             header.UserName = QStringLiteral("admin@srv.example:8080");
             header.UserPass = password;
-            const QVariantList arguments{qint16(-3),
-                                         70000,
-                                         true,
-                                         kWhen,
-                                         "Tom & Jerry <1>",
-                                         QVariant::fromValue(QList<int>{1, 2}),
-                                         QStringList{"a", QString()}};
             QString error;
-            const auto body =
-                SoapRequestWriter::envelope("urn:sample:", op("Everything"), arguments, &header, &error);
-            QVERIFY2(body, qPrintable(error));
-            QCOMPARE(
-                QString::fromUtf8(*body),
-                "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-                "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-                "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\">"
-                "<soap:Header><Authenticator "
-                "xmlns=\"urn:sample:\"><userName>admin@srv.example:8080</userName>" +
-                    written +
-                    "</Authenticator></soap:Header><soap:Body><Everything "
-                    "xmlns=\"urn:sample:\"><small>-3</small>"
-                    "<number>70000</number><flag>true</flag><when>2024-03-01T13:45:00</when>"
-                    "<title>Tom &amp; Jerry &lt;1&gt;</title><ids><int>1</int><int>2</int></ids>"
-                    "<names><string>a</string><string xsi:nil=\"true\" /></names></Everything></soap:Body>"
-                    "</soap:Envelope>");
+            const auto body = SoapRequestWriter::envelope("urn:sample:", op("Everything"),
+                                                          {0, 0, true, kWhen}, &header, &error);
+            QVERIFY(body &&
+                    body->contains("<soap:Header><Authenticator xmlns=\"urn:sample:\"><userName>admin@"
+                                   "srv.example:8080</userName>" +
+                                   written.toUtf8() + "</Authenticator></soap:Header>"));
         }
     }
 
@@ -170,6 +106,8 @@ private Q_SLOTS:
              "<names><string>x</string><string xsi:nil=\"true\" /><string>3</string></names>");
         sent("carriage return kept as a reference", {0, 0, false, kWhen, "a\r\nb\tc"},
              kFixed + "<title>a&#xD;\nb\tc</title>");
+        sent("markup escaped", {0, 0, false, kWhen, "Tom & Jerry <1>"},
+             kFixed + "<title>Tom &amp; Jerry &lt;1&gt;</title>");
         refused("short overflow", {32768, 0, true, kWhen}, "parameter small");
         refused("short underflow", {-32769, 0, true, kWhen}, "parameter small");
         refused("int overflow", {0, qint64(2147483648), true, kWhen}, "parameter number");
@@ -209,8 +147,6 @@ private Q_SLOTS:
         operation.name = QStringLiteral("Echo");
         QCOMPARE(SoapRequestWriter::soapActionHeader("urn:sample", operation),
                  QByteArray("\"urn:sample/Echo\""));
-        QCOMPARE(SoapRequestWriter::soapActionFor("http://orvello.com/webservices/", "GetServerVersion"),
-                 QStringLiteral("http://orvello.com/webservices/GetServerVersion"));
         operation.soapAction = QStringLiteral("urn:given");
         QCOMPARE(SoapRequestWriter::soapActionHeader("urn:sample", operation), QByteArray("\"urn:given\""));
     }
@@ -228,7 +164,6 @@ private Q_SLOTS:
         };
         row("OK", state("OK"), "OK");
         row("other case kept as sent", state("ok"), "ok");
-        row("server's error text", state("Access denied: wrong password"), "Access denied: wrong password");
         row("all descendant text",
             "<soap:Header><ConnectionState xmlns=\"urn:sample:\"><State>Access </State><More>denied"
             "<![CDATA[ & more]]></More></ConnectionState></soap:Header>",
@@ -319,26 +254,10 @@ private Q_SLOTS:
                            "process request. ---&gt; Project not found</faultstring><detail /></soap:Fault>"),
             "Project not found", "Server was unable to process request. ---> Project not found");
         row("not XML", "Internal error", "not XML");
-        row("empty", {}, "not XML");
         row("HTML page", "<html><body>Runtime Error</body></html>", "not a SOAP 1.1 envelope");
-        row("SOAP 1.2 envelope",
-            "<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\"><e:Body/></e:Envelope>",
-            "not a SOAP 1.1 envelope");
-        row("answer of another method", answerEnvelope({}, "<EchoResponse xmlns=\"urn:sample:\" />"),
-            "where EverythingResponse was expected");
         row("result that is no number", everythingAnswer("1x"), notInt);
-        row("boolean for a number", everythingAnswer("true"), notInt);
-        // Hostile answers end in the reader's message. Entities are not expanded (were they, "&a;" would read
-        // as the number 7); depth and size do not bring the reader down.
-        row("entity definitions",
-            "<!DOCTYPE e [<!ENTITY a \"7\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c "
-            "\"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">]>" +
-                everythingAnswer("&a;"),
-            notInt);
-        row("nested 200,000 deep",
-            everythingAnswer(QByteArray("<a>").repeated(200000) + QByteArray("</a>").repeated(200000)),
-            notInt);
-        row("50 MB result", everythingAnswer(QByteArray(50 << 20, '7')), notInt);
+        // Entities are not expanded: were they, "&a;" would read as the number 7.
+        row("entity definitions", "<!DOCTYPE e [<!ENTITY a \"7\">]>" + everythingAnswer("&a;"), notInt);
     }
 
     void raisedErrors()

@@ -17,25 +17,21 @@ private Q_SLOTS:
 
     void back()
     {
+        // (From the templates back to the description and the project page: tst_templates_page.)
         using Row = std::tuple<int, int, bool, int, int>; // step, job, new project, template index, target
         for (const auto& [step, mode, newProject, templateIndex, target] : {
                  Row{1, 1, false, 0, 0},    // page 1 to 0
                  Row{6, 6, false, 0, 20},   // upload folder page to documents
                  Row{7, 7, false, 0, 1},    // download asset page to login
-                 Row{2, 1, false, 0, 1},    // incident page to login
                  Row{8, 9, true, 0, 11},    // project page, new imported project
                  Row{8, 8, false, 0, 1},    // project page, create project
-                 Row{9, 8, false, 0, 8},    // description to project page
-                 Row{19, 8, false, 1, 9},   // templates to description
                  Row{18, 8, false, 0, 9},   // team, create project
-                 Row{18, 9, true, 0, 9},    // team, import project
                  Row{18, 2, false, 0, 3},   // team, task
                  Row{18, 4, false, 0, 5},   // team, to-do
                  Row{20, 1, false, 0, 2},   // documents, incident
                  Row{20, 6, false, 0, 1},   // documents, upload
                  Row{20, 8, false, 2, 19},  // documents, project with template
                  Row{20, 9, true, 0, 18},   // documents, project without template
-                 Row{20, 3, false, 0, 18},  // documents, event
                  Row{10, 9, false, 0, 11},  // project list, import
                  Row{10, 10, false, 0, 1},  // project list, export
                  Row{11, 9, false, 0, 1},   // import option
@@ -51,15 +47,12 @@ private Q_SLOTS:
                      qPrintable(QString("step %1, job %2 goes back to %3").arg(step).arg(mode).arg(target)));
     }
 
-    void buttonsOfThePublishingPage()
+    void wordsOfThePublishingPage()
     {
-        // Enabled buttons on every page are seen in tst_wizard; here the words on page 20 by job.
-        const NavButtonState documents = navButtonState(20, CREATETASK, false);
-        QCOMPARE(documents.nextTextId, 105);
-        QCOMPARE(documents.beforePublishTextId, 1402);
+        // (Its Next reads Publish for an item job: tst_wizard.) An upload goes on to the folder.
+        QCOMPARE(navButtonState(20, CREATETASK, false).beforePublishTextId, 1402);
         const NavButtonState upload = navButtonState(20, UPLOAD, false);
-        QCOMPARE(upload.nextTextId, 103);
-        QCOMPARE(upload.beforePublishTextId, 1403);
+        QCOMPARE(std::pair(upload.nextTextId, upload.beforePublishTextId), std::pair(103, 1403));
     }
 
     void connectionSavedOnEntry()
@@ -95,18 +88,14 @@ private Q_SLOTS:
             outcome.projectName = QStringLiteral("Apollo");
             QTest::newRow(tag) << outcome << expected;
         };
-        row("incident, no files", 1, t(3001) + t(5027) + nl + log);
         row("task with files", 2, t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log,
             false, 1, 2);
         row("list has no result sentence", 5, t(3001) + nl + log);
         row("download counts one file", 7,
             t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log);
+        // The texts of a created item, an import and an export, failed or not: tst_items, tst_msproject.
         row("calendar", 11, t(3001) + t(5064) + nl + log);
         row("list from Excel", 12, t(3001) + t(5068) + nl + log);
-        row("import succeeded", 9, t(5050));
-        row("import failed", 9, t(5053) + "boom" + t(5056), true);
-        row("export succeeded", 10, t(5051) + " ''Apollo'' " + t(5052));
-        row("export failed", 10, t(5054) + "boom" + t(5056), true);
     }
 
     void report()
@@ -114,7 +103,6 @@ private Q_SLOTS:
         QFETCH(JobOutcome, outcome);
         QFETCH(QString, expected);
         QCOMPARE(finalReportText(outcome), expected);
-        QVERIFY(!expected.isEmpty());
     }
 
 private:

@@ -34,12 +34,7 @@ public:
             entries.insert(key, value);
         return available;
     }
-    bool remove(const QString& key) override
-    {
-        if (available)
-            entries.remove(key);
-        return available;
-    }
+    bool remove(const QString& key) override { return available && entries.remove(key) >= 0; }
     // The settings keys held, without the settings file each entry names.
     QStringList keys() const
     {
@@ -58,24 +53,6 @@ ConnectionValues typedValues(const QString& password, bool save, const QString& 
     values.savePassword = save;
     values.proxyPassword = proxyPassword;
     return values;
-}
-
-// The settings file as another program reading it sees it.
-QSettings rawFile()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Harlowe", "Harlowe");
-}
-
-QString rawValue(const QString& key)
-{
-    return rawFile().value("Orvello Kitbench Wizard/" + key).toString();
-}
-
-bool ownerOnly()
-{
-    const QFileDevice::Permissions others =
-        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    return !(QFile::permissions(rawFile().fileName()) & others);
 }
 
 // Keyring there, password to be saved; what the settings file holds in plain text, the keyring's keys.
@@ -122,10 +99,7 @@ private Q_SLOTS:
         QCOMPARE(page.password, QStringLiteral("given-pw"));
         QVERIFY(!page.savePassword); // keeps its design state
         QVERIFY(page.useSsl);
-        // An empty password from the command line lets the stored one in, and checks the box.
-        given.password.clear();
-        QCOMPARE(restoreConnectionSettings(store, given).password, QStringLiteral("stored-pw"));
-        QVERIFY(restoreConnectionSettings(store, given).savePassword);
+        // (An empty password from the command line lets the stored one in: tst_wizard.)
     }
 
     void storedValuesRead()
@@ -134,7 +108,6 @@ private Q_SLOTS:
         using Row = std::tuple<QString, QVariant, Flags>; // key, stored value, flags read
         for (const auto& [key, stored, flags] : {
                  Row{"ProxyMode", "Default", {true, false, false}},
-                 Row{"ProxyMode", "Custom", {false, false, false}},
                  Row{"ProxyMode", "default", {false, false, false}}, // other case
                  Row{"ProxyMode", "", {false, false, false}}, Row{"UseProxy", "True", {true, true, false}},
                  Row{"UseProxy", QStringList{"True", "x"}, {true, false, false}}, // damaged: a list
@@ -243,6 +216,21 @@ private Q_SLOTS:
     }
 
 private:
+    // The settings file as another program reading it sees it.
+    static QSettings rawFile()
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Harlowe", "Harlowe");
+    }
+    static QString rawValue(const QString& key)
+    {
+        return rawFile().value("Orvello Kitbench Wizard/" + key).toString();
+    }
+    static bool ownerOnly()
+    {
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        return !(QFile::permissions(rawFile().fileName()) & others);
+    }
     std::unique_ptr<TempSettings> m_temp;
 };
 
