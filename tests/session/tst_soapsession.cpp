@@ -13,6 +13,7 @@
 #include "session/SoapProgressSink.h"
 #include "session/SoapSession.h"
 #include "session/WebLinks.h"
+#include "shell/RunMode.h"
 #include "shell/TextCatalogue.h"
 #include "shell/WizardState.h"
 
@@ -282,10 +283,22 @@ private Q_SLOTS:
         QCOMPARE(DownloadFolder("/home/jo/Downloads/report 1.pdf"), QStringLiteral("/home/jo/Downloads"));
     }
 
-    void unknownVersionsAreRefused()
+    void versionRefusals()
     {
-        // Blanks around a known version, and a version past the known ones; the rule by known version is
-        // tst_connect's. The version is named as the server sent it.
+        // Which jobs each known version refuses, and with which message (0: served); tst_connect shows a
+        // refusal and a served job end to end.
+        const QList<std::pair<QString, QList<int>>> byVersion{
+            {"3.0", {5042, 5042, 5042, 5042, 5042, 0, 0, 5042, 5042, 5042, 5042, 5042}},
+            {"3.5", {0, 0, 0, 0, 5065, 0, 0, 0, 0, 0, 5065, 5065}},
+            {"4.0", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+            {"4.7", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}};
+        for (const auto& [version, expected] : byVersion)
+            for (int job = CREATEINCIDENT; job <= IMPORTLIST; ++job) {
+                const auto refusal = versionRefusal(version, job);
+                QCOMPARE((std::tuple{version, job, refusal ? refusal->textId : 0}),
+                         (std::tuple{version, job, expected[job - 1]}));
+            }
+        // Blanks around a known version, and a version past the known ones: named as the server sent it.
         for (const QString version : {" 4.5", "5.0"}) {
             const auto refusal = versionRefusal(version, 6);
             QVERIFY(refusal && refusal->textId == 5036);
