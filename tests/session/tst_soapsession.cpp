@@ -105,6 +105,27 @@ private Q_SLOTS:
         }
     }
 
+    // A second connect (Back to the login page, another server) forgets the first one's server status
+    // and transport error; the login goes out as typed, blanks included.
+    void reconnectStartsClean()
+    {
+        SoapSession session;
+        SoapLogin first;
+        first.login = QStringLiteral(" jo@srv.example:81");
+        first.password = QStringLiteral(" pw ");
+        QVERIFY(session.InitSoapClient(first));
+        QCOMPARE(session.soapheader()->UserName, first.login);
+        session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
+        session.SoapErrorText = QStringLiteral("old transport error");
+        SoapLogin second;
+        second.login = QStringLiteral("pm@other");
+        second.password = QStringLiteral("pm");
+        QVERIFY(session.InitSoapClient(second));
+        QCOMPARE(session.soapheader()->ServerErrorMessage + session.SoapErrorText, QString());
+        QCOMPARE(session.soapclient()->description()->location(),
+                 QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
+    }
+
     // The service description comes from the language pack. The German pack's matches the contract too
     // (the built-in English one is what every end-to-end run connects with).
     void germanServiceDescription()

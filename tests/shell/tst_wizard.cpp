@@ -118,6 +118,12 @@ private Q_SLOTS:
             QCOMPARE(enabled, (QList<bool>{!final, step != 0 && !final, !final, final, true}));
             QCOMPARE(f.nav(3)->text(), GetLocalizedText(step == 20 ? 105 : 103));
         }
+        // A locked page shows the progress bar and keeps Cancel; unlocking hides it and frees Back and Next.
+        f.wizard->ShowStep(3, NavNext);
+        f.wizard->LockPage(3, true);
+        QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(1)->isEnabled());
+        f.wizard->LockPage(3, false);
+        QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(2)->isEnabled());
         // (A locked page keeps Cancel and frees Back and Next again afterwards: tst_login_page.)
     }
     void startUpRestoresTheConnectionPage()
