@@ -37,7 +37,7 @@ void CreateIncident45(benchmark::State &state)
         auto answer = client.call("CreateIncident45",
                                   {text("title", "Benchmark incident"), text("description", "Created by the benchmark."),
                                    num("projectId", 1), num("typeId", 7), num("priorityId", 2), num("severityId", 11),
-                                   ints("categories", {1, 2}), num("incidentBoxId", 14), num("contactId", -1),
+                                   Arg{"categories", "<int>1</int><int>2</int>"}, num("incidentBoxId", 14), num("contactId", -1),
                                    num("organizationId", 2)});
         checkOk(state, answer);
     }

@@ -24,6 +24,8 @@ public:
         m_http.set_write_timeout(60, 0);
     }
 
+    httplib::Client& http() { return m_http; } // for a longer timeout (benchmarks of big files)
+
     // The file goes in the part "PublishedFile"; without a file name no file part is sent.
     httplib::Result publish(const std::string& fields, const std::string& fileName = "",
                             const std::string& contents = "")
