@@ -91,12 +91,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QString team = user(3, "Dana", "Rahn");
         const QString proposals = proposal("2", "Ole Brink", "-1") + proposal("1", "Dana Rahn", "3");
-        QTest::newRow("rows in order, keys without their first letter")
-            << answer(team, proposals) << QStringList{"a2", "a-1", "a1", "a3"}
-            << "<ImportConfig><XMLVersionID>17</XMLVersionID><ImportAssignments>"
-               "<Assignment><ResourceId>2</ResourceId><UserId>-1</UserId></Assignment>"
-               "<Assignment><ResourceId>1</ResourceId><UserId>3</UserId></Assignment>"
-               "</ImportAssignments></ImportConfig>";
         QTest::newRow("a changed choice is what goes back")
             << answer(team, proposals) << QStringList{"a2", "a3", "a1", "a-1"}
             << "<ImportConfig><XMLVersionID>17</XMLVersionID><ImportAssignments>"
@@ -127,9 +121,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("projectId");
         QTest::addColumn<bool>("synchronize");
         QTest::addColumn<int>("expected"); // 99999: the call cannot be made
-        QTest::newRow("plain project") << 12 << false << 12;
-        QTest::newRow("switch to synchronization") << 12 << true << -12;
-        QTest::newRow("already synchronized stays negative") << -4 << true << -4;
         QTest::newRow("synchronized, box off") << -4 << false << -4;
         QTest::newRow("largest id") << 32767 << true << -32767;
         QTest::newRow("smallest id") << -32768 << false << -32768;
