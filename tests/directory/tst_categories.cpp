@@ -88,6 +88,8 @@ private Q_SLOTS:
             category("Deleted", "4", "") + category("Deleted", "12", ""), [](L& l) {
                 l.remove({2, 0});
             });
+        row("blank rename and rename past the end change nothing", 7, "",
+            [](L& l) { l.rename(0, "   "), l.rename(5, "x"); });
         row("renamed new entry stays an addition", 7, category("Added", "", "Final"),
             [](L& l) { l.add("Tmp"), l.rename(3, "Final"); });
 
@@ -118,25 +120,12 @@ private Q_SLOTS:
         QCOMPARE(MakeUpdateXml(list), xml);
     }
 
-    void blankRenameIsRefused()
+    void newEntryKeys()
     {
-        CategoryEditList list(7, existingCategories());
-        QVERIFY(!list.rename(0, QStringLiteral("   ")));
-        QVERIFY(!list.rename(5, QStringLiteral("x")));
-        QCOMPARE(list.entries(), existingCategories());
-        QVERIFY(!list.hasChanges());
-    }
-
-    void emptyTextAddsNothing()
-    {
-        CategoryEditList list(0, existingClients());
-        list.add(QString());
-        QCOMPARE(list.entries().size(), 3);
-        list.add(QStringLiteral("New"), true);
-        list.add(QStringLiteral("Next"));
-        QCOMPARE(list.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
-        // Categories know no organizations: the same add gives a plain new entry.
-        CategoryEditList categories(7, {});
+        CategoryEditList clients(0, existingClients());
+        clients.add(QString()), clients.add(QStringLiteral("New"), true), clients.add(QStringLiteral("Next"));
+        QCOMPARE(clients.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
+        CategoryEditList categories(7, {}); // categories know no organizations
         categories.add(QStringLiteral("X"), true);
         QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
     }

@@ -1,6 +1,5 @@
 #include "directory/DictionaryAnswer.h"
 #include "directory/DictionaryEntries.h"
-#include "directory/DirectoryRequests.h"
 #include "shell/RunMode.h"
 
 #include <QTest>
@@ -58,33 +57,10 @@ ComboEntry fixed(int textId, qint32 data)
 
 } // namespace
 
-// The object type code each job asks the directory calls for: one 16-bit number, the last argument.
-// kNone: no call (for the project list: GetOrvProjectList without arguments); kAny: not asked here.
-namespace {
-constexpr int kNone = -99;
-constexpr int kAny = -98;
-
-QString describe(const std::optional<ServerCall>& call)
-{
-    if (!call)
-        return QString();
-    if (call->arguments.isEmpty())
-        return call->method;
-    const QVariant code = call->arguments.last();
-    return call->method + ' ' + (code.metaType() == QMetaType::fromType<qint16>() ? code.toString() : "?");
-}
-} // namespace
-
 class TestDictionaries : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void unreadableAnswerIsNoAnswer()
-    {
-        for (const char* text : {"", "Server error", "<Dictionaries><Priority>"})
-            QVERIFY2(!DictionaryAnswer::parse(QString::fromLatin1(text)).has_value(), text);
-    }
-
     void currentUserFlagsAndOffset()
     {
         const auto current = [](const QString& elements) {
@@ -168,15 +144,9 @@ private Q_SLOTS:
         QCOMPARE(reload.selectedIndex, 0);
     }
 
-    // The entries the wizard adds itself, and what a new project page preselects.
-    void fixedEntries()
+    // What a new project page preselects and the entries it adds itself.
+    void projectPageEntries()
     {
-        QCOMPARE(dictionaryEntriesForRunMode(answer(), CREATEEVENT, "4.7")
-                     .combos.value("EventReminderCombo")
-                     .entries,
-                 (QList<ComboEntry>{fixed(2312, -1), fixed(2313, 60), fixed(2314, 240), fixed(2315, 1440),
-                                    fixed(2316, 2880), fixed(2317, 4320), fixed(2318, 10080),
-                                    fixed(2319, 20160)}));
         for (int runMode : {int(CREATEPROJECT), int(IMPORTPROJECT)}) {
             const DictionaryFill fill = dictionaryEntriesForRunMode(answer(), runMode, "4.7");
             QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, 1); // the current user
@@ -186,12 +156,6 @@ private Q_SLOTS:
             QCOMPARE(fill.listViews.value("ProjectPortfolioListView"),
                      (QList<ListRow>{{1, "C51", "Growth"}, {2, "C52", "Upkeep"}}));
         }
-        // The calendar export preselects the period remembered from the last run.
-        const ComboFill periods = dictionaryEntriesForRunMode(answer(), EXPORTCALENDAR, "4.7", 3)
-                                      .combos.value("ExportCalendarTimeFilterCombo");
-        QCOMPARE(periods.entries.size(), 9);
-        QCOMPARE(periods.entries.last().textId, 2918);
-        QCOMPARE(periods.selectedIndex, 3);
     }
 
     void editButtonsFollowTheFlags()
@@ -241,50 +205,6 @@ private Q_SLOTS:
             "</Data></Item></Priority></Dictionaries>");
         QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
         QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
-    }
-
-    void requests_data()
-    {
-        QTest::addColumn<int>("runMode");
-        QTest::addColumn<bool>("importNewProject");
-        QTest::addColumn<QList<int>>("codes"); // LoadDictionaries, GetCategoryList2, GetOrvProjectList2
-        QTest::newRow("incident") << int(CREATEINCIDENT) << false << QList<int>{7, 7, 7};
-        QTest::newRow("task") << int(CREATETASK) << false << QList<int>{5, 5, 5};
-        QTest::newRow("event") << int(CREATEEVENT) << false << QList<int>{4, 4, 4};
-        QTest::newRow("to-do") << int(CREATETODO) << false << QList<int>{6, 6, 6};
-        QTest::newRow("list") << int(CREATELIST) << false << QList<int>{15, 15, kAny};
-        QTest::newRow("list from sheet") << int(IMPORTLIST) << false << QList<int>{15, 15, kAny};
-        QTest::newRow("project") << int(CREATEPROJECT) << false << QList<int>{3, 3, 0};
-        QTest::newRow("import into new project") << int(IMPORTPROJECT) << true << QList<int>{3, 3, kNone};
-        QTest::newRow("import into existing project")
-            << int(IMPORTPROJECT) << false << QList<int>{kNone, kNone, kNone};
-        QTest::newRow("export project") << int(EXPORTPROJECT) << false << QList<int>{0, kAny, kNone};
-        QTest::newRow("calendar") << int(EXPORTCALENDAR) << false << QList<int>{-1, 0, kAny};
-        QTest::newRow("upload") << int(UPLOAD) << false << QList<int>{0, kAny, kAny};
-        QTest::newRow("download") << int(DOWNLOAD) << false << QList<int>{kAny, 0, kAny};
-    }
-
-    void requests()
-    {
-        QFETCH(int, runMode);
-        QFETCH(bool, importNewProject);
-        QFETCH(QList<int>, codes);
-        const std::optional<ServerCall> dictionaries = loadDictionariesCall("en", runMode, importNewProject);
-        if (dictionaries)
-            QCOMPARE(dictionaries->arguments.first(), QVariant(QStringLiteral("en")));
-        const QStringList found{describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
-                                describe(projectListCall(runMode))};
-        const QStringList methods{"LoadDictionaries", "GetCategoryList2", "GetOrvProjectList2"};
-        QStringList expected;
-        for (int i = 0; i < 3; ++i) {
-            if (codes[i] == kAny)
-                expected << found[i];
-            else if (codes[i] == kNone)
-                expected << (i == 2 ? "GetOrvProjectList" : "");
-            else
-                expected << methods[i] + ' ' + QString::number(codes[i]);
-        }
-        QCOMPARE(found, expected);
     }
 };
 

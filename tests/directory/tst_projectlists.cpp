@@ -38,11 +38,6 @@ ComboEntry entry(const char* text, qint32 data)
     return ComboEntry{QString::fromUtf8(text), 0, data};
 }
 
-QString label(int id)
-{
-    return QStringLiteral("<%1>").arg(id);
-}
-
 } // namespace
 
 class TestProjectLists : public QObject
@@ -82,19 +77,6 @@ private Q_SLOTS:
         // An unreadable answer keeps the first entry; other jobs get nothing.
         QCOMPARE(itemProjectEntries("Server error", CREATETASK).entries, QList<ComboEntry>{none});
         QCOMPARE(itemProjectEntries(kProjects, CREATEPROJECT).entries, QList<ComboEntry>());
-    }
-
-    void detailsBox()
-    {
-        QCOMPARE(projectDetailsText(kProjects, 0, label), // a project synchronized with MS Project
-                 "Office move\r\n<2641>\r\n<2617>: 2024-02-01 09:30:00\r\n<2618>: Anna Berg\r\n"
-                 "<2619>: 2024-03-01 08:00:00\r\n<2620>: 2024-06-28 17:00:00\r\n<2621>: Berg, Anna\r\n"
-                 "<2622>: New premises\r\n");
-        QCOMPARE(
-            projectDetailsText(kProjects, 1, label),
-            "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
-            "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n");
-        QCOMPARE(projectDetailsText(kProjects, 5, label), QString()); // no such project
     }
 
     void toDoManagers()
