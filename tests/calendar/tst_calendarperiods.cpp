@@ -86,20 +86,18 @@ private Q_SLOTS:
         }
     }
 
+    // What the add-in reads is written by the runs against a live server; an answer that is not XML is
+    // not written over the last export.
     void exchangeFile()
     {
-        const QString path = GetExportedCalendarXMLFileName();
-        QVERIFY(path.endsWith("/Harlowe/Orvello/Kitbench/Outlook.xml"));
         QVERIFY(GetImportXMLListFields().endsWith("/Harlowe/Orvello/Kitbench/Response.xml"));
+        const QString path = GetExportedCalendarXMLFileName();
         QFile::remove(path);
         CreateDirectory(path);
-        QCOMPARE(saveXmlDocument("<Calendar><Event><Title>Review</Title></Event></Calendar>", path),
-                 QString());
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll().contains("<Title>Review</Title>"));
-        // An answer that is not XML is not written over the last export.
+        QCOMPARE(saveXmlDocument("<Calendar><Title>Review</Title></Calendar>", path), QString());
         QVERIFY(!saveXmlDocument("<Calendar>", path).isEmpty());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().contains("<Title>Review</Title>"));
         QVERIFY(!saveXmlDocument("<Calendar/>", QString()).isEmpty());
     }
 

@@ -111,37 +111,11 @@ private Q_SLOTS:
         QCOMPARE(describe(trees->folders), folders);
         QCOMPARE(describe(trees->assets), assets);
     }
-    void unparsable()
-    {
-        QVERIFY(!buildLibraryTrees("<DirList><Folder>", UPLOAD, "4.7"));
-        QVERIFY(!buildLibraryTrees("", DOWNLOAD, "4.7"));
-    }
-    void callOnlyForLibraryJobs()
-    {
-        const std::optional<ServerCall> call = libraryDirCall(UPLOAD);
-        QVERIFY(call);
-        QCOMPARE(call->method, QString("FileLibraryDir"));
-        QCOMPARE(call->arguments.size(), 3);
-        QCOMPARE(call->arguments[0].metaType(), QMetaType::fromType<qint16>());
-        QCOMPARE(call->arguments[1], QVariant(true));
-        QVERIFY(libraryDirCall(DOWNLOAD));
-        QVERIFY(!libraryDirCall(CREATELIST));
-    }
-    void extension_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("extension");
-        // The file name is the row's tag.
-        for (const auto& [name, extension] :
-             {std::pair{"report.pdf", ".pdf"}, std::pair{"archive.tar.gz", ".gz"}, std::pair{"README", ""},
-              std::pair{"odd.", "."}})
-            QTest::newRow(name) << QString(name) << QString(extension);
-    }
     void extension()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, extension);
-        QCOMPARE(GetFileExtension(name), extension);
+        for (const auto& [name, extension] :
+             {std::pair{"report.pdf", ".pdf"}, {"archive.tar.gz", ".gz"}, {"README", ""}, {"odd.", "."}})
+            QCOMPARE(GetFileExtension(name), QString(extension));
     }
 };
 
