@@ -135,22 +135,11 @@ private Q_SLOTS:
         in.incidentProjectIndex = 2;
         in.incidentProjectId = 6;
         row("incident with project", in, {true, 6, false, false, false}, 4);
-        in.resourceUserIds = {2, 3};
-        row("incident with project and users", in, {true, 6, false, false, true}, 8);
-        row("task: always its project", inputs(CREATETASK), {true, 5, false, true, false}, 4);
         in = inputs(CREATEEVENT);
         in.incidentProjectIndex = 3; // another job's page does not count
         row("event: groups, Add Group", in, {false, 0, true, true, false}, 8);
         in.resourceUserIds = {4};
         row("event with users", in, {false, 0, true, true, true}, 12);
-        in = inputs(CREATETODO);
-        row("to-do, completion 0", in, {false, 0, false, true, false}, 8);
-        in.toDoCompletionIndex = 1;
-        row("to-do, completion 1", in, {false, 0, true, true, false}, 8);
-        in.toDoCompletionIndex = 2;
-        in.toDoProjectIndex = 1;
-        in.toDoProjectId = -4;
-        row("to-do with a synchronized project", in, {true, -4, false, true, false}, 4);
         row("new project", inputs(CREATEPROJECT), {false, 0, false, false, false}, 8);
         in = inputs(IMPORTPROJECT);
         in.resourceUserIds = {9};
