@@ -1,5 +1,6 @@
 #include "directory/DictionaryAnswer.h"
 #include "directory/DictionaryEntries.h"
+#include "directory/DirectoryRequests.h"
 #include "shell/RunMode.h"
 
 #include <QTest>
@@ -205,6 +206,43 @@ private Q_SLOTS:
             "</Data></Item></Priority></Dictionaries>");
         QCOMPARE(parsed.items("Priority"), (QList<DictionaryItem>{{QStringLiteral("A"), 1}, {QString(), 4}}));
         QCOMPARE(parsed.items("Severity"), QList<DictionaryItem>());
+    }
+
+    // The object type code each job asks the directory calls for (the incident's is seen by the runs
+    // against a live server): one 16-bit number, the last argument; "-" for no call.
+    void requests()
+    {
+        const auto describe = [](const std::optional<ServerCall>& call) {
+            if (!call)
+                return QString("-");
+            const QVariant code = call->arguments.isEmpty() ? QVariant() : call->arguments.last();
+            return call->method + (code.metaType() == QMetaType::fromType<qint16>() ? ' ' + code.toString()
+                                   : code.isValid()                                 ? " ?"
+                                                                                    : QString());
+        };
+        using Row = std::tuple<int, bool, QString>; // job, import into a new project, the three calls
+        for (const auto& [runMode, importNewProject, calls] : {
+                 Row{CREATETASK, false, "LoadDictionaries 5|GetCategoryList2 5|GetOrvProjectList2 5"},
+                 Row{CREATEEVENT, false, "LoadDictionaries 4|GetCategoryList2 4|GetOrvProjectList2 4"},
+                 Row{CREATETODO, false, "LoadDictionaries 6|GetCategoryList2 6|GetOrvProjectList2 6"},
+                 Row{CREATELIST, false, "LoadDictionaries 15|GetCategoryList2 15|GetOrvProjectList2 0"},
+                 Row{IMPORTLIST, false, "LoadDictionaries 15|GetCategoryList2 15|GetOrvProjectList2 0"},
+                 Row{CREATEPROJECT, false, "LoadDictionaries 3|GetCategoryList2 3|GetOrvProjectList2 0"},
+                 Row{IMPORTPROJECT, true, "LoadDictionaries 3|GetCategoryList2 3|GetOrvProjectList"},
+                 Row{IMPORTPROJECT, false, "-|-|GetOrvProjectList"},
+                 Row{EXPORTPROJECT, false, "LoadDictionaries 0|GetCategoryList2 0|GetOrvProjectList"},
+                 Row{EXPORTCALENDAR, false, "LoadDictionaries -1|GetCategoryList2 0|GetOrvProjectList2 0"},
+                 Row{UPLOAD, false, "LoadDictionaries 0|GetCategoryList2 0|GetOrvProjectList2 0"},
+             }) {
+            const std::optional<ServerCall> dictionaries =
+                loadDictionariesCall("en", runMode, importNewProject);
+            QCOMPARE(dictionaries ? dictionaries->arguments.first() : QVariant("en"), QVariant("en"));
+            QCOMPARE(
+                QStringList({describe(dictionaries), describe(categoryListCall(runMode, importNewProject)),
+                             describe(projectListCall(runMode))})
+                    .join('|'),
+                calls);
+        }
     }
 };
 

@@ -79,6 +79,17 @@ private Q_SLOTS:
         QCOMPARE(itemProjectEntries(kProjects, CREATEPROJECT).entries, QList<ComboEntry>());
     }
 
+    // The synchronized project's details are seen on the live project page.
+    void detailsBox()
+    {
+        const auto label = [](int id) { return QStringLiteral("<%1>").arg(id); };
+        QCOMPARE(
+            projectDetailsText(kProjects, 1, label),
+            "Website\r\n<2617>: 2024-01-10 10:00:00\r\n<2618>: Carl Dahl\r\n<2619>: 2024-01-15 00:00:00\r\n"
+            "<2620>: 2024-04-30 00:00:00\r\n<2621>: Dahl, Carl\r\n<2622>: Relaunch\r\n");
+        QCOMPARE(projectDetailsText(kProjects, 5, label), QString()); // no such project
+    }
+
     void toDoManagers()
     {
         const std::optional<ProjectList> list = ProjectList::parse(kProjects);

@@ -121,6 +121,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("projectId");
         QTest::addColumn<bool>("synchronize");
         QTest::addColumn<int>("expected"); // 99999: the call cannot be made
+        QTest::newRow("already synchronized stays negative") << -4 << true << -4;
         QTest::newRow("synchronized, box off") << -4 << false << -4;
         QTest::newRow("largest id") << 32767 << true << -32767;
         QTest::newRow("smallest id") << -32768 << false << -32768;
