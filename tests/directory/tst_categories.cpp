@@ -10,13 +10,6 @@ using namespace kitbench;
 
 namespace {
 
-const QString kCategories = QStringLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
-<Categories>
-  <Category><CategoryId>4</CategoryId><CategoryName>Hardware</CategoryName></Category>
-  <Category><CategoryId>9</CategoryId><CategoryName>Software &amp; tools</CategoryName></Category>
-  <Category><CategoryId>12</CategoryId><CategoryName>Network</CategoryName></Category>
-</Categories>)");
-
 QList<CategoryEditorEntry> existingCategories()
 {
     return {{"C4", "Hardware"}, {"C9", "Software"}, {"C12", "Network"}};
@@ -38,14 +31,6 @@ class TestCategories : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void rowsOfTheAnswer()
-    {
-        QCOMPARE(
-            categoryRows(kCategories),
-            (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
-        QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
-    }
-
     void unreadableAnswerOnlyClears()
     {
         const CategoryFill fill =

@@ -148,9 +148,7 @@ private Q_SLOTS:
         QTest::newRow("405") << 2 << 405 << false << 5014 << "";
         QTest::newRow("408") << 2 << 408 << false << 5015 << "";
         QTest::newRow("500") << 2 << 500 << false << 5016 << "";
-        QTest::newRow("503") << 2 << 503 << false << 5017 << "";
         QTest::newRow("not reached") << 2 << 601 << false << 5018 << "";
-        QTest::newRow("connection lost") << 2 << 602 << false << 5019 << "";
         QTest::newRow("other HTTP status") << 2 << 413 << false << 5020 << "413";
     }
     void failureTexts()

@@ -93,13 +93,11 @@ private Q_SLOTS:
             QTest::newRow(tag) << answer << close << end << status << QByteArray(body);
         };
         const QByteArray chunkedHead = ok + "Transfer-Encoding: chunked\r\n\r\n";
-        const QByteArray chunked = chunkedHead + "5;x=1\r\nhello\r\n4\r\n abc\r\n";
+        const QByteArray chunked =
+            chunkedHead + "5;x=1\r\nhello\r\n4\r\n abc\r\n"; // whole and cut: downloads
         row("length, whole, connection kept", ok + "Content-Length: 5\r\n\r\nhello", false, End::Complete,
             200, "hello");
-        row("length, cut", ok + "Content-Length: 9\r\n\r\nhello", true, End::ConnectionLost, 200, "hello");
-        row("chunked, whole", chunked + "0\r\n\r\n", false, End::Complete, 200, "hello abc");
         row("chunked, trailers", chunked + "0\r\nX-Sum: 1\r\n\r\n", false, End::Complete, 200, "hello abc");
-        row("chunked, cut at a chunk boundary", chunked, true, End::ConnectionLost, 200, "hello abc");
         row("chunked, cut inside a chunk", chunked + "9\r\nxy", true, End::ConnectionLost, 200,
             "hello abcxy");
         row("neither: the close ends it", ok + "\r\nhello", true, End::Complete, 200, "hello");
