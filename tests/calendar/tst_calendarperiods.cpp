@@ -11,42 +11,33 @@ using namespace kitbench;
 
 namespace {
 
-// Records what the wizard does with the add-ins of a pretend Outlook.
-class RecordingAddIn : public OutlookAddIn
+// A pretend Outlook with two add-ins that log what the wizard does with them.
+struct RecordingAddIn : OutlookAddIn
 {
-public:
-    RecordingAddIn(QString progId, QStringList& log) : m_progId(std::move(progId)), m_log(log) {}
-    QString progId() const override { return m_progId; }
-    void setConnect(bool connect) override { m_log << m_progId + (connect ? " on" : " off"); }
-
-private:
-    QString m_progId;
-    QStringList& m_log;
+    RecordingAddIn(QString progId, QStringList& calls) : id(std::move(progId)), log(calls) {}
+    QString progId() const override { return id; }
+    void setConnect(bool connect) override { log << id + (connect ? " on" : " off"); }
+    QString id;
+    QStringList& log;
 };
 
-class RecordingOutlook : public OutlookAutomation, public OutlookApplication
+struct RecordingOutlook : OutlookAutomation
 {
-public:
-    explicit RecordingOutlook(QStringList& log)
-        : m_calendar("RuRerorud45.Orv", log), m_other("Other.AddIn", log)
+    explicit RecordingOutlook(QStringList& log) : calendar("RuRerorud45.Orv", log), other("Other.AddIn", log)
     {
     }
     std::unique_ptr<OutlookApplication> createApplication() override
     {
-        struct Borrowed : OutlookApplication
+        struct Application : OutlookApplication
         {
-            RecordingOutlook* owner;
-            QList<OutlookAddIn*> comAddIns() override { return owner->comAddIns(); }
+            QList<OutlookAddIn*> addIns;
+            QList<OutlookAddIn*> comAddIns() override { return addIns; }
         };
-        auto application = std::make_unique<Borrowed>();
-        application->owner = this;
+        auto application = std::make_unique<Application>();
+        application->addIns = {&other, &calendar};
         return application;
     }
-    QList<OutlookAddIn*> comAddIns() override { return {&m_other, &m_calendar}; }
-
-private:
-    RecordingAddIn m_calendar;
-    RecordingAddIn m_other;
+    RecordingAddIn calendar, other;
 };
 
 } // namespace
