@@ -136,37 +136,27 @@ class TestPlanBuilder : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void timeString_data()
-    {
-        QTest::addColumn<MsProjectTimeFormat>("format");
-        QTest::addColumn<QStringList>("expected"); // 00:00, 23:59, 09:05, 12:30, 13:07
-        QTest::newRow("12-hour") << timeFormat(true, false)
-                                 << QStringList{"0:0 AM", "11:59 PM", "9:5 AM", "12:30 PM", "1:7 PM"};
-        QTest::newRow("12-hour, leading zero")
-            << timeFormat(true, true)
-            << QStringList{"00:00 AM", "11:59 PM", "09:05 AM", "12:30 PM", "1:07 PM"};
-        QTest::newRow("24-hour") << timeFormat(false, false)
-                                 << QStringList{"0:0", "23:59", "9:5", "12:30", "13:7"};
-        QTest::newRow("24-hour, leading zero")
-            << timeFormat(false, true) << QStringList{"00:00", "23:59", "09:05", "12:30", "13:07"};
-        QTest::newRow("own separator and texts")
-            << timeFormat(true, true, "vorm.", "nachm.", ".")
-            << QStringList{"00.00 vorm.", "11.59 nachm.", "09.05 vorm.", "12.30 nachm.", "1.07 nachm."};
-        QTest::newRow("empty suffix texts")
-            << timeFormat(true, false, "", "") << QStringList{"0:0", "11:59", "9:5", "12:30", "1:7"};
-    }
     void timeString()
     {
-        QFETCH(MsProjectTimeFormat, format);
-        QFETCH(QStringList, expected);
-        RecordingMsProject app("9.0", format);
-        QStringList written;
-        for (const QTime& time : {QTime(0, 0), QTime(23, 59), QTime(9, 5), QTime(12, 30), QTime(13, 7)})
-            written << GetTimeString(app, time);
-        QCOMPARE(written, expected);
-        // The options are read from the application each time; the suffix only on a twelve-hour clock.
-        QCOMPARE(app.calls().count("TimeSeparator"), 5);
-        QCOMPARE(app.calls().count("AMText") + app.calls().count("PMText"), format.twelveHour ? 5 : 0);
+        using Row = std::pair<MsProjectTimeFormat, const char*>; // 00:00, 23:59, 09:05, 12:30, 13:07
+        for (const auto& [format, expected] : {
+                 Row{timeFormat(true, false), "0:0 AM|11:59 PM|9:5 AM|12:30 PM|1:7 PM"},
+                 Row{timeFormat(true, true), "00:00 AM|11:59 PM|09:05 AM|12:30 PM|1:07 PM"},
+                 Row{timeFormat(false, false), "0:0|23:59|9:5|12:30|13:7"},
+                 Row{timeFormat(false, true), "00:00|23:59|09:05|12:30|13:07"},
+                 Row{timeFormat(true, true, "vorm.", "nachm.", "."),
+                     "00.00 vorm.|11.59 nachm.|09.05 vorm.|12.30 nachm.|1.07 nachm."},
+                 Row{timeFormat(true, false, "", ""), "0:0|11:59|9:5|12:30|1:7"}, // empty suffix texts
+             }) {
+            RecordingMsProject app("9.0", format);
+            QStringList written;
+            for (const QTime& time : {QTime(0, 0), QTime(23, 59), QTime(9, 5), QTime(12, 30), QTime(13, 7)})
+                written << GetTimeString(app, time);
+            QCOMPARE(written.join('|'), QString(expected));
+            // The options are read from the application each time; the suffix only on a twelve-hour clock.
+            QCOMPARE(app.calls().count("TimeSeparator"), 5);
+            QCOMPARE(app.calls().count("AMText") + app.calls().count("PMText"), format.twelveHour ? 5 : 0);
+        }
     }
     void findInArray()
     {
