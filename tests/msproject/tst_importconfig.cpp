@@ -81,52 +81,32 @@ private Q_SLOTS:
         QCOMPARE(offered, users);
         QCOMPARE(rowsOf(config), rows);
     }
-    void buildRequest_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("keys"); // resource key, user key, ...
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("the version token is copied as text")
-            << answer(user(3, "Dana", "Rahn"), "", "<XMLVersionID>v2 &amp; more</XMLVersionID>")
-            << QStringList{}
-            << "<ImportConfig><XMLVersionID>v2 &amp; more</XMLVersionID><ImportAssignments/></ImportConfig>";
-        QTest::newRow("an unreadable answer leaves the token empty")
-            << "no xml" << QStringList{"a9", "a4"}
-            << "<ImportConfig><XMLVersionID/><ImportAssignments>"
-               "<Assignment><ResourceId>9</ResourceId><UserId>4</UserId></Assignment>"
-               "</ImportAssignments></ImportConfig>";
-    }
     void buildRequest()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, keys);
-        QFETCH(QString, expected);
-        QList<std::pair<QString, QString>> rows;
-        for (qsizetype i = 0; i + 1 < keys.size(); i += 2)
-            rows.append({keys[i], keys[i + 1]});
-        QCOMPARE(buildImportConfigRequest(text, rows), expected);
-    }
-    void stepTwoProjectId_data()
-    {
-        QTest::addColumn<int>("projectId");
-        QTest::addColumn<bool>("synchronize");
-        QTest::addColumn<int>("expected"); // 99999: the call cannot be made
-        QTest::newRow("already synchronized stays negative") << -4 << true << -4;
-        QTest::newRow("synchronized, box off") << -4 << false << -4;
-        QTest::newRow("largest id") << 32767 << true << -32767;
-        QTest::newRow("smallest id") << -32768 << false << -32768;
-        QTest::newRow("too large for 16 bits") << 32768 << false << 99999;
-        QTest::newRow("too small for 16 bits") << -32769 << true << 99999;
-        QTest::newRow("zero is not negated") << 0 << true << 0;
+        // The version token is copied as text; an unreadable answer leaves it empty.
+        QCOMPARE(
+            buildImportConfigRequest(
+                answer(user(3, "Dana", "Rahn"), "", "<XMLVersionID>v2 &amp; x</XMLVersionID>"), {}),
+            QString(
+                "<ImportConfig><XMLVersionID>v2 &amp; x</XMLVersionID><ImportAssignments/></ImportConfig>"));
+        QCOMPARE(
+            buildImportConfigRequest("no xml", {{"a9", "a4"}}),
+            QString("<ImportConfig><XMLVersionID/><ImportAssignments><Assignment><ResourceId>9</ResourceId>"
+                    "<UserId>4</UserId></Assignment></ImportAssignments></ImportConfig>"));
     }
     void stepTwoProjectId()
     {
-        QFETCH(int, projectId);
-        QFETCH(bool, synchronize);
-        QFETCH(int, expected);
-        const std::optional<qint16> id = kitbench::stepTwoProjectId(projectId, synchronize);
-        QCOMPARE(id ? int(*id) : 99999, expected);
-        QCOMPARE(importStepTwoCall(projectId, synchronize, "<ImportConfig/>").has_value(), expected != 99999);
+        using Row = std::tuple<int, bool, int>; // project id, synchronize; id sent (99999: no call possible)
+        for (const auto& [projectId, synchronize, expected] : {
+                 Row{-4, true, -4}, Row{-4, false, -4},                // already synchronized stays negative
+                 Row{32767, true, -32767}, Row{-32768, false, -32768}, // the 16-bit edges
+                 Row{32768, false, 99999}, Row{-32769, true, 99999}, Row{0, true, 0}, // zero is not negated
+             }) {
+            const std::optional<qint16> id = kitbench::stepTwoProjectId(projectId, synchronize);
+            QCOMPARE(id ? int(*id) : 99999, expected);
+            QCOMPARE(importStepTwoCall(projectId, synchronize, "<ImportConfig/>").has_value(),
+                     expected != 99999);
+        }
     }
 };
 
