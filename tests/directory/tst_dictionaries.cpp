@@ -85,26 +85,6 @@ private Q_SLOTS:
         }
     }
 
-    void profileOffsetQuestion()
-    {
-        // The profile's offset (-9999: no element) and the computer's: the offset proposed, and whether to
-        // ask.
-        using Row = std::tuple<int, int, std::pair<int, bool>>;
-        for (const auto& [timeOffset, localBias, choice] : {
-                 Row{-9999, -60, {-60, false}}, // no offset element: the local one, no question
-                 Row{-60, -60, {-60, false}},   // the same offset: no question
-                 Row{0, -60, {0, true}},        // different: ask, the profile's offset first
-                 Row{300, -120, {300, true}},   // west of Greenwich
-             }) {
-            CurrentUserInfo user;
-            user.present = true;
-            if (timeOffset != -9999)
-                user.timeOffset = qint16(timeOffset);
-            const ProfileOffsetChoice made = profileOffsetFor(user, qint16(localBias));
-            QCOMPARE(std::pair(int(made.profileTimeOffset), made.askUser), choice);
-        }
-    }
-
     // Releases before 4.5 know no clients: the item pages' client combos stay empty (the to-do's is hidden
     // and left alone) even when the answer carries clients, and the project page reloads the old-style
     // list. From 4.5 on, the runs against a live server pick clients and boxes on every page.

@@ -44,27 +44,14 @@ class TestProjectLists : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void projectRows()
+    // The marked titles and ids of the project lists are shown on the live project pages; only the exact
+    // text "True" marks an MS Project project.
+    void lowerCaseTrueIsNoMark()
     {
-        const std::optional<ProjectList> list = ProjectList::parse(kProjects);
-        QVERIFY(list);
-        const QList<ProjectRow> rows = list->projects();
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[0].objectId, -17);
-        QVERIFY(rows[0].isMsProject);
-        QCOMPARE(rows[0].markedTitle(), QStringLiteral("Office move (*)"));
-        QVERIFY(!rows[1].isMsProject);
-        QCOMPARE(rows[1].markedTitle(), QStringLiteral("Website"));
-        QCOMPARE(rows[1].manager->displayName(), QStringLiteral("Carl Dahl"));
-        QVERIFY(!rows[2].manager.has_value());
-        QCOMPARE(list->managers().size(), 3);
-        QVERIFY(!ProjectList::parse(QStringLiteral("<Projects>")).has_value());
-
-        // Only the exact text "True" marks an MS Project project.
         const std::optional<ProjectList> lower = ProjectList::parse(QStringLiteral(
             "<Projects><Project><Title>A</Title><ObjectID>1</ObjectID><IsMSProject>true</IsMSProject>"
             "</Project></Projects>"));
-        QVERIFY(!lower->projects().first().isMsProject);
+        QVERIFY(lower && !lower->projects().first().isMsProject);
     }
 
     void itemComboByRunMode()
