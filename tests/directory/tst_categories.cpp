@@ -25,8 +25,6 @@ using Edits = std::function<void(CategoryEditList&)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<CategoryEditorEntry>)
-
 class TestCategories : public QObject
 {
     Q_OBJECT
@@ -39,12 +37,8 @@ private Q_SLOTS:
         QVERIFY(fill.rows.isEmpty());
     }
 
-    void updateDocument_data()
+    void updateDocument()
     {
-        QTest::addColumn<int>("catId");
-        QTest::addColumn<Edits>("edits");
-        QTest::addColumn<bool>("changes");
-        QTest::addColumn<QString>("xml");
         using L = CategoryEditList;
         // One changed category as the update document writes it.
         const auto category = [](const char* state, const char* id, const char* name) {
@@ -54,10 +48,16 @@ private Q_SLOTS:
             return QString("<Category State=\"%1\">").arg(state) + element("CategoryId", id) +
                    element("CategoryName", name) + "</Category>";
         };
-        const auto row = [](const char* tag, int catId, const QString& changed, const Edits& edits) {
-            QTest::newRow(tag) << catId << edits << !changed.isEmpty()
-                               << (changed.isEmpty() ? "<Categories/>"
-                                                     : "<Categories>" + changed + "</Categories>");
+        // The edits on the existing entries, then whether there are changes and the document.
+        const auto check = [](const char* tag, int catId, const Edits& edits, bool changes,
+                              const QString& xml) {
+            CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
+            edits(list);
+            QVERIFY2(list.hasChanges() == changes && MakeUpdateXml(list) == xml, tag);
+        };
+        const auto row = [&check](const char* tag, int catId, const QString& changed, const Edits& edits) {
+            check(tag, catId, edits, !changed.isEmpty(),
+                  changed.isEmpty() ? "<Categories/>" : "<Categories>" + changed + "</Categories>");
         };
         row("no change", 7, "", [](L&) {});
         row("add, rename, delete in that order", 7,
@@ -78,31 +78,18 @@ private Q_SLOTS:
         row("renamed new entry stays an addition", 7, category("Added", "", "Final"),
             [](L& l) { l.add("Tmp"), l.rename(3, "Final"); });
 
-        QTest::newRow("clients: organization, contact, rename, delete")
-            << 0 << Edits([](L& l) {
-                   l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2});
-               })
-            << true
-            << "<Dictionaries><ProjectClient>"
-               "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
-               "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
-               "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
-               "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
-               "</ProjectClient></Dictionaries>";
-        QTest::newRow("clients: no change")
-            << 0 << Edits([](L&) {}) << false << "<Dictionaries><ProjectClient/></Dictionaries>";
-    }
-
-    void updateDocument()
-    {
-        QFETCH(int, catId);
-        QFETCH(Edits, edits);
-        QFETCH(bool, changes);
-        QFETCH(QString, xml);
-        CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
-        edits(list);
-        QCOMPARE(list.hasChanges(), changes);
-        QCOMPARE(MakeUpdateXml(list), xml);
+        check(
+            "clients: organization, contact, rename, delete", 0,
+            [](L& l) { l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2}); },
+            true,
+            "<Dictionaries><ProjectClient>"
+            "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
+            "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
+            "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
+            "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
+            "</ProjectClient></Dictionaries>");
+        check(
+            "clients: no change", 0, [](L&) {}, false, "<Dictionaries><ProjectClient/></Dictionaries>");
     }
 
     void newEntryKeys()
