@@ -48,38 +48,30 @@ class TestImportConfig : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void readAnswer_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("users");
-        QTest::addColumn<QStringList>("rows");
-        const QString team = user(3, "Dana", "Rahn") + user(7, "Ole", "Brink");
-        QTest::newRow("no proposal shows the not-assigned text")
-            << answer(team, proposal("5", "Contractor", "-1")) << QStringList{"3=Dana Rahn", "7=Ole Brink"}
-            << QStringList{"a5=Contractor|a-1=" + kNone};
-        QTest::newRow("a proposed user not offered counts as none")
-            << answer(team, proposal("5", "Mara Voss", "12")) << QStringList{"3=Dana Rahn", "7=Ole Brink"}
-            << QStringList{"a5=Mara Voss|a-1=" + kNone};
-        QTest::newRow("a user without a numeric id is not offered")
-            << answer("<User><UserId>x</UserId><FirstName>A</FirstName><LastName>B</LastName></User>" +
-                          user(4, "Eva", "Lind"),
-                      proposal("1", "Eva Lind", "4"))
-            << QStringList{"4=Eva Lind"} << QStringList{"a1=Eva Lind|a4=Eva Lind"};
-        QTest::newRow("no resources in the plan")
-            << answer(team, "") << QStringList{"3=Dana Rahn", "7=Ole Brink"} << QStringList{};
-        QTest::newRow("not an ImportConfig") << "<Fault>denied" << QStringList{} << QStringList{};
-    }
     void readAnswer()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, users);
-        QFETCH(QStringList, rows);
-        const ImportConfigAnswer config = readImportConfig(text, kNone);
-        QStringList offered;
-        for (const ImportConfigUser& entry : config.users)
-            offered << QString::number(entry.userId) + "=" + entry.name;
-        QCOMPARE(offered, users);
-        QCOMPARE(rowsOf(config), rows);
+        // The users offered in the chooser and the rows shown.
+        const auto check = [](const char* tag, const QString& text, const QStringList& users,
+                              const QStringList& rows) {
+            const ImportConfigAnswer config = readImportConfig(text, kNone);
+            QStringList offered;
+            for (const ImportConfigUser& entry : config.users)
+                offered << QString::number(entry.userId) + "=" + entry.name;
+            QVERIFY2(offered == users && rowsOf(config) == rows, tag);
+        };
+        const QString team = user(3, "Dana", "Rahn") + user(7, "Ole", "Brink");
+        check("no proposal shows the not-assigned text", answer(team, proposal("5", "Contractor", "-1")),
+              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Contractor|a-1=" + kNone});
+        check("a proposed user not offered counts as none", answer(team, proposal("5", "Mara Voss", "12")),
+              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Mara Voss|a-1=" + kNone});
+        check("a user without a numeric id is not offered",
+              answer("<User><UserId>x</UserId><FirstName>A</FirstName><LastName>B</LastName></User>" +
+                         user(4, "Eva", "Lind"),
+                     proposal("1", "Eva Lind", "4")),
+              QStringList{"4=Eva Lind"}, QStringList{"a1=Eva Lind|a4=Eva Lind"});
+        check("no resources in the plan", answer(team, ""), QStringList{"3=Dana Rahn", "7=Ole Brink"},
+              QStringList{});
+        check("not an ImportConfig", "<Fault>denied", QStringList{}, QStringList{});
     }
     void buildRequest()
     {
