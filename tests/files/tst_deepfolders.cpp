@@ -20,12 +20,12 @@ private Q_SLOTS:
         constexpr int kDepth = 20000; // folders 2 .. kDepth + 1, each inside the one before
         QString xml = "<DirList>";
         for (int id = 2; id <= kDepth + 1; ++id)
-            xml += QStringLiteral("<Folder><Id>%1</Id><Name>L%1</Name><CanUserWrite>True</CanUserWrite>"
-                                  "<ChildList>")
+            xml += QString("<Folder><Id>%1</Id><Name>L%1</Name><CanUserWrite>True</CanUserWrite><ChildList>")
                        .arg(id);
-        xml += "<Asset><Id>7</Id><VersionId>7</VersionId><FileName>deep.txt</FileName>"
-               "<Internal>True</Internal></Asset>" +
-               QString("</ChildList></Folder>").repeated(kDepth) + "</DirList>";
+        xml +=
+            "<Asset><Id>7</Id><VersionId>7</VersionId><FileName>deep.txt</FileName><Internal>True</Internal>"
+            "</Asset>" +
+            QString("</ChildList></Folder>").repeated(kDepth) + "</DirList>";
         const std::optional<LibraryTrees> trees = buildLibraryTrees(xml, UPLOAD, "3.0");
         QVERIFY(trees);
         auto tree = std::make_unique<QTreeWidget>();
