@@ -38,11 +38,6 @@ class TestPeopleAnswers : public QObject
 private Q_SLOTS:
     void usersInAnswerOrder()
     {
-        const QList<ResourceUser> users = resourceUsers(kUsers);
-        QCOMPARE(users.size(), 4);
-        QCOMPARE(users[0], (ResourceUser{3, "Ursula", "Brandt"}));
-        QCOMPARE(users[1], (ResourceUser{11, "Ana", "Garcia"}));
-        QCOMPARE(users[3].lastName, QString("O'Connor & Sons"));
         // The selected list takes every user, the same one twice when the server names it twice.
         QCOMPARE(userItems(kUsers),
                  (QList<PeopleItem>{user("U3", "Ursula Brandt"), user("U11", "Ana Garcia"),
@@ -51,9 +46,6 @@ private Q_SLOTS:
 
     void groupsIndentedByLevel()
     {
-        const QList<ResourceGroup> groups = resourceGroups(kGroups);
-        QCOMPARE(groups.size(), 5);
-        QCOMPARE(groups[2], (ResourceGroup{3, "Platform", 3}));
         // Tree order is kept; each level below the top adds two spaces.
         QCOMPARE(groupEntries(kGroups), (QList<ComboEntry>{{"Harlowe Ltd", 0, 1},
                                                            {"  Engineering", 0, 2},
