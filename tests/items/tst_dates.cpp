@@ -84,11 +84,9 @@ private Q_SLOTS:
                 continue;
             }
             const TimeZoneRecord built = timeZoneRecordFor(zone, 2024);
-            QCOMPARE(built.bias, record.bias);
-            QCOMPARE(built.standardBias, record.standardBias);
-            QCOMPARE(built.daylightBias, record.daylightBias);
-            QCOMPARE(built.daylightDate, record.daylightDate);
-            QCOMPARE(built.standardDate, record.standardDate);
+            QCOMPARE(std::tuple(built.bias, built.standardBias, built.daylightBias),
+                     std::tuple(record.bias, record.standardBias, record.daylightBias));
+            QVERIFY(built.daylightDate == record.daylightDate && built.standardDate == record.standardDate);
         }
     }
 
