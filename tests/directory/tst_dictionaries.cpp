@@ -32,8 +32,6 @@ const char* const kAnswer = R"(<?xml version="1.0" encoding="utf-8"?>
     <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
     <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
   </ProjectManager>
-  <ProjectTemplate><Item><Value>Rollout</Value><Data>9</Data></Item></ProjectTemplate>
-  <ProjectPortfolio><Item><Value>Growth</Value><Data>51</Data></Item><Item><Value>Upkeep</Value><Data>52</Data></Item></ProjectPortfolio>
   <ListTemplate><Item><Value>Contacts</Value><Data>4</Data></Item></ListTemplate>
 </Dictionaries>)";
 
