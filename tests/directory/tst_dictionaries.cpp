@@ -7,7 +7,6 @@
 
 using namespace kitbench;
 
-
 namespace {
 
 // The sets of several jobs in one answer (a server sends only the run mode's sets; each fill picks
