@@ -10,13 +10,6 @@ using namespace kitbench;
 
 namespace {
 
-const QString kCategories = QStringLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
-<Categories>
-  <Category><CategoryId>4</CategoryId><CategoryName>Hardware</CategoryName></Category>
-  <Category><CategoryId>9</CategoryId><CategoryName>Software &amp; tools</CategoryName></Category>
-  <Category><CategoryId>12</CategoryId><CategoryName>Network</CategoryName></Category>
-</Categories>)");
-
 QList<CategoryEditorEntry> existingCategories()
 {
     return {{"C4", "Hardware"}, {"C9", "Software"}, {"C12", "Network"}};
@@ -32,20 +25,10 @@ using Edits = std::function<void(CategoryEditList&)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<CategoryEditorEntry>)
-
 class TestCategories : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void rowsOfTheAnswer()
-    {
-        QCOMPARE(
-            categoryRows(kCategories),
-            (QList<ListRow>{{1, "C4", "Hardware"}, {2, "C9", "Software & tools"}, {3, "C12", "Network"}}));
-        QCOMPARE(categoryRows(QStringLiteral("<Categories/>")), QList<ListRow>());
-    }
-
     void unreadableAnswerOnlyClears()
     {
         const CategoryFill fill =
@@ -54,12 +37,8 @@ private Q_SLOTS:
         QVERIFY(fill.rows.isEmpty());
     }
 
-    void updateDocument_data()
+    void updateDocument()
     {
-        QTest::addColumn<int>("catId");
-        QTest::addColumn<Edits>("edits");
-        QTest::addColumn<bool>("changes");
-        QTest::addColumn<QString>("xml");
         using L = CategoryEditList;
         // One changed category as the update document writes it.
         const auto category = [](const char* state, const char* id, const char* name) {
@@ -69,10 +48,16 @@ private Q_SLOTS:
             return QString("<Category State=\"%1\">").arg(state) + element("CategoryId", id) +
                    element("CategoryName", name) + "</Category>";
         };
-        const auto row = [](const char* tag, int catId, const QString& changed, const Edits& edits) {
-            QTest::newRow(tag) << catId << edits << !changed.isEmpty()
-                               << (changed.isEmpty() ? "<Categories/>"
-                                                     : "<Categories>" + changed + "</Categories>");
+        // The edits on the existing entries, then whether there are changes and the document.
+        const auto check = [](const char* tag, int catId, const Edits& edits, bool changes,
+                              const QString& xml) {
+            CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
+            edits(list);
+            QVERIFY2(list.hasChanges() == changes && MakeUpdateXml(list) == xml, tag);
+        };
+        const auto row = [&check](const char* tag, int catId, const QString& changed, const Edits& edits) {
+            check(tag, catId, edits, !changed.isEmpty(),
+                  changed.isEmpty() ? "<Categories/>" : "<Categories>" + changed + "</Categories>");
         };
         row("no change", 7, "", [](L&) {});
         row("add, rename, delete in that order", 7,
@@ -88,55 +73,31 @@ private Q_SLOTS:
             category("Deleted", "4", "") + category("Deleted", "12", ""), [](L& l) {
                 l.remove({2, 0});
             });
+        row("blank rename and rename past the end change nothing", 7, "",
+            [](L& l) { l.rename(0, "   "), l.rename(5, "x"); });
         row("renamed new entry stays an addition", 7, category("Added", "", "Final"),
             [](L& l) { l.add("Tmp"), l.rename(3, "Final"); });
 
-        QTest::newRow("clients: organization, contact, rename, delete")
-            << 0 << Edits([](L& l) {
-                   l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2});
-               })
-            << true
-            << "<Dictionaries><ProjectClient>"
-               "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
-               "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
-               "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
-               "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
-               "</ProjectClient></Dictionaries>";
-        QTest::newRow("clients: no change")
-            << 0 << Edits([](L&) {}) << false << "<Dictionaries><ProjectClient/></Dictionaries>";
+        check(
+            "clients: organization, contact, rename, delete", 0,
+            [](L& l) { l.add("Umbrella", true), l.add("Kim Orr"), l.rename(0, "Acme Group"), l.remove({2}); },
+            true,
+            "<Dictionaries><ProjectClient>"
+            "<Item State=\"Added\"><Value>Umbrella</Value><Data>-1</Data></Item>"
+            "<Item State=\"Added\"><Value>Kim Orr</Value><Data>1</Data></Item>"
+            "<Item State=\"Modified\"><Value>Acme Group</Value><Data>-12</Data></Item>"
+            "<Item State=\"Deleted\"><Value/><Data>40</Data></Item>"
+            "</ProjectClient></Dictionaries>");
+        check(
+            "clients: no change", 0, [](L&) {}, false, "<Dictionaries><ProjectClient/></Dictionaries>");
     }
 
-    void updateDocument()
+    void newEntryKeys()
     {
-        QFETCH(int, catId);
-        QFETCH(Edits, edits);
-        QFETCH(bool, changes);
-        QFETCH(QString, xml);
-        CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
-        edits(list);
-        QCOMPARE(list.hasChanges(), changes);
-        QCOMPARE(MakeUpdateXml(list), xml);
-    }
-
-    void blankRenameIsRefused()
-    {
-        CategoryEditList list(7, existingCategories());
-        QVERIFY(!list.rename(0, QStringLiteral("   ")));
-        QVERIFY(!list.rename(5, QStringLiteral("x")));
-        QCOMPARE(list.entries(), existingCategories());
-        QVERIFY(!list.hasChanges());
-    }
-
-    void emptyTextAddsNothing()
-    {
-        CategoryEditList list(0, existingClients());
-        list.add(QString());
-        QCOMPARE(list.entries().size(), 3);
-        list.add(QStringLiteral("New"), true);
-        list.add(QStringLiteral("Next"));
-        QCOMPARE(list.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
-        // Categories know no organizations: the same add gives a plain new entry.
-        CategoryEditList categories(7, {});
+        CategoryEditList clients(0, existingClients());
+        clients.add(QString()), clients.add(QStringLiteral("New"), true), clients.add(QStringLiteral("Next"));
+        QCOMPARE(clients.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
+        CategoryEditList categories(7, {}); // categories know no organizations
         categories.add(QStringLiteral("X"), true);
         QCOMPARE(categories.entries().first().key, QStringLiteral("N1"));
     }

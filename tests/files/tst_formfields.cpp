@@ -27,65 +27,42 @@ class TestFormFields : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void publishFields_data()
+    // The runs against live servers post into library folders and files and attach to an incident; these
+    // are the other object types and the old form's file.
+    void publishFields()
     {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<int>("runMode");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QStringList>("fields");
-        // The runs against live servers post into library folders and files and attach to an incident;
-        // these are the other object types and the old form's file.
-        const auto row = [&](const char* tag, const char* version, int runMode, const char* key,
-                             const QString& path, const QStringList& fields) {
-            QTest::newRow(tag) << QString(version) << runMode << QString(key) << QString(key).mid(1)
-                               << QString(path) << kLogin + fields;
-        };
         const QString modern =
             "https://orv.example.com/portals/orv_example_com/FileLibrary/FilePublishing.aspx";
         const QString old = "https://orv.example.com/portals/orv_example_com/Library/FilePublishing.aspx";
-        row("4.0 project", "4.0", CREATEPROJECT, "", modern, {"ObjectTypeId=3", "AssetId=0", "ObjectId=41"});
-        row("3.5 to-do", "3.5", CREATETODO, "", modern, {"ObjectTypeId=6", "AssetId=0", "ObjectId=41"});
-        row("4.7 list: no type, no asset", "4.7", CREATELIST, "", modern,
-            {"ObjectId=41", "FileName=notes.txt"});
-        row("3.0 file", "3.0", UPLOAD, "A9", old, {"FolderID=0", "AssetID=9"});
-    }
-    void publishFields()
-    {
-        QFETCH(QString, version);
-        QFETCH(int, runMode);
-        QFETCH(QString, key);
-        QFETCH(QString, tag);
-        QFETCH(QString, path);
-        QFETCH(QStringList, fields);
-        PublishInput input{version,     runMode, "admin@orv.example.com", "secret", true, {key, tag, {}}, 41,
-                           "notes.txt", "GUID"};
-        const PublishRequest request = publishRequest(input);
-        QCOMPARE(request.form.address, path);
-        QCOMPARE(describe(request.form.fields), fields + QStringList{"__HARLOWE_FORM_UNIQUEID=GUID"});
-        QCOMPARE(request.objectId, 41);
-    }
-    void nameCheckTarget_data()
-    {
-        QTest::addColumn<int>("runMode");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("id");
-        QTest::newRow("event") << int(CREATEEVENT) << "" << 4 << 41;
-        QTest::newRow("import list") << int(IMPORTLIST) << "" << 15 << 41;
-        QTest::newRow("library folder") << int(UPLOAD) << "F-1" << 10 << -1;
-        QTest::newRow("library file keeps the object") << int(UPLOAD) << "A3" << 10 << 41;
-    }
-    void nameCheckTarget()
-    {
-        QFETCH(int, runMode);
-        QFETCH(QString, key);
-        QFETCH(int, type);
-        QFETCH(int, id);
-        const NameCheckTarget target = kitbench::nameCheckTarget(runMode, {key, {}, {}}, 41);
-        QCOMPARE(int(target.objectType), type);
-        QCOMPARE(int(target.objectId), id);
+        using Row = std::tuple<const char*, int, QString, QString, QStringList>; // version, job, key, form
+        for (const auto& [version, runMode, key, path, fields] : {
+                 Row{"4.0", CREATEPROJECT, "", modern, {"ObjectTypeId=3", "AssetId=0", "ObjectId=41"}},
+                 Row{"3.5", CREATETODO, "", modern, {"ObjectTypeId=6", "AssetId=0", "ObjectId=41"}},
+                 Row{"4.7", CREATELIST, "", modern, {"ObjectId=41", "FileName=notes.txt"}}, // no type, asset
+                 Row{"3.0", UPLOAD, "A9", old, {"FolderID=0", "AssetID=9"}},
+             }) {
+            const PublishRequest request = publishRequest(PublishInput{version,
+                                                                       runMode,
+                                                                       "admin@orv.example.com",
+                                                                       "secret",
+                                                                       true,
+                                                                       {key, key.mid(1), {}},
+                                                                       41,
+                                                                       "notes.txt",
+                                                                       "GUID"});
+            QCOMPARE(request.form.address, path);
+            QCOMPARE(describe(request.form.fields),
+                     kLogin + fields + QStringList{"__HARLOWE_FORM_UNIQUEID=GUID"});
+            QCOMPARE(request.objectId, 41);
+        }
+        // The name check's object: the item's, or the library (10) with the file's object or none.
+        using Target = std::tuple<int, QString, int, int>; // job, key, object type, object id
+        for (const auto& [runMode, key, type, id] :
+             {Target{CREATEEVENT, "", 4, 41}, Target{IMPORTLIST, "", 15, 41}, Target{UPLOAD, "F-1", 10, -1},
+              Target{UPLOAD, "A3", 10, 41}}) {
+            const NameCheckTarget target = nameCheckTarget(runMode, {key, {}, {}}, 41);
+            QCOMPARE(std::pair(int(target.objectType), int(target.objectId)), std::pair(type, id));
+        }
     }
     // A file under the projects' root keeps the root's id; other folders and 3.0 are run against live
     // servers.
@@ -97,34 +74,17 @@ private Q_SLOTS:
                  QString("http://orv.example.com/portals/orv_example_com/FileLibrary/FileDownload.aspx"));
         QCOMPARE(describe(request.fields), kLogin + QStringList({"FolderID=-1", "VersionID=110"}));
     }
-    void fileNames_data()
-    {
-        QTest::addColumn<QString>("path");
-        for (const char* path : {"C:\\Users\\ada\\report.docx", "/home/ada/report.docx", "report.docx"})
-            QTest::newRow(path) << QString(path);
-    }
     void fileNames()
     {
-        QFETCH(QString, path);
-        QCOMPARE(publishFileName(path), QString("report.docx"));
-    }
-    void proposal_data()
-    {
-        QTest::addColumn<QString>("header");
-        QTest::addColumn<QString>("proposal");
-        const auto row = [](const char* tag, const char* header, const char* proposal) {
-            QTest::newRow(tag) << QString(header) << QString(proposal);
-        };
-        row("quoted", "attachment; filename=\"Q3 figures.xlsx\"", "Q3 figures.xlsx");
-        row("bare", "attachment; filename=plan.mpp", "plan.mpp");
-        row("no name: the library's", "attachment", "Welcome.txt");
-        row("a path is cut to its name", "attachment; filename=\"../../etc/passwd\"", "passwd");
-    }
-    void proposal()
-    {
-        QFETCH(QString, header);
-        QFETCH(QString, proposal);
-        QCOMPARE(proposedFileName(header, "Welcome.txt"), proposal);
+        for (const char* path : {"C:\\Users\\ada\\report.docx", "/home/ada/report.docx", "report.docx"})
+            QCOMPARE(publishFileName(path), QString("report.docx"));
+        using Row = std::pair<const char*, const char*>; // Content-Disposition, name proposed
+        for (const auto& [header, proposal] :
+             {Row{"attachment; filename=\"Q3 figures.xlsx\"", "Q3 figures.xlsx"},
+              Row{"attachment; filename=plan.mpp", "plan.mpp"},
+              Row{"attachment", "Welcome.txt"}, // no name: the library's
+              Row{"attachment; filename=\"../../etc/passwd\"", "passwd"}})
+            QCOMPARE(proposedFileName(header, "Welcome.txt"), QString(proposal));
     }
     void guid()
     {
@@ -134,35 +94,21 @@ private Q_SLOTS:
         QCOMPARE(first.size(), 35);
         QVERIFY(NewGuidString() != first);
     }
-    void failureTexts_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<int>("textId");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("refused name wins") << 2 << 500 << true << 5021 << "";
-        QTest::newRow("transfer failure") << 1 << 5 << false << 5011 << "5";
-        QTest::newRow("400") << 2 << 400 << false << 5012 << "";
-        QTest::newRow("404") << 2 << 404 << false << 5013 << "";
-        QTest::newRow("405") << 2 << 405 << false << 5014 << "";
-        QTest::newRow("408") << 2 << 408 << false << 5015 << "";
-        QTest::newRow("500") << 2 << 500 << false << 5016 << "";
-        QTest::newRow("503") << 2 << 503 << false << 5017 << "";
-        QTest::newRow("not reached") << 2 << 601 << false << 5018 << "";
-        QTest::newRow("connection lost") << 2 << 602 << false << 5019 << "";
-        QTest::newRow("other HTTP status") << 2 << 413 << false << 5020 << "413";
-    }
+    // A service unavailable (503) and a lost connection are shown by the live file runs.
     void failureTexts()
     {
-        QFETCH(int, status);
-        QFETCH(int, code);
-        QFETCH(bool, refused);
-        QFETCH(int, textId);
-        QFETCH(QString, suffix);
-        const TransferFailureText text = transferFailureText(status, code, refused);
-        QCOMPARE(text.textId, textId);
-        QCOMPARE(text.suffix, suffix);
+        using Row = std::tuple<int, int, bool, int, const char*>; // status, code, name refused; text, suffix
+        for (const auto& [status, code, refused, textId, suffix] : {
+                 Row{2, 500, true, 5021, ""}, // the refused name wins
+                 Row{1, 5, false, 5011, "5"}, // a transfer failure
+                 Row{2, 400, false, 5012, ""}, Row{2, 404, false, 5013, ""}, Row{2, 405, false, 5014, ""},
+                 Row{2, 408, false, 5015, ""}, Row{2, 500, false, 5016, ""},
+                 Row{2, 601, false, 5018, ""},    // not reached
+                 Row{2, 413, false, 5020, "413"}, // another HTTP status
+             }) {
+            const TransferFailureText text = transferFailureText(status, code, refused);
+            QCOMPARE(std::pair(text.textId, text.suffix), std::pair(textId, QString(suffix)));
+        }
     }
 };
 

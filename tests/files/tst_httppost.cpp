@@ -74,32 +74,27 @@ Outcome exchange(HttpPost& post)
 
 } // namespace
 
-Q_DECLARE_METATYPE(HttpPost::End)
-
 class TestHttpPost : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void answers_data()
+    void answers()
     {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<bool>("close");
-        QTest::addColumn<End>("end");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
         const QByteArray ok = "HTTP/1.1 200 OK\r\n";
         const auto row = [](const char* tag, const QByteArray& answer, bool close, End end, int status,
                             const char* body) {
-            QTest::newRow(tag) << answer << close << end << status << QByteArray(body);
+            RawServer server(answer, close);
+            HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(server.port())), "text/plain", "q",
+                          {}, {}, QNetworkProxy(QNetworkProxy::NoProxy));
+            const Outcome outcome = exchange(post);
+            QVERIFY2(outcome.end == end && outcome.status == status && outcome.body == body, tag);
         };
         const QByteArray chunkedHead = ok + "Transfer-Encoding: chunked\r\n\r\n";
-        const QByteArray chunked = chunkedHead + "5;x=1\r\nhello\r\n4\r\n abc\r\n";
+        const QByteArray chunked =
+            chunkedHead + "5;x=1\r\nhello\r\n4\r\n abc\r\n"; // whole and cut: downloads
         row("length, whole, connection kept", ok + "Content-Length: 5\r\n\r\nhello", false, End::Complete,
             200, "hello");
-        row("length, cut", ok + "Content-Length: 9\r\n\r\nhello", true, End::ConnectionLost, 200, "hello");
-        row("chunked, whole", chunked + "0\r\n\r\n", false, End::Complete, 200, "hello abc");
         row("chunked, trailers", chunked + "0\r\nX-Sum: 1\r\n\r\n", false, End::Complete, 200, "hello abc");
-        row("chunked, cut at a chunk boundary", chunked, true, End::ConnectionLost, 200, "hello abc");
         row("chunked, cut inside a chunk", chunked + "9\r\nxy", true, End::ConnectionLost, 200,
             "hello abcxy");
         row("neither: the close ends it", ok + "\r\nhello", true, End::Complete, 200, "hello");
@@ -114,18 +109,6 @@ private Q_SLOTS:
         row("chunk longer than announced", chunkedHead + "2\r\nabc\r\n", false, End::BadAnswer, 200, "ab");
         row("length not a number", ok + "Content-Length: 1e3\r\n\r\n", false, End::BadAnswer, 200, "");
         row("header line without end", ok + QByteArray(300 * 1024, 'h'), false, End::BadAnswer, 200, "");
-    }
-    void answers()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(bool, close);
-        RawServer server(answer, close);
-        HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(server.port())), "text/plain", "q", {},
-                      {}, QNetworkProxy(QNetworkProxy::NoProxy));
-        const Outcome outcome = exchange(post);
-        QTEST(outcome.end, "end");
-        QTEST(outcome.status, "status");
-        QTEST(outcome.body, "body");
     }
     void requestCarriesTheFileBetweenHeadAndTail()
     {

@@ -59,89 +59,54 @@ class TestLibraryTree : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void trees_data()
+    void trees()
     {
-        QTest::addColumn<int>("runMode");
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QStringList>("assets");
+        // The folder and the file tree a job shows.
+        const auto check = [](const char* tag, int runMode, const QString& version, const QString& xml,
+                              const QStringList& folders, const QStringList& assets) {
+            const std::optional<LibraryTrees> trees = buildLibraryTrees(xml, runMode, version);
+            QVERIFY2(trees, tag);
+            QCOMPARE(describe(trees->folders), folders);
+            QCOMPARE(describe(trees->assets), assets);
+        };
         const QStringList roots{"F0<>:[<folder_gray>]=0+"};
         const QStringList projectRoot{"F-1<>:Projects[<folder_gray>]=0+"};
 
-        QTest::newRow("upload on 4.7: folder 1 unwrapped, read-only files hidden, writable subfolders kept")
-            << int(UPLOAD) << "4.7" << kLibrary
-            << roots + QStringList{"F2<F0>:Public[<folder>]=-1",      "F4<F2>:Drafts[<folder>]=77",
-                                   "A10<F2>:Welcome.txt[<asset>]=10", "F3<F0>:Archive[<folder_gray>]=0+",
-                                   "F5<F3>:Open[<folder>]=-1",        "A12<F5>:README[<asset>]=12"} +
-                   projectRoot +
-                   QStringList{"F20<F-1>:Website Relaunch[<folder>]=1", "A14<F20>:plan.mpp[<asset>]=14",
-                               "A15<F20>:Wiki[<asset>]=15", "A16<F20>:[<asset>]=16",
-                               "A17<F20>:NoUrl[<asset>]=17"}
-            << roots + projectRoot;
-        QTest::newRow("download on 4.7: every folder grey and open, files by type, links, nameless skipped")
-            << int(DOWNLOAD) << "4.7" << kLibrary << roots + projectRoot
-            << roots + QStringList{"F2<F0>:Public[<folder_gray>]=0+", "F4<F2>:Drafts[<folder_gray>]=0+",
-                                   "A110<F2>:Welcome.txt[.txt]=110",  "F3<F0>:Archive[<folder_gray>]=0+",
-                                   "F5<F3>:Open[<folder_gray>]=0+",   "A112<F5>:README[<empty>]=112",
-                                   "A111<F3>:old.pdf[.pdf]=111"} +
-                   projectRoot +
-                   QStringList{"F20<F-1>:Website Relaunch[<folder_gray>]=0+", "A114<F20>:plan.mpp[.mpp]=114",
-                               "U115<F20>:Wiki[<asset>]=http://wiki/x"};
+        check("upload on 4.7: folder 1 unwrapped, read-only files hidden, writable subfolders kept", UPLOAD,
+              "4.7", kLibrary,
+              roots +
+                  QStringList{"F2<F0>:Public[<folder>]=-1", "F4<F2>:Drafts[<folder>]=77",
+                              "A10<F2>:Welcome.txt[<asset>]=10", "F3<F0>:Archive[<folder_gray>]=0+",
+                              "F5<F3>:Open[<folder>]=-1", "A12<F5>:README[<asset>]=12"} +
+                  projectRoot +
+                  QStringList{"F20<F-1>:Website Relaunch[<folder>]=1", "A14<F20>:plan.mpp[<asset>]=14",
+                              "A15<F20>:Wiki[<asset>]=15", "A16<F20>:[<asset>]=16",
+                              "A17<F20>:NoUrl[<asset>]=17"},
+              roots + projectRoot);
+        check("download on 4.7: every folder grey and open, files by type, links, nameless skipped", DOWNLOAD,
+              "4.7", kLibrary, roots + projectRoot,
+              roots +
+                  QStringList{"F2<F0>:Public[<folder_gray>]=0+", "F4<F2>:Drafts[<folder_gray>]=0+",
+                              "A110<F2>:Welcome.txt[.txt]=110", "F3<F0>:Archive[<folder_gray>]=0+",
+                              "F5<F3>:Open[<folder_gray>]=0+", "A112<F5>:README[<empty>]=112",
+                              "A111<F3>:old.pdf[.pdf]=111"} +
+                  projectRoot +
+                  QStringList{"F20<F-1>:Website Relaunch[<folder_gray>]=0+", "A114<F20>:plan.mpp[.mpp]=114",
+                              "U115<F20>:Wiki[<asset>]=http://wiki/x"});
         const QString old = "<DirList>" + folder(1, "Shared", true, asset(30, 130, "a.doc")) +
                             folder(6, "Next", false) + "</DirList>";
-        QTest::newRow("upload on 3.0: folder 1 shown, files by version id")
-            << int(UPLOAD) << "3.0" << old
-            << roots + QStringList{"F1<F0>:Shared[<folder>]=-1", "A130<F1>:a.doc[<asset>]=130",
-                                   "F6<F0>:Next[<folder_gray>]=0+"}
-            << roots;
-        QTest::newRow("top-level files are never listed")
-            << int(DOWNLOAD) << "3.0"
-            << "<DirList>" + asset(1, 2, "loose.txt") + "</DirList>" << roots << roots;
-    }
-    void trees()
-    {
-        QFETCH(int, runMode);
-        QFETCH(QString, version);
-        QFETCH(QString, xml);
-        QFETCH(QStringList, folders);
-        QFETCH(QStringList, assets);
-        const std::optional<LibraryTrees> trees = buildLibraryTrees(xml, runMode, version);
-        QVERIFY(trees);
-        QCOMPARE(describe(trees->folders), folders);
-        QCOMPARE(describe(trees->assets), assets);
-    }
-    void unparsable()
-    {
-        QVERIFY(!buildLibraryTrees("<DirList><Folder>", UPLOAD, "4.7"));
-        QVERIFY(!buildLibraryTrees("", DOWNLOAD, "4.7"));
-    }
-    void callOnlyForLibraryJobs()
-    {
-        const std::optional<ServerCall> call = libraryDirCall(UPLOAD);
-        QVERIFY(call);
-        QCOMPARE(call->method, QString("FileLibraryDir"));
-        QCOMPARE(call->arguments.size(), 3);
-        QCOMPARE(call->arguments[0].metaType(), QMetaType::fromType<qint16>());
-        QCOMPARE(call->arguments[1], QVariant(true));
-        QVERIFY(libraryDirCall(DOWNLOAD));
-        QVERIFY(!libraryDirCall(CREATELIST));
-    }
-    void extension_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("extension");
-        // The file name is the row's tag.
-        for (const auto& [name, extension] :
-             {std::pair{"report.pdf", ".pdf"}, std::pair{"archive.tar.gz", ".gz"}, std::pair{"README", ""},
-              std::pair{"odd.", "."}})
-            QTest::newRow(name) << QString(name) << QString(extension);
+        check("upload on 3.0: folder 1 shown, files by version id", UPLOAD, "3.0", old,
+              roots + QStringList{"F1<F0>:Shared[<folder>]=-1", "A130<F1>:a.doc[<asset>]=130",
+                                  "F6<F0>:Next[<folder_gray>]=0+"},
+              roots);
+        check("top-level files are never listed", DOWNLOAD, "3.0",
+              "<DirList>" + asset(1, 2, "loose.txt") + "</DirList>", roots, roots);
     }
     void extension()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, extension);
-        QCOMPARE(GetFileExtension(name), extension);
+        for (const auto& [name, extension] :
+             {std::pair{"report.pdf", ".pdf"}, {"archive.tar.gz", ".gz"}, {"README", ""}, {"odd.", "."}})
+            QCOMPARE(GetFileExtension(name), QString(extension));
     }
 };
 

@@ -1,6 +1,7 @@
 // The resource mapping documents of the plan import: the server's proposal read into rows and the
 // chooser's users, the rows written back as the second step's request, and the project id of that
-// step at the edges of its 16 bits (the calls themselves are checked against a live server).
+// step at the edges of its 16 bits. The proposals in order, the choices sent back and the calls are
+// checked against a live server.
 #include "msproject/ImportConfig.h"
 #include "msproject/MsProjectCalls.h"
 
@@ -47,104 +48,57 @@ class TestImportConfig : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void readAnswer_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("users");
-        QTest::addColumn<QStringList>("rows");
-        const QString team = user(3, "Dana", "Rahn") + user(7, "Ole", "Brink");
-        QTest::newRow("proposals in answer order")
-            << answer(team, proposal("2", "Ole Brink", "7") + proposal("1", "Dana Rahn", "3"))
-            << QStringList{"3=Dana Rahn", "7=Ole Brink"}
-            << QStringList{"a2=Ole Brink|a7=Ole Brink", "a1=Dana Rahn|a3=Dana Rahn"};
-        QTest::newRow("no proposal shows the not-assigned text")
-            << answer(team, proposal("5", "Contractor", "-1")) << QStringList{"3=Dana Rahn", "7=Ole Brink"}
-            << QStringList{"a5=Contractor|a-1=" + kNone};
-        QTest::newRow("a proposed user not offered counts as none")
-            << answer(team, proposal("5", "Mara Voss", "12")) << QStringList{"3=Dana Rahn", "7=Ole Brink"}
-            << QStringList{"a5=Mara Voss|a-1=" + kNone};
-        QTest::newRow("a user without a numeric id is not offered")
-            << answer("<User><UserId>x</UserId><FirstName>A</FirstName><LastName>B</LastName></User>" +
-                          user(4, "Eva", "Lind"),
-                      proposal("1", "Eva Lind", "4"))
-            << QStringList{"4=Eva Lind"} << QStringList{"a1=Eva Lind|a4=Eva Lind"};
-        QTest::newRow("no resources in the plan")
-            << answer(team, "") << QStringList{"3=Dana Rahn", "7=Ole Brink"} << QStringList{};
-        QTest::newRow("not an ImportConfig") << "<Fault>denied" << QStringList{} << QStringList{};
-    }
     void readAnswer()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, users);
-        QFETCH(QStringList, rows);
-        const ImportConfigAnswer config = readImportConfig(text, kNone);
-        QStringList offered;
-        for (const ImportConfigUser& entry : config.users)
-            offered << QString::number(entry.userId) + "=" + entry.name;
-        QCOMPARE(offered, users);
-        QCOMPARE(rowsOf(config), rows);
-    }
-    void buildRequest_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("keys"); // resource key, user key, ...
-        QTest::addColumn<QString>("expected");
-        const QString team = user(3, "Dana", "Rahn");
-        const QString proposals = proposal("2", "Ole Brink", "-1") + proposal("1", "Dana Rahn", "3");
-        QTest::newRow("rows in order, keys without their first letter")
-            << answer(team, proposals) << QStringList{"a2", "a-1", "a1", "a3"}
-            << "<ImportConfig><XMLVersionID>17</XMLVersionID><ImportAssignments>"
-               "<Assignment><ResourceId>2</ResourceId><UserId>-1</UserId></Assignment>"
-               "<Assignment><ResourceId>1</ResourceId><UserId>3</UserId></Assignment>"
-               "</ImportAssignments></ImportConfig>";
-        QTest::newRow("a changed choice is what goes back")
-            << answer(team, proposals) << QStringList{"a2", "a3", "a1", "a-1"}
-            << "<ImportConfig><XMLVersionID>17</XMLVersionID><ImportAssignments>"
-               "<Assignment><ResourceId>2</ResourceId><UserId>3</UserId></Assignment>"
-               "<Assignment><ResourceId>1</ResourceId><UserId>-1</UserId></Assignment>"
-               "</ImportAssignments></ImportConfig>";
-        QTest::newRow("the version token is copied as text")
-            << answer(team, "", "<XMLVersionID>v2 &amp; more</XMLVersionID>") << QStringList{}
-            << "<ImportConfig><XMLVersionID>v2 &amp; more</XMLVersionID><ImportAssignments/></ImportConfig>";
-        QTest::newRow("an unreadable answer leaves the token empty")
-            << "no xml" << QStringList{"a9", "a4"}
-            << "<ImportConfig><XMLVersionID/><ImportAssignments>"
-               "<Assignment><ResourceId>9</ResourceId><UserId>4</UserId></Assignment>"
-               "</ImportAssignments></ImportConfig>";
+        // The users offered in the chooser and the rows shown.
+        const auto check = [](const char* tag, const QString& text, const QStringList& users,
+                              const QStringList& rows) {
+            const ImportConfigAnswer config = readImportConfig(text, kNone);
+            QStringList offered;
+            for (const ImportConfigUser& entry : config.users)
+                offered << QString::number(entry.userId) + "=" + entry.name;
+            QVERIFY2(offered == users && rowsOf(config) == rows, tag);
+        };
+        const QString team = user(3, "Dana", "Rahn") + user(7, "Ole", "Brink");
+        check("no proposal shows the not-assigned text", answer(team, proposal("5", "Contractor", "-1")),
+              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Contractor|a-1=" + kNone});
+        check("a proposed user not offered counts as none", answer(team, proposal("5", "Mara Voss", "12")),
+              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Mara Voss|a-1=" + kNone});
+        check("a user without a numeric id is not offered",
+              answer("<User><UserId>x</UserId><FirstName>A</FirstName><LastName>B</LastName></User>" +
+                         user(4, "Eva", "Lind"),
+                     proposal("1", "Eva Lind", "4")),
+              QStringList{"4=Eva Lind"}, QStringList{"a1=Eva Lind|a4=Eva Lind"});
+        check("no resources in the plan", answer(team, ""), QStringList{"3=Dana Rahn", "7=Ole Brink"},
+              QStringList{});
+        check("not an ImportConfig", "<Fault>denied", QStringList{}, QStringList{});
     }
     void buildRequest()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, keys);
-        QFETCH(QString, expected);
-        QList<std::pair<QString, QString>> rows;
-        for (qsizetype i = 0; i + 1 < keys.size(); i += 2)
-            rows.append({keys[i], keys[i + 1]});
-        QCOMPARE(buildImportConfigRequest(text, rows), expected);
-    }
-    void stepTwoProjectId_data()
-    {
-        QTest::addColumn<int>("projectId");
-        QTest::addColumn<bool>("synchronize");
-        QTest::addColumn<int>("expected"); // 99999: the call cannot be made
-        QTest::newRow("plain project") << 12 << false << 12;
-        QTest::newRow("switch to synchronization") << 12 << true << -12;
-        QTest::newRow("already synchronized stays negative") << -4 << true << -4;
-        QTest::newRow("synchronized, box off") << -4 << false << -4;
-        QTest::newRow("largest id") << 32767 << true << -32767;
-        QTest::newRow("smallest id") << -32768 << false << -32768;
-        QTest::newRow("too large for 16 bits") << 32768 << false << 99999;
-        QTest::newRow("too small for 16 bits") << -32769 << true << 99999;
-        QTest::newRow("zero is not negated") << 0 << true << 0;
+        // The version token is copied as text; an unreadable answer leaves it empty.
+        QCOMPARE(
+            buildImportConfigRequest(
+                answer(user(3, "Dana", "Rahn"), "", "<XMLVersionID>v2 &amp; x</XMLVersionID>"), {}),
+            QString(
+                "<ImportConfig><XMLVersionID>v2 &amp; x</XMLVersionID><ImportAssignments/></ImportConfig>"));
+        QCOMPARE(
+            buildImportConfigRequest("no xml", {{"a9", "a4"}}),
+            QString("<ImportConfig><XMLVersionID/><ImportAssignments><Assignment><ResourceId>9</ResourceId>"
+                    "<UserId>4</UserId></Assignment></ImportAssignments></ImportConfig>"));
     }
     void stepTwoProjectId()
     {
-        QFETCH(int, projectId);
-        QFETCH(bool, synchronize);
-        QFETCH(int, expected);
-        const std::optional<qint16> id = kitbench::stepTwoProjectId(projectId, synchronize);
-        QCOMPARE(id ? int(*id) : 99999, expected);
-        QCOMPARE(importStepTwoCall(projectId, synchronize, "<ImportConfig/>").has_value(), expected != 99999);
+        using Row = std::tuple<int, bool, int>; // project id, synchronize; id sent (99999: no call possible)
+        for (const auto& [projectId, synchronize, expected] : {
+                 Row{-4, true, -4}, Row{-4, false, -4},                // already synchronized stays negative
+                 Row{32767, true, -32767}, Row{-32768, false, -32768}, // the 16-bit edges
+                 Row{32768, false, 99999}, Row{-32769, true, 99999}, Row{0, true, 0}, // zero is not negated
+             }) {
+            const std::optional<qint16> id = kitbench::stepTwoProjectId(projectId, synchronize);
+            QCOMPARE(id ? int(*id) : 99999, expected);
+            QCOMPARE(importStepTwoCall(projectId, synchronize, "<ImportConfig/>").has_value(),
+                     expected != 99999);
+        }
     }
 };
 

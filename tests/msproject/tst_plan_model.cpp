@@ -1,6 +1,6 @@
 // Microsoft Project on this platform: the plan model written as MS Project XML and read back, the
 // application's calendar and outline rules, the time texts it reads, and the automation that saves a
-// restored plan and opens it (or only saves it, for unattended runs).
+// restored plan and opens it.
 #include "platform/msproject/MsProjectAutomation.h"
 #include "platform/msproject/PlanApplication.h"
 
@@ -52,11 +52,6 @@ private Q_SLOTS:
         qunsetenv("KITBENCH_MSPROJECT_VERSION");
         qputenv("TMPDIR", m_dir.path().toLocal8Bit());
     }
-    void cleanup()
-    {
-        qunsetenv("KITBENCH_MSPROJECT_SAVE_DIR");
-        qunsetenv("KITBENCH_MSPROJECT_VERSION");
-    }
     void roundTrip()
     {
         PlanApplication app("11.0", {});
@@ -70,25 +65,7 @@ private Q_SLOTS:
 
         const std::optional<PlanModel> back = PlanModel::fromXml(xml);
         QVERIFY(back);
-        QCOMPARE(back->title, plan.title);
-        QCOMPARE(back->start, plan.start);
-        QCOMPARE(back->finish, plan.finish);
-        QCOMPARE(back->calendarName, QString("Site"));
-        QCOMPARE(back->calendars.size(), 2);
-        QVERIFY(back->calendars[1].days[1].working);
-        QCOMPARE(back->calendars[1].days[1].shifts[0]->second, QTime(23, 59));
-        QCOMPARE(back->tasks.size(), 2);
-        QCOMPARE(back->tasks[1].outlineLevel, 2);
-        QCOMPARE(back->tasks[0].fields.value(TaskField::Duration).toDouble(), 4320.0);
-        QCOMPARE(back->tasks[0].fields.value(TaskField::Calendar).toString(), QString("Site"));
-        QCOMPARE(back->tasks[1].fields.value(TaskField::Milestone).toString(), QString("1"));
-        QCOMPARE(back->tasks[1].predecessors.size(), 1);
-        QCOMPARE(std::pair(back->tasks[1].predecessors[0].predecessorId,
-                           back->tasks[1].predecessors[0].lagMinutes),
-                 std::pair(1, 480.0));
-        QCOMPARE(back->tasks[1].assignments.size(), 1);
-        QCOMPARE(back->resources.value(0).emailAddress, QString("dana@example.org"));
-        // Written again, the plan reads the same.
+        // Read back and written again, it is the same document: nothing was lost or misread.
         QCOMPARE(back->toXml(), xml);
     }
     // The server's own export opens in a run against a live server; anything else is refused.
@@ -131,85 +108,47 @@ private Q_SLOTS:
         QVERIFY(app.hasQuit());
         QVERIFY(!app.plan());
     }
-    void timeFromText_data()
-    {
-        QTest::addColumn<bool>("twelveHour");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected"); // "" when refused
-        const auto row = [](const char* tag, bool twelveHour, const char* text, const char* expected) {
-            QTest::newRow(tag) << twelveHour << QString(text) << QString(expected);
-        };
-        row("24-hour", false, "23:59", "23:59");
-        row("no leading zero", false, "0:0", "00:00");
-        row("midnight AM", true, "12:00 AM", "00:00");
-        row("noon PM", true, "12:30 PM", "12:30");
-        row("evening", true, "11:59 pm", "23:59");
-        row("zero hour AM", true, "0:0 AM", "00:00");
-        row("13 with a suffix", true, "13:00 PM", "");
-        row("unknown suffix", true, "9:00 h", "");
-        row("no time", false, "later", "");
-    }
     void timeFromText()
     {
-        QFETCH(bool, twelveHour);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        MsProjectTimeFormat format;
-        format.twelveHour = twelveHour;
-        const PlanApplication app("11.0", {}, format);
-        QString read;
-        try {
-            read = app.timeFromText(text).toString("HH:mm");
-        } catch (const MsProjectRefused&) {
+        using Row = std::tuple<bool, const char*, const char*>; // twelve-hour clock, text; read ("": refused)
+        for (const auto& [twelveHour, text, expected] :
+             {Row{false, "23:59", "23:59"}, Row{false, "0:0", "00:00"}, Row{true, "12:00 AM", "00:00"},
+              Row{true, "12:30 PM", "12:30"}, Row{true, "11:59 pm", "23:59"}, Row{true, "0:0 AM", "00:00"},
+              Row{true, "13:00 PM", ""}, Row{true, "9:00 h", ""}, Row{false, "later", ""}}) {
+            MsProjectTimeFormat format;
+            format.twelveHour = twelveHour;
+            QString read;
+            try {
+                read = PlanApplication("11.0", {}, format).timeFromText(text).toString("HH:mm");
+            } catch (const MsProjectRefused&) {
+            }
+            QCOMPARE(read, QString(expected));
         }
-        QCOMPARE(read, expected);
-    }
-    void majorVersion_data()
-    {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("11.0") << "11.0" << 11.0;
-        QTest::newRow("9") << "9" << 9.0;
-        QTest::newRow("blanks and a tail") << " 10.5 SP1" << 10.5;
-        QTest::newRow("no number") << "Project" << 0.0;
     }
     void majorVersion()
     {
-        QFETCH(QString, version);
-        QFETCH(double, expected);
-        QCOMPARE(msProjectMajorVersion(version), expected);
+        for (const auto& [version, expected] : {std::pair{"11.0", 11.0},
+                                                {"9", 9.0},
+                                                {" 10.5 SP1", 10.5},
+                                                {"Project", 0.0}}) // blanks and a tail; no number
+            QCOMPARE(msProjectMajorVersion(version), expected);
     }
-    void saveOnly()
-    {
-        const QString folder = m_dir.filePath("saved/plans");
-        qputenv("KITBENCH_MSPROJECT_SAVE_DIR", folder.toLocal8Bit());
-        qputenv("KITBENCH_MSPROJECT_VERSION", "9.0");
-        int opened = 0;
-        MsProjectAutomation automation;
-        const std::unique_ptr<MsProjectApplication> app =
-            automation.createApplication([&opened](const QString&) {
-                ++opened;
-                return true;
-            });
-        QVERIFY(app);
-        QCOMPARE(app->version(), QString("9.0"));
-        makePlan(static_cast<PlanApplication&>(*app));
-        app->AppRestore();
-        // Saved under the title (characters a file name cannot hold replaced), opened by nobody.
-        QFile saved(QDir(folder).filePath("Leeds & Co _move_.xml"));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(PlanModel::fromXml(QString::fromUtf8(saved.readAll()))->tasks.size(), 2);
-        QCOMPARE(opened, 0);
-    }
+    // Saved under the title (characters a file name cannot hold replaced) and opened by the desktop; an
+    // unattended run names a folder to save in and nobody opens the plan.
     void saveAndOpen_data()
     {
         QTest::addColumn<bool>("opens");
-        QTest::newRow("the desktop opens the plan") << true;
-        QTest::newRow("the desktop cannot open it") << false;
+        QTest::addColumn<QString>("saveDir");
+        QTest::newRow("the desktop opens the plan") << true << "";
+        QTest::newRow("the desktop cannot open it") << false << "";
+        QTest::newRow("saved only") << true << "saved/plans";
     }
     void saveAndOpen()
     {
         QFETCH(bool, opens);
+        QFETCH(QString, saveDir);
+        if (!saveDir.isEmpty())
+            qputenv("KITBENCH_MSPROJECT_SAVE_DIR", m_dir.filePath(saveDir).toLocal8Bit());
         QStringList opened;
         MsProjectAutomation automation;
         const std::unique_ptr<MsProjectApplication> app =
@@ -218,25 +157,17 @@ private Q_SLOTS:
                 return opens;
             });
         QVERIFY(app);
-        QCOMPARE(app->version(), QString("11.0"));
-        app->OpenXML("<Project><Title>Trade Fair</Title></Project>");
+        QCOMPARE(app->version(), QString("11.0")); // unless a run names another
+        app->OpenXML("<Project><Title>Trade &lt;Fair&gt;</Title></Project>");
         if (opens)
             app->AppRestore();
         else
             QVERIFY_THROWS_EXCEPTION(MsProjectRefused, app->AppRestore());
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(QFileInfo(opened.first()).fileName(), QString("Trade Fair.xml"));
-        QVERIFY(opened.first().startsWith(m_dir.path()));
-        QVERIFY(QFileInfo::exists(opened.first()));
-    }
-    void cannotStart()
-    {
-        QFile blocker(m_dir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        qputenv("KITBENCH_MSPROJECT_SAVE_DIR", m_dir.filePath("blocker/plans").toLocal8Bit());
-        MsProjectAutomation automation;
-        QVERIFY(!automation.createApplication({}));
+        const QString path =
+            QDir(saveDir.isEmpty() ? m_dir.filePath("kitbench-plans") : m_dir.filePath(saveDir))
+                .filePath("Trade _Fair_.xml");
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(opened, saveDir.isEmpty() ? QStringList{path} : QStringList{});
     }
 
 private:

@@ -28,45 +28,36 @@ private Q_SLOTS:
         QCOMPARE(itemKeys(&selected), (QStringList{"U2", "U35", "U2"}));
     }
 
-    void userChoice_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("result");
-        QTest::newRow("OK") << "OKButton" << 1;
-        QTest::newRow("Cancel") << "CancelButton" << 0;
-        QTest::newRow("Escape") << "escape" << 0;
-        QTest::newRow("window closed") << "close" << 0;
-    }
-
     void userChoice()
     {
-        QFETCH(QString, action);
-        QFETCH(int, result);
-        QWidget owner;
-        auto* dialog = new DlgOrvUsers(&owner);
-        dialog->UsersCombo->addItem("(nobody)", -1);
-        dialog->UsersCombo->addItem("Ana Garcia", 11);
-        // Shown twice: the second time after a choice made with OK, so the outcome of the action under
-        // test cannot be left over from before.
-        for (int round = 0; round < 2; ++round) {
-            dialog->UsersCombo->setCurrentIndex(0);
-            bool wasModal = false;
-            QTimer::singleShot(0, dialog, [&] {
-                wasModal = dialog->isVisible() && QApplication::activeModalWidget() == dialog;
-                dialog->UsersCombo->setCurrentIndex(1);
-                const QString act = round == 0 ? QString("OKButton") : action;
-                if (act == "escape")
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                else if (act == "close")
-                    dialog->close();
-                else
-                    dialog->findChild<QPushButton*>(act)->click();
-            });
-            dialog->exec();
-            QVERIFY(wasModal);
-            QVERIFY(!dialog->isVisible());
-            QCOMPARE(dialog->Result, round == 0 ? 1 : result);
-            QCOMPARE(dialog->UsersCombo->currentData().toInt(), 11);
+        for (const auto& [action, result] : {std::pair{"OKButton", 1}, std::pair{"CancelButton", 0},
+                                             std::pair{"escape", 0}, std::pair{"close", 0}}) {
+            QWidget owner;
+            auto* dialog = new DlgOrvUsers(&owner);
+            dialog->UsersCombo->addItem("(nobody)", -1);
+            dialog->UsersCombo->addItem("Ana Garcia", 11);
+            // Shown twice: the second time after a choice made with OK, so the outcome of the action under
+            // test cannot be left over from before.
+            for (int round = 0; round < 2; ++round) {
+                dialog->UsersCombo->setCurrentIndex(0);
+                bool wasModal = false;
+                QTimer::singleShot(0, dialog, [&] {
+                    wasModal = dialog->isVisible() && QApplication::activeModalWidget() == dialog;
+                    dialog->UsersCombo->setCurrentIndex(1);
+                    const QString act = round == 0 ? QString("OKButton") : action;
+                    if (act == "escape")
+                        QTest::keyClick(dialog, Qt::Key_Escape);
+                    else if (act == "close")
+                        dialog->close();
+                    else
+                        dialog->findChild<QPushButton*>(act)->click();
+                });
+                dialog->exec();
+                QVERIFY(wasModal);
+                QVERIFY(!dialog->isVisible());
+                QCOMPARE(dialog->Result, round == 0 ? 1 : result);
+                QCOMPARE(dialog->UsersCombo->currentData().toInt(), 11);
+            }
         }
     }
 };
