@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kitbench;
@@ -23,9 +22,6 @@ struct RecordingAddIn : OutlookAddIn
 
 struct RecordingOutlook : OutlookAutomation
 {
-    explicit RecordingOutlook(QStringList& log) : calendar("RuRerorud45.Orv", log), other("Other.AddIn", log)
-    {
-    }
     std::unique_ptr<OutlookApplication> createApplication() override
     {
         struct Application : OutlookApplication
@@ -37,7 +33,8 @@ struct RecordingOutlook : OutlookAutomation
         application->addIns = {&other, &calendar};
         return application;
     }
-    RecordingAddIn calendar, other;
+    QStringList log;
+    RecordingAddIn calendar{"RuRerorud45.Orv", log}, other{"Other.AddIn", log};
 };
 
 } // namespace
@@ -93,10 +90,9 @@ private Q_SLOTS:
 
     void reconnectsTheCalendarAddIn()
     {
-        QStringList log;
-        RecordingOutlook outlook(log);
+        RecordingOutlook outlook;
         ConnectOutlookAddIn(outlook);
-        QCOMPARE(log, (QStringList{"RuRerorud45.Orv off", "RuRerorud45.Orv on"}));
+        QCOMPARE(outlook.log, (QStringList{"RuRerorud45.Orv off", "RuRerorud45.Orv on"}));
         // No Outlook on this machine: nothing happens.
         OutlookAutomation absent;
         ConnectOutlookAddIn(absent);

@@ -10,15 +10,8 @@ using namespace kitbench;
 
 namespace {
 
-QList<CategoryEditorEntry> existingCategories()
-{
-    return {{"C4", "Hardware"}, {"C9", "Software"}, {"C12", "Network"}};
-}
-
-QList<CategoryEditorEntry> existingClients()
-{
-    return {{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}, {"C40", "Tom Poe"}};
-}
+const QList<CategoryEditorEntry> kCategories{{"C4", "Hardware"}, {"C9", "Software"}, {"C12", "Network"}};
+const QList<CategoryEditorEntry> kClients{{"C-12", "Acme Ltd"}, {"C12", "Jane Roe"}, {"C40", "Tom Poe"}};
 
 // The edits a user makes in the editor, in order.
 using Edits = std::function<void(CategoryEditList&)>;
@@ -51,7 +44,7 @@ private Q_SLOTS:
         // The edits on the existing entries, then whether there are changes and the document.
         const auto check = [](const char* tag, int catId, const Edits& edits, bool changes,
                               const QString& xml) {
-            CategoryEditList list(qint16(catId), catId == 0 ? existingClients() : existingCategories());
+            CategoryEditList list(qint16(catId), catId == 0 ? kClients : kCategories);
             edits(list);
             QVERIFY2(list.hasChanges() == changes && MakeUpdateXml(list) == xml, tag);
         };
@@ -94,7 +87,7 @@ private Q_SLOTS:
 
     void newEntryKeys()
     {
-        CategoryEditList clients(0, existingClients());
+        CategoryEditList clients(0, kClients);
         clients.add(QString()), clients.add(QStringLiteral("New"), true), clients.add(QStringLiteral("Next"));
         QCOMPARE(clients.entries().mid(3), (QList<CategoryEditorEntry>{{"N-1", "New"}, {"N2", "Next"}}));
         CategoryEditList categories(7, {}); // categories know no organizations

@@ -26,20 +26,15 @@ const char* const kAnswer = R"(<?xml version="1.0" encoding="utf-8"?>
   <ProjectOrganization><Item><Value>Acme Ltd</Value><Data>12</Data></Item></ProjectOrganization>
   <ProjectContact><Item><Value>Jane Roe</Value><Data>12</Data></Item></ProjectContact>
   <ProjectClient><Item><Value>Old style client</Value><Data>77</Data></Item></ProjectClient>
-  <ProjectManager>
-    <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
+  <ProjectManager><User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
     <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
-    <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
-  </ProjectManager>
+    <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User></ProjectManager>
   <ListTemplate><Item><Value>Contacts</Value><Data>4</Data></Item></ListTemplate>
 </Dictionaries>)";
 
-DictionaryAnswer answer(const char* text = kAnswer)
+DictionaryAnswer answer(const QString& text = QString::fromUtf8(kAnswer))
 {
-    std::optional<DictionaryAnswer> parsed = DictionaryAnswer::parse(QString::fromUtf8(text));
-    if (!parsed)
-        qFatal("test answer does not parse");
-    return *parsed;
+    return DictionaryAnswer::parse(text).value(); // throws when the answer does not parse
 }
 
 ComboEntry item(const char* text, qint32 data)
@@ -72,10 +67,7 @@ private Q_SLOTS:
                  // A negative offset lies east of Greenwich.
                  Row{current("<TimeOffset>-330</TimeOffset>"), true, {false, false, false, false}, -330},
              }) {
-            const std::optional<DictionaryAnswer> parsed =
-                DictionaryAnswer::parse("<Dictionaries>" + text + "</Dictionaries>");
-            QVERIFY(parsed);
-            const CurrentUserInfo user = parsed->currentUser();
+            const CurrentUserInfo user = answer("<Dictionaries>" + text + "</Dictionaries>").currentUser();
             QCOMPARE(user.present, present);
             QCOMPARE((QList<bool>{user.isAdmin, user.isPM, user.isPPM, user.isHDM}), flags);
             QCOMPARE(user.timeOffset.value_or(-9999), offset); // -9999: none
@@ -125,17 +117,15 @@ private Q_SLOTS:
              }) {
             const QString user =
                 flag.isEmpty() ? "" : QString("<CurrentUser><%1>True</%1></CurrentUser>").arg(flag);
-            const std::optional<DictionaryAnswer> parsed =
-                DictionaryAnswer::parse("<Dictionaries>" + user + "</Dictionaries>");
-            QVERIFY(parsed);
-            const DictionaryFill fill = dictionaryEntriesForRunMode(*parsed, CREATEPROJECT, "4.5");
+            const DictionaryAnswer parsed = answer("<Dictionaries>" + user + "</Dictionaries>");
+            const DictionaryFill fill = dictionaryEntriesForRunMode(parsed, CREATEPROJECT, "4.5");
             QCOMPARE(fill.visible.value("CommandAddClient"), canEdit);
             QCOMPARE(fill.visible.value("CommandAddProjectCategory"), canEdit);
             QCOMPARE(fill.canEditCategories, std::optional<bool>(canEdit));
             // Missing dictionaries give only the fixed entries.
             QCOMPARE(fill.combos.value("ProjectClientCombo").entries, QList<ComboEntry>{fixed(5038, 0)});
             QCOMPARE(fill.combos.value("ProjectManagerCombo").selectedIndex, -1);
-            const DictionaryFill incident = dictionaryEntriesForRunMode(*parsed, CREATEINCIDENT, "4.5");
+            const DictionaryFill incident = dictionaryEntriesForRunMode(parsed, CREATEINCIDENT, "4.5");
             QCOMPARE(incident.visible.value("CommandIssueCategory"), incidentCategories);
             QCOMPARE(incident.canEditCategories, std::optional<bool>(incidentCategories));
         }
@@ -144,9 +134,7 @@ private Q_SLOTS:
     void listTemplates()
     {
         const auto templates = [](int runMode) {
-            return dictionaryEntriesForRunMode(answer(), runMode, "4.1")
-                .combos.value("ListTemplateCombo")
-                .entries;
+            return dictionaryEntriesForRunMode(answer(), runMode, "4.1").combos["ListTemplateCombo"].entries;
         };
         QCOMPARE(templates(CREATELIST), (QList<ComboEntry>{fixed(3101, 0), item("Contacts", 4)}));
         QCOMPARE(templates(IMPORTLIST), QList<ComboEntry>{fixed(3101, 0)}); // a sheet brings its own columns

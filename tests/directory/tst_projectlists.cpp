@@ -11,26 +11,21 @@ namespace {
 // id), one ordinary project with its manager, one without a manager, and the possible managers.
 const QString kProjects = QStringLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
 <Projects>
-  <Project>
-    <Title>Office move</Title><ObjectID>-17</ObjectID><IsMSProject>True</IsMSProject>
+  <Project><Title>Office move</Title><ObjectID>-17</ObjectID><IsMSProject>True</IsMSProject>
     <DateCreated>2024-02-01T09:30:00</DateCreated><StartDate>2024-03-01T08:00:00</StartDate>
     <EndDate>2024-06-28T17:00:00</EndDate><Creator>Anna Berg</Creator>
     <ManagerCanonName>Berg, Anna</ManagerCanonName><Description>New premises</Description>
     <Manager><User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User></Manager>
   </Project>
-  <Project>
-    <Title>Website</Title><ObjectID>23</ObjectID><IsMSProject>False</IsMSProject>
+  <Project><Title>Website</Title><ObjectID>23</ObjectID><IsMSProject>False</IsMSProject>
     <DateCreated>2024-01-10T10:00:00</DateCreated><StartDate>2024-01-15T00:00:00</StartDate>
     <EndDate>2024-04-30T00:00:00</EndDate><Creator>Carl Dahl</Creator>
     <ManagerCanonName>Dahl, Carl</ManagerCanonName><Description>Relaunch</Description>
-    <Manager><User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User></Manager>
-  </Project>
+    <Manager><User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User></Manager></Project>
   <Project><Title>Orphan</Title><ObjectID>31</ObjectID></Project>
-  <Managers>
-    <User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
+  <Managers><User><FirstName>Anna</FirstName><LastName>Berg</LastName><UserId>101</UserId></User>
     <User><FirstName>Carl</FirstName><LastName>Dahl</LastName><UserId>102</UserId><IsCurrentUser/></User>
-    <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User>
-  </Managers>
+    <User><FirstName>Eva</FirstName><LastName>Falk</LastName><UserId>103</UserId></User></Managers>
 </Projects>)");
 
 ComboEntry entry(const char* text, qint32 data)

@@ -5,7 +5,6 @@
 #include "files/LibraryTreeView.h"
 #include "shell/RunMode.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QTreeWidget>
 

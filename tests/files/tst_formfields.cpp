@@ -41,15 +41,9 @@ private Q_SLOTS:
                  Row{"4.7", CREATELIST, "", modern, {"ObjectId=41", "FileName=notes.txt"}}, // no type, asset
                  Row{"3.0", UPLOAD, "A9", old, {"FolderID=0", "AssetID=9"}},
              }) {
-            const PublishRequest request = publishRequest(PublishInput{version,
-                                                                       runMode,
-                                                                       "admin@orv.example.com",
-                                                                       "secret",
-                                                                       true,
-                                                                       {key, key.mid(1), {}},
-                                                                       41,
-                                                                       "notes.txt",
-                                                                       "GUID"});
+            const ChosenNode node{key, key.mid(1), {}};
+            const PublishRequest request = publishRequest(
+                {version, runMode, "admin@orv.example.com", "secret", true, node, 41, "notes.txt", "GUID"});
             QCOMPARE(request.form.address, path);
             QCOMPARE(describe(request.form.fields),
                      kLogin + fields + QStringList{"__HARLOWE_FORM_UNIQUEID=GUID"});

@@ -12,20 +12,18 @@ namespace {
 QString folder(int id, const QString& name, bool writable, const QString& children = {},
                const QString& assetId = {})
 {
-    return QStringLiteral("<Folder><Id>%1</Id><Name>%2</Name><CanUserWrite>%3</CanUserWrite>%4<ChildList>%5</"
-                          "ChildList></Folder>")
-        .arg(id)
-        .arg(name, writable ? "True" : "False",
+    return QString(
+               "<Folder><Id>%1</Id><Name>%2</Name><CanUserWrite>%3</CanUserWrite>%4<ChildList>%5</ChildList>"
+               "</Folder>")
+        .arg(QString::number(id), name, writable ? "True" : "False",
              assetId.isEmpty() ? QString() : "<AssetId>" + assetId + "</AssetId>", children);
 }
 
 QString asset(int id, int versionId, const QString& name, bool internal = true, const QString& url = {})
 {
-    return QStringLiteral("<Asset><Id>%1</Id><VersionId>%2</VersionId><FileName>%3</FileName>"
-                          "<Internal>%4</Internal><Url>%5</Url></Asset>")
-        .arg(id)
-        .arg(versionId)
-        .arg(name, internal ? "True" : "False", url);
+    return QString("<Asset><Id>%1</Id><VersionId>%2</VersionId><FileName>%3</FileName><Internal>%4</Internal>"
+                   "<Url>%5</Url></Asset>")
+        .arg(QString::number(id), QString::number(versionId), name, internal ? "True" : "False", url);
 }
 
 // "key<parent>:text[image]=tag+" per node; "+" marks an expanded node.

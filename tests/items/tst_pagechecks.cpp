@@ -13,14 +13,7 @@ const QDateTime kEarly(QDate(2024, 3, 1), QTime(9, 0));
 const QDateTime kLate(QDate(2024, 3, 1), QTime(10, 0));
 
 // A page that passes every check: a title, the required entry selected, start before finish.
-PageCheckValues valid()
-{
-    PageCheckValues v;
-    v.title = QStringLiteral("Title");
-    v.start = kEarly;
-    v.finish = kLate;
-    return v;
-}
+const PageCheckValues kValid{.title = QStringLiteral("Title"), .start = kEarly, .finish = kLate};
 
 } // namespace
 
@@ -34,7 +27,7 @@ private Q_SLOTS:
         using V = PageCheckValues;
         const auto row = [](const char* tag, int runMode, const QList<int>& messages,
                             const std::function<void(V&)>& change = nullptr) {
-            PageCheckValues v = valid();
+            PageCheckValues v = kValid;
             if (change)
                 change(v);
             QVERIFY2(pageCheckMessages(runMode, v) == messages, tag);

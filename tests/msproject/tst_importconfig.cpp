@@ -20,26 +20,16 @@ QString answer(const QString& users, const QString& assignments,
            assignments + "</ImportAssignments></ImportConfig>";
 }
 
-QString user(int id, const QString& first, const QString& last)
+QString user(const QString& id, const QString& first, const QString& last)
 {
-    return QString("<User><UserId>%1</UserId><FirstName>%2</FirstName><LastName>%3</LastName></User>")
-        .arg(id)
-        .arg(first, last);
+    return "<User><UserId>" + id + "</UserId><FirstName>" + first + "</FirstName><LastName>" + last +
+           "</LastName></User>";
 }
 
 QString proposal(const QString& resource, const QString& name, const QString& userId)
 {
-    return QString("<Assignment><ResourceId>%1</ResourceId><ResourceName>%2</ResourceName><UserId>%3</UserId>"
-                   "</Assignment>")
-        .arg(resource, name, userId);
-}
-
-QStringList rowsOf(const ImportConfigAnswer& config)
-{
-    QStringList rows;
-    for (const AssignmentRow& row : config.rows)
-        rows << row.resourceKey + "=" + row.resourceName + "|" + row.userKey + "=" + row.userText;
-    return rows;
+    return "<Assignment><ResourceId>" + resource + "</ResourceId><ResourceName>" + name +
+           "</ResourceName><UserId>" + userId + "</UserId></Assignment>";
 }
 
 } // namespace
@@ -54,33 +44,32 @@ private Q_SLOTS:
         const auto check = [](const char* tag, const QString& text, const QStringList& users,
                               const QStringList& rows) {
             const ImportConfigAnswer config = readImportConfig(text, kNone);
-            QStringList offered;
+            QStringList offered, shown;
             for (const ImportConfigUser& entry : config.users)
                 offered << QString::number(entry.userId) + "=" + entry.name;
-            QVERIFY2(offered == users && rowsOf(config) == rows, tag);
+            for (const AssignmentRow& row : config.rows)
+                shown << row.resourceKey + "=" + row.resourceName + "|" + row.userKey + "=" + row.userText;
+            QCOMPARE(tag + (": " + offered.join(',') + " / " + shown.join(',')),
+                     tag + (": " + users.join(',') + " / " + rows.join(',')));
         };
-        const QString team = user(3, "Dana", "Rahn") + user(7, "Ole", "Brink");
+        const QString team = user("3", "Dana", "Rahn") + user("7", "Ole", "Brink");
+        const QStringList offered{"3=Dana Rahn", "7=Ole Brink"};
         check("no proposal shows the not-assigned text", answer(team, proposal("5", "Contractor", "-1")),
-              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Contractor|a-1=" + kNone});
+              offered, QStringList{"a5=Contractor|a-1=" + kNone});
         check("a proposed user not offered counts as none", answer(team, proposal("5", "Mara Voss", "12")),
-              QStringList{"3=Dana Rahn", "7=Ole Brink"}, QStringList{"a5=Mara Voss|a-1=" + kNone});
+              offered, QStringList{"a5=Mara Voss|a-1=" + kNone});
         check("a user without a numeric id is not offered",
-              answer("<User><UserId>x</UserId><FirstName>A</FirstName><LastName>B</LastName></User>" +
-                         user(4, "Eva", "Lind"),
-                     proposal("1", "Eva Lind", "4")),
+              answer(user("x", "A", "B") + user("4", "Eva", "Lind"), proposal("1", "Eva Lind", "4")),
               QStringList{"4=Eva Lind"}, QStringList{"a1=Eva Lind|a4=Eva Lind"});
-        check("no resources in the plan", answer(team, ""), QStringList{"3=Dana Rahn", "7=Ole Brink"},
-              QStringList{});
+        check("no resources in the plan", answer(team, ""), offered, QStringList{});
         check("not an ImportConfig", "<Fault>denied", QStringList{}, QStringList{});
     }
     void buildRequest()
     {
         // The version token is copied as text; an unreadable answer leaves it empty.
-        QCOMPARE(
-            buildImportConfigRequest(
-                answer(user(3, "Dana", "Rahn"), "", "<XMLVersionID>v2 &amp; x</XMLVersionID>"), {}),
-            QString(
-                "<ImportConfig><XMLVersionID>v2 &amp; x</XMLVersionID><ImportAssignments/></ImportConfig>"));
+        const QString version = "<XMLVersionID>v2 &amp; x</XMLVersionID>";
+        QCOMPARE(buildImportConfigRequest(answer(user("3", "Dana", "Rahn"), "", version), {}),
+                 "<ImportConfig>" + version + "<ImportAssignments/></ImportConfig>");
         QCOMPARE(
             buildImportConfigRequest("no xml", {{"a9", "a4"}}),
             QString("<ImportConfig><XMLVersionID/><ImportAssignments><Assignment><ResourceId>9</ResourceId>"

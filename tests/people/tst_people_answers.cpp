@@ -80,9 +80,8 @@ private Q_SLOTS:
         for (const auto& [selectedKeys, assignmentKeys, available] : {
                  Row{{}, {}, {ursula, ana, ursula, owen}}, // nothing selected: duplicates stay
                  Row{{"U3", "G2"}, {"U3:1"}, {ana, owen}},
-                 Row{{"G11", "U1"},
-                     {"U11x:1", "U1:3"},
-                     {ursula, ana, ursula, owen}}, // a group key is no user key
+                 // A group key is no user key.
+                 Row{{"G11", "U1"}, {"U11x:1", "U1:3"}, {ursula, ana, ursula, owen}},
                  Row{{"U24", "U11", "U3"}, {"U24:2", "U11:1", "U3:1"}, {}},
              }) {
             QCOMPARE(availableUserItems(kUsers, selectedKeys), available);
@@ -104,13 +103,9 @@ private Q_SLOTS:
     // The modes the live team page shows (incidents, tasks and to-dos with users named) are checked there.
     void teamPageModes()
     {
-        const auto mode = [](int runMode, int incidentProjectIndex, QList<qint32> users) {
-            TeamPageInputs in;
-            in.runMode = runMode;
-            in.incidentProjectIndex = incidentProjectIndex;
-            in.incidentProjectId = 6;
-            in.taskProjectId = 5;
-            in.resourceUserIds = users;
+        const auto mode = [](int runMode, int index, QList<qint32> users) {
+            TeamPageInputs in{.runMode = runMode, .incidentProjectIndex = index, .incidentProjectId = 6};
+            in.taskProjectId = 5, in.resourceUserIds = users;
             const TeamPageMode m = teamPageMode(in);
             return QList<int>{m.projectBound,    m.projectId,        m.showAddGroup,
                               m.showMustConfirm, m.preselectedUsers, m.progressMaximum()};

@@ -49,13 +49,10 @@ private Q_SLOTS:
                  Back{"U5:2", "Zoe(Adams)", "", item("U5", "Zoe(Adams)")}, // a bracket without a blank
              })
             QCOMPARE(people::userItemOfAssignment(item(key, text), roleText), user);
-    }
-
-    void roleOfAKey()
-    {
-        using Row = std::pair<QString, int>; // key, role id
+        // The role of a key: a number after the one colon.
+        using Key = std::pair<QString, int>;
         for (const auto& [key, roleId] :
-             {Row{"U11:7", 7}, Row{"U11", 0}, Row{"U11:x", 0}, Row{"U11:7:2", 0}, Row{"U11:", 0}})
+             {Key{"U11:7", 7}, Key{"U11", 0}, Key{"U11:x", 0}, Key{"U11:7:2", 0}, Key{"U11:", 0}})
             QCOMPARE(people::assignmentRoleId(key), roleId);
     }
 
