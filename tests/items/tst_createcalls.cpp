@@ -28,15 +28,13 @@ struct Pages
     ListValues list;
     Pages()
     {
-        incident.project = 23, incident.type = 10, incident.priority = 2, incident.severity = 22,
-        incident.incidentBox = 5;
-        incident.client = -12;
-        event.project = 0, event.organizer = 102, event.priority = 2, event.type = 31, event.reminder = -1,
+        incident.project = 23, incident.type = 10, incident.priority = 2, incident.severity = 22;
+        incident.incidentBox = 5, incident.client = -12;
+        event.project = 0, event.organizer = 102, event.priority = 2, event.type = 31, event.reminder = -1;
         event.client = 40;
         project.manager = 101, project.executive = 0, project.status = 1, project.type = 2;
         project.calendar = 1, project.client = -12, project.currency = 978, project.priority = 3;
-        project.phase = 61, project.templateId = 9;
-        list.type = 1, list.status = 2;
+        project.phase = 61, project.templateId = 9, list.type = 1, list.status = 2;
     }
     bool callPossible(const QString& version) const
     {

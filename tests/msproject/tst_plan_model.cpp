@@ -123,10 +123,9 @@ private Q_SLOTS:
     }
     void majorVersion()
     {
-        for (const auto& [version, expected] : {std::pair{"11.0", 11.0},
-                                                {"9", 9.0},
-                                                {" 10.5 SP1", 10.5},
-                                                {"Project", 0.0}}) // blanks and a tail; no number
+        using Row = std::pair<const char*, double>; // the last two: blanks and a tail; no number
+        for (const auto& [version, expected] :
+             {Row{"11.0", 11.0}, Row{"9", 9.0}, Row{" 10.5 SP1", 10.5}, Row{"Project", 0.0}})
             QCOMPARE(msProjectMajorVersion(version), expected);
     }
     // Saved under the title (characters a file name cannot hold replaced) and opened by the desktop; an

@@ -91,12 +91,10 @@ private Q_SLOTS:
 
     void preselectedUsers()
     {
-        using Row = std::pair<QList<qint32>, bool>; // ids, preselected
-        for (const auto& [ids, preselected] : {
-                 Row{{0}, false}, // none given (the start value)
-                 Row{{}, false}, Row{{7}, true}, Row{{7, 9}, true},
-                 Row{{-7, 9}, false}, // the first id not above 0
-             })
+        // ids, preselected: {0} is none given (the start value); the first id counts, above 0
+        using Row = std::pair<QList<qint32>, bool>;
+        for (const auto& [ids, preselected] :
+             {Row{{0}, false}, Row{{}, false}, Row{{7}, true}, Row{{7, 9}, true}, Row{{-7, 9}, false}})
             QCOMPARE(hasPreselectedUsers(ids), preselected);
     }
 
