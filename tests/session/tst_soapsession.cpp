@@ -3,7 +3,6 @@
 // accepts. Its calls against the real contract are seen end to end (tests/e2e).
 #include "TempSettings.h"
 
-#include "platform/Message.h"
 #include "platform/soap/OrvProjectSoapClient.h"
 #include "platform/soap/SoapClient.h"
 #include "platform/soap/SoapConnector.h"
@@ -264,38 +263,26 @@ private Q_SLOTS:
             QCOMPARE(URLEncode(text), encoded);
     }
 
-    void webPages_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("libraryFolder");
-        QTest::addColumn<QString>("redirect");
-        const auto row = [](const char* tag, int mode, const QString& redirect, bool libraryFolder = false) {
-            QTest::newRow(tag) << mode << libraryFolder << redirect;
-        };
-        row("list", 5, "Lists/ListView.aspx?ListID=12&Tab=General");
-        row("list from Excel", 12, "Lists/ListView.aspx?ListID=12&Tab=General");
-        row("imported project", 9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-        row("exported project", 10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-        row("calendar", 11, "Events/EventView.aspx");
-        row("download has none", 7, "");
-        row("no job", 0, "");
-    }
-
     void webPages()
     {
-        QFETCH(int, mode);
-        QFETCH(bool, libraryFolder);
-        QFETCH(QString, redirect);
-        WizardState state;
-        state.RunMode = static_cast<qint16>(mode);
-        state.CreatedObjectId = 12;
-        state.UploadToLibraryFolder = libraryFolder;
-        state.UploadProjectId = 77;
-        QCOMPARE(WebRedirect(state), redirect);
-        if (mode != 5)
-            return;
+        using Row = std::pair<int, QString>; // job, the page it opens
+        for (const auto& [mode, redirect] : {
+                 Row{5, "Lists/ListView.aspx?ListID=12&Tab=General"},
+                 Row{12, "Lists/ListView.aspx?ListID=12&Tab=General"},    // list from Excel
+                 Row{9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1"},  // imported project
+                 Row{10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1"}, // exported project
+                 Row{11, "Events/EventView.aspx"}, Row{7, ""},            // a download has none
+                 Row{0, ""},                                              // no job
+             }) {
+            WizardState state;
+            state.RunMode = static_cast<qint16>(mode);
+            state.CreatedObjectId = 12;
+            state.UploadProjectId = 77;
+            QCOMPARE(std::pair(mode, WebRedirect(state)), std::pair(mode, redirect));
+        }
         // The whole login travels, and the page lies at the root of the host, outside the portal.
-        QCOMPARE(BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w", WebRedirect(state), true),
+        QCOMPARE(BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w",
+                                  "Lists/ListView.aspx?ListID=12&Tab=General", true),
                  "https://orv.example.com:8080/"
                  "default.aspx?login=jo+smith%40orv%2Eexample%2Ecom%3A8080&password=p%2Bw"
                  "&redirect=Lists%2FListView%2Easpx%3FListID%3D12%26Tab%3DGeneral");
