@@ -63,37 +63,30 @@ private Q_SLOTS:
         // (Joined arguments split into the same tokens: the command-line fuzz target checks every input.)
     }
 
-    void requests_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("request");
-        const auto row = [](const char* tag, const QString& line, const QString& request) {
-            QTest::newRow(tag) << line << request;
-        };
-        row("options in any case, after / or -, unknown ones ignored",
-            "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
-            "mode 2 login=user one password= ssl openfile");
-        row("user ids select no job", "/orvresources 1,2 /L x", "mode 0 (none given) ids=1,2 login=x");
-        // Values are served in a fixed order whatever the order of the options: import file first.
-        row("import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
-            "mode 12 import=admin login=/tmp/book.xlsx");
-        row("login, password, answer file, screenshot folder",
-            "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
-            "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv");
-        // A request stays pending across later options; values without a request are files to publish.
-        row("pending login across a job", "/L /upload admin@h secret extra.txt",
-            "mode 6 login=admin@h files=secret|extra.txt");
-        row("an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt");
-        row("the last job wins", "/download -CreateIncident /exportcalendar", "mode 11");
-        row("user ids and open file select no job", "/upload /orvresources 5 /openfile",
-            "mode 6 ids=5 openfile");
-    }
-
     void requests()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, request);
-        QCOMPARE(summary(parseCommandLine(line)), request);
+        using Row = std::tuple<const char*, QString, QString>; // tag, command line, what the wizard takes
+        for (const auto& [tag, line, request] : {
+                 Row{"options in any case, after / or -, unknown ones ignored",
+                     "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
+                     "mode 2 login=user one password= ssl openfile"},
+                 Row{"user ids select no job", "/orvresources 1,2 /L x",
+                     "mode 0 (none given) ids=1,2 login=x"},
+                 // Values are served in a fixed order whatever the order of the options: import file first.
+                 Row{"import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
+                     "mode 12 import=admin login=/tmp/book.xlsx"},
+                 Row{"login, password, answer file, screenshot folder",
+                     "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
+                     "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv"},
+                 // A request outlives later options; values without a request are files to publish.
+                 Row{"pending login across a job", "/L /upload admin@h secret extra.txt",
+                     "mode 6 login=admin@h files=secret|extra.txt"},
+                 Row{"an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt"},
+                 Row{"the last job wins", "/download -CreateIncident /exportcalendar", "mode 11"},
+                 Row{"user ids and open file select no job", "/upload /orvresources 5 /openfile",
+                     "mode 6 ids=5 openfile"},
+             })
+            QCOMPARE(std::pair(tag, summary(parseCommandLine(line))), std::pair(tag, request));
     }
 
     void resourceIds()
