@@ -98,9 +98,9 @@ private Q_SLOTS:
             values.proxyServer = proxyServer.trimmed();
             MessageService::instance().pushAnswer(MessageAnswer::Ok);
             QVERIFY(!session.InitSoapClient(values));
-            QCOMPARE(MessageService::instance().history().size(), 1);
-            QCOMPARE(MessageService::instance().history().first().text, shown);
-            QVERIFY(!session.soapclient());
+            const QList<Message>& messages = MessageService::instance().history();
+            QCOMPARE(std::tuple(messages.size(), messages.value(0).text, bool(session.soapclient())),
+                     std::tuple(1, shown, false));
         }
     }
 
@@ -109,17 +109,15 @@ private Q_SLOTS:
     void reconnectStartsClean()
     {
         SoapSession session;
-        SoapLogin first;
-        first.login = QStringLiteral(" jo@srv.example:81");
-        first.password = QStringLiteral(" pw ");
-        QVERIFY(session.InitSoapClient(first));
-        QCOMPARE(session.soapheader()->UserName, first.login);
+        SoapLogin typed;
+        typed.login = QStringLiteral(" jo@srv.example:81");
+        typed.password = QStringLiteral(" pw ");
+        QVERIFY(session.InitSoapClient(typed));
+        QCOMPARE(session.soapheader()->UserName, typed.login);
         session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
         session.SoapErrorText = QStringLiteral("old transport error");
-        SoapLogin second;
-        second.login = QStringLiteral("pm@other");
-        second.password = QStringLiteral("pm");
-        QVERIFY(session.InitSoapClient(second));
+        typed.login = typed.password = QStringLiteral("pm@other");
+        QVERIFY(session.InitSoapClient(typed));
         QCOMPARE(session.soapheader()->ServerErrorMessage + session.SoapErrorText, QString());
         QCOMPARE(session.soapclient()->description()->location(),
                  QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
@@ -160,10 +158,9 @@ private Q_SLOTS:
             session.SoapErrorText = QStringLiteral("stale");
             bool handedCancel = false;
             session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
-            QCOMPARE(bar.value, row.after);
-            QCOMPARE(handedCancel, row.cancelHanded);
-            QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
-            QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
+            // Only an error report clears the window's flag.
+            QCOMPARE(std::tuple(bar.value, handedCancel, session.SoapErrorText.isEmpty(), windowFlag),
+                     std::tuple(row.after, row.cancelHanded, row.errorTextCleared, row.cancelRequested));
         }
     }
 
@@ -186,9 +183,8 @@ private Q_SLOTS:
             bool windowFlag = row.userCancelled; // an error report ends the user's cancel
             SoapSession session(&windowFlag);
             session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
-            QCOMPARE(session.SoapErrorText, row.text);
-            QVERIFY(!windowFlag);
-            QVERIFY(!session.CancelRequested);
+            QCOMPARE(std::tuple(session.SoapErrorText, windowFlag, session.CancelRequested),
+                     std::tuple(row.text, false, false));
         }
     }
 
@@ -213,9 +209,8 @@ private Q_SLOTS:
             MessageService::instance().pushAnswer(MessageAnswer::Ok);
             QVERIFY(!CheckSoapOutcome(result, soapErrorText, &header));
             const QList<Message>& shown = MessageService::instance().history();
-            QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown.first().textId, textId);
-            QCOMPARE(shown.first().text, (textId ? GetLocalizedText(textId) : QString()) + after);
+            QCOMPARE(std::tuple(shown.size(), shown.value(0).textId, shown.value(0).text),
+                     std::tuple(1, textId, (textId ? GetLocalizedText(textId) : QString()) + after));
         }
     }
 
