@@ -33,9 +33,7 @@ private Q_SLOTS:
             }
             QCOMPARE(read, expected);
             // What the network layer asks before it sends a request again: the answer must be no.
-            QVERIFY(!body.reset());
-            QVERIFY(!body.seek(0));
-            QVERIFY(body.read(10).isEmpty());
+            QVERIFY(!body.reset() && !body.seek(0) && body.read(10).isEmpty());
         }
     }
 

@@ -38,8 +38,7 @@ public:
     }
     QList<int> steps;
     QStringList errors;
-    int lastType = 0;
-    int lastCode = 0;
+    int lastType = 0, lastCode = 0;
     bool cancelNow = false;
     std::function<void(int)> onProgress;
 };

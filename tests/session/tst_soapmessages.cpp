@@ -14,14 +14,6 @@
 using namespace kitbench;
 
 namespace {
-QString readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
 const QDateTime kWhen(QDate(2024, 3, 1), QTime(13, 45));
 // The value-type parameters of Everything as the rows below send them, unless a row says otherwise.
 const QString kFixed = "<small>0</small><number>0</number><flag>false</flag><when>2024-03-01T13:45:00</when>";
@@ -39,8 +31,10 @@ class TestSoapMessages : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        QFile file(QStringLiteral(KITBENCH_TEST_DATA "/Sample.wsdl"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
         QString error;
-        m_sample = ServiceDescription::parse(readFile(KITBENCH_TEST_DATA "/Sample.wsdl"), &error);
+        m_sample = ServiceDescription::parse(QString::fromUtf8(file.readAll()), &error);
         QVERIFY2(m_sample, qPrintable(error));
     }
 

@@ -33,13 +33,6 @@ QString summary(const CommandLineRequest& r)
     add(!r.publishValues.isEmpty(), "files", r.publishValues.join('|'));
     return parts.join(' ');
 }
-
-void writeFile(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 } // namespace
 
 class TestCommandLine : public QObject
@@ -111,8 +104,10 @@ private Q_SLOTS:
         QDir root(dir.path());
         QVERIFY(root.mkpath("a_sub/deeper") && root.mkpath(".hidden_sub"));
         for (const char* name : {"z.txt", "b.txt", ".secret", "readonly.txt", "a_sub/inner.txt",
-                                 "a_sub/deeper/deep.txt", ".hidden_sub/h.txt"})
-            writeFile(root.filePath(name));
+                                 "a_sub/deeper/deep.txt", ".hidden_sub/h.txt"}) {
+            QFile file(root.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
+        }
         QFile::setPermissions(root.filePath("readonly.txt"), QFileDevice::ReadOwner);
         QVERIFY(QFile::link(root.filePath("b.txt"), root.filePath("link.txt")));
         QStringList expected;

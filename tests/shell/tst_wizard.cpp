@@ -102,7 +102,6 @@ private Q_SLOTS:
         QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(1)->isEnabled());
         f.wizard->LockPage(3, false);
         QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(2)->isEnabled());
-        // (A locked page keeps Cancel and frees Back and Next again afterwards: tst_login_page.)
     }
     void startUpRestoresTheConnectionPage()
     {
