@@ -18,10 +18,10 @@ const QDateTime kWhen(QDate(2024, 3, 1), QTime(13, 45));
 // The value-type parameters of Everything as the rows below send them, unless a row says otherwise.
 const QString kFixed = "<small>0</small><number>0</number><flag>false</flag><when>2024-03-01T13:45:00</when>";
 
-QByteArray everythingAnswer(const QByteArray& result)
+QByteArray everythingWrapper(const QByteArray& result)
 {
-    return answerEnvelope({}, "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>" + result +
-                                  "</EverythingResult></EverythingResponse>");
+    return "<EverythingResponse xmlns=\"urn:sample:\"><EverythingResult>" + result +
+           "</EverythingResult></EverythingResponse>";
 }
 } // namespace
 
@@ -176,54 +176,52 @@ private Q_SLOTS:
         }
     }
 
-    void answerValues_data()
-    {
-        QTest::addColumn<QString>("method");
-        QTest::addColumn<QByteArray>("wrapper");
-        QTest::addColumn<QVariant>("result");
-        QTest::addColumn<QVariantList>("echoed"); // the arguments afterwards, sent as {5, "sent", [1]}
-        const QVariantList unchanged{5, "sent", QVariant::fromValue(QList<qint32>{1})};
-        const auto row = [&](const char* tag, const QString& method, const QByteArray& content,
-                             const QVariant& result, const QVariantList& echoed = {}) {
-            const QByteArray element = method.toLatin1() + "Response";
-            QTest::newRow(tag) << method
-                               << "<" + element + " xmlns=\"urn:sample:\">" + content + "</" + element + ">"
-                               << result << (echoed.isEmpty() ? unchanged : echoed);
-        };
-        row("escaped XML text comes back as the text", "Echo",
-            "<EchoResult>&lt;projects&gt;&lt;project id=\"1\" name=\"A &amp;amp; B\" "
-            "/&gt;&lt;/projects&gt;</EchoResult>",
-            QString("<projects><project id=\"1\" name=\"A &amp; B\" /></projects>"));
-        row("CDATA", "Echo", "<EchoResult><![CDATA[<a>&</a>]]></EchoResult>", QString("<a>&</a>"));
-        row("nil string is null", "Echo", "<EchoResult xsi:nil=\"true\" />", QString());
-        row("missing result takes no value", "Echo", {}, QVariant());
-        row("echoed values copied back, the others kept", "Echo",
-            "<EchoResult>done</EchoResult><count>6</count><ids><int>7</int><int>-8</int></ids>",
-            QVariant("done"), {qint32(6), "sent", QVariant::fromValue(QList<qint32>{7, -8})});
-        row("int", "Everything", "<EverythingResult> -42 </EverythingResult>",
-            QVariant::fromValue(qint32(-42)));
-        QTest::newRow("boolean, prefixed")
-            << "Flags"
-            << QByteArray("<r:FlagsResponse "
-                          "xmlns:r=\"urn:sample:\"><r:FlagsResult>true</r:FlagsResult></r:FlagsResponse>")
-            << QVariant(true) << unchanged;
-    }
-
     void answerValues()
     {
-        QFETCH(QString, method);
-        QFETCH(QByteArray, wrapper);
-        QFETCH(QVariant, result);
-        QFETCH(QVariantList, echoed);
-        QVariantList arguments{5, "sent", QVariant::fromValue(QList<qint32>{1})};
-        const SoapCallResult answer =
-            SoapResponseReader::readAnswer(op(method), answerEnvelope({}, wrapper), nullptr, arguments);
-        QVERIFY2(answer.ok(), qPrintable(answer.errorText));
-        const auto seen = [](const QVariant& value, const QVariantList& echoes) {
-            return std::tuple(QByteArray(value.typeName()), value, value.toString().isNull(), echoes.at(0),
-                              echoes.at(1), echoes.at(2).value<QList<qint32>>());
+        const QVariantList sent{5, "sent", QVariant::fromValue(QList<qint32>{1})};
+        const auto echo = [](const QByteArray& content) {
+            return "<EchoResponse xmlns=\"urn:sample:\">" + content + "</EchoResponse>";
         };
-        QCOMPARE(seen(answer.result, arguments), seen(result, echoed));
+        // Tag, method, its answer, the result, the arguments afterwards (empty: as sent).
+        using Row = std::tuple<const char*, QString, QByteArray, QVariant, QVariantList>;
+        for (const auto& [tag, method, wrapper, result, echoed] : {
+                 Row{"escaped XML text comes back as the text",
+                     "Echo",
+                     echo("<EchoResult>&lt;projects&gt;&lt;project id=\"1\" name=\"A &amp;amp; B\" "
+                          "/&gt;&lt;/projects&gt;</EchoResult>"),
+                     QString("<projects><project id=\"1\" name=\"A &amp; B\" /></projects>"),
+                     {}},
+                 Row{"CDATA",
+                     "Echo",
+                     echo("<EchoResult><![CDATA[<a>&</a>]]></EchoResult>"),
+                     QString("<a>&</a>"),
+                     {}},
+                 Row{"nil string is null", "Echo", echo("<EchoResult xsi:nil=\"true\" />"), QString(), {}},
+                 Row{"missing result takes no value", "Echo", echo({}), QVariant(), {}},
+                 Row{"echoed values copied back, the others kept",
+                     "Echo",
+                     echo(
+                         "<EchoResult>done</EchoResult><count>6</count><ids><int>7</int><int>-8</int></ids>"),
+                     QVariant("done"),
+                     {qint32(6), "sent", QVariant::fromValue(QList<qint32>{7, -8})}},
+                 Row{"int", "Everything", everythingWrapper(" -42 "), QVariant::fromValue(qint32(-42)), {}},
+                 Row{"boolean, prefixed",
+                     "Flags",
+                     "<r:FlagsResponse "
+                     "xmlns:r=\"urn:sample:\"><r:FlagsResult>true</r:FlagsResult></r:FlagsResponse>",
+                     QVariant(true),
+                     {}},
+             }) {
+            QVariantList arguments = sent;
+            const SoapCallResult answer =
+                SoapResponseReader::readAnswer(op(method), answerEnvelope({}, wrapper), nullptr, arguments);
+            QVERIFY2(answer.ok(), qPrintable(QString(tag) + ": " + answer.errorText));
+            const auto seen = [&](const QVariant& value, const QVariantList& echoes) {
+                return std::tuple(tag, QByteArray(value.typeName()), value, value.toString().isNull(),
+                                  echoes.at(0), echoes.at(1), echoes.at(2).value<QList<qint32>>());
+            };
+            QCOMPARE(seen(answer.result, arguments), seen(result, echoed.isEmpty() ? sent : echoed));
+        }
     }
 
     void raisedErrors()
@@ -240,10 +238,10 @@ private Q_SLOTS:
                      "Project not found", "Server was unable to process request. ---> Project not found"},
                  Row{"not XML", "Internal error", "not XML", {}},
                  Row{"HTML page", "<html><body>Runtime Error</body></html>", "not a SOAP 1.1 envelope", {}},
-                 Row{"result that is no number", everythingAnswer("1x"), notInt, {}},
+                 Row{"result that is no number", answerEnvelope({}, everythingWrapper("1x")), notInt, {}},
                  // Entities are not expanded: were they, "&a;" would read as the number 7.
                  Row{"entity definitions",
-                     "<!DOCTYPE e [<!ENTITY a \"7\">]>" + everythingAnswer("&a;"),
+                     "<!DOCTYPE e [<!ENTITY a \"7\">]>" + answerEnvelope({}, everythingWrapper("&a;")),
                      notInt,
                      {}},
              }) {
