@@ -22,8 +22,7 @@ private Q_SLOTS:
                 expected[i] = char('a' + i % 26);
             SendOnceBody body(expected);
             QCOMPARE(body.totalSize(), expected.size());
-            QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-            QVERIFY(body.isSequential());
+            QVERIFY(body.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && body.isSequential());
             QByteArray read;
             while (!body.atEnd()) {
                 QCOMPARE(body.bytesAvailable(), expected.size() - read.size());

@@ -2,7 +2,6 @@
 // served to them, and the files a folder names.
 #include "shell/CommandLine.h"
 #include "shell/PublishList.h"
-#include "shell/RunMode.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -7,7 +7,6 @@
 #include "shell/WizardPage.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>

@@ -114,9 +114,9 @@ private Q_SLOTS:
         auto* login = static_cast<LoginPage*>(f.wizard->page(1));
         QCOMPARE(login->TextLogin->text() + " " + login->TextPassword->text(),
                  QString("given@host stored-pw"));
-        QVERIFY(login->SavePasswordCheck->isChecked());
-        QVERIFY(login->OptionProxy->isChecked() && login->OptionProxy->isEnabledTo(login));
-        QVERIFY(login->TextPrServer->isEnabledTo(login) && login->TextPrServer->text() == "proxy:3128");
+        QVERIFY(login->SavePasswordCheck->isChecked() && login->OptionProxy->isChecked());
+        QVERIFY(login->OptionProxy->isEnabledTo(login) && login->TextPrServer->isEnabledTo(login));
+        QCOMPARE(login->TextPrServer->text(), QStringLiteral("proxy:3128"));
 
         // (Unlocking after a failed connect replays the proxy logic: tst_login_page.)
     }
