@@ -11,7 +11,3 @@ inline QByteArray answerEnvelope(const QByteArray& header, const QByteArray& bod
            "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\">" +
            header + "<soap:Body>" + body + "</soap:Body></soap:Envelope>";
 }
-
-inline const QByteArray kStateOk =
-    "<soap:Header><ConnectionState xmlns=\"http://orvello.com/webservices/\"><State>OK</State>"
-    "</ConnectionState></soap:Header>";

@@ -3,7 +3,6 @@
 // accepts. Its calls against the real contract are seen end to end (tests/e2e).
 #include "TempSettings.h"
 
-#include "platform/Message.h"
 #include "platform/soap/OrvProjectSoapClient.h"
 #include "platform/soap/SoapClient.h"
 #include "platform/soap/SoapConnector.h"
@@ -99,9 +98,9 @@ private Q_SLOTS:
             values.proxyServer = proxyServer.trimmed();
             MessageService::instance().pushAnswer(MessageAnswer::Ok);
             QVERIFY(!session.InitSoapClient(values));
-            QCOMPARE(MessageService::instance().history().size(), 1);
-            QCOMPARE(MessageService::instance().history().first().text, shown);
-            QVERIFY(!session.soapclient());
+            const QList<Message>& messages = MessageService::instance().history();
+            QCOMPARE(std::tuple(messages.size(), messages.value(0).text, bool(session.soapclient())),
+                     std::tuple(1, shown, false));
         }
     }
 
@@ -110,17 +109,15 @@ private Q_SLOTS:
     void reconnectStartsClean()
     {
         SoapSession session;
-        SoapLogin first;
-        first.login = QStringLiteral(" jo@srv.example:81");
-        first.password = QStringLiteral(" pw ");
-        QVERIFY(session.InitSoapClient(first));
-        QCOMPARE(session.soapheader()->UserName, first.login);
+        SoapLogin typed;
+        typed.login = QStringLiteral(" jo@srv.example:81");
+        typed.password = QStringLiteral(" pw ");
+        QVERIFY(session.InitSoapClient(typed));
+        QCOMPARE(session.soapheader()->UserName, typed.login);
         session.soapheader()->ServerErrorMessage = QStringLiteral("OK");
         session.SoapErrorText = QStringLiteral("old transport error");
-        SoapLogin second;
-        second.login = QStringLiteral("pm@other");
-        second.password = QStringLiteral("pm");
-        QVERIFY(session.InitSoapClient(second));
+        typed.login = typed.password = QStringLiteral("pm@other");
+        QVERIFY(session.InitSoapClient(typed));
         QCOMPARE(session.soapheader()->ServerErrorMessage + session.SoapErrorText, QString());
         QCOMPARE(session.soapclient()->description()->location(),
                  QStringLiteral("http://other/portals/other/WebServices/OrvProject.asmx?WSDL"));
@@ -161,10 +158,9 @@ private Q_SLOTS:
             session.SoapErrorText = QStringLiteral("stale");
             bool handedCancel = false;
             session.IAsyncSOAPCall_OnProgress(row.step, handedCancel);
-            QCOMPARE(bar.value, row.after);
-            QCOMPARE(handedCancel, row.cancelHanded);
-            QCOMPARE(session.SoapErrorText.isEmpty(), row.errorTextCleared);
-            QCOMPARE(windowFlag, row.cancelRequested); // only an error report clears it
+            // Only an error report clears the window's flag.
+            QCOMPARE(std::tuple(bar.value, handedCancel, session.SoapErrorText.isEmpty(), windowFlag),
+                     std::tuple(row.after, row.cancelHanded, row.errorTextCleared, row.cancelRequested));
         }
     }
 
@@ -187,9 +183,8 @@ private Q_SLOTS:
             bool windowFlag = row.userCancelled; // an error report ends the user's cancel
             SoapSession session(&windowFlag);
             session.IAsyncSOAPCall_OnError(row.type, row.code, row.description);
-            QCOMPARE(session.SoapErrorText, row.text);
-            QVERIFY(!windowFlag);
-            QVERIFY(!session.CancelRequested);
+            QCOMPARE(std::tuple(session.SoapErrorText, windowFlag, session.CancelRequested),
+                     std::tuple(row.text, false, false));
         }
     }
 
@@ -214,9 +209,8 @@ private Q_SLOTS:
             MessageService::instance().pushAnswer(MessageAnswer::Ok);
             QVERIFY(!CheckSoapOutcome(result, soapErrorText, &header));
             const QList<Message>& shown = MessageService::instance().history();
-            QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown.first().textId, textId);
-            QCOMPARE(shown.first().text, (textId ? GetLocalizedText(textId) : QString()) + after);
+            QCOMPARE(std::tuple(shown.size(), shown.value(0).textId, shown.value(0).text),
+                     std::tuple(1, textId, (textId ? GetLocalizedText(textId) : QString()) + after));
         }
     }
 
@@ -264,38 +258,26 @@ private Q_SLOTS:
             QCOMPARE(URLEncode(text), encoded);
     }
 
-    void webPages_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("libraryFolder");
-        QTest::addColumn<QString>("redirect");
-        const auto row = [](const char* tag, int mode, const QString& redirect, bool libraryFolder = false) {
-            QTest::newRow(tag) << mode << libraryFolder << redirect;
-        };
-        row("list", 5, "Lists/ListView.aspx?ListID=12&Tab=General");
-        row("list from Excel", 12, "Lists/ListView.aspx?ListID=12&Tab=General");
-        row("imported project", 9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-        row("exported project", 10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1");
-        row("calendar", 11, "Events/EventView.aspx");
-        row("download has none", 7, "");
-        row("no job", 0, "");
-    }
-
     void webPages()
     {
-        QFETCH(int, mode);
-        QFETCH(bool, libraryFolder);
-        QFETCH(QString, redirect);
-        WizardState state;
-        state.RunMode = static_cast<qint16>(mode);
-        state.CreatedObjectId = 12;
-        state.UploadToLibraryFolder = libraryFolder;
-        state.UploadProjectId = 77;
-        QCOMPARE(WebRedirect(state), redirect);
-        if (mode != 5)
-            return;
+        using Row = std::pair<int, QString>; // job, the page it opens
+        for (const auto& [mode, redirect] : {
+                 Row{5, "Lists/ListView.aspx?ListID=12&Tab=General"},
+                 Row{12, "Lists/ListView.aspx?ListID=12&Tab=General"},    // list from Excel
+                 Row{9, "Projects/ProjectView.aspx?ProjectId=12&Tab=1"},  // imported project
+                 Row{10, "Projects/ProjectView.aspx?ProjectId=12&Tab=1"}, // exported project
+                 Row{11, "Events/EventView.aspx"}, Row{7, ""},            // a download has none
+                 Row{0, ""},                                              // no job
+             }) {
+            WizardState state;
+            state.RunMode = static_cast<qint16>(mode);
+            state.CreatedObjectId = 12;
+            state.UploadProjectId = 77;
+            QCOMPARE(std::pair(mode, WebRedirect(state)), std::pair(mode, redirect));
+        }
         // The whole login travels, and the page lies at the root of the host, outside the portal.
-        QCOMPARE(BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w", WebRedirect(state), true),
+        QCOMPARE(BuildWebLoginUrl("jo smith@orv.example.com:8080", "p+w",
+                                  "Lists/ListView.aspx?ListID=12&Tab=General", true),
                  "https://orv.example.com:8080/"
                  "default.aspx?login=jo+smith%40orv%2Eexample%2Ecom%3A8080&password=p%2Bw"
                  "&redirect=Lists%2FListView%2Easpx%3FListID%3D12%26Tab%3DGeneral");

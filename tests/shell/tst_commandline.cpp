@@ -2,7 +2,6 @@
 // served to them, and the files a folder names.
 #include "shell/CommandLine.h"
 #include "shell/PublishList.h"
-#include "shell/RunMode.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,13 +32,6 @@ QString summary(const CommandLineRequest& r)
     add(!r.publishValues.isEmpty(), "files", r.publishValues.join('|'));
     return parts.join(' ');
 }
-
-void writeFile(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 } // namespace
 
 class TestCommandLine : public QObject
@@ -63,37 +55,30 @@ private Q_SLOTS:
         // (Joined arguments split into the same tokens: the command-line fuzz target checks every input.)
     }
 
-    void requests_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("request");
-        const auto row = [](const char* tag, const QString& line, const QString& request) {
-            QTest::newRow(tag) << line << request;
-        };
-        row("options in any case, after / or -, unknown ones ignored",
-            "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
-            "mode 2 login=user one password= ssl openfile");
-        row("user ids select no job", "/orvresources 1,2 /L x", "mode 0 (none given) ids=1,2 login=x");
-        // Values are served in a fixed order whatever the order of the options: import file first.
-        row("import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
-            "mode 12 import=admin login=/tmp/book.xlsx");
-        row("login, password, answer file, screenshot folder",
-            "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
-            "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv");
-        // A request stays pending across later options; values without a request are files to publish.
-        row("pending login across a job", "/L /upload admin@h secret extra.txt",
-            "mode 6 login=admin@h files=secret|extra.txt");
-        row("an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt");
-        row("the last job wins", "/download -CreateIncident /exportcalendar", "mode 11");
-        row("user ids and open file select no job", "/upload /orvresources 5 /openfile",
-            "mode 6 ids=5 openfile");
-    }
-
     void requests()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, request);
-        QCOMPARE(summary(parseCommandLine(line)), request);
+        using Row = std::tuple<const char*, QString, QString>; // tag, command line, what the wizard takes
+        for (const auto& [tag, line, request] : {
+                 Row{"options in any case, after / or -, unknown ones ignored",
+                     "/createtask /L \"user one\" /P \"\" -usessl /OpenFile /nonsense /",
+                     "mode 2 login=user one password= ssl openfile"},
+                 Row{"user ids select no job", "/orvresources 1,2 /L x",
+                     "mode 0 (none given) ids=1,2 login=x"},
+                 // Values are served in a fixed order whatever the order of the options: import file first.
+                 Row{"import file before the login", "/IMPORTLIST /L admin /tmp/book.xlsx",
+                     "mode 12 import=admin login=/tmp/book.xlsx"},
+                 Row{"login, password, answer file, screenshot folder",
+                     "/SCREENSHOTS /UNATTENDED /P /L /createincident shots.dir job.answers pw me@srv",
+                     "mode 1 login=shots.dir password=job.answers answers=pw shots=me@srv"},
+                 // A request outlives later options; values without a request are files to publish.
+                 Row{"pending login across a job", "/L /upload admin@h secret extra.txt",
+                     "mode 6 login=admin@h files=secret|extra.txt"},
+                 Row{"an absolute path is a value", "/upload /tmp/a.txt /x", "mode 6 files=/tmp/a.txt"},
+                 Row{"the last job wins", "/download -CreateIncident /exportcalendar", "mode 11"},
+                 Row{"user ids and open file select no job", "/upload /orvresources 5 /openfile",
+                     "mode 6 ids=5 openfile"},
+             })
+            QCOMPARE(std::pair(tag, summary(parseCommandLine(line))), std::pair(tag, request));
     }
 
     void resourceIds()
@@ -118,8 +103,10 @@ private Q_SLOTS:
         QDir root(dir.path());
         QVERIFY(root.mkpath("a_sub/deeper") && root.mkpath(".hidden_sub"));
         for (const char* name : {"z.txt", "b.txt", ".secret", "readonly.txt", "a_sub/inner.txt",
-                                 "a_sub/deeper/deep.txt", ".hidden_sub/h.txt"})
-            writeFile(root.filePath(name));
+                                 "a_sub/deeper/deep.txt", ".hidden_sub/h.txt"}) {
+            QFile file(root.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
+        }
         QFile::setPermissions(root.filePath("readonly.txt"), QFileDevice::ReadOwner);
         QVERIFY(QFile::link(root.filePath("b.txt"), root.filePath("link.txt")));
         QStringList expected;

@@ -69,40 +69,31 @@ private Q_SLOTS:
             QCOMPARE(savesConnectionOnEntry(step, direction), saves);
     }
 
-    void report_data()
+    void report()
     {
-        QTest::addColumn<JobOutcome>("outcome");
-        QTest::addColumn<QString>("expected");
-        const QString nl = QStringLiteral("\n");
+        const QString nl = QStringLiteral("\n"), log = QStringLiteral("a.txt - OK\n");
         const auto t = [](int id) { return GetLocalizedText(id); };
-        const QString log = QStringLiteral("a.txt - OK\n");
-        const auto row = [](const char* tag, int mode, const QString& expected, bool failed = false,
-                            int published = 0, int toPublish = 0) {
+        // Tag, job, files published and to publish, the report. (The texts of a created item, an import
+        // and an export, failed or not: tst_items, tst_msproject.)
+        using Row = std::tuple<const char*, int, int, int, QString>;
+        for (const auto& [tag, mode, published, toPublish, expected] : {
+                 Row{"task with files", 2, 1, 2,
+                     t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log},
+                 Row{"list has no result sentence", 5, 0, 0, t(3001) + nl + log},
+                 Row{"download counts one file", 7, 0, 0,
+                     t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log},
+                 Row{"calendar", 11, 0, 0, t(3001) + t(5064) + nl + log},
+                 Row{"list from Excel", 12, 0, 0, t(3001) + t(5068) + nl + log},
+             }) {
             JobOutcome outcome;
             outcome.runMode = mode;
             outcome.filesPublished = published;
             outcome.filesToPublish = toPublish;
-            outcome.publishingLog = QStringLiteral("a.txt - OK\n");
-            outcome.failed = failed;
+            outcome.publishingLog = log;
             outcome.errorText = QStringLiteral("boom");
             outcome.projectName = QStringLiteral("Apollo");
-            QTest::newRow(tag) << outcome << expected;
-        };
-        row("task with files", 2, t(3001) + t(5028) + nl + t(5032) + "1" + t(5033) + "2" + t(5034) + nl + log,
-            false, 1, 2);
-        row("list has no result sentence", 5, t(3001) + nl + log);
-        row("download counts one file", 7,
-            t(3001) + t(5040) + nl + t(5032) + "1" + t(5033) + "1" + t(5041) + nl + log);
-        // The texts of a created item, an import and an export, failed or not: tst_items, tst_msproject.
-        row("calendar", 11, t(3001) + t(5064) + nl + log);
-        row("list from Excel", 12, t(3001) + t(5068) + nl + log);
-    }
-
-    void report()
-    {
-        QFETCH(JobOutcome, outcome);
-        QFETCH(QString, expected);
-        QCOMPARE(finalReportText(outcome), expected);
+            QCOMPARE(std::pair(tag, finalReportText(outcome)), std::pair(tag, expected));
+        }
     }
 
 private:

@@ -95,10 +95,9 @@ private Q_SLOTS:
         given.password = QStringLiteral("given-pw");
         given.useSsl = true;
         const ConnectionValues page = restoreConnectionSettings(store, given);
-        QCOMPARE(page.login, QStringLiteral("given"));
-        QCOMPARE(page.password, QStringLiteral("given-pw"));
-        QVERIFY(!page.savePassword); // keeps its design state
-        QVERIFY(page.useSsl);
+        // The box to save the password keeps its design state.
+        QCOMPARE(std::tuple(page.login, page.password, page.savePassword, page.useSsl),
+                 std::tuple(given.login, given.password, false, true));
         // (An empty password from the command line lets the stored one in: tst_wizard.)
     }
 
@@ -121,32 +120,27 @@ private Q_SLOTS:
         }
     }
 
-    void passwordsSavedWhereTheyAreSafest_data()
-    {
-        QTest::addColumn<SavedPasswords>("row");
-        QTest::newRow("keyring, saved") << SavedPasswords{true, true, {}, {}, {"ProxyPassword", "UserData"}};
-        QTest::newRow("keyring, not saved") << SavedPasswords{true, false, {}, {}, {"ProxyPassword"}};
-        QTest::newRow("no keyring, saved") << SavedPasswords{false, true, "s3cret", "pp", {}};
-        QTest::newRow("no keyring, not saved") << SavedPasswords{false, false, {}, "pp", {}};
-    }
-
     void passwordsSavedWhereTheyAreSafest()
     {
-        QFETCH(SavedPasswords, row);
-        const auto& [keyring, savePassword, plainUserData, plainProxyPassword, inKeyring] = row;
-        SettingsStore settings;
-        FakeSecretStore secrets;
-        secrets.available = keyring;
-        saveConnectionSettings(settings, typedValues("s3cret", savePassword, "pp"), &secrets);
-        QCOMPARE(rawValue("UserData"), plainUserData);
-        QCOMPARE(rawValue("ProxyPassword"), plainProxyPassword);
-        QCOMPARE(secrets.keys(), inKeyring);
-        QVERIFY(plainUserData.isEmpty() || ownerOnly());
-
-        const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
-        QCOMPARE(next.password, savePassword ? QStringLiteral("s3cret") : QString());
-        QCOMPARE(next.savePassword, savePassword);
-        QCOMPARE(next.proxyPassword, QStringLiteral("pp"));
+        for (const auto& [keyring, savePassword, plainUserData, plainProxyPassword, inKeyring] : {
+                 SavedPasswords{true, true, {}, {}, {"ProxyPassword", "UserData"}},
+                 SavedPasswords{true, false, {}, {}, {"ProxyPassword"}},
+                 SavedPasswords{false, true, "s3cret", "pp", {}},
+                 SavedPasswords{false, false, {}, "pp", {}},
+             }) {
+            m_temp = std::make_unique<TempSettings>();
+            SettingsStore settings;
+            FakeSecretStore secrets;
+            secrets.available = keyring;
+            saveConnectionSettings(settings, typedValues("s3cret", savePassword, "pp"), &secrets);
+            const ConnectionValues next = restoreConnectionSettings(settings, ConnectionValues{}, &secrets);
+            QCOMPARE(std::tuple(keyring, savePassword, rawValue("UserData"), rawValue("ProxyPassword"),
+                                secrets.keys(), next.password, next.savePassword, next.proxyPassword),
+                     std::tuple(keyring, savePassword, plainUserData, plainProxyPassword, inKeyring,
+                                savePassword ? QStringLiteral("s3cret") : QString(), savePassword,
+                                QStringLiteral("pp")));
+            QVERIFY(plainUserData.isEmpty() || ownerOnly());
+        }
     }
 
     void plainTextMovesIntoTheKeyringOnTheNextSave()

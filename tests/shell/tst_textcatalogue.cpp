@@ -34,32 +34,25 @@ private Q_SLOTS:
         ForgetLanguagePack();
     }
 
-    void languageChoice_data()
-    {
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("system");
-        QTest::addColumn<QString>("pack");
-        const auto row = [](const char* tag, const QString& user, const QString& system,
-                            const QString& pack) { QTest::newRow(tag) << user << system << pack; };
-        row("user scope", "de", "", "de");
-        row("system scope", "", "de", "de");
-        row("user wins over system", "zz", "de", "zz");
-        row("user pack missing, system tried next", "xx", "zz", "zz");
-        row("no pack anywhere", "xx", "yy", "");
-        row("path in the code names no pack", "../lang/KitbenchRes45de", "", "");
-    }
-
     void languageChoice()
     {
-        QFETCH(QString, user);
-        QFETCH(QString, system);
-        QFETCH(QString, pack);
-        TempSettings::setLanguage(QSettings::UserScope, user);
-        TempSettings::setLanguage(QSettings::SystemScope, system);
-        QCOMPARE(GetLocalizedText(987654), QString()); // an id no text has
-        QCOMPARE(LanguagePackCode(), pack);
-        if (pack == "zz") // the test pack has the login caption, and lacks id 100: English answers
-            QVERIFY(GetLocalizedText(1102) == "zz-Login" && !GetLocalizedText(100).isEmpty());
+        using Row = std::tuple<const char*, QString, QString, QString>; // tag, user, system, pack chosen
+        for (const auto& [tag, user, system, pack] : {
+                 Row{"user scope", "de", "", "de"},
+                 Row{"system scope", "", "de", "de"},
+                 Row{"user wins over system", "zz", "de", "zz"},
+                 Row{"user pack missing, system tried next", "xx", "zz", "zz"},
+                 Row{"no pack anywhere", "xx", "yy", ""},
+                 Row{"path in the code names no pack", "../lang/KitbenchRes45de", "", ""},
+             }) {
+            ForgetLanguagePack();
+            TempSettings::setLanguage(QSettings::UserScope, user);
+            TempSettings::setLanguage(QSettings::SystemScope, system);
+            QCOMPARE(GetLocalizedText(987654), QString()); // an id no text has
+            QCOMPARE(std::pair(tag, LanguagePackCode()), std::pair(tag, pack));
+            if (pack == "zz") // the test pack has the login caption, and lacks id 100: English answers
+                QVERIFY(GetLocalizedText(1102) == "zz-Login" && !GetLocalizedText(100).isEmpty());
+        }
     }
 
     // A lookup without a pack does not stop a later one from loading it, and once created, the pack is kept
@@ -125,27 +118,21 @@ private Q_SLOTS:
 
         ApplyLocalization(&window);
 
-        QCOMPARE(window.windowTitle(), QStringLiteral("zz-Login"));
-        QCOMPARE(joined->text(), QStringLiteral("A caption split over three ids."));
-        QCOMPARE(lastPieceMissing->text(), QStringLiteral("Ends with an underscore"));
-        QCOMPARE(noId->text(), QStringLiteral("keeps its design text"));
-        QCOMPARE(textId->text(), GetLocalizedText(100)); // missing in the pack: English
-        QCOMPARE(notNumeric->text(), QStringLiteral("design"));
-        QCOMPARE(button->toolTip(), QStringLiteral("zz-Login"));
-        QVERIFY(button->accessibleName().isEmpty()); // its words name it
-        QCOMPARE(picture->accessibleName(), QStringLiteral("zz-Login"));
-        QCOMPARE(uncaptioned->accessibleName(),
-                 QStringLiteral("zz-Login ") + GetLocalizedText(103).remove('&').trimmed());
-        QCOMPARE(menu->title(), GetLocalizedText(100));
-        QCOMPARE(item->text(), QStringLiteral("zz-Login"));
-        QCOMPARE(tabs->tabText(0), QStringLiteral("zz-Login"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("b"));
-        QCOMPARE(tabs->tabToolTip(1), GetLocalizedText(100));
-        QCOMPARE(tool->toolTip(), QStringLiteral("zz-Login"));
-        QCOMPARE(tool->text(), QStringLiteral("tool"));
-        QCOMPARE(list->headerItem()->text(0), QStringLiteral("zz-Login"));
-        QCOMPARE(list->headerItem()->text(1), QStringLiteral("y"));
-        QCOMPARE(list->headerItem()->text(2), GetLocalizedText(100));
+        const QString login = QStringLiteral("zz-Login"), english = GetLocalizedText(100);
+        QCOMPARE((QStringList{window.windowTitle(), joined->text(), lastPieceMissing->text(), noId->text(),
+                              textId->text(), notNumeric->text()}),
+                 (QStringList{login, "A caption split over three ids.", "Ends with an underscore",
+                              "keeps its design text", english /* missing in the pack */, "design"}));
+        // A button's words name it; a picture's hint does, a field's joined ids without access-key marks.
+        QCOMPARE((QStringList{button->toolTip(), button->accessibleName(), picture->accessibleName(),
+                              uncaptioned->accessibleName()}),
+                 (QStringList{login, "", login, "zz-Login " + GetLocalizedText(103).remove('&').trimmed()}));
+        QCOMPARE((QStringList{menu->title(), item->text(), tabs->tabText(0), tabs->tabText(1),
+                              tabs->tabToolTip(1), tool->toolTip(), tool->text()}),
+                 (QStringList{english, login, login, "b", english, login, "tool"}));
+        QCOMPARE((QStringList{list->headerItem()->text(0), list->headerItem()->text(1),
+                              list->headerItem()->text(2)}),
+                 (QStringList{login, "y", english}));
     }
 
 private:

@@ -47,10 +47,8 @@ private Q_SLOTS:
         using Row = std::pair<QString, QRect>; // text, place (null: not a place)
         for (const auto& [text, place] :
              {Row{"-20,30,720,540", QRect(-20, 30, 720, 540)}, Row{" 1, 2 ,3,4", QRect(1, 2, 3, 4)},
-              Row{"", {}}, Row{"1,2,3", {}}, Row{"1,2,0,4", {}}, Row{"a,b,c,d", {}}}) {
-            const std::optional<QRect> parsed = parsePlacement(text);
-            QCOMPARE(parsed, place.isNull() ? std::nullopt : std::optional<QRect>(place));
-        }
+              Row{"", {}}, Row{"1,2,3", {}}, Row{"1,2,0,4", {}}, Row{"a,b,c,d", {}}})
+            QCOMPARE(parsePlacement(text), place.isNull() ? std::nullopt : std::optional<QRect>(place));
         QCOMPARE(parsePlacement(placementText(QRect(5, -6, 7, 8))), std::optional<QRect>(QRect(5, -6, 7, 8)));
     }
 

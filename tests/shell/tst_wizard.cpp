@@ -9,11 +9,9 @@
 #include "shell/JobHooks.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -27,42 +25,24 @@ struct Calls
 {
     int webViews = 0, opened = 0, chooser = 0;
     bool cancelledTransfer = false, transferRunning = false;
+    DesktopShell::OpenResult open = DesktopShell::OpenResult::Opened; // what opening a document gives
 };
 
-class RecordingHooks : public JobHooks
+struct RecordingHooks : JobHooks
 {
-public:
-    explicit RecordingHooks(Calls& calls) : m_calls(calls) {}
-    void openResultWebView() override { ++m_calls.webViews; }
-    bool cancelTransfers() override
-    {
-        m_calls.cancelledTransfer = m_calls.transferRunning;
-        return m_calls.transferRunning;
-    }
-
-private:
-    Calls& m_calls;
+    explicit RecordingHooks(Calls& into) : calls(into) {}
+    void openResultWebView() override { ++calls.webViews; }
+    bool cancelTransfers() override { return calls.cancelledTransfer = calls.transferRunning; }
+    Calls& calls;
 };
 
-class RecordingShell : public DesktopShell
+struct RecordingShell : DesktopShell
 {
-public:
-    RecordingShell(Calls& calls, OpenResult result) : m_calls(calls), m_result(result) {}
+    explicit RecordingShell(Calls& into) : calls(into) {}
     bool openUrl(const QUrl&) override { return true; }
-    OpenResult openDocument(const QString&) override
-    {
-        ++m_calls.opened;
-        return m_result;
-    }
-    bool chooseProgramAndOpen(const QString&, QWidget*) override
-    {
-        ++m_calls.chooser;
-        return true;
-    }
-
-private:
-    Calls& m_calls;
-    OpenResult m_result;
+    OpenResult openDocument(const QString&) override { return ++calls.opened, calls.open; }
+    bool chooseProgramAndOpen(const QString&, QWidget*) override { return ++calls.chooser, true; }
+    Calls& calls;
 };
 
 } // namespace
@@ -72,12 +52,10 @@ class TestWizard : public QObject
     Q_OBJECT
     WizardFixture f;
     Calls m_calls;
-    frmWizard* start(const QString& commandLine,
-                     DesktopShell::OpenResult open = DesktopShell::OpenResult::Opened)
+    void start(const QString& commandLine)
     {
         f.load(commandLine, [this](frmWizard&) { return std::make_unique<RecordingHooks>(m_calls); });
-        f.wizard->setDesktopShell(std::make_unique<RecordingShell>(m_calls, open));
-        return f.wizard.get();
+        f.wizard->setDesktopShell(std::make_unique<RecordingShell>(m_calls));
     }
 
 private Q_SLOTS:
@@ -124,7 +102,6 @@ private Q_SLOTS:
         QVERIFY(f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(1)->isEnabled());
         f.wizard->LockPage(3, false);
         QVERIFY(!f.wizard->progressBar()->isVisibleTo(f.wizard.get()) && f.nav(2)->isEnabled());
-        // (A locked page keeps Cancel and frees Back and Next again afterwards: tst_login_page.)
     }
     void startUpRestoresTheConnectionPage()
     {
@@ -137,9 +114,9 @@ private Q_SLOTS:
         auto* login = static_cast<LoginPage*>(f.wizard->page(1));
         QCOMPARE(login->TextLogin->text() + " " + login->TextPassword->text(),
                  QString("given@host stored-pw"));
-        QVERIFY(login->SavePasswordCheck->isChecked());
-        QVERIFY(login->OptionProxy->isChecked() && login->OptionProxy->isEnabledTo(login));
-        QVERIFY(login->TextPrServer->isEnabledTo(login) && login->TextPrServer->text() == "proxy:3128");
+        QVERIFY(login->SavePasswordCheck->isChecked() && login->OptionProxy->isChecked());
+        QVERIFY(login->OptionProxy->isEnabledTo(login) && login->TextPrServer->isEnabledTo(login));
+        QCOMPARE(login->TextPrServer->text(), QStringLiteral("proxy:3128"));
 
         // (Unlocking after a failed connect replays the proxy logic: tst_login_page.)
     }
@@ -183,97 +160,76 @@ private Q_SLOTS:
         QVERIFY(m_calls.cancelledTransfer);
         QVERIFY(!f.wizard->state().CancelRequested);
     }
-    void continueStartsAgain_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<bool>("showIntro");
-        QTest::addColumn<int>("page");
-        QTest::newRow("started with a keyword") << "/createincident" << true << 0;
-        QTest::newRow("no keyword, intro skipped") << "" << true << 1;
-        QTest::newRow("no keyword, intro shown") << "" << false << 0;
-    }
     void continueStartsAgain()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(bool, showIntro);
-        QFETCH(int, page);
-        start(commandLine);
-        SettingsStore().write(QStringLiteral("IntroductionScreen"),
-                              showIntro ? QStringLiteral("ShowIntro") : QString());
-        f.wizard->state().RunMode = 1;
-        f.wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
-        f.wizard->ShowStep(kFinalPage, NavNext);
-        static_cast<FinalPage*>(f.wizard->page(kFinalPage))->ContinueOption->click();
-        f.nav(4)->click();
-        QCOMPARE(int(f.wizard->state().CurrentStep), page);
-        QCOMPARE(f.wizard->state().RunMode, qint16(1));
-        QCOMPARE(static_cast<DocumentsPage*>(f.wizard->page(20))->PublishedFileList->count(), 0);
+        // Started with a keyword, then without one: the introduction skipped and shown.
+        for (const auto& [commandLine, showIntro, page] :
+             {std::tuple{"/createincident", true, 0}, std::tuple{"", true, 1}, std::tuple{"", false, 0}}) {
+            start(commandLine);
+            SettingsStore().write(QStringLiteral("IntroductionScreen"),
+                                  showIntro ? QStringLiteral("ShowIntro") : QString());
+            f.wizard->state().RunMode = 1;
+            f.wizard->addPublishedFile(QStringLiteral("/tmp/a.txt"));
+            f.wizard->ShowStep(kFinalPage, NavNext);
+            static_cast<FinalPage*>(f.wizard->page(kFinalPage))->ContinueOption->click();
+            f.nav(4)->click();
+            const auto* documents = static_cast<DocumentsPage*>(f.wizard->page(20));
+            QCOMPARE(std::tuple(commandLine, showIntro, f.step(), f.wizard->state().RunMode,
+                                documents->PublishedFileList->count()),
+                     std::tuple(commandLine, showIntro, page, qint16(1), 0));
+        }
     }
     // A download started with /openfile opens the file on Finish, or offers a program for it.
-    void finishWithCloseAndRun_data()
-    {
-        QTest::addColumn<int>("open");
-        QTest::addColumn<int>("chooser");
-        QTest::newRow("with a handler") << int(DesktopShell::OpenResult::Opened) << 0;
-        QTest::newRow("without a handler") << int(DesktopShell::OpenResult::NoAssociation) << 1;
-    }
     void finishWithCloseAndRun()
     {
-        QFETCH(int, open);
-        QFETCH(int, chooser);
-        start("/download /openfile", static_cast<DesktopShell::OpenResult>(open));
-        f.wizard->show();
-        f.wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
-        f.wizard->ShowStep(1, NavNext);
-        f.nav(3)->click(); // connect: the job's first page; its Next sets the final page's captions
-        f.nav(3)->click();
-        while (f.wizard->state().CurrentStep != kFinalPage)
+        for (const auto open : {DesktopShell::OpenResult::Opened, DesktopShell::OpenResult::NoAssociation}) {
+            m_calls = Calls{0, 0, 0, false, false, open};
+            start("/download /openfile");
+            f.wizard->show();
+            f.wizard->state().DownloadedFilePath = QStringLiteral("/tmp/report.unknown");
+            f.wizard->ShowStep(1, NavNext);
+            f.nav(3)->click(); // connect: the job's first page; its Next sets the final page's captions
             f.nav(3)->click();
-        auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
-        QVERIFY(final->CloseAndRunOption->isChecked());
-        QCOMPARE(final->CloseAndRunOption->text(), GetLocalizedText(5059));
-        f.nav(4)->click();
-        QVERIFY(!f.wizard->isVisible());
-        QCOMPARE(QList<int>({m_calls.webViews, m_calls.opened, m_calls.chooser}),
-                 QList<int>({0, 1, chooser}));
-    }
-    void helpOpensThePageOfTheStep_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<bool>("byKey"); // F1 in a field instead of the Help button
-        QTest::newRow("English, Help") << QString() << "qrc:/help/1140.html"
-                                       << "Step 2-9 Export Calendar" << false;
-        QTest::newRow("German, F1") << "de"
-                                    << "qrc:/help/de/1140.html"
-                                    << "Schritt 2-9 Kalender exportieren" << true;
+            while (f.wizard->state().CurrentStep != kFinalPage)
+                f.nav(3)->click();
+            auto* final = static_cast<FinalPage*>(f.wizard->page(kFinalPage));
+            QVERIFY(final->CloseAndRunOption->isChecked());
+            QCOMPARE(final->CloseAndRunOption->text(), GetLocalizedText(5059));
+            f.nav(4)->click();
+            QVERIFY(!f.wizard->isVisible());
+            // Without a program for the file, the user is offered one.
+            QCOMPARE(QList<int>({m_calls.webViews, m_calls.opened, m_calls.chooser}),
+                     QList<int>({0, 1, open == DesktopShell::OpenResult::NoAssociation}));
+        }
     }
     void helpOpensThePageOfTheStep()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, page);
-        QFETCH(QString, heading);
-        QFETCH(bool, byKey);
-        TempSettings::setLanguage(QSettings::UserScope, language);
-        start(QStringLiteral("/exportcalendar"));
-        f.wizard->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
-        f.wizard->ShowStep(13, NavNext);
-        if (byKey)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        else
-            f.nav(0)->click();
-        QPointer<QTextBrowser> help;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("helpWindow"))
-                help = qobject_cast<QTextBrowser*>(window);
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->source().toString(), page);
-        QVERIFY(help->toPlainText().contains(heading));
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
-        f.wizard.reset(); // closing the wizard closes its help
-        QVERIFY(!help || !help->isVisible());
+        // English by the Help button, German by F1 in a field.
+        using Row = std::tuple<QString, QString, QString, bool>; // language, page, its heading, by F1
+        for (const auto& [language, page, heading, byKey] :
+             {Row{{}, "qrc:/help/1140.html", "Step 2-9 Export Calendar", false},
+              Row{"de", "qrc:/help/de/1140.html", "Schritt 2-9 Kalender exportieren", true}}) {
+            ForgetLanguagePack();
+            TempSettings::setLanguage(QSettings::UserScope, language);
+            start(QStringLiteral("/exportcalendar"));
+            f.wizard->show();
+            QVERIFY(QTest::qWaitForWindowActive(f.wizard.get()));
+            f.wizard->ShowStep(13, NavNext);
+            if (byKey)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            else
+                f.nav(0)->click();
+            QPointer<QTextBrowser> help;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == QLatin1String("helpWindow"))
+                    help = qobject_cast<QTextBrowser*>(window);
+            QVERIFY(help && help->isVisible());
+            QCOMPARE(help->source().toString(), page);
+            QVERIFY(help->toPlainText().contains(heading));
+            QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(help->frameGeometry()));
+            f.wizard.reset(); // closing the wizard closes its help
+            QVERIFY(!help || !help->isVisible());
+        }
     }
 };
 
