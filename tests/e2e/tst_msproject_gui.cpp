@@ -78,17 +78,14 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("messages");
         QTest::addColumn<int>("page");
         const int ok = int(MessageAnswer::Ok);
-        QTest::newRow("no file") << ""
-                                 << "ERP Migration" << ok << QList<int>{2625} << 11;
+        QTest::newRow("no file") << QString() << "ERP Migration" << ok << QList<int>{2625} << 11;
         QTest::newRow("question cancelled")
-            << "plan"
-            << "ERP Migration" << int(MessageAnswer::Cancel) << QList<int>{2646} << 11;
+            << QString("plan") << "ERP Migration" << int(MessageAnswer::Cancel) << QList<int>{2646} << 11;
         QTest::newRow("unreadable file, existing project")
-            << "missing"
-            << "ERP Migration" << ok << QList<int>{2646, 2626} << 11;
+            << QString("missing") << "ERP Migration" << ok << QList<int>{2646, 2626} << 11;
         // Told, but on to the project pages all the same, with the dates the page starts with.
-        QTest::newRow("unreadable file, new project") << "missing"
-                                                      << "" << ok << QList<int>{2626} << 8;
+        QTest::newRow("unreadable file, new project")
+            << QString("missing") << QString() << ok << QList<int>{2626} << 8;
     }
     void optionPageChecks()
     {
