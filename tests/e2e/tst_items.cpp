@@ -176,11 +176,10 @@ void TestItems::runs_data()
             const Directory& d = *m_directories[v.version][5];
             const QString answers =
                 "[page 3]\nTaskTitleText = \" Prepare release notes \"\nTaskDescriptionText = Version 2.3\n"
-                "TaskProjectCombo = #1\nTaskStartDateDayDTPicker = 2031-03-10\nTaskStartDateTimeDTPicker = "
-                "09:30\n"
-                "TaskEndDateDayDTPicker = 2031-03-12\nTaskEndDateTimeDTPicker = 17:15\nTaskPriorityCombo = "
-                "#2\n"
-                "TaskCompetionTypeCombo = #1\nTaskConfirmByManagerCheck = 1\nTaskCategoryListView = " +
+                "TaskProjectCombo = #1\nTaskStartDateDayDTPicker = 2031-03-10\n"
+                "TaskStartDateTimeDTPicker = 09:30\nTaskEndDateDayDTPicker = 2031-03-12\n"
+                "TaskEndDateTimeDTPicker = 17:15\nTaskPriorityCombo = #2\nTaskCompetionTypeCombo = #1\n"
+                "TaskConfirmByManagerCheck = 1\nTaskCategoryListView = " +
                 d.categoryName(1) + "\n" + teamAnswers("Robert Kowalski", "Bhavesh Patel", true);
             const QJsonArray args({" Prepare release notes ", "Version 2.3", d.projectId(1),
                                    sent("2031-03-10 09:30"), sent("2031-03-12 17:15"), false,
