@@ -31,14 +31,13 @@ std::optional<std::pair<QStringList, QStringList>> listView(const QString& addre
         QStringList out;
         const QRegularExpression cell("<" + tag + ">(.*?)</" + tag + ">",
                                       QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = cell.globalMatch(row); it.hasNext();)
-            out << it.next()
-                       .captured(1)
-                       .replace("&lt;", "<")
-                       .replace("&gt;", ">")
-                       .replace("&quot;", "\"")
-                       .replace("&#39;", "'")
-                       .replace("&amp;", "&");
+        for (const QRegularExpressionMatch& match : cell.globalMatch(row)) {
+            QString text = match.captured(1);
+            for (const auto& [escaped, plain] :
+                 {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"}})
+                text.replace(escaped, plain);
+            out << text;
+        }
         return out;
     };
     std::optional<std::pair<QStringList, QStringList>> found;
