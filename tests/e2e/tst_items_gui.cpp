@@ -63,6 +63,20 @@ void change(QWidget* w)
         box->click();
 }
 
+// A page check refuses Next and keeps what was typed; the combo, if any, is left without a choice.
+struct KeptInput
+{
+    const char* tag;
+    QString job, titleControl, title, emptiedCombo;
+    QList<int> messages;
+};
+const KeptInput kKeptInput[] = {
+    {"task without project", "/createtask", "TaskTitleText", "Budget", "TaskProjectCombo", {5045}},
+    {"event without organizer", "/createevent", "EventTitleText", "Offsite", "EventManagerCombo", {5047}},
+    {"to-do, no title, no manager", "/createtodo", "ToDoTitleText", "   ", "ToDoManagerCombo", {5006, 5047}},
+    {"project without title", "/createproject", "ProjectTitleText", " ", "", {5006}},
+    {"project without manager", "/createproject", "ProjectTitleText", "Move", "ProjectManagerCombo", {5047}},
+};
 } // namespace
 
 class TestItemsGui : public QObject
@@ -162,39 +176,22 @@ private Q_SLOTS:
         QCOMPARE(f.step(), page);
         expectDefaults(defaults, before);
     }
-    void checksKeepInput_data()
-    {
-        QTest::addColumn<QStringList>("input"); // job, title control, title, combo left without a choice
-        QTest::addColumn<QList<int>>("messages");
-        QTest::newRow("task without project")
-            << QStringList{"/createtask", "TaskTitleText", "Budget", "TaskProjectCombo"} << QList<int>{5045};
-        QTest::newRow("event without organizer")
-            << QStringList{"/createevent", "EventTitleText", "Offsite", "EventManagerCombo"}
-            << QList<int>{5047};
-        QTest::newRow("to-do without title and manager")
-            << QStringList{"/createtodo", "ToDoTitleText", "   ", "ToDoManagerCombo"}
-            << QList<int>{5006, 5047};
-        QTest::newRow("project without title")
-            << QStringList{"/createproject", "ProjectTitleText", " ", ""} << QList<int>{5006};
-        QTest::newRow("project without manager")
-            << QStringList{"/createproject", "ProjectTitleText", "Move", "ProjectManagerCombo"}
-            << QList<int>{5047};
-    }
+    void checksKeepInput_data() { WizardFixture::addRows(kKeptInput); }
     void checksKeepInput()
     {
-        QFETCH(QStringList, input);
-        QFETCH(QList<int>, messages);
-        f.start(input[0]);
+        QFETCH(int, row);
+        const KeptInput& c = kKeptInput[row];
+        f.start(c.job);
         const int page = f.step();
-        f.control<QLineEdit>(input[1])->setText(input[2]);
-        if (!input[3].isEmpty())
-            f.control<QComboBox>(input[3])->setCurrentIndex(-1);
+        f.control<QLineEdit>(c.titleControl)->setText(c.title);
+        if (!c.emptiedCombo.isEmpty())
+            f.control<QComboBox>(c.emptiedCombo)->setCurrentIndex(-1);
         f.next();
-        QCOMPARE(f.shownIds(), messages);
+        QCOMPARE(f.shownIds(), c.messages);
         QCOMPARE(f.step(), page);
-        QCOMPARE(f.control<QLineEdit>(input[1])->text(), input[2]);
-        if (!input[3].isEmpty())
-            QCOMPARE(f.control<QComboBox>(input[3])->currentIndex(), -1);
+        QCOMPARE(f.control<QLineEdit>(c.titleControl)->text(), c.title);
+        if (!c.emptiedCombo.isEmpty())
+            QCOMPARE(f.control<QComboBox>(c.emptiedCombo)->currentIndex(), -1);
     }
     void editButtonsFollowTheUser()
     {
