@@ -157,10 +157,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("link");
-        QTest::newRow("library folder") << "F4"
-                                        << "FileStorage/default.aspx?FolderID=4";
-        QTest::newRow("project library") << "F6"
-                                         << "Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary";
+        QTest::newRow("library folder") << "F4" << QString("FileStorage/default.aspx?FolderID=4");
+        QTest::newRow("project library")
+            << "F6" << QString("Projects/ProjectView.aspx?ProjectID=1&Tab=FileLibrary");
     }
     // The published file's web link names the folder, or the project whose library holds it.
     void uploadWebLink()

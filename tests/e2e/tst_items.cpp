@@ -25,25 +25,12 @@ struct Directory
     }
     // "Data" of item `index` of a dictionary, a user of a dictionary, a category.
     int item(const QString& name, int index) const { return at(dictionaries, name + "/Item/Data", index); }
-    QString itemValue(const QString& name, int index) const
-    {
-        return xmlValues(dictionaries, name + "/Item/Value").value(index);
-    }
     int user(const QString& name, int index) const { return at(dictionaries, name + "/User/UserId", index); }
-    QString categoryName(int index) const
-    {
-        return xmlValues(categories, "Category/CategoryName").value(index);
-    }
+    QString categoryName(int i) const { return xmlValues(categories, "Category/CategoryName").value(i); }
     int categoryId(int index) const { return at(categories, "Category/CategoryId", index); }
     // The project at combo index i (index 0 is "no project"), and its manager.
-    int projectId(int comboIndex) const
-    {
-        return comboIndex ? at(projects, "Project/ObjectID", comboIndex - 1) : 0;
-    }
-    int projectManager(int comboIndex) const
-    {
-        return at(projects, "Project/Manager/User/UserId", comboIndex - 1);
-    }
+    int projectId(int i) const { return i ? at(projects, "Project/ObjectID", i - 1) : 0; }
+    int projectManager(int i) const { return at(projects, "Project/Manager/User/UserId", i - 1); }
     // A possible manager by "FirstName LastName".
     int userId(const QString& fullName) const
     {
@@ -177,13 +164,9 @@ void TestItems::runs_data()
                 d.categoryName(0) + "|" + d.categoryName(2) + "\n";
             if (rich)
                 answers += "IncidentSeverityCombo = #1\nIncidentBoxCombo = #1\n" + clientAnswer;
-            QJsonArray args{"  Printer jams on floor 3  ",
-                            "Paper tray  two is stuck",
-                            d.projectId(2),
-                            d.item("IncidentType", 1),
-                            d.item("Priority", 0),
-                            d.item("Severity", rich ? 1 : 0),
-                            QJsonArray{d.categoryId(0), d.categoryId(2)}};
+            QJsonArray args({"  Printer jams on floor 3  ", "Paper tray  two is stuck", d.projectId(2),
+                             d.item("IncidentType", 1), d.item("Priority", 0),
+                             d.item("Severity", rich ? 1 : 0), QJsonArray{d.categoryId(0), d.categoryId(2)}});
             if (rich)
                 args << d.item("IncidentBox", 0) << contact << organization;
             row("incident", answers, rich ? "CreateIncident45" : "CreateIncident", args,
@@ -193,22 +176,15 @@ void TestItems::runs_data()
             const Directory& d = *m_directories[v.version][5];
             const QString answers =
                 "[page 3]\nTaskTitleText = \" Prepare release notes \"\nTaskDescriptionText = Version 2.3\n"
-                "TaskProjectCombo = #1\nTaskStartDateDayDTPicker = 2031-03-10\nTaskStartDateTimeDTPicker = "
-                "09:30\n"
-                "TaskEndDateDayDTPicker = 2031-03-12\nTaskEndDateTimeDTPicker = 17:15\nTaskPriorityCombo = "
-                "#2\n"
-                "TaskCompetionTypeCombo = #1\nTaskConfirmByManagerCheck = 1\nTaskCategoryListView = " +
+                "TaskProjectCombo = #1\nTaskStartDateDayDTPicker = 2031-03-10\n"
+                "TaskStartDateTimeDTPicker = 09:30\nTaskEndDateDayDTPicker = 2031-03-12\n"
+                "TaskEndDateTimeDTPicker = 17:15\nTaskPriorityCombo = #2\nTaskCompetionTypeCombo = #1\n"
+                "TaskConfirmByManagerCheck = 1\nTaskCategoryListView = " +
                 d.categoryName(1) + "\n" + teamAnswers("Robert Kowalski", "Bhavesh Patel", true);
-            const QJsonArray args{" Prepare release notes ",
-                                  "Version 2.3",
-                                  d.projectId(1),
-                                  sent("2031-03-10 09:30"),
-                                  sent("2031-03-12 17:15"),
-                                  false,
-                                  d.item("Priority", 2),
-                                  d.item("CompletionType", 1),
-                                  true,
-                                  team(d, "Robert Kowalski", "Bhavesh Patel")};
+            const QJsonArray args({" Prepare release notes ", "Version 2.3", d.projectId(1),
+                                   sent("2031-03-10 09:30"), sent("2031-03-12 17:15"), false,
+                                   d.item("Priority", 2), d.item("CompletionType", 1), true,
+                                   team(d, "Robert Kowalski", "Bhavesh Patel")});
             row("task", answers, "CreateTask", args, "The task has been created.");
         }
         { // event
@@ -222,11 +198,9 @@ void TestItems::runs_data()
                 "EventPriorityCombo = #0\nEventTypeCombo = #2\nEventReminderCombo = #3\n";
             if (rich)
                 answers += clientAnswer;
-            QJsonArray args{"  Team offsite  ",       "Room 2.14",
-                            "Bring laptops",          d.projectId(1),
-                            d.user("Organizers", 1),  sent("2031-04-02 10:00"),
-                            sent("2031-04-02 12:45"), d.item("Priority", 0),
-                            d.item("EventType", 2),   1440};
+            QJsonArray args({"  Team offsite  ", "Room 2.14", "Bring laptops", d.projectId(1),
+                             d.user("Organizers", 1), sent("2031-04-02 10:00"), sent("2031-04-02 12:45"),
+                             d.item("Priority", 0), d.item("EventType", 2), 1440});
             if (rich)
                 args << contact << organization;
             args << team(d, "Daniel Okafor", "Linh Nguyen");
@@ -247,16 +221,9 @@ void TestItems::runs_data()
                 "\nToDoPriorityCombo = #1\nToDoManagerConfirmCheck = 1\n";
             if (rich)
                 answers += clientAnswer;
-            QJsonArray args{" Call the supplier",
-                            "About the delay",
-                            d.projectId(1),
-                            d.projectManager(1),
-                            sent("2031-05-06 08:05"),
-                            sent("2031-05-08 16:40"),
-                            v.toDoFlags,
-                            d.item("Priority", 1),
-                            d.item("CompletionType", 0),
-                            true};
+            QJsonArray args({" Call the supplier", "About the delay", d.projectId(1), d.projectManager(1),
+                             sent("2031-05-06 08:05"), sent("2031-05-08 16:40"), v.toDoFlags,
+                             d.item("Priority", 1), d.item("CompletionType", 0), true});
             if (rich)
                 args << contact << organization;
             args << team(d, "Robert Kowalski", "Bhavesh Patel");
@@ -276,22 +243,14 @@ void TestItems::runs_data()
                 d.categoryName(1) + "\n";
             if (four)
                 answers += "ProjectPriorityCombo = #1\nProjectPhaseCombo = #1\nProjectPortfolioListView = " +
-                           d.itemValue("ProjectPortfolio", 0) + "\n";
+                           xmlValues(d.dictionaries, "ProjectPortfolio/Item/Value").value(0) + "\n";
             answers += "[page 9]\nProjectDescriptionText = New floor\nProjectGoalsText = One team\n"
                        "ProjectScopeText = Floor 3\nProjectDeliverablesText = Desks\n";
             const int organization = d.item("ProjectOrganization", 0);
-            QJsonArray args{" Office move ",
-                            "New floor",
-                            "One team",
-                            "Floor 3",
-                            "Desks",
-                            d.user("ProjectManager", 1),
-                            d.user("ExecutiveManager", 1),
-                            sent("2031-06-01 09:00"),
-                            sent("2031-07-01 18:00"),
-                            d.item("ProjectStatus", 1),
-                            d.item("ProjectType", 1),
-                            d.item("ProjectCalendar", 0)};
+            QJsonArray args({" Office move ", "New floor", "One team", "Floor 3", "Desks",
+                             d.user("ProjectManager", 1), d.user("ExecutiveManager", 1),
+                             sent("2031-06-01 09:00"), sent("2031-07-01 18:00"), d.item("ProjectStatus", 1),
+                             d.item("ProjectType", 1), d.item("ProjectCalendar", 0)});
             if (rich)
                 args << -1 << organization;
             else

@@ -63,6 +63,20 @@ void change(QWidget* w)
         box->click();
 }
 
+// A page check refuses Next and keeps what was typed; the combo, if any, is left without a choice.
+struct KeptInput
+{
+    const char* tag;
+    QString job, titleControl, title, emptiedCombo;
+    QList<int> messages;
+};
+const KeptInput kKeptInput[] = {
+    {"task without project", "/createtask", "TaskTitleText", "Budget", "TaskProjectCombo", {5045}},
+    {"event without organizer", "/createevent", "EventTitleText", "Offsite", "EventManagerCombo", {5047}},
+    {"to-do, no title, no manager", "/createtodo", "ToDoTitleText", "   ", "ToDoManagerCombo", {5006, 5047}},
+    {"project without title", "/createproject", "ProjectTitleText", " ", "", {5006}},
+    {"project without manager", "/createproject", "ProjectTitleText", "Move", "ProjectManagerCombo", {5047}},
+};
 } // namespace
 
 class TestItemsGui : public QObject
@@ -91,45 +105,38 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("job");
         QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("defaultValues"); // "control=value" as valueOf() shows it, comma-separated
         QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("defaultValues"); // "control=value" as valueOf() shows it, comma-separated
         // Severity, incident box and the event's client are for 4.5 and later.
         QTest::newRow("incident")
-            << "/createincident" << 2
+            << "/createincident" << 2 << "Incidents/IncidentView.aspx?IncidentId="
             << "IncidentTitleText=, IncidentDescriptionText=, IncidentProjectCombo=#0, "
                "IncidentTypeCombo=#0, IncidentPriorityCombo=#1, IncidentSeverityCombo=#0 -, "
-               "IncidentBoxCombo=#-1 -"
-            << "Incidents/IncidentView.aspx?IncidentId=";
+               "IncidentBoxCombo=#-1 -";
         QTest::newRow("task")
-            << "/createtask" << 3
-            << "TaskTitleText=, TaskDescriptionText=, TaskProjectCombo=#0, "
-               "TaskStartDateDayDTPicker=today, TaskStartDateTimeDTPicker=now, "
-               "TaskEndDateDayDTPicker=tomorrow, TaskEndDateTimeDTPicker=now, TaskPriorityCombo=#1, "
-               "TaskCompetionTypeCombo=#0"
-            << "Tasks/TaskView.aspx?TaskID=";
-        QTest::newRow("event") << "/createevent" << 4
+            << "/createtask" << 3 << "Tasks/TaskView.aspx?TaskID="
+            << "TaskTitleText=, TaskDescriptionText=, TaskProjectCombo=#0, TaskStartDateDayDTPicker=today, "
+               "TaskStartDateTimeDTPicker=now, TaskEndDateDayDTPicker=tomorrow, "
+               "TaskEndDateTimeDTPicker=now, TaskPriorityCombo=#1, TaskCompetionTypeCombo=#0";
+        QTest::newRow("event") << "/createevent" << 4 << "Events/EventView.aspx?EventID="
                                << "EventTitleText=, EventLocationText=, EventDescriptionText=, "
                                   "EventStartDateDayDTPicker=today, EventStartDateTimeDTPicker=now, "
                                   "EventEndDateDayDTPicker=today, EventEndDateTimeDTPicker=in an hour, "
                                   "EventReminderCombo=#0, EventProjectCombo=#0, EventPriorityCombo=#1, "
-                                  "EventTypeCombo=#0, EventManagerCombo=#0, EventClientCombo=#-1 -"
-                               << "Events/EventView.aspx?EventID=";
+                                  "EventTypeCombo=#0, EventManagerCombo=#0, EventClientCombo=#-1 -";
         QTest::newRow("to-do")
-            << "/createtodo" << 5
+            << "/createtodo" << 5 << "ToDo/ToDoView.aspx?ToDoID="
             << "ToDoTitleText=, ToDoDescriptionText=, ToDoProjectCombo=#0, StartDateEnable=off, "
-               "ToDoStartDateDayDTPicker=today -, ToDoStartDateTimeDTPicker=now -, "
-               "FinishDateEnable=off, ToDoEndDateDayDTPicker=tomorrow -, "
-               "ToDoEndDateTimeDTPicker=now -, ToDoPriorityCombo=#1, ToDoCompetionTypeCombo=#0"
-            << "ToDo/ToDoView.aspx?ToDoID=";
+               "ToDoStartDateDayDTPicker=today -, ToDoStartDateTimeDTPicker=now -, FinishDateEnable=off, "
+               "ToDoEndDateDayDTPicker=tomorrow -, ToDoEndDateTimeDTPicker=now -, ToDoPriorityCombo=#1, "
+               "ToDoCompetionTypeCombo=#0";
         QTest::newRow("project")
-            << "/createproject" << 8
-            << "ProjectTitleText=, ProjectStartDateDayDTPicker=today, "
-               "ProjectStartDateTimeDTPicker=now, ProjectEndtDateDayDTPicker=next month, "
-               "ProjectEndDateTimeDTPicker=now, ProjectTypeCombo=#0, ProjectClientCombo=#0, "
-               "ProjectCalendarCombo=#0, ProjectExecutiveCombo=#0, ProjectStatusCombo=#0, "
-               "ProjectCurrencyCombo=#0, ProjectPriorityCombo=#0, ProjectTemplateCombo=#0, "
-               "ProjectPhaseCombo=#0"
-            << "Projects/ProjectView.aspx?ProjectId=";
+            << "/createproject" << 8 << "Projects/ProjectView.aspx?ProjectId="
+            << "ProjectTitleText=, ProjectStartDateDayDTPicker=today, ProjectStartDateTimeDTPicker=now, "
+               "ProjectEndtDateDayDTPicker=next month, ProjectEndDateTimeDTPicker=now, ProjectTypeCombo=#0, "
+               "ProjectClientCombo=#0, ProjectCalendarCombo=#0, ProjectExecutiveCombo=#0, "
+               "ProjectStatusCombo=#0, ProjectCurrencyCombo=#0, ProjectPriorityCombo=#0, "
+               "ProjectTemplateCombo=#0, ProjectPhaseCombo=#0";
     }
     void defaultsWebLinkAndContinue()
     {
@@ -169,69 +176,43 @@ private Q_SLOTS:
         QCOMPARE(f.step(), page);
         expectDefaults(defaults, before);
     }
-    void checksKeepInput_data()
-    {
-        QTest::addColumn<QStringList>("input"); // job, title control, title, combo left without a choice
-        QTest::addColumn<QList<int>>("messages");
-        QTest::newRow("task without project")
-            << QStringList{"/createtask", "TaskTitleText", "Budget", "TaskProjectCombo"} << QList<int>{5045};
-        QTest::newRow("event without organizer")
-            << QStringList{"/createevent", "EventTitleText", "Offsite", "EventManagerCombo"}
-            << QList<int>{5047};
-        QTest::newRow("to-do without title and manager")
-            << QStringList{"/createtodo", "ToDoTitleText", "   ", "ToDoManagerCombo"}
-            << QList<int>{5006, 5047};
-        QTest::newRow("project without title")
-            << QStringList{"/createproject", "ProjectTitleText", " ", ""} << QList<int>{5006};
-        QTest::newRow("project without manager")
-            << QStringList{"/createproject", "ProjectTitleText", "Move", "ProjectManagerCombo"}
-            << QList<int>{5047};
-    }
+    void checksKeepInput_data() { WizardFixture::addRows(kKeptInput); }
     void checksKeepInput()
     {
-        QFETCH(QStringList, input);
-        QFETCH(QList<int>, messages);
-        f.start(input[0]);
+        QFETCH(int, row);
+        const KeptInput& c = kKeptInput[row];
+        f.start(c.job);
         const int page = f.step();
-        f.control<QLineEdit>(input[1])->setText(input[2]);
-        if (!input[3].isEmpty())
-            f.control<QComboBox>(input[3])->setCurrentIndex(-1);
+        f.control<QLineEdit>(c.titleControl)->setText(c.title);
+        if (!c.emptiedCombo.isEmpty())
+            f.control<QComboBox>(c.emptiedCombo)->setCurrentIndex(-1);
         f.next();
-        QCOMPARE(f.shownIds(), messages);
+        QCOMPARE(f.shownIds(), c.messages);
         QCOMPARE(f.step(), page);
-        QCOMPARE(f.control<QLineEdit>(input[1])->text(), input[2]);
-        if (!input[3].isEmpty())
-            QCOMPARE(f.control<QComboBox>(input[3])->currentIndex(), -1);
+        QCOMPARE(f.control<QLineEdit>(c.titleControl)->text(), c.title);
+        if (!c.emptiedCombo.isEmpty())
+            QCOMPARE(f.control<QComboBox>(c.emptiedCombo)->currentIndex(), -1);
     }
-    void editButtonsFollowTheUser_data()
+    void editButtonsFollowTheUser()
     {
-        QTest::addColumn<QString>("job");
-        QTest::addColumn<QString>("user"); // and password
-        QTest::addColumn<bool>("canEdit");
         for (const auto& [job, user, canEdit] : std::initializer_list<std::tuple<QString, QString, bool>>{
                  {"/createincident", "admin admin", true},
                  {"/createincident", "mhale demo", true},
                  {"/createincident", "user user", false},
                  {"/createproject", "pm pm", true},
                  {"/createproject", "mhale demo", false},
-                 {"/createproject", "user user", false}})
-            QTest::addRow("%s as %s", qPrintable(job), qPrintable(user.section(' ', 0, 0)))
-                << job << user << canEdit;
-    }
-    void editButtonsFollowTheUser()
-    {
-        QFETCH(QString, job);
-        QFETCH(QString, user);
-        QFETCH(bool, canEdit);
-        f.user = user.section(' ', 0, 0);
-        f.password = user.section(' ', 1);
-        f.start(job);
-        QVERIFY(f.step() > 1);
-        const QStringList buttons = job == "/createincident"
-                                        ? QStringList{"CommandIssueCategory"}
-                                        : QStringList{"CommandAddClient", "CommandAddProjectCategory"};
-        for (const QString& name : buttons)
-            QVERIFY2(f.control<QWidget>(name)->isHidden() != canEdit, qPrintable(name));
+                 {"/createproject", "user user", false}}) {
+            f.user = user.section(' ', 0, 0); // "user password"
+            f.password = user.section(' ', 1);
+            f.start(job);
+            QVERIFY2(f.step() > 1, qPrintable(job + " as " + user));
+            const QStringList buttons = job == "/createincident"
+                                            ? QStringList{"CommandIssueCategory"}
+                                            : QStringList{"CommandAddClient", "CommandAddProjectCategory"};
+            for (const QString& name : buttons)
+                QVERIFY2(f.control<QWidget>(name)->isHidden() != canEdit,
+                         qPrintable(job + " as " + user + ": " + name));
+        }
     }
 };
 

@@ -248,10 +248,8 @@ void TestMsProject::exports()
     QCOMPARE(plan.count("<Task>"), 1 + tasks);
     QMap<QString, QString> calendarNames; // by UID
     const QRegularExpression calendarElement("<Calendar>\\s*<UID>(\\d+)</UID>\\s*<Name>([^<]*)</Name>");
-    for (auto match = calendarElement.globalMatch(plan); match.hasNext();) {
-        const QRegularExpressionMatch found = match.next();
+    for (const QRegularExpressionMatch& found : calendarElement.globalMatch(plan))
         calendarNames.insert(found.captured(1), found.captured(2));
-    }
     for (const QString& name : calendars)
         QVERIFY2(calendarNames.values().contains(name), qPrintable(calendarNames.values().join(',')));
     QCOMPARE(calendarNames.value(
@@ -261,10 +259,8 @@ void TestMsProject::exports()
     QStringList times;
     const QRegularExpression moments(
         "<(Start|Finish)>\\d{4}-\\d{2}-\\d{2}T(\\d{2}:\\d{2}):\\d{2}</(Start|Finish)>");
-    for (auto match = moments.globalMatch(plan); match.hasNext();) {
-        const QRegularExpressionMatch found = match.next();
+    for (const QRegularExpressionMatch& found : moments.globalMatch(plan))
         times << found.captured(1) + " " + found.captured(2);
-    }
     QCOMPARE(times.size(), 2 * tasks);
     if (tasks)
         QCOMPARE(times.filter(QRegularExpression("^(Start 00:00|Finish 23:59)$")).size() == times.size(),

@@ -11,6 +11,22 @@
 
 using namespace kitbench;
 
+struct OptionCheck
+{
+    const char* tag;
+    QString file, target;     // file: "" none, "missing" a path that does not exist
+    MessageAnswer syncAnswer; // the answer to the question
+    QList<int> messages;
+    int page;
+};
+const OptionCheck kOptionChecks[] = {
+    {"no file", "", "ERP Migration", MessageAnswer::Ok, {2625}, 11},
+    {"question cancelled", "plan", "ERP Migration", MessageAnswer::Cancel, {2646}, 11},
+    {"unreadable file, existing project", "missing", "ERP Migration", MessageAnswer::Ok, {2646, 2626}, 11},
+    // Told, but on to the project pages all the same, with the dates the page starts with.
+    {"unreadable file, new project", "missing", "", MessageAnswer::Ok, {2626}, 8},
+};
+
 class TestMsProjectGui : public QObject
 {
     Q_OBJECT
@@ -70,49 +86,27 @@ private Q_SLOTS:
         f.control<QPushButton>("cmdBrowse")->click();
         QCOMPARE(path->text(), m_plan);
     }
-    void optionPageChecks_data()
-    {
-        QTest::addColumn<QString>("file"); // "" none; "missing" a path that does not exist
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("syncAnswer"); // the answer to the question, as MessageAnswer
-        QTest::addColumn<QList<int>>("messages");
-        QTest::addColumn<int>("page");
-        const int ok = int(MessageAnswer::Ok);
-        QTest::newRow("no file") << ""
-                                 << "ERP Migration" << ok << QList<int>{2625} << 11;
-        QTest::newRow("question cancelled")
-            << "plan"
-            << "ERP Migration" << int(MessageAnswer::Cancel) << QList<int>{2646} << 11;
-        QTest::newRow("unreadable file, existing project")
-            << "missing"
-            << "ERP Migration" << ok << QList<int>{2646, 2626} << 11;
-        // Told, but on to the project pages all the same, with the dates the page starts with.
-        QTest::newRow("unreadable file, new project") << "missing"
-                                                      << "" << ok << QList<int>{2626} << 8;
-    }
+    void optionPageChecks_data() { WizardFixture::addRows(kOptionChecks); }
     void optionPageChecks()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, target);
-        QFETCH(int, syncAnswer);
-        QFETCH(QList<int>, messages);
-        QFETCH(int, page);
+        QFETCH(int, row);
+        const OptionCheck& c = kOptionChecks[row];
         QVERIFY(f.serve("4.7"));
         f.start("/importproject \"\"");
-        f.answers[2646] = MessageAnswer(syncAnswer);
+        f.answers[2646] = c.syncAnswer;
         f.control<QLineEdit>("txtFilePath")
-            ->setText(file == "plan"   ? m_plan
-                      : file.isEmpty() ? ""
-                                       : m_files.filePath("gone.xml"));
-        if (!target.isEmpty())
-            selectTarget(target);
+            ->setText(c.file == "plan"   ? m_plan
+                      : c.file.isEmpty() ? ""
+                                         : m_files.filePath("gone.xml"));
+        if (!c.target.isEmpty())
+            selectTarget(c.target);
         f.next();
-        QCOMPARE(f.shownIds(), messages);
-        QCOMPARE(f.step(), page);
+        QCOMPARE(f.shownIds(), c.messages);
+        QCOMPARE(f.step(), c.page);
         QVERIFY(f.server->calls("ImportMsProjectStep1").isEmpty());
         // The page is usable again whatever happened.
         QVERIFY(f.nav(3)->isEnabled() && !f.wizard->state().IsBusy);
-        if (page == 8)
+        if (c.page == 8)
             QCOMPARE(f.control<QDateTimeEdit>("ProjectStartDateDayDTPicker")->date(), QDate::currentDate());
     }
     void chooseUsers()

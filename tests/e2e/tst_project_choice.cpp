@@ -40,14 +40,10 @@ private Q_SLOTS:
                                  "Trade Fair 2027=3", "Warehouse Automation (*)=-4", "Website Relaunch=1"};
         QStringList plain = synchronized;
         plain[4] = "Warehouse Automation (*)=4";
-        QTest::newRow("4.7: synchronized project negated") << "4.7"
-                                                           << "demo" << synchronized;
-        QTest::newRow("4.5: ids as they are") << "4.5"
-                                              << "demo" << plain;
-        QTest::newRow("3.5") << "3.5"
-                             << "demo" << plain;
-        QTest::newRow("no projects") << "4.7"
-                                     << "empty" << QStringList{};
+        QTest::newRow("4.7: synchronized project negated") << QString("4.7") << "demo" << synchronized;
+        QTest::newRow("4.5: ids as they are") << QString("4.5") << "demo" << plain;
+        QTest::newRow("3.5") << QString("3.5") << "demo" << plain;
+        QTest::newRow("no projects") << QString("4.7") << "empty" << QStringList{};
     }
     void exportList()
     {

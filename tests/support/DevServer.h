@@ -9,7 +9,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+// A JSON array or object in compact form, as journal lines show it.
+inline QString compactJson(const QJsonValue& value)
+{
+    return QString::fromUtf8(value.isArray()
+                                 ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
+                                 : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+}
 
 class DevServer
 {
@@ -27,13 +36,10 @@ public:
         while (m_process.state() == QProcess::Running && !m_process.canReadLine())
             m_process.waitForReadyRead(200);
         const QString first = QString::fromUtf8(m_process.readLine()).trimmed();
-        for (const char* scheme : {"http", "https"}) {
-            const QString prefix = QStringLiteral("listening on %1://").arg(QLatin1String(scheme));
-            if (first.startsWith(prefix)) {
-                m_address = first.mid(prefix.size());
-                m_scheme = QLatin1String(scheme);
-            }
-        }
+        const QRegularExpressionMatch listening =
+            QRegularExpression("^listening on (https?)://(.+)$").match(first);
+        m_scheme = listening.captured(1);
+        m_address = listening.captured(2);
     }
 
     ~DevServer()
@@ -48,20 +54,16 @@ public:
     QString scheme() const { return m_scheme; }   // "http", or "https" with --tls-cert
     QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
     QString journalPath() const { return m_dir.filePath("journal.jsonl"); }
-    QString folder() const { return m_dir.path(); }
 
     // Every journal entry so far, in order.
     QList<QJsonObject> journal() const
     {
         QList<QJsonObject> entries;
         QFile file(journalPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return entries;
-        while (!file.atEnd()) {
-            const QByteArray line = file.readLine().trimmed();
-            if (!line.isEmpty())
-                entries.append(QJsonDocument::fromJson(line).object());
-        }
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (!line.trimmed().isEmpty())
+                    entries.append(QJsonDocument::fromJson(line).object());
         return entries;
     }
 
@@ -70,12 +72,8 @@ public:
     // The journal entries of one SOAP method.
     QList<QJsonObject> calls(const QString& method) const
     {
-        QList<QJsonObject> found;
-        const QList<QJsonObject> all = journal();
-        for (const QJsonObject& entry : all) {
-            if (entry.value("method").toString() == method)
-                found.append(entry);
-        }
+        QList<QJsonObject> found = journal();
+        found.removeIf([&](const QJsonObject& entry) { return entry.value("method").toString() != method; });
         return found;
     }
 

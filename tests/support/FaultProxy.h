@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -44,11 +45,7 @@ public:
     ~FaultProxy()
     {
         QMetaObject::invokeMethod(
-            &m_worker,
-            [this] {
-                const QObjectList children = m_worker.children();
-                qDeleteAll(children);
-            },
+            &m_worker, [this] { qDeleteAll(QObjectList(m_worker.children())); },
             Qt::BlockingQueuedConnection);
         m_thread.quit();
         m_thread.wait();
@@ -180,12 +177,10 @@ private:
 
     static qint64 contentLength(const QByteArray& head)
     {
-        for (const QByteArray& line : head.split('\n')) {
-            const QByteArray trimmed = line.trimmed();
-            if (trimmed.toLower().startsWith("content-length:"))
-                return trimmed.mid(15).trimmed().toLongLong();
-        }
-        return 0;
+        static const QRegularExpression header("^content-length:\\s*(\\d+)",
+                                               QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::MultilineOption);
+        return header.match(QString::fromLatin1(head)).captured(1).toLongLong();
     }
 
     Fault m_fault;

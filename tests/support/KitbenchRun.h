@@ -44,9 +44,8 @@ struct KitbenchRun
             prepare(dir);
         const QString answerPath = dir.filePath("job.answers");
         QFile file(answerPath);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly) || file.write(answers.toUtf8()) < 0)
             return result;
-        file.write(answers.toUtf8());
         file.close();
         const QString shots = dir.filePath("shots");
         QDir(shots).removeRecursively(); // a reused home keeps only this run's pages

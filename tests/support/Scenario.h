@@ -6,7 +6,6 @@
 #include "DevServer.h"
 #include "KitbenchRun.h"
 
-#include <QJsonArray>
 #include <QMetaType>
 
 #include <map>
@@ -31,14 +30,6 @@ struct Scenario
     std::function<void(const QDir&)> prepare = {}; // puts files into the run's folder first
 };
 Q_DECLARE_METATYPE(Scenario)
-
-// A JSON array or object in compact form, as journal lines show it.
-inline QString compactJson(const QJsonValue& value)
-{
-    return QString::fromUtf8(value.isArray()
-                                 ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
-                                 : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
-}
 
 // A journal entry as one line: "Method [args] status" for a SOAP call, "Page {fields} status" for a
 // page or form post, and " warnings [..]" when the server had any about the call.
@@ -92,29 +83,14 @@ public:
         return *shared;
     }
 
-    // Runs the row as admin, through `address` when given (a proxy) or straight to serverFor(row), and
-    // returns what differs from the row; "" when nothing does.
-    QString play(const Scenario& row, const QString& address = {}, DevServer* server = nullptr)
-    {
-        m_server = server ? server : &serverFor(row);
-        if (m_server->address().isEmpty())
-            return "the server did not start: " + m_server->errorOutput();
-        const qsizetype mark = m_server->journalSize();
-        m_run = KitbenchRun::start(
-            row.job + QStringList{"/L", "admin@" + (address.isEmpty() ? m_server->address() : address), "/P",
-                                  "admin"},
-            row.answers, 60000, row.environment, row.prepare, row.home);
-        m_entries = m_server->journal().mid(mark);
-        m_journal.clear();
-        for (const QJsonObject& entry : m_entries)
-            m_journal << journalLine(entry);
-        return differences(row);
-    }
-
-    // play() for a test's check: QVERIFY2(player.plays(row), player.why()).
+    // Runs the row as admin, through `address` (a proxy) when given; false when anything differs from the
+    // row, and why() says what: QVERIFY2(player.plays(row), player.why()).
     bool plays(const Scenario& row, const QString& address = {}, DevServer* server = nullptr)
     {
-        m_why = play(row, address, server).left(20000).toLocal8Bit(); // a journal line can be megabytes
+        m_server = server ? server : &serverFor(row);
+        m_why = m_server->address().isEmpty()
+                    ? "the server did not start: " + m_server->errorOutput().toLocal8Bit()
+                    : play(row, address);
         return m_why.isEmpty();
     }
     const char* why() const { return m_why.constData(); }
@@ -126,6 +102,21 @@ public:
     const QStringList& journal() const { return m_journal; }
 
 private:
+    // What differs from the row, cut short (a journal line can be megabytes); "" when nothing does.
+    QByteArray play(const Scenario& row, const QString& address)
+    {
+        const qsizetype mark = m_server->journalSize();
+        m_run = KitbenchRun::start(
+            row.job + QStringList{"/L", "admin@" + (address.isEmpty() ? m_server->address() : address), "/P",
+                                  "admin"},
+            row.answers, 60000, row.environment, row.prepare, row.home);
+        m_entries = m_server->journal().mid(mark);
+        m_journal.clear();
+        for (const QJsonObject& entry : m_entries)
+            m_journal << journalLine(entry);
+        return differences(row).left(20000).toLocal8Bit();
+    }
+
     QString differences(const Scenario& row) const
     {
         QStringList found;

@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QJsonArray>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -118,7 +117,6 @@ public:
     }
 
     void next() { wizard->cmdNav_Click(3); }
-    void back() { wizard->cmdNav_Click(2); }
     int step() const { return wizard->state().CurrentStep; }
     QPushButton* nav(int index) const { return wizard->cmdNav[static_cast<std::size_t>(index)]; }
     template <typename W> W* control(const QString& name) const { return wizard->findChild<W*>(name); }
@@ -207,9 +205,7 @@ public:
         QStringList calls;
         for (const QJsonObject& entry : server->journal().mid(mark))
             if (entry.contains("method"))
-                calls << entry.value("method").toString() + ' ' +
-                             QString::fromUtf8(
-                                 QJsonDocument(entry.value("args").toArray()).toJson(QJsonDocument::Compact));
+                calls << entry.value("method").toString() + ' ' + compactJson(entry.value("args"));
         return calls;
     }
 
