@@ -6,8 +6,6 @@
 #include "support/HttpCheck.h"
 #include "support/SoapCall.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
 
@@ -17,15 +15,11 @@ using namespace orvdev::test;
 
 // The service description: the shape an ASP.NET service gives it, and the server's copy served with its
 // address. The methods' parameters in the callers' order are what the end-to-end journals show.
-namespace {
-
-std::string wsdlFile()
+static std::string wsdlFile()
 {
     std::ifstream in(ORVDEV_WSDL_FILE);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-} // namespace
 
 TEST(Contract, HasTheShapeOfAnAspNetServiceDescription)
 {
@@ -92,28 +86,17 @@ struct ConversionCase
     std::string expected;
 };
 
-class Conversion : public ::testing::TestWithParam<ConversionCase>
-{
-};
+using Conversion = ::testing::TestWithParam<ConversionCase>;
 
 TEST_P(Conversion, FollowsTheSerializerRules)
 {
     const auto& c = GetParam();
     std::string result;
     try {
-        switch (c.type) {
-        case XsdType::Int:
-            result = std::to_string(XmlConvert::toInt32(c.text));
-            break;
-        case XsdType::Short:
-            result = std::to_string(XmlConvert::toInt16(c.text));
-            break;
-        case XsdType::Boolean:
-            result = XmlConvert::toBoolean(c.text) ? "true" : "false";
-            break;
-        default:
-            result = XmlConvert::toDateTime(c.text);
-        }
+        result = c.type == Int       ? std::to_string(XmlConvert::toInt32(c.text))
+                 : c.type == Short   ? std::to_string(XmlConvert::toInt16(c.text))
+                 : c.type == Boolean ? (XmlConvert::toBoolean(c.text) ? "true" : "false")
+                                     : XmlConvert::toDateTime(c.text);
         EXPECT_TRUE(c.converts) << "converted to " << result;
     } catch (const ConversionError& e) {
         EXPECT_FALSE(c.converts);
@@ -155,9 +138,7 @@ const std::vector<std::pair<int, std::string>> added = {{35, "LoadDictionaries"}
                                                         {45, "CheckFileName"},
                                                         {45, "CreateIncident45"}};
 
-class Version : public ::testing::TestWithParam<const char*>
-{
-};
+using Version = ::testing::TestWithParam<const char*>;
 
 int codeOf(const std::string& version)
 {

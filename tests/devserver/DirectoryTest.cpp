@@ -44,15 +44,11 @@ TEST(Clients, SignTellsOrganizationsFromContacts)
             return "<Item State=\"" + std::string(state) + "\"><Value>" + value + "</Value><Data>" + data +
                    "</Data></Item>";
         };
-        ASSERT_EQ(client
-                      .call("UpdateDictionaries",
-                            {text("dictionariesXml",
-                                  "<Dictionaries><ProjectClient>" + item("Added", "New Org", "-1") +
-                                      item("Added", "New Contact", "1") +
-                                      item("Modified", "Pinecrest Savings", "-" + org) +
-                                      item("Deleted", "", contact) + "</ProjectClient></Dictionaries>")})
-                      .state,
-                  "OK");
+        const std::string edits = "<Dictionaries><ProjectClient>" + item("Added", "New Org", "-1") +
+                                  item("Added", "New Contact", "1") +
+                                  item("Modified", "Pinecrest Savings", "-" + org) +
+                                  item("Deleted", "", contact) + "</ProjectClient></Dictionaries>";
+        ASSERT_EQ(client.call("UpdateDictionaries", {text("dictionariesXml", edits)}).state, "OK");
         const auto after = dictionaries();
         EXPECT_EQ(
             select(after, "//ProjectOrganization/Item/Value[.='New Org' or .='Pinecrest Savings']").size() +

@@ -2,13 +2,10 @@
 #include "cli/ServerOptions.h"
 #include "support/HttpCheck.h"
 #include "support/RawConnection.h"
-#include "support/ServerProcess.h"
 #include "support/SoapCall.h"
 
-#include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <csignal>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -43,21 +40,18 @@ TEST(Store, SurvivesARestartAndAnEmptySeedHasOnlyTheAdministrator)
 {
     ServerProcess server;
     const std::string id = SoapClient(server).call("CreateIncident45", incidentArgs("Persistent")).result;
-    auto users = [](SoapClient& client) {
-        return select(client.call("GetResourceListBySubstring", {text("substring", "Brandt")}).answer(),
+    auto lastNames = [](SoapClient& client, const std::string& part) {
+        return select(client.call("GetResourceListBySubstring", {text("substring", part)}).answer(),
                       "Resources/User/LastName");
     };
     server.restart({"--seed", "empty"}); // an existing store is kept whatever the seed option says
     SoapClient client(server);
-    EXPECT_EQ(users(client), std::vector<std::string>{"Brandt"});
+    EXPECT_EQ(lastNames(client, "Brandt"), std::vector<std::string>{"Brandt"});
     EXPECT_EQ(std::stoi(client.call("CreateIncident45", incidentArgs("Next")).result), std::stoi(id) + 1);
 
     ServerProcess empty({"--seed", "empty"});
     SoapClient fresh(empty);
-    EXPECT_TRUE(users(fresh).empty());
-    EXPECT_EQ(select(fresh.call("GetResourceListBySubstring", {text("substring", "")}).answer(),
-                     "Resources/User/LastName"),
-              std::vector<std::string>{"Administrator"});
+    EXPECT_EQ(lastNames(fresh, ""), std::vector<std::string>{"Administrator"});
     EXPECT_TRUE(select(fresh.call("GetOrvProjectList").answer(), "Projects/Project").empty());
 }
 
@@ -89,11 +83,10 @@ TEST(BadInput, UnknownPortalsAndPaths)
     ServerProcess server;
     SoapClient client(server);
     for (const char* path :
-         {"/WebServices/OrvProject.asmx", "/portals//WebServices/OrvProject.asmx", "/portals/x/y.asmx"}) {
+         {"/WebServices/OrvProject.asmx", "/portals//WebServices/OrvProject.asmx", "/portals/x/y.asmx"})
         EXPECT_TRUE(
             answered(client.http().Post(path, client.envelope("GetServerVersion", {}), "text/xml"), 404))
             << path;
-    }
     // Any portal name reaches the same service.
     auto res = client.http().Post("/portals/Another_Portal/WebServices/OrvProject.asmx",
                                   httplib::Headers{{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
@@ -134,9 +127,7 @@ std::vector<std::string> query(const std::string& dataDir, const std::string& sq
 
 } // namespace
 
-class IdleStop : public ::testing::TestWithParam<int>
-{
-};
+using IdleStop = ::testing::TestWithParam<int>;
 
 TEST_P(IdleStop, IdleKeepAliveConnectionsAreClosedAtOnce)
 {

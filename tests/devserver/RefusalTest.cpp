@@ -3,8 +3,6 @@
 #include "support/SharedServer.h"
 #include "support/SoapCall.h"
 
-#include <gtest/gtest.h>
-
 using namespace orvdev::test;
 
 namespace {
@@ -58,9 +56,7 @@ const Refusal refusals[] = {
     {"ManagerEditsClients", "pm", "UpdateDictionaries", newClient, "OK"},
 };
 
-class Refusals : public SharedServer<::testing::TestWithParam<Refusal>>
-{
-};
+using Refusals = SharedServer<::testing::TestWithParam<Refusal>>;
 
 } // namespace
 
@@ -93,28 +89,20 @@ TEST(Refused, CallsLeaveNoTrace)
             ASSERT_EQ(SoapClient(server, r.user, r.user).call(r.method, argList(r.args)).state, r.state);
         }
     EXPECT_EQ(std::stoi(client.call("CreateIncident45", incidentArgs("y")).result), std::stoi(first) + 1);
-    EXPECT_TRUE(select(client.call("GetCategoryList2", {num("objectTypeId", 5)}).answer(),
-                       "Categories/Category[CategoryName='X']")
-                    .empty());
-    EXPECT_TRUE(select(client.call("GetCategoryList2", {num("objectTypeId", 7)}).answer(),
-                       "Categories/Category[CategoryName='New one']")
-                    .empty());
+    for (const auto& [type, name] : {std::pair{5, "X"}, {7, "New one"}})
+        EXPECT_TRUE(select(client.call("GetCategoryList2", {num("objectTypeId", type)}).answer(),
+                           "Categories/Category[CategoryName='" + std::string(name) + "']")
+                        .empty())
+            << name;
 }
 
 // Signing in from the Authenticator header.
-namespace {
-
 struct LoginCase
 {
     const char *name, *login, *password;
     std::string user = ""; // the journaled user when accepted; empty when refused
 };
-
-class Authentication : public SharedServer<::testing::TestWithParam<LoginCase>>
-{
-};
-
-} // namespace
+using Authentication = SharedServer<::testing::TestWithParam<LoginCase>>;
 
 TEST_P(Authentication, HeaderDecidesWhoCalls)
 {

@@ -7,7 +7,6 @@
 #include "support/WebSession.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace orvdev::test;
 
@@ -54,9 +53,7 @@ const CreateCase cases[] = {
      "New Plant|Infrastructure|<li>Peter Marsh|<li>Ursula Brandt|<li>Linh Nguyen"},
 };
 
-class CreateCall : public SharedServer<::testing::TestWithParam<CreateCase>>
-{
-};
+using CreateCall = SharedServer<::testing::TestWithParam<CreateCase>>;
 
 } // namespace
 
@@ -98,20 +95,13 @@ TEST(CreateCall, TemplateRolesShowInTheProjectsTeam)
 
 // The object views: what the wizard's web links open (signed in through the auto-login page) is the
 // end-to-end item runs'; here the views no client reaches and the refusals.
-namespace {
-
 struct ViewCase
 {
     const char* path;
     int status;
     const char* contains;
 };
-
-class Views : public SharedServer<::testing::TestWithParam<ViewCase>>
-{
-};
-
-} // namespace
+using Views = SharedServer<::testing::TestWithParam<ViewCase>>;
 
 TEST_P(Views, ShowStoredObjectsOrSayWhy)
 {
