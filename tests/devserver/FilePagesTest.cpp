@@ -2,8 +2,7 @@
 // attachments; the pages' refusals; injected faults; large files both ways. Workbooks for a list import
 // are WorkbookTest's.
 #include "support/FilePageClient.h"
-#include "support/HttpCheck.h"
-#include "support/SharedServer.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 
 #include <gmock/gmock.h>

@@ -1,7 +1,7 @@
 // The server as a process: its journal, its store, many clients at once, its stop and its command line.
 #include "cli/ServerOptions.h"
-#include "support/HttpCheck.h"
 #include "support/RawConnection.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 
 #include <sqlite3.h>

@@ -1,8 +1,7 @@
 // The object views. A created item keeps every value it was sent: its web view shows them (escaped),
 // and a second call gets a new id. The calls' arguments as the wizard sends them are the end-to-end item
 // runs' check.
-#include "support/HttpCheck.h"
-#include "support/SharedServer.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 

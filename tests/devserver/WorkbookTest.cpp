@@ -1,7 +1,7 @@
 // Workbooks written by spreadsheet programs, read as the list import reads them, and lists made
 // from them on a live server.
 #include "support/FilePageClient.h"
-#include "support/HttpCheck.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 #include "workbook/CellText.h"

@@ -30,9 +30,9 @@ public:
 
     // The journal as lines (each a JSON object).
     std::vector<std::string> journal() const;
-    std::string lastJournalLine() const;
+    std::string lastJournalLine() const { return journal().empty() ? "" : journal().back(); }
 
-    static std::string binary();
+    static std::string binary() { return ORVDEV_SERVER_BINARY; }
 
 private:
     void start(const std::vector<std::string>& extraArgs);

@@ -1,18 +1,6 @@
 #include "support/SoapCall.h"
 
-#include "soap/XmlConvert.h"
-
-
 namespace orvdev::test {
-
-Arg text(const std::string& name, const std::string& value)
-{
-    return {name, XmlConvert::escape(value)};
-}
-Arg num(const std::string& name, long long value)
-{
-    return {name, std::to_string(value)};
-}
 
 std::vector<std::string> split(const std::string& joined, char separator)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "soap/XmlConvert.h"
 #include "support/ServerProcess.h"
 
 #include <pugixml.hpp>
@@ -20,8 +21,14 @@ struct Arg
     std::string name;
     std::string innerXml;
 };
-Arg text(const std::string& name, const std::string& value); // escaped
-Arg num(const std::string& name, long long value);
+inline Arg text(const std::string& name, const std::string& value)
+{
+    return {name, XmlConvert::escape(value)};
+}
+inline Arg num(const std::string& name, long long value)
+{
+    return {name, std::to_string(value)};
+}
 // Arguments written "name=value|name=[1,2]|name={a,b}": a value in brackets is an array of ints, in
 // braces an array of strings, any other a text.
 std::vector<Arg> argList(const std::string& fields);
@@ -36,7 +43,7 @@ struct SoapAnswer
     bool hasResult = false;
     std::string faultCode; // empty unless a fault came back
     std::string faultString;
-    pugi::xml_document answer() const;               // the result parsed as the XML text the wizard loads
+    pugi::xml_document answer() const; // the result parsed as the XML text the wizard loads
 };
 
 // Texts of the nodes an XPath expression selects.

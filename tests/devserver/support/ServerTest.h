@@ -1,8 +1,10 @@
 #pragma once
 
+// GoogleTest helpers for suites that speak to a started server.
 #include "ServerProcess.h"
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <cctype>
 #include <string>
@@ -29,6 +31,19 @@ inline std::string caseName(std::string text)
     for (char& c : text)
         c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return text;
+}
+
+// An HTTP answer came, with this status and a body holding `holds`; a failure shows what came instead.
+inline ::testing::AssertionResult answered(const httplib::Result& answer, int status,
+                                           const std::string& holds = "")
+{
+    if (!answer)
+        return ::testing::AssertionFailure() << "no answer: " << httplib::to_string(answer.error());
+    if (answer->status != status || answer->body.find(holds) == std::string::npos)
+        return ::testing::AssertionFailure()
+               << "HTTP " << answer->status << " (expected " << status << " holding '" << holds
+               << "'): " << answer->body.substr(0, 400);
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace orvdev::test
