@@ -77,13 +77,12 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
 
 // Value conversions, checked against the framework's rules without a server. How a whole request is
 // read shows in the journal (ProcessTest) and in the refused requests (HttpTest).
-// The normalized value, or the failure text when the conversion must fail.
 struct ConversionCase
 {
     const char* text;
     XsdType type;
     bool converts;
-    std::string expected;
+    std::string expected; // the normalized value, or the failure text when the conversion must fail
 };
 
 using Conversion = ::testing::TestWithParam<ConversionCase>;
@@ -129,8 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                        "The string '01.03.2024 13:45' is not a valid AllXsd value."}));
 
 // Playing an older server: the version answered, the methods offered, the shapes of answers.
-namespace {
-
 // A method of each release and the one before it: the older server does not know it.
 const std::vector<std::pair<std::string, std::string>> added = {{"3.5", "LoadDictionaries"},
                                                                 {"4.0", "CreateProject40"},
@@ -139,8 +136,6 @@ const std::vector<std::pair<std::string, std::string>> added = {{"3.5", "LoadDic
                                                                 {"4.5", "CreateIncident45"}};
 
 using Version = ::testing::TestWithParam<const char*>;
-
-} // namespace
 
 TEST_P(Version, AnswersItsNumberAndLacksTheNewerMethods)
 {

@@ -16,16 +16,14 @@ using namespace orvdev::test;
 using namespace std::string_literals;
 using ::testing::HasSubstr;
 
-namespace {
-
-std::size_t storedVersions(const ServerProcess& server)
+static std::size_t storedVersions(const ServerProcess& server)
 {
     auto dir = std::filesystem::path(server.dataDir()) / "files" / "versions";
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
 // "… as version V of file A …" from the page's answer.
-std::pair<std::string, std::string> versionAndFile(const httplib::Result& answer)
+static std::pair<std::string, std::string> versionAndFile(const httplib::Result& answer)
 {
     std::smatch m;
     if (!answer || !std::regex_search(answer->body, m, std::regex("as version (\\d+) of file (\\d+)")))
@@ -34,8 +32,6 @@ std::pair<std::string, std::string> versionAndFile(const httplib::Result& answer
 }
 
 const std::string intoFolder2 = "ObjectTypeId=10&AssetId=0&ObjectId=2&FileName=";
-
-} // namespace
 
 // The form posts as the wizard sends them are the end-to-end file runs'; here what the server makes of
 // them: a name again is a new version of the same file, every version keeps its bytes.

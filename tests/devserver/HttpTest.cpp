@@ -8,15 +8,13 @@
 #include <filesystem>
 
 using namespace orvdev::test;
-using ::testing::HasSubstr;
+using ::testing::AllOf, ::testing::HasSubstr;
 
 // Requests an ASP.NET web service refuses, and how: status, fault code and text, and the journal.
-namespace {
-
 const std::string action = "\"http://orvello.com/webservices/GetCategoryList2\"",
                   envelopeNs = "http://schemas.xmlsoap.org/soap/envelope/";
 
-std::string env(const std::string& header, const std::string& body, const std::string& ns = envelopeNs)
+static std::string env(const std::string& header, const std::string& body, const std::string& ns = envelopeNs)
 {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope xmlns:soap=\"" + ns +
            "\"><soap:Header>" + header + "</soap:Header><soap:Body>" + body + "</soap:Body></soap:Envelope>";
@@ -26,13 +24,13 @@ const std::string auth =
     "<Authenticator xmlns=\"http://orvello.com/webservices/\"><userName>admin@h</userName>"
     "<userPassword>admin</userPassword></Authenticator>";
 
-std::string call(const std::string& inner)
+static std::string call(const std::string& inner)
 {
     return "<GetCategoryList2 xmlns=\"http://orvello.com/webservices/\">" + inner + "</GetCategoryList2>";
 }
 
 // A signed-in GetCategoryList2 request with these parameters.
-std::string request(const std::string& parameters)
+static std::string request(const std::string& parameters)
 {
     return env(auth, call(parameters));
 }
@@ -104,8 +102,6 @@ const WireCase cases[] = {
 
 using Wire = SharedServer<::testing::TestWithParam<WireCase>>;
 
-} // namespace
-
 TEST_P(Wire, RefusesTheWayTheFrameworkDoes)
 {
     const WireCase& c = GetParam();
@@ -136,13 +132,11 @@ TEST_F(WireValues, ChildrenInNoNamespaceAreIgnoredButJournaledAsWarnings)
     const std::string body = env(auth, "<o:GetCategoryList2 xmlns:o=\"http://orvello.com/webservices/\">" +
                                            seven + "</o:GetCategoryList2>");
     auto answer = client.post(body, action);
-    EXPECT_EQ(answer.http, 200);
-    EXPECT_EQ(answer.state, "OK");
+    EXPECT_EQ(std::tuple(answer.http, answer.state), std::tuple(200, "OK"));
     // The parameter arrived as 0: there are no categories of object type 0.
     EXPECT_TRUE(select(answer.answer(), "Categories/Category").empty());
-    std::string line = server->lastJournalLine();
-    EXPECT_THAT(line, HasSubstr("\"args\": [0],"));
-    EXPECT_THAT(line, HasSubstr("'objectTypeId' in no namespace ignored"));
+    EXPECT_THAT(server->lastJournalLine(),
+                AllOf(HasSubstr("\"args\": [0],"), HasSubstr("'objectTypeId' in no namespace ignored")));
 }
 
 TEST_F(WireValues, ByReferenceParametersComeBackAfterTheResult)
@@ -156,11 +150,8 @@ TEST_F(WireValues, ByReferenceParametersComeBackAfterTheResult)
     EXPECT_THAT(answer.body, HasSubstr("xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\""));
 }
 
-// The HTTP around the service: how answers are compressed, and HTTPS with --tls-cert/--tls-key.
-namespace {
-
 // With the decoder the client itself uses on gzip answers.
-std::string gunzip(const std::string& data)
+static std::string gunzip(const std::string& data)
 {
     std::string out;
     const auto append = [&out](const char* bytes, std::size_t n) { return out.append(bytes, n), true; };
@@ -176,8 +167,6 @@ struct EncodingCase
 };
 
 using Encoding = SharedServer<::testing::TestWithParam<EncodingCase>>;
-
-} // namespace
 
 TEST_P(Encoding, GzipWhenAcceptedNeverBrotli)
 {
@@ -217,12 +206,9 @@ TEST(Tls, RefusesUnusableCertificatesAndDescribesItsHttpsAddress)
 {
     const std::string certs =
         (std::filesystem::temp_directory_path() / ("orvdev-certs-" + std::to_string(getpid()))).string();
+    const std::shared_ptr<void> removedAtTheEnd(nullptr,
+                                                [&certs](void*) { std::filesystem::remove_all(certs); });
     ASSERT_EQ(std::system((std::string(MAKE_TEST_CERTS) + " " + certs).c_str()), 0);
-    struct RemovedAtTheEnd
-    {
-        std::string dir;
-        ~RemovedAtTheEnd() { std::filesystem::remove_all(dir); }
-    } removed{certs};
     for (const char* cert : {"/ca.pem", "/missing.pem"})
         EXPECT_THROW(ServerProcess({"--tls-cert", certs + cert, "--tls-key", certs + "/server.key"}),
                      std::runtime_error);

@@ -6,7 +6,6 @@
 
 #include <sqlite3.h>
 
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <sys/wait.h>
@@ -69,11 +68,9 @@ TEST(Concurrency, ParallelCreatesGetDistinctIds)
     for (auto& t : threads)
         t.join();
     std::set<std::string> all;
-    for (const auto& s : ids) {
-        EXPECT_EQ(s.size(), 25u);
+    for (const auto& s : ids)
         all.insert(s.begin(), s.end());
-    }
-    EXPECT_EQ(all.size(), 100u);
+    EXPECT_EQ(all.size(), 100u); // each thread's 25 ids, none twice
     EXPECT_EQ(all.count("0"), 0u);
     EXPECT_EQ(server.journal().size(), 100u);
 }
@@ -96,9 +93,7 @@ TEST(BadInput, UnknownPortalsAndPaths)
 
 // SIGTERM while clients are connected: idle keep-alive connections are closed at once, requests in
 // progress are answered in full, and the store is left consistent.
-namespace {
-
-std::string request(const SoapClient& client, const std::string& title)
+static std::string request(const SoapClient& client, const std::string& title)
 {
     const std::string body = client.envelope("CreateIncident45", incidentArgs(title));
     return "POST " + SoapClient::servicePath() +
@@ -108,7 +103,7 @@ std::string request(const SoapClient& client, const std::string& title)
            body;
 }
 
-std::vector<std::string> query(const std::string& dataDir, const std::string& sql)
+static std::vector<std::string> query(const std::string& dataDir, const std::string& sql)
 {
     std::vector<std::string> rows;
     sqlite3* db = nullptr;
@@ -124,8 +119,6 @@ std::vector<std::string> query(const std::string& dataDir, const std::string& sq
     sqlite3_close(db);
     return rows;
 }
-
-} // namespace
 
 using IdleStop = ::testing::TestWithParam<int>;
 
@@ -178,17 +171,8 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
               (std::vector<std::string>{"sent before the stop", "finished after the stop"}));
 }
 
-// The server's command line.
-namespace {
-
-std::vector<std::string> words(const std::string& line)
-{
-    std::istringstream in(line);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
 // The options as "host:port data version seed journal delay maxBody maxUpload scheme key".
-std::string shown(const ServerOptions& o)
+static std::string shown(const ServerOptions& o)
 {
     std::ostringstream out;
     out << o.host << ":" << o.port << " " << o.dataDir << " " << o.version.text() << " " << o.seed << " "
@@ -196,8 +180,6 @@ std::string shown(const ServerOptions& o)
         << o.scheme() << " " << o.tlsKeyFile;
     return out.str();
 }
-
-} // namespace
 
 // Every option at work is a test's that starts a server with it; here the defaults.
 TEST(CommandLine, Defaults)
@@ -212,7 +194,7 @@ TEST(CommandLine, RefusesBadValues)
     for (const char* args : {"--listen 8080", "--listen h:99999", "--listen h:x", "--server-version 4.2",
                              "--seed full", "--delay-ms -1", "--delay-ms", "--max-body 10", "--max-upload 10",
                              "--verbose", "--tls-cert c.pem", "--tls-key k.pem"})
-        EXPECT_THROW(ServerOptions::parse(words(args)), std::invalid_argument) << args;
+        EXPECT_THROW(ServerOptions::parse(split(args, ' ')), std::invalid_argument) << args;
     EXPECT_THROW(ServerOptions::parse({"--server-version", " 4.5"}), std::invalid_argument);
     // Faults: a method or page, a kind it can take (transfer faults belong to the download page and
     // need a byte count), and a positive request count.

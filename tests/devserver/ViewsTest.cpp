@@ -9,8 +9,6 @@
 
 using namespace orvdev::test;
 
-namespace {
-
 struct CreateCase
 {
     const char *name, *method;
@@ -53,8 +51,6 @@ const CreateCase cases[] = {
 };
 
 using CreateCall = SharedServer<::testing::TestWithParam<CreateCase>>;
-
-} // namespace
 
 TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
 {

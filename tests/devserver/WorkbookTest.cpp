@@ -20,15 +20,13 @@ using namespace orvdev;
 using namespace orvdev::test;
 using ::testing::HasSubstr;
 
-namespace {
-
-std::string bytesOf(const std::string& name)
+static std::string bytesOf(const std::string& name)
 {
     std::ifstream in(std::string(ORVDEV_WORKBOOKS) + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string joined(const std::vector<std::string>& names)
+static std::string joined(const std::vector<std::string>& names)
 {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -37,7 +35,7 @@ std::string joined(const std::vector<std::string>& names)
 }
 
 // "name: column|column (data rows)" per offered sheet, joined by " / ".
-std::string outline(const Workbook& workbook)
+static std::string outline(const Workbook& workbook)
 {
     std::string out;
     for (const Sheet& sheet : workbook.sheets) {
@@ -62,8 +60,6 @@ const FileCase fileCases[] = {
     {"date.xlsx", "Sheet1: 2021-01-01|15 (2)", "Sheet1", "2021-01-01|15", "2021-01-02|16",
      "1900-01-10T15:10:10|17"},
 };
-
-} // namespace
 
 TEST(WorkbookReaders, RealFilesGiveTheirSheetsColumnsAndRows)
 {

@@ -7,6 +7,7 @@
 #include <httplib.h>
 
 #include <cctype>
+#include <memory>
 #include <string>
 
 namespace orvdev::test {
@@ -16,13 +17,9 @@ namespace orvdev::test {
 template <typename Base = ::testing::Test> class SharedServer : public Base
 {
 protected:
-    static inline ServerProcess* server = nullptr;
-    static void SetUpTestSuite() { server = new ServerProcess(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
+    static inline std::unique_ptr<ServerProcess> server;
+    static void SetUpTestSuite() { server = std::make_unique<ServerProcess>(); }
+    static void TearDownTestSuite() { server.reset(); }
 };
 
 // A case's name for GoogleTest made of a text: letters and digits kept, anything else '_'.
