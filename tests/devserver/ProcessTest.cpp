@@ -4,6 +4,7 @@
 #include "support/ServerTest.h"
 #include "support/SoapCall.h"
 
+#include <gmock/gmock.h>
 #include <sqlite3.h>
 
 #include <set>
@@ -13,6 +14,7 @@
 
 using namespace orvdev::test;
 using namespace orvdev;
+using ::testing::AllOf, ::testing::HasSubstr, ::testing::StartsWith;
 
 // The journal, persistence, concurrency and paths that lead nowhere. Injected faults are the end-to-end
 // runs' and the file pages' tests'; hostile bodies the request fuzzer's.
@@ -160,9 +162,8 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
     for (RawConnection* connection : {&handled, &arriving}) {
         bool closed = false;
         const std::string answer = connection->readUntilClosed(3000, closed);
-        EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK") << answer;
-        EXPECT_NE(answer.find("Connection: close"), std::string::npos) << answer;
-        EXPECT_NE(answer.find("CreateIncident45Result"), std::string::npos) << answer;
+        EXPECT_THAT(answer, AllOf(StartsWith("HTTP/1.1 200 OK"), HasSubstr("Connection: close"),
+                                  HasSubstr("CreateIncident45Result")));
         EXPECT_TRUE(closed);
     }
     EXPECT_TRUE(server.stop());
@@ -171,22 +172,16 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
               (std::vector<std::string>{"sent before the stop", "finished after the stop"}));
 }
 
-// The options as "host:port data version seed journal delay maxBody maxUpload scheme key".
-static std::string shown(const ServerOptions& o)
-{
-    std::ostringstream out;
-    out << o.host << ":" << o.port << " " << o.dataDir << " " << o.version.text() << " " << o.seed << " "
-        << o.journalPath << " " << o.delayMs << " " << o.maxBodyBytes << " " << o.maxUploadBytes << " "
-        << o.scheme() << " " << o.tlsKeyFile;
-    return out.str();
-}
-
-// Every option at work is a test's that starts a server with it; here the defaults.
+// Every option at work is a test's that starts a server with it; here the defaults (4 MiB is ASP.NET's
+// own request limit).
 TEST(CommandLine, Defaults)
 {
-    // 4 MiB is ASP.NET's own request limit.
-    EXPECT_EQ(shown(ServerOptions::parse({})),
-              "127.0.0.1:8080 orvello-data 4.7 demo  0 4194304 536870912 http ");
+    const auto o = ServerOptions::parse({});
+    std::ostringstream shown;
+    shown << o.host << ":" << o.port << " " << o.dataDir << " " << o.version.text() << " " << o.seed << " "
+          << o.journalPath << " " << o.delayMs << " " << o.maxBodyBytes << " " << o.maxUploadBytes << " "
+          << o.scheme() << " " << o.tlsKeyFile;
+    EXPECT_EQ(shown.str(), "127.0.0.1:8080 orvello-data 4.7 demo  0 4194304 536870912 http ");
 }
 
 TEST(CommandLine, RefusesBadValues)

@@ -96,12 +96,6 @@ bool ServerProcess::stop(int signal)
     return false;
 }
 
-void ServerProcess::restart(std::vector<std::string> extraArgs)
-{
-    stop();
-    start(extraArgs);
-}
-
 std::vector<std::string> ServerProcess::journal() const
 {
     std::vector<std::string> lines;

@@ -26,7 +26,11 @@ public:
     long peakMemoryKiB() const;
     // SIGTERM (or `signal`); true when the server then ended by itself with status 0 within two seconds.
     bool stop(int signal = SIGTERM);
-    void restart(std::vector<std::string> extraArgs = {});
+    void restart(std::vector<std::string> extraArgs = {})
+    {
+        stop();
+        start(extraArgs);
+    }
 
     // The journal as lines (each a JSON object).
     std::vector<std::string> journal() const;

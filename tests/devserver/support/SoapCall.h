@@ -18,8 +18,7 @@ inline const std::string serviceNs = "http://orvello.com/webservices/";
 // One parameter element of a request: its name and its inner XML.
 struct Arg
 {
-    std::string name;
-    std::string innerXml;
+    std::string name, innerXml;
 };
 inline Arg text(const std::string& name, const std::string& value)
 {
@@ -66,8 +65,7 @@ public:
 
 private:
     std::unique_ptr<httplib::Client> m_http;
-    std::string m_login;
-    std::string m_password;
+    std::string m_login, m_password;
 };
 
 // A text field of a journal line ("method", "user", "status", "page", "fault"), unescaped.
