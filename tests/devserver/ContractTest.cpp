@@ -61,15 +61,14 @@ TEST(Contract, ServerCarriesTheFileAndServesItWithItsAddress)
     EXPECT_EQ(std::string(embeddedWsdl()), wsdlFile());
     test::ServerProcess server;
     test::SoapClient client(server);
+    const std::string path = "/portals/my_portal/WebServices/OrvProject.asmx";
     for (const char* query : {"?WSDL", "?wsdl"}) {
-        auto res = client.http().Get(
-            (std::string("/portals/my_portal/WebServices/OrvProject.asmx") + query).c_str());
+        auto res = client.http().Get(path + query);
         ASSERT_TRUE(test::answered(res, 200));
         pugi::xml_document doc;
         ASSERT_TRUE(doc.load_string(res->body.c_str()));
         EXPECT_EQ(test::selectOne(doc, "//wsdl:port[@name='OrvProjectSoap']/soap:address/@location"),
-                  "http://127.0.0.1:" + std::to_string(server.port()) +
-                      "/portals/my_portal/WebServices/OrvProject.asmx");
+                  "http://127.0.0.1:" + std::to_string(server.port()) + path);
         EXPECT_NO_THROW(ServiceContract::load(res->body));
         EXPECT_EQ(test::jsonField(server.lastJournalLine(), "page"), "WebServices/OrvProject.asmx");
     }

@@ -40,8 +40,7 @@ struct WireCase
     const char* name;
     std::string body;
     int http;
-    std::string faultCode = "";
-    std::string fault = ""; // a text of the fault string
+    std::string faultCode = "", fault = ""; // fault: a text of the fault string
     std::string soapAction = action;
     std::string contentType = "text/xml; charset=utf-8";
 };
@@ -162,8 +161,7 @@ static std::string gunzip(const std::string& data)
 struct EncodingCase
 {
     const char* name;
-    std::string acceptEncoding;
-    std::string contentEncoding; // expected; empty for none
+    std::string acceptEncoding, contentEncoding; // contentEncoding expected; empty for none
 };
 
 using Encoding = SharedServer<::testing::TestWithParam<EncodingCase>>;
@@ -177,8 +175,7 @@ TEST_P(Encoding, GzipWhenAcceptedNeverBrotli)
         client.envelope("LoadDictionaries", {text("language", "en"), num("objectTypeId", 3)});
     httplib::Headers headers{{"SOAPAction", "\"" + serviceNs + "LoadDictionaries\""},
                              {"Accept-Encoding", c.acceptEncoding}};
-    auto res =
-        client.http().Post(SoapClient::servicePath().c_str(), headers, body, "text/xml; charset=utf-8");
+    auto res = client.http().Post(SoapClient::servicePath(), headers, body, "text/xml; charset=utf-8");
     ASSERT_TRUE(answered(res, 200));
     EXPECT_EQ(res->get_header_value("Content-Encoding"), c.contentEncoding);
     EXPECT_EQ(res->get_header_value("Content-Type"), "text/xml; charset=utf-8");

@@ -28,9 +28,8 @@ TEST(Journal, OneLinePerCallWithArgumentsInOrder)
         argList(
             "projectId=0|title=Quote \" and \\ and\nnewline|finishDate=2026-01-06T08:00:00|"
             "isMilestone=false|priorityId=2|completionTypeId=17|mustBeConfirmed=true|participants=[-3,4]"));
-    auto line = server.lastJournalLine();
     EXPECT_EQ(
-        line,
+        server.lastJournalLine(),
         "{\"method\": \"CreateTask\", \"args\": [\"Quote \\\" and \\\\ and\\nnewline\", null, 0, "
         "\"0001-01-01T00:00:00\", \"2026-01-06T08:00:00\", false, 2, 17, true, [-3, 4]], \"user\": "
         "\"admin\", \"status\": \"OK\", \"warnings\": [\"element 'title' out of order\", \"value parameter "
@@ -87,10 +86,11 @@ TEST(BadInput, UnknownPortalsAndPaths)
             answered(client.http().Post(path, client.envelope("GetServerVersion", {}), "text/xml"), 404))
             << path;
     // Any portal name reaches the same service.
-    auto res = client.http().Post("/portals/Another_Portal/WebServices/OrvProject.asmx",
-                                  httplib::Headers{{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
-                                  client.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
-    ASSERT_TRUE(answered(res, 200));
+    EXPECT_TRUE(
+        answered(client.http().Post("/portals/Another_Portal/WebServices/OrvProject.asmx",
+                                    {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
+                                    client.envelope("GetServerVersion", {}), "text/xml; charset=utf-8"),
+                 200));
 }
 
 // SIGTERM while clients are connected: idle keep-alive connections are closed at once, requests in
@@ -109,7 +109,7 @@ static std::vector<std::string> query(const std::string& dataDir, const std::str
 {
     std::vector<std::string> rows;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2((dataDir + "/orvello.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2((dataDir + "/orvello.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
         sqlite3_exec(
             db, sql.c_str(),
             [](void* out, int, char** values, char**) {
@@ -117,7 +117,6 @@ static std::vector<std::string> query(const std::string& dataDir, const std::str
                 return 0;
             },
             &rows, nullptr);
-    }
     sqlite3_close(db);
     return rows;
 }

@@ -79,8 +79,7 @@ TEST(CreateCall, TemplateRolesShowInTheProjectsTeam)
     SoapClient client(server);
     auto applied =
         client.call("updateProjectFromTemplate", argList("projectId=1|templateId=1|assignments={3:1,10:2}"));
-    ASSERT_EQ(applied.state, "OK");
-    EXPECT_EQ(applied.result, "2");
+    ASSERT_EQ(std::tie(applied.state, applied.result), std::tuple("OK", "2"));
     WebSession web(server);
     web.signIn("admin@127.0.0.1", "admin");
     auto page = web.get("/portals/p/Projects/ProjectView.aspx?ProjectId=1&Tab=1");
@@ -104,8 +103,7 @@ TEST_P(Views, ShowStoredObjectsOrSayWhy)
     const std::string path = "/portals/p/" + std::string(c.path);
     WebSession anonymous(*server); // a wrong password gets no session either
     EXPECT_EQ(anonymous.signIn("user@h", "wrong"), 403);
-    auto denied = anonymous.get(path);
-    ASSERT_TRUE(answered(denied, 403));
+    EXPECT_TRUE(answered(anonymous.get(path), 403));
 
     WebSession web(*server);
     ASSERT_EQ(web.signIn("user@127.0.0.1", "user"), 302);

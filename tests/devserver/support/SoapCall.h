@@ -37,7 +37,7 @@ struct SoapAnswer
 {
     int http = 0;
     std::string body;
-    std::string state;  // text of the ConnectionState header; "<none>" without one
+    std::string state;  // text of the ConnectionState header; "<missing>" without one
     std::string result; // text of <Method>Result
     bool hasResult = false;
     std::string faultCode; // empty unless a fault came back
