@@ -40,10 +40,7 @@ public:
 
 private:
     void start(const std::vector<std::string>& extraArgs);
-    std::string m_root;
-    std::string m_dataDir;
-    std::string m_journalPath;
-    std::string m_firstLine;
+    std::string m_root, m_dataDir, m_journalPath, m_firstLine;
     pid_t m_pid = -1;
     int m_port = 0;
 };

@@ -40,9 +40,8 @@ struct SoapAnswer
     std::string state;  // text of the ConnectionState header; "<missing>" without one
     std::string result; // text of <Method>Result
     bool hasResult = false;
-    std::string faultCode; // empty unless a fault came back
-    std::string faultString;
-    pugi::xml_document answer() const; // the result parsed as the XML text the wizard loads
+    std::string faultCode, faultString; // empty unless a fault came back
+    pugi::xml_document answer() const;  // the result parsed as the XML text the wizard loads
 };
 
 // Texts of the nodes an XPath expression selects.
