@@ -44,15 +44,11 @@ TEST(Clients, SignTellsOrganizationsFromContacts)
             return "<Item State=\"" + std::string(state) + "\"><Value>" + value + "</Value><Data>" + data +
                    "</Data></Item>";
         };
-        ASSERT_EQ(client
-                      .call("UpdateDictionaries",
-                            {text("dictionariesXml",
-                                  "<Dictionaries><ProjectClient>" + item("Added", "New Org", "-1") +
-                                      item("Added", "New Contact", "1") +
-                                      item("Modified", "Pinecrest Savings", "-" + org) +
-                                      item("Deleted", "", contact) + "</ProjectClient></Dictionaries>")})
-                      .state,
-                  "OK");
+        const std::string edits = "<Dictionaries><ProjectClient>" + item("Added", "New Org", "-1") +
+                                  item("Added", "New Contact", "1") +
+                                  item("Modified", "Pinecrest Savings", "-" + org) +
+                                  item("Deleted", "", contact) + "</ProjectClient></Dictionaries>";
+        ASSERT_EQ(client.call("UpdateDictionaries", {text("dictionariesXml", edits)}).state, "OK");
         const auto after = dictionaries();
         EXPECT_EQ(
             select(after, "//ProjectOrganization/Item/Value[.='New Org' or .='Pinecrest Savings']").size() +
@@ -80,14 +76,11 @@ TEST(Calendar, EntriesOfThePeriodForTheUser)
                                     "title=In June|startDate=2030-06-01T09:00:00|endDate=2030-06-01T10:00:00|"
                                     "participants=[3]"})
         ASSERT_EQ(admin.call("CreateEvent45", argList(event + entry)).state, "OK") << entry;
-    ASSERT_EQ(
-        admin
-            .call("CreateToDo45", argList("title=May to-do|description=|projectId=0|managerId=1|"
-                                          "startDate=2030-05-02T00:00:00|finishDate=2030-05-03T00:00:00|"
-                                          "dateFlags=2|priorityId=2|completionTypeId=17|mustBeConfirmed="
-                                          "false|contactId=-1|organizationId=-1|participants=[]"))
-            .state,
-        "OK");
+    const std::string toDo =
+        "title=May to-do|description=|projectId=0|managerId=1|startDate=2030-05-02T00:00:00|"
+        "finishDate=2030-05-03T00:00:00|dateFlags=2|priorityId=2|completionTypeId=17|"
+        "mustBeConfirmed=false|contactId=-1|organizationId=-1|participants=[]";
+    ASSERT_EQ(admin.call("CreateToDo45", argList(toDo)).state, "OK");
     auto calendar = [](SoapClient& client, const std::string& kinds) {
         return client
             .call("GetCalendarEvents",

@@ -1,15 +1,12 @@
 // The server as a process: its journal, its store, many clients at once, its stop and its command line.
 #include "cli/ServerOptions.h"
-#include "support/HttpCheck.h"
 #include "support/RawConnection.h"
-#include "support/ServerProcess.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sqlite3.h>
 
-#include <csignal>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <sys/wait.h>
@@ -17,6 +14,7 @@
 
 using namespace orvdev::test;
 using namespace orvdev;
+using ::testing::AllOf, ::testing::HasSubstr, ::testing::StartsWith;
 
 // The journal, persistence, concurrency and paths that lead nowhere. Injected faults are the end-to-end
 // runs' and the file pages' tests'; hostile bodies the request fuzzer's.
@@ -30,9 +28,8 @@ TEST(Journal, OneLinePerCallWithArgumentsInOrder)
         argList(
             "projectId=0|title=Quote \" and \\ and\nnewline|finishDate=2026-01-06T08:00:00|"
             "isMilestone=false|priorityId=2|completionTypeId=17|mustBeConfirmed=true|participants=[-3,4]"));
-    auto line = server.lastJournalLine();
     EXPECT_EQ(
-        line,
+        server.lastJournalLine(),
         "{\"method\": \"CreateTask\", \"args\": [\"Quote \\\" and \\\\ and\\nnewline\", null, 0, "
         "\"0001-01-01T00:00:00\", \"2026-01-06T08:00:00\", false, 2, 17, true, [-3, 4]], \"user\": "
         "\"admin\", \"status\": \"OK\", \"warnings\": [\"element 'title' out of order\", \"value parameter "
@@ -43,21 +40,18 @@ TEST(Store, SurvivesARestartAndAnEmptySeedHasOnlyTheAdministrator)
 {
     ServerProcess server;
     const std::string id = SoapClient(server).call("CreateIncident45", incidentArgs("Persistent")).result;
-    auto users = [](SoapClient& client) {
-        return select(client.call("GetResourceListBySubstring", {text("substring", "Brandt")}).answer(),
+    auto lastNames = [](SoapClient& client, const std::string& part) {
+        return select(client.call("GetResourceListBySubstring", {text("substring", part)}).answer(),
                       "Resources/User/LastName");
     };
     server.restart({"--seed", "empty"}); // an existing store is kept whatever the seed option says
     SoapClient client(server);
-    EXPECT_EQ(users(client), std::vector<std::string>{"Brandt"});
+    EXPECT_EQ(lastNames(client, "Brandt"), std::vector<std::string>{"Brandt"});
     EXPECT_EQ(std::stoi(client.call("CreateIncident45", incidentArgs("Next")).result), std::stoi(id) + 1);
 
     ServerProcess empty({"--seed", "empty"});
     SoapClient fresh(empty);
-    EXPECT_TRUE(users(fresh).empty());
-    EXPECT_EQ(select(fresh.call("GetResourceListBySubstring", {text("substring", "")}).answer(),
-                     "Resources/User/LastName"),
-              std::vector<std::string>{"Administrator"});
+    EXPECT_EQ(lastNames(fresh, ""), std::vector<std::string>{"Administrator"});
     EXPECT_TRUE(select(fresh.call("GetOrvProjectList").answer(), "Projects/Project").empty());
 }
 
@@ -75,11 +69,9 @@ TEST(Concurrency, ParallelCreatesGetDistinctIds)
     for (auto& t : threads)
         t.join();
     std::set<std::string> all;
-    for (const auto& s : ids) {
-        EXPECT_EQ(s.size(), 25u);
+    for (const auto& s : ids)
         all.insert(s.begin(), s.end());
-    }
-    EXPECT_EQ(all.size(), 100u);
+    EXPECT_EQ(all.size(), 100u); // each thread's 25 ids, none twice
     EXPECT_EQ(all.count("0"), 0u);
     EXPECT_EQ(server.journal().size(), 100u);
 }
@@ -88,38 +80,33 @@ TEST(BadInput, UnknownPortalsAndPaths)
 {
     ServerProcess server;
     SoapClient client(server);
-    for (const char* path :
-         {"/WebServices/OrvProject.asmx", "/portals//WebServices/OrvProject.asmx", "/portals/x/y.asmx"}) {
-        EXPECT_TRUE(
-            answered(client.http().Post(path, client.envelope("GetServerVersion", {}), "text/xml"), 404))
-            << path;
-    }
+    const httplib::Headers action = {{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}};
     // Any portal name reaches the same service.
-    auto res = client.http().Post("/portals/Another_Portal/WebServices/OrvProject.asmx",
-                                  httplib::Headers{{"SOAPAction", "\"" + serviceNs + "GetServerVersion\""}},
-                                  client.envelope("GetServerVersion", {}), "text/xml; charset=utf-8");
-    ASSERT_TRUE(answered(res, 200));
+    for (const auto& [path, status] : {std::pair{"/WebServices/OrvProject.asmx", 404},
+                                       {"/portals//WebServices/OrvProject.asmx", 404},
+                                       {"/portals/x/y.asmx", 404},
+                                       {"/portals/Another_Portal/WebServices/OrvProject.asmx", 200}})
+        EXPECT_TRUE(answered(
+            client.http().Post(path, action, client.envelope("GetServerVersion", {}), "text/xml"), status))
+            << path;
 }
 
 // SIGTERM while clients are connected: idle keep-alive connections are closed at once, requests in
 // progress are answered in full, and the store is left consistent.
-namespace {
-
-std::string request(const SoapClient& client, const std::string& title)
+static std::string request(const SoapClient& client, const std::string& title)
 {
     const std::string body = client.envelope("CreateIncident45", incidentArgs(title));
-    return "POST " + SoapClient::servicePath() +
-           " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/xml; charset=utf-8\r\n"
-           "SOAPAction: \"" +
-           serviceNs + "CreateIncident45\"\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
-           body;
+    const std::string headers = "Host: 127.0.0.1\r\nContent-Type: text/xml; charset=utf-8\r\nSOAPAction: \"" +
+                                serviceNs + "CreateIncident45\"\r\nContent-Length: ";
+    return "POST " + SoapClient::servicePath() + " HTTP/1.1\r\n" + headers + std::to_string(body.size()) +
+           "\r\n\r\n" + body;
 }
 
-std::vector<std::string> query(const std::string& dataDir, const std::string& sql)
+static std::vector<std::string> query(const std::string& dataDir, const std::string& sql)
 {
     std::vector<std::string> rows;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2((dataDir + "/orvello.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2((dataDir + "/orvello.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
         sqlite3_exec(
             db, sql.c_str(),
             [](void* out, int, char** values, char**) {
@@ -127,16 +114,11 @@ std::vector<std::string> query(const std::string& dataDir, const std::string& sq
                 return 0;
             },
             &rows, nullptr);
-    }
     sqlite3_close(db);
     return rows;
 }
 
-} // namespace
-
-class IdleStop : public ::testing::TestWithParam<int>
-{
-};
+using IdleStop = ::testing::TestWithParam<int>;
 
 TEST_P(IdleStop, IdleKeepAliveConnectionsAreClosedAtOnce)
 {
@@ -176,9 +158,8 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
     for (RawConnection* connection : {&handled, &arriving}) {
         bool closed = false;
         const std::string answer = connection->readUntilClosed(3000, closed);
-        EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK") << answer;
-        EXPECT_NE(answer.find("Connection: close"), std::string::npos) << answer;
-        EXPECT_NE(answer.find("CreateIncident45Result"), std::string::npos) << answer;
+        EXPECT_THAT(answer, AllOf(StartsWith("HTTP/1.1 200 OK"), HasSubstr("Connection: close"),
+                                  HasSubstr("CreateIncident45Result")));
         EXPECT_TRUE(closed);
     }
     EXPECT_TRUE(server.stop());
@@ -187,33 +168,16 @@ TEST(ServerStop, RequestsInProgressAreAnsweredAndStored)
               (std::vector<std::string>{"sent before the stop", "finished after the stop"}));
 }
 
-// The server's command line.
-namespace {
-
-std::vector<std::string> words(const std::string& line)
-{
-    std::istringstream in(line);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-// The options as "host:port data version seed journal delay maxBody maxUpload scheme key".
-std::string shown(const ServerOptions& o)
-{
-    std::ostringstream out;
-    out << o.host << ":" << o.port << " " << o.dataDir << " " << o.version.text() << " " << o.seed << " "
-        << o.journalPath << " " << o.delayMs << " " << o.maxBodyBytes << " " << o.maxUploadBytes << " "
-        << o.scheme() << " " << o.tlsKeyFile;
-    return out.str();
-}
-
-} // namespace
-
-// Every option at work is a test's that starts a server with it; here the defaults.
+// Every option at work is a test's that starts a server with it; here the defaults (4 MiB is ASP.NET's
+// own request limit).
 TEST(CommandLine, Defaults)
 {
-    // 4 MiB is ASP.NET's own request limit.
-    EXPECT_EQ(shown(ServerOptions::parse({})),
-              "127.0.0.1:8080 orvello-data 4.7 demo  0 4194304 536870912 http ");
+    const auto o = ServerOptions::parse({});
+    std::ostringstream shown;
+    shown << o.host << ":" << o.port << " " << o.dataDir << " " << o.version.text() << " " << o.seed << " "
+          << o.journalPath << " " << o.delayMs << " " << o.maxBodyBytes << " " << o.maxUploadBytes << " "
+          << o.scheme() << " " << o.tlsKeyFile;
+    EXPECT_EQ(shown.str(), "127.0.0.1:8080 orvello-data 4.7 demo  0 4194304 536870912 http ");
 }
 
 TEST(CommandLine, RefusesBadValues)
@@ -221,7 +185,7 @@ TEST(CommandLine, RefusesBadValues)
     for (const char* args : {"--listen 8080", "--listen h:99999", "--listen h:x", "--server-version 4.2",
                              "--seed full", "--delay-ms -1", "--delay-ms", "--max-body 10", "--max-upload 10",
                              "--verbose", "--tls-cert c.pem", "--tls-key k.pem"})
-        EXPECT_THROW(ServerOptions::parse(words(args)), std::invalid_argument) << args;
+        EXPECT_THROW(ServerOptions::parse(split(args, ' ')), std::invalid_argument) << args;
     EXPECT_THROW(ServerOptions::parse({"--server-version", " 4.5"}), std::invalid_argument);
     // Faults: a method or page, a kind it can take (transfer faults belong to the download page and
     // need a byte count), and a positive request count.

@@ -1,17 +1,13 @@
 // The object views. A created item keeps every value it was sent: its web view shows them (escaped),
 // and a second call gets a new id. The calls' arguments as the wizard sends them are the end-to-end item
 // runs' check.
-#include "support/HttpCheck.h"
-#include "support/SharedServer.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace orvdev::test;
-
-namespace {
 
 struct CreateCase
 {
@@ -54,11 +50,7 @@ const CreateCase cases[] = {
      "New Plant|Infrastructure|<li>Peter Marsh|<li>Ursula Brandt|<li>Linh Nguyen"},
 };
 
-class CreateCall : public SharedServer<::testing::TestWithParam<CreateCase>>
-{
-};
-
-} // namespace
+using CreateCall = SharedServer<::testing::TestWithParam<CreateCase>>;
 
 TEST_P(CreateCall, StoresWhatWasSentAndShowsIt)
 {
@@ -87,8 +79,7 @@ TEST(CreateCall, TemplateRolesShowInTheProjectsTeam)
     SoapClient client(server);
     auto applied =
         client.call("updateProjectFromTemplate", argList("projectId=1|templateId=1|assignments={3:1,10:2}"));
-    ASSERT_EQ(applied.state, "OK");
-    EXPECT_EQ(applied.result, "2");
+    ASSERT_EQ(std::tie(applied.state, applied.result), std::tuple("OK", "2"));
     WebSession web(server);
     web.signIn("admin@127.0.0.1", "admin");
     auto page = web.get("/portals/p/Projects/ProjectView.aspx?ProjectId=1&Tab=1");
@@ -98,20 +89,13 @@ TEST(CreateCall, TemplateRolesShowInTheProjectsTeam)
 
 // The object views: what the wizard's web links open (signed in through the auto-login page) is the
 // end-to-end item runs'; here the views no client reaches and the refusals.
-namespace {
-
 struct ViewCase
 {
     const char* path;
     int status;
     const char* contains;
 };
-
-class Views : public SharedServer<::testing::TestWithParam<ViewCase>>
-{
-};
-
-} // namespace
+using Views = SharedServer<::testing::TestWithParam<ViewCase>>;
 
 TEST_P(Views, ShowStoredObjectsOrSayWhy)
 {
@@ -119,8 +103,7 @@ TEST_P(Views, ShowStoredObjectsOrSayWhy)
     const std::string path = "/portals/p/" + std::string(c.path);
     WebSession anonymous(*server); // a wrong password gets no session either
     EXPECT_EQ(anonymous.signIn("user@h", "wrong"), 403);
-    auto denied = anonymous.get(path);
-    ASSERT_TRUE(answered(denied, 403));
+    EXPECT_TRUE(answered(anonymous.get(path), 403));
 
     WebSession web(*server);
     ASSERT_EQ(web.signIn("user@127.0.0.1", "user"), 302);

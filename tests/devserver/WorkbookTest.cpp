@@ -1,7 +1,7 @@
 // Workbooks written by spreadsheet programs, read as the list import reads them, and lists made
 // from them on a live server.
 #include "support/FilePageClient.h"
-#include "support/HttpCheck.h"
+#include "support/ServerTest.h"
 #include "support/SoapCall.h"
 #include "support/WebSession.h"
 #include "workbook/CellText.h"
@@ -20,15 +20,13 @@ using namespace orvdev;
 using namespace orvdev::test;
 using ::testing::HasSubstr;
 
-namespace {
-
-std::string bytesOf(const std::string& name)
+static std::string bytesOf(const std::string& name)
 {
     std::ifstream in(std::string(ORVDEV_WORKBOOKS) + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string joined(const std::vector<std::string>& names)
+static std::string joined(const std::vector<std::string>& names)
 {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -37,7 +35,7 @@ std::string joined(const std::vector<std::string>& names)
 }
 
 // "name: column|column (data rows)" per offered sheet, joined by " / ".
-std::string outline(const Workbook& workbook)
+static std::string outline(const Workbook& workbook)
 {
     std::string out;
     for (const Sheet& sheet : workbook.sheets) {
@@ -62,8 +60,6 @@ const FileCase fileCases[] = {
     {"date.xlsx", "Sheet1: 2021-01-01|15 (2)", "Sheet1", "2021-01-01|15", "2021-01-02|16",
      "1900-01-10T15:10:10|17"},
 };
-
-} // namespace
 
 TEST(WorkbookReaders, RealFilesGiveTheirSheetsColumnsAndRows)
 {
@@ -139,14 +135,9 @@ TEST(CellText, ValuesAsListText)
     using CellText::number, CellText::serialDate;
     EXPECT_EQ(number(1234.5) + " " + number(-3) + " " + number(1e15) + " " + number(0.1 + 0.2),
               "1234.5 -3 1000000000000000 0.3");
-    for (const auto& [serial, epoch1904, text] :
-         std::vector<std::tuple<double, bool, std::string>>{{1, false, "1900-01-01"},
-                                                            {61, false, "1900-03-01"},
-                                                            {44197, false, "2021-01-01"},
-                                                            {44197.75, false, "2021-01-01T18:00:00"},
-                                                            {0.5, false, "12:00:00"},
-                                                            {0, true, "1904-01-01"}})
-        EXPECT_EQ(serialDate(serial, epoch1904), text) << serial;
+    EXPECT_EQ(serialDate(1, false) + " " + serialDate(61, false) + " " + serialDate(44197, false) + " " +
+                  serialDate(44197.75, false) + " " + serialDate(0.5, false) + " " + serialDate(0, true),
+              "1900-01-01 1900-03-01 2021-01-01 2021-01-01T18:00:00 12:00:00 1904-01-01");
     EXPECT_TRUE(CellText::isDateFormat(14, ""));
     EXPECT_TRUE(CellText::isDateFormat(164, "dd/mm/yyyy\\ hh:mm"));
     EXPECT_FALSE(CellText::isDateFormat(164, "0.00\" days\""));

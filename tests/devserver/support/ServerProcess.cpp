@@ -11,11 +11,6 @@
 
 namespace orvdev::test {
 
-std::string ServerProcess::binary()
-{
-    return ORVDEV_SERVER_BINARY;
-}
-
 ServerProcess::ServerProcess(std::vector<std::string> extraArgs)
 {
     char pattern[] = "/tmp/orvdev-test-XXXXXX";
@@ -101,12 +96,6 @@ bool ServerProcess::stop(int signal)
     return false;
 }
 
-void ServerProcess::restart(std::vector<std::string> extraArgs)
-{
-    stop();
-    start(extraArgs);
-}
-
 std::vector<std::string> ServerProcess::journal() const
 {
     std::vector<std::string> lines;
@@ -114,12 +103,6 @@ std::vector<std::string> ServerProcess::journal() const
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-std::string ServerProcess::lastJournalLine() const
-{
-    auto lines = journal();
-    return lines.empty() ? std::string() : lines.back();
 }
 
 } // namespace orvdev::test

@@ -26,20 +26,21 @@ public:
     long peakMemoryKiB() const;
     // SIGTERM (or `signal`); true when the server then ended by itself with status 0 within two seconds.
     bool stop(int signal = SIGTERM);
-    void restart(std::vector<std::string> extraArgs = {});
+    void restart(std::vector<std::string> extraArgs = {})
+    {
+        stop();
+        start(extraArgs);
+    }
 
     // The journal as lines (each a JSON object).
     std::vector<std::string> journal() const;
-    std::string lastJournalLine() const;
+    std::string lastJournalLine() const { return journal().empty() ? "" : journal().back(); }
 
-    static std::string binary();
+    static std::string binary() { return ORVDEV_SERVER_BINARY; }
 
 private:
     void start(const std::vector<std::string>& extraArgs);
-    std::string m_root;
-    std::string m_dataDir;
-    std::string m_journalPath;
-    std::string m_firstLine;
+    std::string m_root, m_dataDir, m_journalPath, m_firstLine;
     pid_t m_pid = -1;
     int m_port = 0;
 };

@@ -1,18 +1,6 @@
 #include "support/SoapCall.h"
 
-#include "soap/XmlConvert.h"
-
-
 namespace orvdev::test {
-
-Arg text(const std::string& name, const std::string& value)
-{
-    return {name, XmlConvert::escape(value)};
-}
-Arg num(const std::string& name, long long value)
-{
-    return {name, std::to_string(value)};
-}
 
 std::vector<std::string> split(const std::string& joined, char separator)
 {
@@ -115,9 +103,8 @@ SoapAnswer SoapClient::post(const std::string& body, const std::string& soapActi
     pugi::xml_document doc;
     if (!doc.load_string(res->body.c_str()))
         return answer;
-    const bool state = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='"
-                                       "ConnectionState']");
-    answer.state = state ? selectOne(doc, "//*[local-name()='ConnectionState']") : "<none>";
+    answer.state = selectOne(doc, "/*[local-name()='Envelope']/*[local-name()='Header']/*[local-name()='"
+                                  "ConnectionState']");
     auto result = doc.select_node("/*[local-name()='Envelope']/*[local-name()='Body']/*[1]/*[1]").node();
     answer.hasResult = std::string_view(result.name()).ends_with("Result");
     answer.result = answer.hasResult ? result.child_value() : "";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "soap/XmlConvert.h"
 #include "support/ServerProcess.h"
 
 #include <pugixml.hpp>
@@ -17,11 +18,16 @@ inline const std::string serviceNs = "http://orvello.com/webservices/";
 // One parameter element of a request: its name and its inner XML.
 struct Arg
 {
-    std::string name;
-    std::string innerXml;
+    std::string name, innerXml;
 };
-Arg text(const std::string& name, const std::string& value); // escaped
-Arg num(const std::string& name, long long value);
+inline Arg text(const std::string& name, const std::string& value)
+{
+    return {name, XmlConvert::escape(value)};
+}
+inline Arg num(const std::string& name, long long value)
+{
+    return {name, std::to_string(value)};
+}
 // Arguments written "name=value|name=[1,2]|name={a,b}": a value in brackets is an array of ints, in
 // braces an array of strings, any other a text.
 std::vector<Arg> argList(const std::string& fields);
@@ -31,12 +37,11 @@ struct SoapAnswer
 {
     int http = 0;
     std::string body;
-    std::string state;  // text of the ConnectionState header; "<none>" without one
+    std::string state;  // text of the ConnectionState header; "<missing>" without one
     std::string result; // text of <Method>Result
     bool hasResult = false;
-    std::string faultCode; // empty unless a fault came back
-    std::string faultString;
-    pugi::xml_document answer() const;               // the result parsed as the XML text the wizard loads
+    std::string faultCode, faultString; // empty unless a fault came back
+    pugi::xml_document answer() const;  // the result parsed as the XML text the wizard loads
 };
 
 // Texts of the nodes an XPath expression selects.
@@ -59,8 +64,7 @@ public:
 
 private:
     std::unique_ptr<httplib::Client> m_http;
-    std::string m_login;
-    std::string m_password;
+    std::string m_login, m_password;
 };
 
 // A text field of a journal line ("method", "user", "status", "page", "fault"), unescaped.
