@@ -8,6 +8,7 @@
 #include "files/LibraryTree.h"
 #include "files/LibraryTreeView.h"
 #include "files/PublishQueue.h"
+#include "items/PageChecks.h"
 #include "lists/CreateListPage.h"
 #include "platform/FormSender.h"
 #include "platform/Message.h"
@@ -104,30 +105,26 @@ void FileJobs::BuildLibraryTree(const QString& xml)
 
 bool FileJobs::checkPageData(int step)
 {
+    // The folder page is the upload's, the file page the download's, whichever job shows them.
     const QTreeWidget* tree = nullptr;
-    int noneChosen = 0;
-    int unusable = 0;
+    int runMode = 0;
     if (step == kFolderPage) {
         tree = static_cast<FolderPage*>(m_wizard.page(kFolderPage))->FileListTreeView;
-        noneChosen = 2503;
-        unusable = 2504;
+        runMode = UPLOAD;
     } else if (step == kAssetPage) {
         tree = static_cast<AssetPage*>(m_wizard.page(kAssetPage))->AssetListTreeView;
-        noneChosen = 2603;
-        unusable = 2604;
+        runMode = DOWNLOAD;
     } else {
         return true;
     }
     const QTreeWidgetItem* node = tree->currentItem();
-    if (!node || !node->isSelected()) {
-        showMessage(noneChosen);
-        return false;
-    }
-    if (tagIsZero(node)) {
-        showMessage(unusable);
-        return false;
-    }
-    return true;
+    PageCheckValues values;
+    values.nodeSelected = node && node->isSelected();
+    values.nodeTagIsZero = values.nodeSelected && tagIsZero(node);
+    const QList<int> failures = pageCheckMessages(runMode, values);
+    for (int textId : failures)
+        showMessage(textId);
+    return failures.isEmpty();
 }
 
 StepResult FileJobs::startPublishing(int step)
