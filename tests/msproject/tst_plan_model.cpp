@@ -139,7 +139,7 @@ private Q_SLOTS:
             QStringList opened;
             MsProjectAutomation automation;
             const std::unique_ptr<MsProjectApplication> app =
-                automation.createApplication([&](const QString& path) {
+                automation.createApplication([&, opens = opens](const QString& path) {
                     opened << path;
                     return opens;
                 });

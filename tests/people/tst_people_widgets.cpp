@@ -41,7 +41,7 @@ private Q_SLOTS:
             for (int round = 0; round < 2; ++round) {
                 dialog->UsersCombo->setCurrentIndex(0);
                 bool wasModal = false;
-                QTimer::singleShot(0, dialog, [&] {
+                QTimer::singleShot(0, dialog, [&, action = action] {
                     wasModal = dialog->isVisible() && QApplication::activeModalWidget() == dialog;
                     dialog->UsersCombo->setCurrentIndex(1);
                     const QString act = round == 0 ? QString("OKButton") : action;

@@ -216,7 +216,7 @@ private Q_SLOTS:
             const SoapCallResult answer =
                 SoapResponseReader::readAnswer(op(method), answerEnvelope({}, wrapper), nullptr, arguments);
             QVERIFY2(answer.ok(), qPrintable(QString(tag) + ": " + answer.errorText));
-            const auto seen = [&](const QVariant& value, const QVariantList& echoes) {
+            const auto seen = [tag = tag](const QVariant& value, const QVariantList& echoes) {
                 return std::tuple(tag, QByteArray(value.typeName()), value, value.toString().isNull(),
                                   echoes.at(0), echoes.at(1), echoes.at(2).value<QList<qint32>>());
             };
