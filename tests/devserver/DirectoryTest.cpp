@@ -137,3 +137,16 @@ TEST(PlanExport, CalendarsAsThePlanProgramWritesThem)
         EXPECT_EQ(selectOne(plan, calendar + "/BaseCalendarUID"), selectOne(plan, "/Project/CalendarUID"));
     }
 }
+
+// The answer of a category edit counts the changes applied.
+TEST(Categories, AnswerCountsTheChanges)
+{
+    ServerProcess server;
+    SoapClient client(server);
+    const std::string edits = "<Categories><Category State=\"Added\"><CategoryName>Review</CategoryName>"
+                              "</Category><Category State=\"Added\"><CategoryName>Audit</CategoryName>"
+                              "</Category></Categories>";
+    const auto answer =
+        client.call("UpdateCategoryList", {num("objectTypeId", 5), text("categoriesXml", edits)});
+    EXPECT_EQ(answer.state + " " + answer.result, "OK 2");
+}
