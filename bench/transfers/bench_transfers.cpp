@@ -3,7 +3,7 @@
 // process measured from the outside: wall time, CPU time (user + system) and peak resident memory.
 // Both downloads write a real file. Reports; asserts nothing.
 //
-//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 7)
+//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 5)
 //
 // A single pair of runs says little: the disk and the server's writes make the same transfer take
 // between 3 and 5 s from one run to the next. So each round runs both programs, in turn first, and the
@@ -194,27 +194,29 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "could not write the file to send\n");
         return 1;
     }
-    QProcess server;
-    const QString address = startServer(server, dir.filePath("data"));
-    if (address.isEmpty()) {
-        std::fprintf(stderr, "the development server did not start\n");
-        return 1;
-    }
-    const QString portal = "http://" + address + "/portals/bench/FileLibrary/";
-    const QStringList login{"/L", "admin@" + address, "/P", "admin"};
-    const QStringList curlLogin{"curl", "-s",
-                                "-S",   "-f",
-                                "-F",   "__EVENTTARGET=btnSubmit",
-                                "-F",   "__EVENTARGUMENT=",
-                                "-F",   "Login=admin@" + address,
-                                "-F",   "Password=admin"};
-
     Rounds publishes, downloads;
     bool copiesWhole = true;
     for (qint64 round = 0; round < roundCount; ++round) {
         const bool curlFirst = round % 2 == 0;
         const QString folder = dir.filePath(QStringLiteral("round%1").arg(round));
         QDir().mkpath(folder);
+        // A server of its own per round, its data in the round's folder: the published copies go with
+        // the folder, so the disk (or a tmpfs) holds no more than one round's files.
+        QProcess server;
+        const QString address = startServer(server, QDir(folder).filePath("data"));
+        if (address.isEmpty()) {
+            std::fprintf(stderr, "the development server did not start\n");
+            return 1;
+        }
+        const QString portal = "http://" + address + "/portals/bench/FileLibrary/";
+        const QStringList login{"/L", "admin@" + address, "/P", "admin"};
+        auto curl = [&](const QStringList& fields, const QString& page) {
+            return run(QStringList{"curl", "-s", "-S", "-f", "-F", "__EVENTTARGET=btnSubmit", "-F",
+                                   "__EVENTARGUMENT=", "-F", "Login=admin@" + address, "-F",
+                                   "Password=admin"} +
+                           fields + QStringList{portal + page},
+                       folder, {});
+        };
         // Every round publishes under names of its own, so no post meets a name already taken; the
         // wizard posts the file under its own name, a link to the same bytes.
         const QString curlName = QStringLiteral("curl%1.bin").arg(round);
@@ -222,11 +224,9 @@ int main(int argc, char** argv)
         QFile::link(source, wizardSource);
         const QString curlAnswer = QDir(folder).filePath("curl-answer.html");
         auto curlPublish = [&] {
-            return run(curlLogin + QStringList{"-o", curlAnswer, "-F", "ObjectTypeId=10", "-F", "AssetId=0",
-                                               "-F", "ObjectId=2", "-F",
-                                               "PublishedFile=@" + source + ";filename=" + curlName,
-                                               portal + "FilePublishing.aspx"},
-                       folder, {});
+            return curl({"-o", curlAnswer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F", "ObjectId=2",
+                         "-F", "PublishedFile=@" + source + ";filename=" + curlName},
+                        "FilePublishing.aspx");
         };
         auto wizardPublish = [&] {
             return runWizard(QDir(folder).filePath("publish"), QStringList{"/upload"} + login,
@@ -240,10 +240,9 @@ int main(int argc, char** argv)
                 ? QString::fromUtf8(answer.readAll()).section("as version ", 1).section(' ', 0, 0)
                 : QString();
         auto curlDownload = [&] {
-            return run(curlLogin + QStringList{"-o", QDir(folder).filePath("curl-copy.bin"), "-F",
-                                               "FolderID=2", "-F", "VersionID=" + version,
-                                               portal + "FileDownload.aspx"},
-                       folder, {});
+            return curl({"-o", QDir(folder).filePath("curl-copy.bin"), "-F", "FolderID=2", "-F",
+                         "VersionID=" + version},
+                        "FileDownload.aspx");
         };
         auto wizardDownload = [&] {
             return runWizard(QDir(folder).filePath("download"), QStringList{"/download"} + login,
@@ -254,7 +253,8 @@ int main(int argc, char** argv)
         copiesWhole = copiesWhole &&
                       QFileInfo(QDir(folder).filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
                       QFileInfo(QDir(folder).filePath("download/" + curlName)).size() == sizeMiB * kMiB;
-        // The copies go before the next round, so the disk holds no more than one round's files.
+        server.terminate();
+        server.waitForFinished(5000);
         QDir(folder).removeRecursively();
     }
 
@@ -265,7 +265,5 @@ int main(int argc, char** argv)
         "(range) | kitbench peak RSS | curl peak RSS |\n|---|---|---|---|---|---|---|---|---|\n");
     printRow("publish", publishes);
     printRow("download", downloads);
-    server.terminate();
-    server.waitForFinished(5000);
     return 0;
 }
