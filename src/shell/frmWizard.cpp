@@ -22,6 +22,7 @@
 #include "shell/NavigationBar.h"
 #include "shell/PageGraph.h"
 #include "shell/PageSet.h"
+#include "shell/PageStack.h"
 #include "shell/PublishList.h"
 #include "shell/RunMode.h"
 #include "shell/TextCatalogue.h"
@@ -37,7 +38,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -72,9 +72,10 @@ frmWizard::~frmWizard()
 
 void frmWizard::buildWindow()
 {
-    m_stack = new QStackedWidget(this);
-    m_stack->setObjectName(QStringLiteral("pageStack"));
-    m_pages = createPages(m_stack);
+    auto* stackHolder = new QWidget(this);
+    stackHolder->setObjectName(QStringLiteral("pageStack"));
+    m_stack = new PageStackLayout(stackHolder);
+    m_pages = createPages(stackHolder);
     for (WizardPage* page : m_pages.all) {
         m_stack->addWidget(page);
         page->setEnabled(false);
@@ -95,7 +96,7 @@ void frmWizard::buildWindow()
                 [this, index] { cmdNav_Click(index); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_stack, 1);
+    layout->addWidget(stackHolder, 1);
     layout->addWidget(rule);
     layout->addLayout(bar.statusLine);
     layout->addWidget(picNav);

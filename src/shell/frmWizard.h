@@ -18,12 +18,12 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QStackedWidget;
 
 namespace kitbench {
 
 struct CommandLineRequest;
 class DesktopShell;
+class PageStackLayout;
 class WizardPage;
 
 // The wizard window: owns the pages, the state of the session and the services, and moves between
@@ -112,7 +112,7 @@ private:
     bool m_remembersPlacement = false;
     bool m_closeAfterCall = false; // the window was closed during a call: close when it returns
 
-    QStackedWidget* m_stack = nullptr;
+    PageStackLayout* m_stack = nullptr;
     PageSet m_pages;
 
 public:
