@@ -3,11 +3,13 @@
 // process measured from the outside: wall time, CPU time (user + system) and peak resident memory.
 // Both downloads write a real file. Reports; asserts nothing.
 //
-//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 5)
+//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 10+)
 //
-// A single pair of runs says little: the disk and the server's writes make the same transfer take
-// between 3 and 5 s from one run to the next. So each round runs both programs, in turn first, and the
-// table shows the median of the rounds (and their range).
+// A single pair of runs says little: the same transfer takes between 2.7 and 4.3 s from one run to the
+// next. So each round gives both programs a turn, in turn first, and the table shows the median of the
+// rounds' ratios (and their range). In its turn a program publishes the file to a server of its own and
+// downloads it again; then the server and its data go, so both programs meet the same memory, disk and
+// server.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -79,17 +81,6 @@ Measured run(const QStringList& command, const QString& folder, const QStringLis
     return result;
 }
 
-QString startServer(QProcess& server, const QString& folder)
-{
-    server.start(QStringLiteral(DEVSERVER_BINARY), {"--listen", "127.0.0.1:0", "--data", folder, "--seed",
-                                                    "demo", "--max-upload", "4294967296"});
-    if (!server.waitForStarted(10000))
-        return {};
-    while (server.state() == QProcess::Running && !server.canReadLine())
-        server.waitForReadyRead(200);
-    return QString::fromUtf8(server.readLine()).trimmed().section("http://", 1);
-}
-
 bool writeRandomFile(const QString& path, qint64 size)
 {
     QFile file(path);
@@ -122,16 +113,6 @@ Measured runWizard(const QString& folder, const QStringList& arguments, const QS
 struct Rounds
 {
     QList<Measured> wizard, curl;
-
-    // One round: both programs, in the order given.
-    template <typename Curl, typename Wizard> void run(bool curlFirst, Curl curlRun, Wizard wizardRun)
-    {
-        if (curlFirst)
-            curl.append(curlRun());
-        wizard.append(wizardRun());
-        if (!curlFirst)
-            curl.append(curlRun());
-    }
 };
 
 double median(QList<double> values)
@@ -181,6 +162,72 @@ qint64 optionValue(const QStringList& arguments, const QString& name, qint64 fal
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toLongLong() : fallback;
 }
 
+// A development server with its data in `folder`, for one program's turn; stopped when it goes.
+class Server
+{
+public:
+    explicit Server(const QString& folder)
+    {
+        m_process.start(QStringLiteral(DEVSERVER_BINARY),
+                        {"--listen", "127.0.0.1:0", "--data", QDir(folder).filePath("data"), "--seed", "demo",
+                         "--max-upload", "4294967296"});
+        if (!m_process.waitForStarted(10000))
+            return;
+        while (m_process.state() == QProcess::Running && !m_process.canReadLine())
+            m_process.waitForReadyRead(200);
+        m_address = QString::fromUtf8(m_process.readLine()).trimmed().section("http://", 1);
+    }
+    ~Server()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+    QString address() const { return m_address; }
+    QString portal() const { return "http://" + m_address + "/portals/bench/FileLibrary/"; }
+
+    // curl posting a form signed in as the administrator, run in `folder`.
+    Measured curl(const QString& folder, const QStringList& fields, const QString& page) const
+    {
+        return run(QStringList{"curl", "-s", "-S", "-f", "-F", "__EVENTTARGET=btnSubmit", "-F",
+                               "__EVENTARGUMENT=", "-F", "Login=admin@" + m_address, "-F", "Password=admin"} +
+                       fields + QStringList{portal() + page},
+                   folder, {});
+    }
+    Measured curlPublish(const QString& folder, const QString& file, const QString& answer) const
+    {
+        return curl(folder,
+                    {"-o", answer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F", "ObjectId=2", "-F",
+                     "PublishedFile=@" + file},
+                    "FilePublishing.aspx");
+    }
+
+private:
+    QProcess m_process;
+    QString m_address;
+};
+
+// The version id of the first file published on a fresh demo server: the same on every such server,
+// so each program's turn downloads its own copy by it. A download of another id fails the table.
+QString firstVersionId(const QString& folder)
+{
+    QDir().mkpath(folder);
+    QFile probe(QDir(folder).filePath("probe.bin"));
+    if (!probe.open(QIODevice::WriteOnly) || probe.write("probe") != 5)
+        return {};
+    probe.close();
+    QString version;
+    {
+        Server server(folder);
+        const QString answer = QDir(folder).filePath("answer.html");
+        QFile page(answer);
+        if (server.curlPublish(folder, probe.fileName(), answer).exitCode == 0 &&
+            page.open(QIODevice::ReadOnly))
+            version = QString::fromUtf8(page.readAll()).section("as version ", 1).section(' ', 0, 0);
+    }
+    QDir(folder).removeRecursively();
+    return version;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -194,68 +241,63 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "could not write the file to send\n");
         return 1;
     }
+    const QString version = firstVersionId(dir.filePath("probe"));
+    if (version.isEmpty()) {
+        std::fprintf(stderr, "the development server did not take a file\n");
+        return 1;
+    }
     Rounds publishes, downloads;
     bool copiesWhole = true;
-    for (qint64 round = 0; round < roundCount; ++round) {
-        const bool curlFirst = round % 2 == 0;
-        const QString folder = dir.filePath(QStringLiteral("round%1").arg(round));
+    // Each copy is checked and deleted at once, so a turn holds no more than the file, the server's copy
+    // and one download. On a virtual machine, memory beyond what was in use a few seconds before is
+    // backed afresh by the host: here a fifth gigabyte written into a tmpfs took 2.3 s instead of
+    // 0.4 s, and when both programs' copies stayed, whichever program wrote last ran twice as long.
+    auto checkedCopy = [&](const QString& path, const Measured& measured) {
+        copiesWhole = copiesWhole && QFileInfo(path).size() == sizeMiB * kMiB;
+        QFile::remove(path);
+        return measured;
+    };
+    // One program's turn: it publishes the file to a server of its own and downloads its copy again.
+    auto turn = [&](qint64 round, bool wizard) {
+        const QString folder =
+            dir.filePath(QStringLiteral("round%1-%2").arg(round).arg(wizard ? "kitbench" : "curl"));
         QDir().mkpath(folder);
-        // A server of its own per round, its data in the round's folder: the published copies go with
-        // the folder, so the disk (or a tmpfs) holds no more than one round's files.
-        QProcess server;
-        const QString address = startServer(server, QDir(folder).filePath("data"));
-        if (address.isEmpty()) {
+        {
+            Server server(folder);
+            if (server.address().isEmpty())
+                return false;
+            const QString copy = QDir(folder).filePath("download/" + QFileInfo(source).fileName());
+            if (wizard) {
+                const QStringList login{"/L", "admin@" + server.address(), "/P", "admin"};
+                publishes.wizard.append(runWizard(
+                    QDir(folder).filePath("publish"), QStringList{"/upload"} + login,
+                    "[page 20]\nPublishedFileList = " + source + "\n[page 6]\nFileListTreeView = key:F2\n"));
+                downloads.wizard.append(checkedCopy(
+                    copy, runWizard(QDir(folder).filePath("download"), QStringList{"/download"} + login,
+                                    "[page 7]\nAssetListTreeView = key:A" + version +
+                                        "\n[dialog SaveFile]\nFileName = .\n")));
+            } else {
+                QDir().mkpath(QFileInfo(copy).path());
+                publishes.curl.append(
+                    server.curlPublish(folder, source, QDir(folder).filePath("answer.html")));
+                downloads.curl.append(checkedCopy(
+                    copy, server.curl(folder, {"-o", copy, "-F", "FolderID=2", "-F", "VersionID=" + version},
+                                      "FileDownload.aspx")));
+            }
+        }
+        QDir(folder).removeRecursively();
+        return true;
+    };
+    for (qint64 round = 0; round < roundCount; ++round) {
+        const bool wizardFirst = round % 2 == 1;
+        if (!turn(round, wizardFirst) || !turn(round, !wizardFirst)) {
             std::fprintf(stderr, "the development server did not start\n");
             return 1;
         }
-        const QString portal = "http://" + address + "/portals/bench/FileLibrary/";
-        const QStringList login{"/L", "admin@" + address, "/P", "admin"};
-        auto curl = [&](const QStringList& fields, const QString& page) {
-            return run(QStringList{"curl", "-s", "-S", "-f", "-F", "__EVENTTARGET=btnSubmit", "-F",
-                                   "__EVENTARGUMENT=", "-F", "Login=admin@" + address, "-F",
-                                   "Password=admin"} +
-                           fields + QStringList{portal + page},
-                       folder, {});
-        };
-        // Every round publishes under names of its own, so no post meets a name already taken; the
-        // wizard posts the file under its own name, a link to the same bytes.
-        const QString curlName = QStringLiteral("curl%1.bin").arg(round);
-        const QString wizardSource = QDir(folder).filePath(QStringLiteral("wizard%1.bin").arg(round));
-        QFile::link(source, wizardSource);
-        const QString curlAnswer = QDir(folder).filePath("curl-answer.html");
-        auto curlPublish = [&] {
-            return curl({"-o", curlAnswer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F", "ObjectId=2",
-                         "-F", "PublishedFile=@" + source + ";filename=" + curlName},
-                        "FilePublishing.aspx");
-        };
-        auto wizardPublish = [&] {
-            return runWizard(QDir(folder).filePath("publish"), QStringList{"/upload"} + login,
-                             "[page 20]\nPublishedFileList = " + wizardSource +
-                                 "\n[page 6]\nFileListTreeView = key:F2\n");
-        };
-        publishes.run(curlFirst, curlPublish, wizardPublish);
-        QFile answer(curlAnswer);
-        const QString version =
-            answer.open(QIODevice::ReadOnly)
-                ? QString::fromUtf8(answer.readAll()).section("as version ", 1).section(' ', 0, 0)
-                : QString();
-        auto curlDownload = [&] {
-            return curl({"-o", QDir(folder).filePath("curl-copy.bin"), "-F", "FolderID=2", "-F",
-                         "VersionID=" + version},
-                        "FileDownload.aspx");
-        };
-        auto wizardDownload = [&] {
-            return runWizard(QDir(folder).filePath("download"), QStringList{"/download"} + login,
-                             "[page 7]\nAssetListTreeView = key:A" + version +
-                                 "\n[dialog SaveFile]\nFileName = .\n");
-        };
-        downloads.run(curlFirst, curlDownload, wizardDownload);
-        copiesWhole = copiesWhole &&
-                      QFileInfo(QDir(folder).filePath("curl-copy.bin")).size() == sizeMiB * kMiB &&
-                      QFileInfo(QDir(folder).filePath("download/" + curlName)).size() == sizeMiB * kMiB;
-        server.terminate();
-        server.waitForFinished(5000);
-        QDir(folder).removeRecursively();
+        std::fprintf(stderr,
+                     "round %lld: publish %.2f / %.2f s, download %.2f / %.2f s (kitbench / curl wall)\n",
+                     round, publishes.wizard.last().wallSeconds, publishes.curl.last().wallSeconds,
+                     downloads.wizard.last().wallSeconds, downloads.curl.last().wallSeconds);
     }
 
     std::printf("file: %lld MiB of random bytes, %lld rounds; every download %s\n\n", sizeMiB, roundCount,
