@@ -3,7 +3,7 @@
 // process measured from the outside: wall time, CPU time (user + system) and peak resident memory.
 // Both downloads write a real file. Reports; asserts nothing.
 //
-//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 10+)
+//     bench_transfers [--size-mib N] [--rounds R]   (default 100 MiB, 3 rounds; the README: 1024, 20)
 //
 // A single pair of runs says little: the same transfer takes between 2.7 and 4.3 s from one run to the
 // next. So each round gives both programs a turn, in turn first, and the table shows the median of the
