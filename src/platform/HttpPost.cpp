@@ -5,6 +5,7 @@
 
 #include <QSslSocket>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace kitbench {
 
@@ -15,6 +16,9 @@ constexpr qint64 kPiece = 256 * 1024;
 // A status line, header or chunk line longer than this is not an answer we can read.
 constexpr qsizetype kMaxLine = 64 * 1024;
 constexpr int kMaxHeaders = 500;
+// How long a file waits for the server's "100 Continue" before it goes anyway, as curl waits: a server
+// or proxy that does not know the handshake never sends it.
+constexpr int kContinueWaitMs = 1000;
 
 bool neverConnected(QAbstractSocket::SocketError error)
 {
@@ -108,15 +112,32 @@ void HttpPost::onConnected()
             proxyLines = "\r\nProxy-Authorization: Basic " +
                          (m_proxy.user() + QLatin1Char(':') + m_proxy.password()).toUtf8().toBase64();
     }
+    // A file waits for the server's go-ahead: a server that refuses the post (too large, signed out)
+    // says so before the file travels. The exchange also gives the receiving side a measure of the
+    // round trip, from which Linux grows its receive window: without it a local server's window stays
+    // at 128 KiB and it reads a large file about 7% slower.
+    const bool awaitGoAhead = m_file.isOpen();
     // One answer per connection: the close after it is the server's, a close before its end is a cut.
     const QByteArray head =
         "POST " + target + " HTTP/1.1\r\nHost: " +
         m_address.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1() + proxyLines +
         "\r\nContent-Type: " + m_contentType + "\r\nContent-Length: " + QByteArray::number(m_requestSize) +
-        "\r\nAccept-Encoding: identity\r\nConnection: close\r\n"
-        "User-Agent: Orvello Kitbench\r\n\r\n";
+        "\r\nAccept-Encoding: identity\r\nConnection: close\r\n" +
+        (awaitGoAhead ? "Expect: 100-continue\r\n" : "") + "User-Agent: Orvello Kitbench\r\n\r\n";
     m_headerSize = head.size();
-    m_socket->write(head + m_head);
+    m_socket->write(head);
+    if (awaitGoAhead)
+        QTimer::singleShot(kContinueWaitMs, this, &HttpPost::startBody);
+    else
+        startBody();
+}
+
+void HttpPost::startBody()
+{
+    if (m_ended || m_bodyStarted)
+        return;
+    m_bodyStarted = true;
+    m_socket->write(m_head);
     sendMore();
 }
 
@@ -146,7 +167,7 @@ void HttpPost::onBytesWritten(qint64 count)
     m_sent += count - headerPart;
     NetworkActivity::progressed();
     Q_EMIT uploadProgress(m_sent, m_requestSize);
-    if (!m_ended && !m_tailQueued)
+    if (!m_ended && m_bodyStarted && !m_tailQueued)
         sendMore();
 }
 
@@ -183,8 +204,12 @@ void HttpPost::headersDone()
 {
     if (m_status >= 100 && m_status < 200) {
         m_stage = Stage::StatusLine; // an interim answer ("100 Continue"); the real one follows
+        if (m_status == 100)
+            startBody();
         return;
     }
+    // A final answer before the go-ahead refuses the post as it stands: the file stays here.
+    m_bodyStarted = true;
     bool chunked = false;
     for (const auto& [name, value] : std::as_const(m_headers)) {
         if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0 &&

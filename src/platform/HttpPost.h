@@ -77,6 +77,8 @@ private:
         Done
     };
     void onConnected();
+    // After the go-ahead, or when it is not awaited (or overdue): the body from its start.
+    void startBody();
     void onBytesWritten(qint64 count);
     // Tops the socket's send buffer up from the file, then the tail.
     void sendMore();
@@ -99,6 +101,7 @@ private:
     qint64 m_sent = 0;        // bytes of the body the socket has written
     qint64 m_headerSize = 0;  // of the request line and headers, written first
     bool m_tailQueued = false;
+    bool m_bodyStarted = false; // or refused before it started
     QNetworkProxy m_proxy;
     QTcpSocket* m_socket = nullptr;
     QByteArray m_buffer;

@@ -13,10 +13,12 @@ using End = HttpPost::End;
 namespace {
 
 // Answers the first request on each connection with `answer`, then closes the connection or keeps it.
+// With `early`, that is written as soon as the head is in (a go-ahead, or a refusal that ends it all).
 class RawServer : public QObject
 {
 public:
-    RawServer(QByteArray answer, bool close) : m_answer(std::move(answer)), m_close(close)
+    RawServer(QByteArray answer, bool close, QByteArray early = {})
+        : m_answer(std::move(answer)), m_close(close), m_early(std::move(early))
     {
         m_server.listen(QHostAddress::LocalHost);
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
@@ -25,7 +27,8 @@ public:
         });
     }
     quint16 port() const { return m_server.serverPort(); }
-    QByteArray request; // what arrived, head and body
+    QByteArray request;             // what arrived, head and body
+    qsizetype bodyBeforeEarly = -1; // body bytes that came before the early answer went out
 
 private:
     void read(QTcpSocket* socket)
@@ -33,6 +36,16 @@ private:
         request += socket->readAll();
         const qsizetype headEnd = request.indexOf("\r\n\r\n");
         if (headEnd < 0)
+            return;
+        if (!m_early.isEmpty() && bodyBeforeEarly < 0) {
+            bodyBeforeEarly = request.size() - headEnd - 4;
+            socket->write(m_early);
+            if (!m_early.startsWith("HTTP/1.1 1")) {
+                socket->disconnectFromHost();
+                return;
+            }
+        }
+        if (!m_early.isEmpty() && !m_early.startsWith("HTTP/1.1 1"))
             return;
         const qsizetype at = request.toLower().indexOf("content-length:");
         const qsizetype length =
@@ -46,6 +59,7 @@ private:
     QTcpServer m_server;
     QByteArray m_answer;
     bool m_close;
+    QByteArray m_early;
 };
 
 struct Outcome
@@ -130,6 +144,35 @@ private Q_SLOTS:
         QCOMPARE(lastProgress, content.size() + 8);
         HttpPost unreadable(QUrl("http://127.0.0.1:1/"), "x", {}, "/no/such/file", {}, QNetworkProxy());
         QVERIFY(!unreadable.start());
+    }
+    // A file waits for the server's "100 Continue"; a refusal instead keeps it here. A server that sends
+    // neither gets it after a second (requestCarriesTheFileBetweenHeadAndTail's server is such a one).
+    void fileWaitsForTheGoAhead_data()
+    {
+        QTest::addColumn<QByteArray>("early");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("fileSent");
+        QTest::newRow("go-ahead") << QByteArray("HTTP/1.1 100 Continue\r\n\r\n") << 200 << true;
+        QTest::newRow("refused") << QByteArray("HTTP/1.1 413 Too Large\r\nContent-Length: 3\r\n\r\nbig")
+                                 << 413 << false;
+    }
+    void fileWaitsForTheGoAhead()
+    {
+        QFETCH(QByteArray, early);
+        QFETCH(int, status);
+        QFETCH(bool, fileSent);
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(QByteArray(64 * 1024, 'f'));
+        file.close();
+        RawServer server("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", false, early);
+        HttpPost post(QUrl(QStringLiteral("http://127.0.0.1:%1/up").arg(server.port())), "multipart/x",
+                      "HEAD", file.fileName(), "TAIL", QNetworkProxy(QNetworkProxy::NoProxy));
+        const Outcome outcome = exchange(post);
+        QCOMPARE(std::tuple(outcome.end, outcome.status, server.bodyBeforeEarly),
+                 std::tuple(End::Complete, status, qsizetype(0)));
+        QVERIFY(server.request.contains("\r\nExpect: 100-continue\r\n"));
+        QCOMPARE(server.request.endsWith("TAIL"), fileSent);
     }
     void plainRequestsGoToAnHttpProxyWithTheWholeAddress()
     {

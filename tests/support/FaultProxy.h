@@ -19,9 +19,10 @@ class FaultProxy
 {
 public:
     // DropAfterRequest: the request reaches the server, the client's connection drops when the answer
-    // comes. NeverAnswer: accepted, neither passed on nor answered. CloseIdle: closed once idle for
-    // `idleMs` after an answer, as servers close kept-alive connections. StaleIdle: idle that long (0: once
-    // answered), the connection is dead without the client knowing: its next request is dropped unanswered.
+    // to it comes (an interim "100 Continue" is passed on). NeverAnswer: accepted, neither passed on nor
+    // answered. CloseIdle: closed once idle for `idleMs` after an answer, as servers close kept-alive
+    // connections. StaleIdle: idle that long (0: once answered), the connection is dead without the client
+    // knowing: its next request is dropped unanswered.
     enum class Fault
     {
         Forward,
@@ -131,15 +132,17 @@ private:
         });
         QObject::connect(client, &QTcpSocket::readyRead, client, [this, link] { fromClient(*link); });
         QObject::connect(link->server, &QTcpSocket::readyRead, link->server, [this, link] {
-            if (link->faulty && m_fault == Fault::DropAfterRequest) {
+            const QByteArray bytes = link->server->readAll();
+            // An interim answer ("100 Continue", the go-ahead for a file) is passed on: the drop waits
+            // for the answer to the whole request.
+            if (link->faulty && m_fault == Fault::DropAfterRequest && !bytes.startsWith("HTTP/1.1 1")) {
                 m_faults.ref();
                 link->client->abort();
                 link->server->abort();
                 return;
             }
             link->answers.feed(
-                link->server->readAll(),
-                [&](const QByteArray& piece, const QByteArray&) { link->client->write(piece); },
+                bytes, [&](const QByteArray& piece, const QByteArray&) { link->client->write(piece); },
                 [&] {
                     // A whole answer went out; the connection is idle now.
                     link->sinceAnswer.start();
