@@ -208,8 +208,12 @@ void HttpPost::headersDone()
             startBody();
         return;
     }
-    // A final answer before the go-ahead refuses the post as it stands: the file stays here.
-    m_bodyStarted = true;
+    if (!m_bodyStarted) {
+        // A final answer before the go-ahead refuses the post as it stands: nothing of the body goes.
+        m_bodyStarted = true;
+        m_tailQueued = true;
+        m_file.close();
+    }
     bool chunked = false;
     for (const auto& [name, value] : std::as_const(m_headers)) {
         if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0 &&
