@@ -10,12 +10,13 @@
 // rounds' ratios (and their range). In its turn a program publishes the file to a server of its own and
 // downloads it again; then the server and its data go, so both programs meet the same memory, disk and
 // server.
+#include "DevServer.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -162,49 +163,27 @@ qint64 optionValue(const QStringList& arguments, const QString& name, qint64 fal
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toLongLong() : fallback;
 }
 
-// A development server with its data in `folder`, for one program's turn; stopped when it goes.
-class Server
+// The arguments of a development server for a turn: the demo company, room for the file.
+const QStringList kServerArguments{"--seed", "demo", "--max-upload", "4294967296"};
+
+// curl posting a form to `server`'s library pages, signed in as the administrator, run in `folder`.
+Measured curl(const DevServer& server, const QString& folder, const QStringList& fields, const QString& page)
 {
-public:
-    explicit Server(const QString& folder)
-    {
-        m_process.start(QStringLiteral(DEVSERVER_BINARY),
-                        {"--listen", "127.0.0.1:0", "--data", QDir(folder).filePath("data"), "--seed", "demo",
-                         "--max-upload", "4294967296"});
-        if (!m_process.waitForStarted(10000))
-            return;
-        while (m_process.state() == QProcess::Running && !m_process.canReadLine())
-            m_process.waitForReadyRead(200);
-        m_address = QString::fromUtf8(m_process.readLine()).trimmed().section("http://", 1);
-    }
-    ~Server()
-    {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-    QString address() const { return m_address; }
-    QString portal() const { return "http://" + m_address + "/portals/bench/FileLibrary/"; }
+    return run(QStringList{"curl", "-s", "-S", "-f", "-F", "__EVENTTARGET=btnSubmit", "-F",
+                           "__EVENTARGUMENT=", "-F", "Login=admin@" + server.address(), "-F",
+                           "Password=admin"} +
+                   fields + QStringList{"http://" + server.address() + "/portals/bench/FileLibrary/" + page},
+               folder, {});
+}
 
-    // curl posting a form signed in as the administrator, run in `folder`.
-    Measured curl(const QString& folder, const QStringList& fields, const QString& page) const
-    {
-        return run(QStringList{"curl", "-s", "-S", "-f", "-F", "__EVENTTARGET=btnSubmit", "-F",
-                               "__EVENTARGUMENT=", "-F", "Login=admin@" + m_address, "-F", "Password=admin"} +
-                       fields + QStringList{portal() + page},
-                   folder, {});
-    }
-    Measured curlPublish(const QString& folder, const QString& file, const QString& answer) const
-    {
-        return curl(folder,
-                    {"-o", answer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F", "ObjectId=2", "-F",
-                     "PublishedFile=@" + file},
-                    "FilePublishing.aspx");
-    }
-
-private:
-    QProcess m_process;
-    QString m_address;
-};
+Measured curlPublish(const DevServer& server, const QString& folder, const QString& file,
+                     const QString& answer)
+{
+    return curl(server, folder,
+                {"-o", answer, "-F", "ObjectTypeId=10", "-F", "AssetId=0", "-F", "ObjectId=2", "-F",
+                 "PublishedFile=@" + file},
+                "FilePublishing.aspx");
+}
 
 // The version id of the first file published on a fresh demo server: the same on every such server,
 // so each program's turn downloads its own copy by it. A download of another id fails the table.
@@ -217,10 +196,10 @@ QString firstVersionId(const QString& folder)
     probe.close();
     QString version;
     {
-        Server server(folder);
+        DevServer server(kServerArguments);
         const QString answer = QDir(folder).filePath("answer.html");
         QFile page(answer);
-        if (server.curlPublish(folder, probe.fileName(), answer).exitCode == 0 &&
+        if (curlPublish(server, folder, probe.fileName(), answer).exitCode == 0 &&
             page.open(QIODevice::ReadOnly))
             version = QString::fromUtf8(page.readAll()).section("as version ", 1).section(' ', 0, 0);
     }
@@ -263,7 +242,7 @@ int main(int argc, char** argv)
             dir.filePath(QStringLiteral("round%1-%2").arg(round).arg(wizard ? "kitbench" : "curl"));
         QDir().mkpath(folder);
         {
-            Server server(folder);
+            DevServer server(kServerArguments); // its data goes with it
             if (server.address().isEmpty())
                 return false;
             const QString copy = QDir(folder).filePath("download/" + QFileInfo(source).fileName());
@@ -279,10 +258,10 @@ int main(int argc, char** argv)
             } else {
                 QDir().mkpath(QFileInfo(copy).path());
                 publishes.curl.append(
-                    server.curlPublish(folder, source, QDir(folder).filePath("answer.html")));
+                    curlPublish(server, folder, source, QDir(folder).filePath("answer.html")));
                 downloads.curl.append(checkedCopy(
-                    copy, server.curl(folder, {"-o", copy, "-F", "FolderID=2", "-F", "VersionID=" + version},
-                                      "FileDownload.aspx")));
+                    copy, curl(server, folder, {"-o", copy, "-F", "FolderID=2", "-F", "VersionID=" + version},
+                               "FileDownload.aspx")));
             }
         }
         QDir(folder).removeRecursively();

@@ -23,7 +23,7 @@ bool PageStackLayout::hasHeightForWidth() const
 int PageStackLayout::heightForWidth(int width) const
 {
     const QLayoutItem* item = currentItem();
-    return item && item->hasHeightForWidth() ? item->heightForWidth(width) : -1;
+    return item ? item->heightForWidth(width) : -1;
 }
 
 } // namespace kitbench

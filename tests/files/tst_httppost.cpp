@@ -37,15 +37,14 @@ private:
         const qsizetype headEnd = request.indexOf("\r\n\r\n");
         if (headEnd < 0)
             return;
+        const bool refusal = !m_early.isEmpty() && !m_early.startsWith("HTTP/1.1 1");
         if (!m_early.isEmpty() && bodyBeforeEarly < 0) {
             bodyBeforeEarly = request.size() - headEnd - 4;
             socket->write(m_early);
-            if (!m_early.startsWith("HTTP/1.1 1")) {
+            if (refusal)
                 socket->disconnectFromHost();
-                return;
-            }
         }
-        if (!m_early.isEmpty() && !m_early.startsWith("HTTP/1.1 1"))
+        if (refusal)
             return;
         const qsizetype at = request.toLower().indexOf("content-length:");
         const qsizetype length =
