@@ -65,7 +65,11 @@ for target in "${targets[@]}"; do
   if ((jobs > 1)); then options+=(-fork="$jobs"); fi
   echo "== fuzz_$target: ${seconds}s" >&2
   ( cd "$findings" && "$binary" "${options[@]}" "$work" "${seeds[@]}" ) 2> "$build/fuzz/$target.log" || {
-    tail -n 60 "$build/fuzz/$target.log" >&2
+    tail -n 40 "$build/fuzz/$target.log" >&2
+    # The cause again at the end (the sanitizer's or the property's own line, an escaped exception): a
+    # deep stack pushes it out of the tail, and CI logs show their end.
+    echo "cause:" >&2
+    grep -m 5 -E "ERROR: |runtime error|fuzz property broken|terminate called|what\(\)" "$build/fuzz/$target.log" >&2 || true
     echo "fuzz_$target found a problem: $(ls "$findings")" >&2
     exit 1
   }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvdev {
@@ -51,6 +53,21 @@ std::uint16_t u16(std::string_view d, std::size_t at)
 std::uint32_t u32(std::string_view d, std::size_t at)
 {
     return u16(d, at) | (static_cast<std::uint32_t>(u16(d, at + 2)) << 16);
+}
+
+std::uint8_t u8(std::string_view d, std::size_t at)
+{
+    if (at >= d.size())
+        throw WorkbookError("A record of the workbook is cut short.");
+    return static_cast<std::uint8_t>(d[at]);
+}
+
+// The record's bytes from `at` on, for the text a record carries after its fixed fields.
+std::string_view tail(std::string_view d, std::size_t at)
+{
+    if (at > d.size())
+        throw WorkbookError("A record of the workbook is cut short.");
+    return d.substr(at);
 }
 
 double f64(std::string_view d, std::size_t at)
@@ -225,9 +242,9 @@ private:
                 break;
             case kBoundSheet: {
                 const std::uint32_t offset = u32(r.data, 0);
-                const auto visibility = static_cast<unsigned char>(r.data.at(4)) & 0x03;
-                const auto kind = static_cast<unsigned char>(r.data.at(5));
-                TextCursor text = cursor(r.data.substr(6));
+                const auto visibility = u8(r.data, 4) & 0x03;
+                const auto kind = u8(r.data, 5);
+                TextCursor text = cursor(tail(r.data, 6));
                 std::string name = text.string(text.byte());
                 // Worksheets only; very hidden sheets are not meant for users.
                 if (kind == 0 && visibility != 2)
@@ -277,7 +294,8 @@ private:
     {
         if (offset >= m_stream.size())
             throw WorkbookError("A sheet of the workbook starts past the end of its stream.");
-        Cell* pendingFormulaText = nullptr;
+        // Where the last formula's text goes; by position, since a later cell may move the row.
+        std::optional<std::pair<std::uint16_t, std::uint16_t>> pendingFormulaText;
         const RecordView bof = recordAt(m_stream, offset);
         for (std::size_t at = bof.next; at < m_stream.size();) {
             const RecordView r = recordAt(m_stream, at);
@@ -294,7 +312,7 @@ private:
             }
             case kLabel:
             case kRString: {
-                TextCursor text = cursor(d.substr(6));
+                TextCursor text = cursor(tail(d, 6));
                 sheet.at(u16(d, 0), u16(d, 2)).text = text.string(text.word());
                 break;
             }
@@ -313,21 +331,22 @@ private:
             }
             case kBoolErr: {
                 Cell& cell = sheet.at(u16(d, 0), u16(d, 2));
-                const auto value = static_cast<std::uint8_t>(d.at(6));
-                cell.error = d.at(7) != 0;
+                const auto value = u8(d, 6);
+                cell.error = u8(d, 7) != 0;
                 cell.text = cell.error ? CellText::errorName(value) : CellText::boolean(value != 0);
                 break;
             }
             case kFormula: {
+                pendingFormulaText.reset(); // a STRING belongs to the formula right before it
                 Cell& cell = sheet.at(u16(d, 0), u16(d, 2));
                 if (u16(d, 12) != 0xFFFF) {
                     cell.text = numberText(f64(d, 6), u16(d, 4));
                     break;
                 }
-                const auto kind = static_cast<std::uint8_t>(d.at(6));
-                const auto value = static_cast<std::uint8_t>(d.at(8));
-                if (kind == 0)
-                    pendingFormulaText = &cell; // the text follows in a STRING record
+                const auto kind = u8(d, 6);
+                const auto value = u8(d, 8);
+                if (kind == 0) // the text follows in a STRING record
+                    pendingFormulaText = {{u16(d, 0), u16(d, 2)}};
                 else if (kind == 1)
                     cell.text = CellText::boolean(value != 0);
                 else if (kind == 2)
@@ -337,15 +356,16 @@ private:
             case kString:
                 if (pendingFormulaText) {
                     TextCursor text = cursor(d);
-                    pendingFormulaText->text = text.string(text.word());
-                    pendingFormulaText = nullptr;
+                    const auto [row, column] = *pendingFormulaText;
+                    sheet.at(row, column).text = text.string(text.word());
+                    pendingFormulaText.reset();
                 }
                 break;
             default:
                 break;
             }
             if (r.type != kFormula && r.type != kString)
-                pendingFormulaText = nullptr;
+                pendingFormulaText.reset();
         }
     }
 
