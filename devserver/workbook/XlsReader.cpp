@@ -294,12 +294,14 @@ private:
     {
         if (offset >= m_stream.size())
             throw WorkbookError("A sheet of the workbook starts past the end of its stream.");
-        // Where the last formula's text goes; by position, since a later cell may move the row.
+        // A formula whose text follows in a STRING record, by position (a later cell may move its row).
+        // The STRING must come right after it: every other record drops the claim.
         std::optional<std::pair<std::uint16_t, std::uint16_t>> pendingFormulaText;
         const RecordView bof = recordAt(m_stream, offset);
         for (std::size_t at = bof.next; at < m_stream.size();) {
             const RecordView r = recordAt(m_stream, at);
             at = r.next;
+            const auto formulaBefore = std::exchange(pendingFormulaText, std::nullopt);
             if (r.type == kEof)
                 return;
             const std::string_view d = r.data;
@@ -337,16 +339,16 @@ private:
                 break;
             }
             case kFormula: {
-                pendingFormulaText.reset(); // a STRING belongs to the formula right before it
-                Cell& cell = sheet.at(u16(d, 0), u16(d, 2));
+                const std::uint16_t row = u16(d, 0), column = u16(d, 2);
+                Cell& cell = sheet.at(row, column);
                 if (u16(d, 12) != 0xFFFF) {
                     cell.text = numberText(f64(d, 6), u16(d, 4));
                     break;
                 }
                 const auto kind = u8(d, 6);
                 const auto value = u8(d, 8);
-                if (kind == 0) // the text follows in a STRING record
-                    pendingFormulaText = {{u16(d, 0), u16(d, 2)}};
+                if (kind == 0)
+                    pendingFormulaText = {{row, column}};
                 else if (kind == 1)
                     cell.text = CellText::boolean(value != 0);
                 else if (kind == 2)
@@ -354,18 +356,15 @@ private:
                 break;
             }
             case kString:
-                if (pendingFormulaText) {
+                if (formulaBefore) {
                     TextCursor text = cursor(d);
-                    const auto [row, column] = *pendingFormulaText;
+                    const auto [row, column] = *formulaBefore;
                     sheet.at(row, column).text = text.string(text.word());
-                    pendingFormulaText.reset();
                 }
                 break;
             default:
                 break;
             }
-            if (r.type != kFormula && r.type != kString)
-                pendingFormulaText.reset();
         }
     }
 
